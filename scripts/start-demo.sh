@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Command 1 of the README: installs what is missing, builds, makes the demo
+# company's program folder and starts the program in it. Without a display it
+# says so and writes the demo company's reports to files instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+bash scripts/build.sh
+build=${TARVEL_BUILD_DIR:-build}
+demo=${TARVEL_DEMO_DIR:-$PWD/demo}
+"$build/bin/tarvel-report" demo "$demo"
+cd "$demo"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec ./tarvel
+fi
+echo "No display (DISPLAY is not set): the window program cannot open here."
+echo "Writing the demo company's reports to files instead, in $demo/reports:"
+mkdir -p reports
+./tarvel-report firms > reports/firms.txt
+echo "  reports/firms.txt (the ERP firms as the settings window lists them):"
+sed 's/^/    /' reports/firms.txt
+echo "To see the window, run this command again on a desktop, or: xvfb-run -a $demo/tarvel"

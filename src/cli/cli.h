@@ -1,0 +1,29 @@
+#pragma once
+
+#include "foundation/apppaths.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace tarvel::cli {
+
+// What every subcommand receives: the two directories, where data.dbs is, and
+// the words after the subcommand's name.
+struct Context {
+    AppPaths paths;
+    QString storeDir;  // directory of data.dbs: the working directory unless --store names a file
+    QString traceFile; // --trace-sql FILE, or empty
+    QStringList args;
+    QTextStream &out;
+    QTextStream &err;
+};
+
+using Command = int (*)(Context &);
+
+// Subcommands, one file each.
+int firmsCommand(Context &context);
+int initStoreCommand(Context &context);
+int demoCommand(Context &context);
+
+} // namespace tarvel::cli

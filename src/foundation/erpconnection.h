@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+namespace tarvel {
+
+// What readserversettings takes from the local store's server row.
+struct ErpServerSettings {
+    QString server;   // "host", "host,port", "host\instance", or "sqlite:PATH" for the embedded demo ERP
+    QString database;
+    QString user;
+    QString password;
+};
+
+// A whole result, fetched before query() returned: callers walk it while they
+// run further statements on the same connection (the server allows one open
+// result at a time). Columns are found by name without regard to case.
+// Values are QString, qlonglong, double, QDateTime or null.
+class ErpRows {
+public:
+    ErpRows() = default;
+    ErpRows(QStringList columns, QVector<QVector<QVariant>> rows);
+
+    int rowCount() const { return int(m_rows.size()); }
+    bool eof() const { return m_pos >= rowCount(); }
+    void next() { ++m_pos; }
+    void first() { m_pos = 0; }
+    void last() { m_pos = rowCount() - 1; }
+    int position() const { return m_pos; }
+    void seek(int row) { m_pos = row; }
+
+    const QStringList &columns() const { return m_columns; }
+    bool hasColumn(const QString &name) const { return columnIndex(name) >= 0; }
+
+    // Values of the current row. An unknown column throws ErpError.
+    QVariant value(const QString &column) const;
+    bool isNull(const QString &column) const;
+    // As the program has always turned a field into text: NULL -> "", numbers
+    // with the decimal comma and up to 15 digits, datetimes as dd.MM.yyyy with
+    // the time of day only when it is not midnight.
+    QString text(const QString &column) const;
+    double number(const QString &column) const;     // NULL or text that is no number -> 0
+    QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
+
+private:
+    int columnIndex(const QString &name) const;
+    QStringList m_columns;
+    QVector<QVector<QVariant>> m_rows;
+    int m_pos = 0;
+};
+
+// One connection to the ERP database, read only.
+//  - SQL Server through ODBC (FreeTDS on Linux, the system's driver on
+//    Windows); text is read wide so Turkish text that fills its column survives.
+//  - The embedded demo ERP, an SQLite file opened read only ("sqlite:PATH").
+// Login and statement timeouts are 4 seconds. Anything but a select is refused
+// before it reaches the driver.
+class ErpConnection {
+public:
+    ErpConnection();
+    ~ErpConnection();
+    ErpConnection(const ErpConnection &) = delete;
+    ErpConnection &operator=(const ErpConnection &) = delete;
+
+    bool open(const ErpServerSettings &settings); // false: see lastError()
+    bool isOpen() const;
+    void close();
+    QString lastError() const;
+
+    ErpRows query(const QString &statement); // throws ErpError
+
+    // Appends every statement sent, exactly as sent, one per line (tarvel-report --trace-sql).
+    void setTraceFile(const QString &path);
+
+    class Backend;
+
+private:
+    std::unique_ptr<Backend> m_backend;
+    QString m_lastError;
+    QString m_traceFile;
+};
+
+// The ODBC connection string for the settings; the one place that knows the
+// driver of each platform. The password is in it, so never show it.
+QString odbcConnectionString(const ErpServerSettings &settings);
+
+// True when statement is a single select: the program never writes the ERP.
+bool isReadOnlyStatement(const QString &statement);
+
+} // namespace tarvel

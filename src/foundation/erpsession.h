@@ -1,0 +1,39 @@
+#pragma once
+
+#include "erpconnection.h"
+
+namespace tarvel {
+
+// The process-wide ERP connections: the primary one that every reader uses, and
+// the watch connection whose state the connection-failure window watches.
+class ErpSession {
+public:
+    static ErpSession &instance();
+
+    ErpConnection &primary() { return *m_primary; }
+    ErpConnection &watch() { return *m_watch; }
+    const ErpServerSettings &settings() const { return m_settings; }
+
+    // readserversettings: the server row of data.dbs in workDir. Each failing
+    // step leaves its value empty, nothing is reported.
+    static ErpServerSettings readserversettings(const QString &workDir);
+
+    // The connection part of erpconnect: re-reads the settings and rebuilds
+    // both connections (each replaced and thereby closed). True when the
+    // primary connection is open.
+    bool connect(const QString &workDir);
+
+    void setTraceFile(const QString &path);
+
+private:
+    ErpSession();
+    std::unique_ptr<ErpConnection> m_primary;
+    std::unique_ptr<ErpConnection> m_watch;
+    ErpServerSettings m_settings;
+    QString m_traceFile;
+};
+
+// Shorthand for the primary connection, which every ERP statement runs on.
+inline ErpConnection &erp() { return ErpSession::instance().primary(); }
+
+} // namespace tarvel

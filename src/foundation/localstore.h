@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace tarvel {
+
+// The first row of a local-store query, columns by lower-cased name.
+class StoreRow {
+public:
+    StoreRow() = default;
+    explicit StoreRow(QHash<QString, QString> values) : m_values(std::move(values)) {}
+    // Throws StoreError when the column is missing or was NULL (NULLs are not kept).
+    QString value(const QString &column) const;
+    bool has(const QString &column) const;
+
+private:
+    QHash<QString, QString> m_values;
+};
+
+// The local store data.dbs: an SQLite file of single-row tables. One handle for
+// the whole process; every user opens it, runs its statements and closes it
+// again within one event. The program never creates the file or its tables
+// (init-store of tarvel-report does, for new installations and tests).
+class LocalStore {
+public:
+    static LocalStore &handle();
+
+    // Opens an existing file; a missing file is an error, never created here.
+    void open(const QString &path); // throws StoreError
+    bool isOpen() const;
+    // Runs a select and returns its first row; no row is an error.
+    StoreRow query(const QString &statement); // throws StoreError
+    void execute(const QString &statement);   // throws StoreError
+    void close();
+
+    ~LocalStore();
+
+private:
+    LocalStore() = default;
+    QString m_connectionName;
+};
+
+// Opens the store and closes it again when the scope ends, also on errors.
+class StoreSession {
+public:
+    explicit StoreSession(const QString &path) { LocalStore::handle().open(path); }
+    ~StoreSession() { LocalStore::handle().close(); }
+    StoreSession(const StoreSession &) = delete;
+    StoreSession &operator=(const StoreSession &) = delete;
+    LocalStore &store() { return LocalStore::handle(); }
+};
+
+// dir + data.dbs
+QString storePath(const QString &directory);
+
+// Makes a fresh data.dbs with the five single-row tables, every column holding
+// the empty text (or the values given). Used by tarvel-report init-store and demo.
+struct StoreContents {
+    QString loginPassword;
+    QString server, database, user, password;
+    QString instanceName, instanceUsed = QStringLiteral("0");
+    QString fir, don, fiyat1, fiyat2, brset, birim1, birim2, stkartipi, sateleman, genkdv;
+    QString bulses = QStringLiteral("0"), bulmases = QStringLiteral("0");
+};
+void createStore(const QString &path, const StoreContents &contents); // throws StoreError
+
+} // namespace tarvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvel {
+
+// Firm, period and the other veritabani/ses values every report window loads
+// when it starts. Process-wide; each load overwrites what it reaches.
+struct SharedSettings {
+    QString bulses, bulmases;
+    QString sateleman, genkdv, fir, don, fiyat1, fiyat2, birim1, birim2, stkartipi, brset;
+};
+
+SharedSettings &sharedSettings();
+
+// The report windows' loader (oku): reads ses, then veritabani, from data.dbs in
+// workDir into settings, field by field. Returns false at the first failure
+// (missing file, table, row, column or NULL); fields copied before it keep their
+// new values, the rest keep what they held. The window then shows
+// "Ayarları Kontrol Ediniz..." and carries on.
+bool oku(const QString &workDir, SharedSettings &settings);
+
+} // namespace tarvel

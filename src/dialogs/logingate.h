@@ -1,0 +1,36 @@
+#pragma once
+
+#include "foundation/apppaths.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLineEdit;
+
+namespace tarvel {
+
+// Turkish upper-casing as the settings password field does it: i -> İ, ı -> I.
+QString turkishUpper(const QString &text);
+
+// The settings password gate "login" ("Parametre Login"). Reads login.sifre
+// from data.dbs in the program directory when it loads. On the right password
+// it closes and calls openSettings; on a wrong one it says "Yanlış Şifre".
+// When the stored password cannot be read the gate stays shut.
+class LoginGate : public QDialog {
+    Q_OBJECT
+public:
+    LoginGate(const AppPaths &paths, std::function<void()> openSettings, QWidget *parent = nullptr);
+
+    bool passwordReadable() const { return m_passwordReadable; }
+
+private:
+    void tamam();
+
+    AppPaths m_paths;
+    std::function<void()> m_openSettings;
+    QLineEdit *m_lgpass = nullptr;
+    QString m_storedPassword;
+    bool m_passwordReadable = false;
+};
+
+} // namespace tarvel

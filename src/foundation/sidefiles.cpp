@@ -1,0 +1,291 @@
+#include "sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+
+#include <optional>
+#include <utility>
+
+namespace tarvel {
+
+namespace {
+
+// Windows-1254 above 0x7F. The five bytes the code page leaves undefined map to
+// the C1 control of the same number, so any file reads and writes back unchanged.
+const char16_t cp1254High[128] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F, // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178, // 98
+    0x00A0, 0x00A1, 0x00A2, 0x00A3, 0x00A4, 0x00A5, 0x00A6, 0x00A7, // A0
+    0x00A8, 0x00A9, 0x00AA, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF, // A8
+    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x00B8, 0x00B9, 0x00BA, 0x00BB, 0x00BC, 0x00BD, 0x00BE, 0x00BF, // B8
+    0x00C0, 0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C6, 0x00C7, // C0
+    0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC, 0x00CD, 0x00CE, 0x00CF, // C8
+    0x011E, 0x00D1, 0x00D2, 0x00D3, 0x00D4, 0x00D5, 0x00D6, 0x00D7, // D0 Ğ
+    0x00D8, 0x00D9, 0x00DA, 0x00DB, 0x00DC, 0x0130, 0x015E, 0x00DF, // D8 İ Ş
+    0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5, 0x00E6, 0x00E7, // E0
+    0x00E8, 0x00E9, 0x00EA, 0x00EB, 0x00EC, 0x00ED, 0x00EE, 0x00EF, // E8
+    0x011F, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7, // F0 ğ
+    0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x0131, 0x015F, 0x00FF, // F8 ı ş
+};
+
+const QHash<char16_t, char> &cp1254Encoder()
+{
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> t;
+        for (int i = 0; i < 128; ++i)
+            t.insert(cp1254High[i], char(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+// ---- Lines with their ends ---------------------------------------------------
+
+struct RawLine {
+    QByteArray text; // without the line end
+    QByteArray end;  // "\r\n", "\n" or empty for a last line without one
+};
+
+QList<RawLine> splitLines(const QByteArray &bytes)
+{
+    QList<RawLine> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype nl = bytes.indexOf('\n', start);
+        RawLine line;
+        if (nl < 0) {
+            line.text = bytes.mid(start);
+            start = bytes.size();
+        } else {
+            line.text = bytes.mid(start, nl - start);
+            line.end = "\n";
+            if (line.text.endsWith('\r')) {
+                line.text.chop(1);
+                line.end = "\r\n";
+            }
+            start = nl + 1;
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool readAll(const QString &file, QByteArray &bytes)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    bytes = f.readAll();
+    return true;
+}
+
+bool writeAll(const QString &file, const QByteArray &bytes)
+{
+    QSaveFile f(file);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+// ---- Private-profile parsing -------------------------------------------------
+
+bool isBlank(const QByteArray &line)
+{
+    return line.trimmed().isEmpty();
+}
+
+// The section name of a "[name]" line, or nothing for other lines.
+std::optional<QString> sectionName(const QByteArray &line)
+{
+    const QString t = fromCp1254(line).trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    return (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+}
+
+// The key of a "key=value" line, or nothing for other lines.
+std::optional<QString> keyName(const QByteArray &line, QString *value = nullptr)
+{
+    const QString t = fromCp1254(line);
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0 || t.trimmed().startsWith(QLatin1Char(';')))
+        return std::nullopt;
+    if (value)
+        *value = t.mid(eq + 1).trimmed();
+    return t.left(eq).trimmed();
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Lines [first, last) of the section's body, or first = -1 when it is missing.
+// The first section of that name counts, as the platform's own reader does.
+std::pair<int, int> findSection(const QList<RawLine> &lines, const QString &section)
+{
+    int first = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> name = sectionName(lines[i].text);
+        if (!name)
+            continue;
+        if (first >= 0)
+            return {first, i};
+        if (sameName(*name, section))
+            first = i + 1;
+    }
+    return {first, int(lines.size())};
+}
+
+int findKey(const QList<RawLine> &lines, std::pair<int, int> body, const QString &key,
+            QString *value = nullptr)
+{
+    for (int i = body.first; i < body.second; ++i) {
+        const std::optional<QString> name = keyName(lines[i].text, value);
+        if (name && sameName(*name, key))
+            return i;
+    }
+    return -1;
+}
+
+QByteArray lineEndOf(const QByteArray &bytes)
+{
+    if (bytes.contains("\r\n") || !bytes.contains('\n'))
+        return "\r\n";
+    return "\n";
+}
+
+// A value with a line break would start new lines of its own in the file.
+QString oneLine(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t;
+}
+
+} // namespace
+
+QByteArray toCp1254(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    const QHash<char16_t, char> &encoder = cp1254Encoder();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            out.append(char(u));
+        } else {
+            const auto it = encoder.constFind(u);
+            out.append(it == encoder.constEnd() ? '?' : it.value());
+        }
+    }
+    return out;
+}
+
+QString fromCp1254(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        out.append(QChar(u < 0x80 ? char16_t(u) : cp1254High[u - 0x80]));
+    }
+    return out;
+}
+
+QString iniread(const QString &section, const QString &key, const QString &file)
+{
+    QByteArray bytes;
+    if (!readAll(file, bytes))
+        return QString();
+    const QList<RawLine> lines = splitLines(bytes);
+    const std::pair<int, int> body = findSection(lines, section);
+    if (body.first < 0)
+        return QString();
+    QString value;
+    if (findKey(lines, body, key, &value) < 0)
+        return QString();
+    // A value in matching quotes loses them, as the platform's reader does.
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    // The program has always read into a 255-character buffer with its terminator.
+    return value.left(254);
+}
+
+void iniwrite(const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    QByteArray bytes;
+    readAll(file, bytes); // a missing file starts empty
+    QList<RawLine> lines = splitLines(bytes);
+    const QByteArray eol = lineEndOf(bytes);
+    const QByteArray entry = toCp1254(oneLine(key) + QLatin1Char('=') + oneLine(value));
+
+    // The line before an insertion point must end, or the new line would join it.
+    const auto ensureEnded = [&](int index) {
+        if (index >= 0 && lines[index].end.isEmpty())
+            lines[index].end = eol;
+    };
+
+    const std::pair<int, int> body = findSection(lines, section);
+    if (body.first < 0) {
+        ensureEnded(int(lines.size()) - 1);
+        lines.append({toCp1254(QLatin1Char('[') + oneLine(section) + QLatin1Char(']')), eol});
+        lines.append({entry, eol});
+    } else if (const int at = findKey(lines, body, key); at >= 0) {
+        lines[at].text = entry;
+        if (lines[at].end.isEmpty())
+            lines[at].end = eol;
+    } else {
+        int last = body.second - 1;
+        while (last >= body.first && isBlank(lines[last].text))
+            --last;
+        const int insertAt = std::max(last, body.first - 1); // after the header when the body is empty
+        ensureEnded(insertAt);
+        lines.insert(insertAt + 1, {entry, eol});
+    }
+
+    QByteArray out;
+    out.reserve(bytes.size() + entry.size() + 16);
+    for (const RawLine &line : std::as_const(lines))
+        out += line.text + line.end;
+    writeAll(file, out);
+}
+
+QStringList readLineFile(const QString &file, int maxLines)
+{
+    QByteArray bytes;
+    if (!readAll(file, bytes))
+        return {};
+    QStringList result;
+    const QList<RawLine> lines = splitLines(bytes);
+    for (int i = 0; i < lines.size() && i < maxLines; ++i)
+        result << fromCp1254(lines[i].text);
+    return result;
+}
+
+bool writeLineFile(const QString &file, const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += toCp1254(oneLine(line)) + "\r\n";
+    return writeAll(file, out);
+}
+
+QString fileIn(const QString &directory, const QString &fileName)
+{
+    return QDir::toNativeSeparators(QDir(directory).filePath(fileName));
+}
+
+} // namespace tarvel

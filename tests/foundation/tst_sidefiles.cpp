@@ -1,0 +1,325 @@
+// Side files: the Windows-1254 codec, INI files and line files, checked on the
+// bytes that end up on disk.
+#include "foundation/sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return f.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestSideFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void codecTurkishLetters();
+    void codecKeepsEveryByte();
+    void codecUnknownCharacters();
+
+    void iniRead_data();
+    void iniRead();
+    void iniReadMissingFile();
+
+    void iniWrite_data();
+    void iniWrite();
+    void iniWriteCreatesFile();
+    void iniWriteThenRead();
+
+    void lineFileWrite();
+    void lineFileRead_data();
+    void lineFileRead();
+    void lineFileMissing();
+
+    void fileInJoins();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_file;
+};
+
+void TestSideFiles::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_file = m_dir.filePath(QStringLiteral("list.velmor"));
+    QFile::remove(m_file);
+}
+
+void TestSideFiles::codecTurkishLetters()
+{
+    const QString letters = QStringLiteral("ĞÜŞİÖÇğüşıöç");
+    const QByteArray bytes("\xD0\xDC\xDE\xDD\xD6\xC7\xF0\xFC\xFE\xFD\xF6\xE7");
+    QCOMPARE(toCp1254(letters), bytes);
+    QCOMPARE(fromCp1254(bytes), letters);
+    QCOMPARE(toCp1254(QStringLiteral("€ 5")), QByteArray("\x80 5"));
+}
+
+void TestSideFiles::codecKeepsEveryByte()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(toCp1254(fromCp1254(all)), all);
+}
+
+void TestSideFiles::codecUnknownCharacters()
+{
+    // Letters the code page cannot hold become '?', one byte each.
+    QCOMPARE(toCp1254(QStringLiteral("a\u0416b\u4E2D")), QByteArray("a?b?"));
+}
+
+void TestSideFiles::iniRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    const QByteArray list("[l1]\r\nl1-0=120\r\nfont=Tahoma\r\n[Fl1]\r\nl1-0=80\r\nl1-1=  45  \r\n");
+    QTest::newRow("plain") << list << "l1"
+                           << "l1-0"
+                           << "120";
+    QTest::newRow("same key, other section") << list << "Fl1"
+                                             << "l1-0"
+                                             << "80";
+    QTest::newRow("blanks trimmed") << list << "Fl1"
+                                    << "l1-1"
+                                    << "45";
+    QTest::newRow("section case") << list << "FL1"
+                                  << "L1-0"
+                                  << "80";
+    QTest::newRow("key only in another section") << list << "l1"
+                                                 << "l1-1"
+                                                 << "";
+    QTest::newRow("missing section") << list << "satkar"
+                                     << "l1-0"
+                                     << "";
+    QTest::newRow("missing key") << list << "l1"
+                                 << "l9"
+                                 << "";
+    QTest::newRow("section is not a suffix match") << QByteArray("[Fl1]\r\nl1-0=80\r\n") << "l1"
+                                                   << "l1-0"
+                                                   << "";
+    QTest::newRow("key is not a prefix match") << QByteArray("[l1]\r\nl1-10=7\r\n") << "l1"
+                                               << "l1-1"
+                                               << "";
+    QTest::newRow("blanks around names") << QByteArray("  [ l1 ]\r\n  l1-0 = 9\r\n") << "l1"
+                                         << "l1-0"
+                                         << "9";
+    QTest::newRow("value with equals sign") << QByteArray("[a]\r\nk=x=y\r\n") << "a"
+                                            << "k"
+                                            << "x=y";
+    QTest::newRow("empty value") << QByteArray("[a]\r\nk=\r\n") << "a"
+                                 << "k"
+                                 << "";
+    QTest::newRow("quoted value") << QByteArray("[a]\r\nk=\" x \"\r\n") << "a"
+                                  << "k"
+                                  << " x ";
+    QTest::newRow("first of two keys") << QByteArray("[a]\r\nk=1\r\nK=2\r\n") << "a"
+                                       << "k"
+                                       << "1";
+    QTest::newRow("lf only") << QByteArray("[a]\nk=1\n[b]\nk=2\n") << "b"
+                             << "k"
+                             << "2";
+    QTest::newRow("no final line end") << QByteArray("[a]\r\nk=1") << "a"
+                                       << "k"
+                                       << "1";
+    QTest::newRow("comment line") << QByteArray("[a]\r\n;k=1\r\nk=2\r\n") << "a"
+                                  << "k"
+                                  << "2";
+    QTest::newRow("turkish value on disk") << QByteArray("[a]\r\nfont=\xDE\x65kil \xDD\xFE\r\n") << "a"
+                                           << "font"
+                                           << "Şekil İş";
+    QTest::newRow("turkish section") << QByteArray("[\xE7\x61\x6C\xFD\xFE]\r\nk=1\r\n") << "çalış"
+                                     << "k"
+                                     << "1";
+    const QByteArray longValue =
+        QByteArray("[a]\r\nk=") + QByteArray(254, 'x') + QByteArray(46, 'y') + "\r\n";
+    QTest::newRow("300 characters cut to 254") << longValue << "a"
+                                               << "k" << QString(254, QLatin1Char('x'));
+}
+
+void TestSideFiles::iniRead()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    writeBytes(m_file, content);
+    QCOMPARE(iniread(section, key, m_file), value);
+}
+
+void TestSideFiles::iniReadMissingFile()
+{
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-0"), m_file), QString());
+}
+
+void TestSideFiles::iniWrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    // Odd spacing, a comment and a text line show that untouched lines stay as they were.
+    const QByteArray list("; list appearance\r\n[l1]\r\n l1-0 = 120 \r\nfont=Tahoma\r\n\r\n"
+                          "[Fl1]\r\nl1-0=80\r\n\r\n\r\n[x]\r\nrandom text\r\n");
+
+    QTest::newRow("replace in own section")
+        << list << "Fl1"
+        << "l1-0"
+        << "0"
+        << QByteArray("; list appearance\r\n[l1]\r\n l1-0 = 120 \r\nfont=Tahoma\r\n\r\n"
+                      "[Fl1]\r\nl1-0=0\r\n\r\n\r\n[x]\r\nrandom text\r\n");
+    QTest::newRow("replace regardless of case")
+        << list << "L1"
+        << "L1-0"
+        << "7"
+        << QByteArray("; list appearance\r\n[l1]\r\nL1-0=7\r\nfont=Tahoma\r\n\r\n"
+                      "[Fl1]\r\nl1-0=80\r\n\r\n\r\n[x]\r\nrandom text\r\n");
+    QTest::newRow("append after last non-blank line")
+        << list << "Fl1"
+        << "l1-1"
+        << "45"
+        << QByteArray("; list appearance\r\n[l1]\r\n l1-0 = 120 \r\nfont=Tahoma\r\n\r\n"
+                      "[Fl1]\r\nl1-0=80\r\nl1-1=45\r\n\r\n\r\n[x]\r\nrandom text\r\n");
+    QTest::newRow("append section at end")
+        << list << "satkar"
+        << "k"
+        << "v"
+        << QByteArray("; list appearance\r\n[l1]\r\n l1-0 = 120 \r\nfont=Tahoma\r\n\r\n"
+                      "[Fl1]\r\nl1-0=80\r\n\r\n\r\n[x]\r\nrandom text\r\n[satkar]\r\nk=v\r\n");
+    QTest::newRow("Fl1 write leaves l1 alone")
+        << QByteArray("[l1]\r\nl1-0=120\r\n") << "Fl1"
+        << "l1-0"
+        << "0" << QByteArray("[l1]\r\nl1-0=120\r\n[Fl1]\r\nl1-0=0\r\n");
+    QTest::newRow("l1 write leaves Fl1 alone") << QByteArray("[Fl1]\r\nl1-0=80\r\n") << "l1"
+                                               << "l1-0"
+                                               << "5" << QByteArray("[Fl1]\r\nl1-0=80\r\n[l1]\r\nl1-0=5\r\n");
+    QTest::newRow("empty section body") << QByteArray("[a]\r\n\r\n[b]\r\n") << "a"
+                                        << "k"
+                                        << "1" << QByteArray("[a]\r\nk=1\r\n\r\n[b]\r\n");
+    QTest::newRow("last line without end, append to section") << QByteArray("[a]\r\nk=1") << "a"
+                                                              << "m"
+                                                              << "2" << QByteArray("[a]\r\nk=1\r\nm=2\r\n");
+    QTest::newRow("last line without end, new section") << QByteArray("[a]\r\nk=1") << "b"
+                                                        << "m"
+                                                        << "2" << QByteArray("[a]\r\nk=1\r\n[b]\r\nm=2\r\n");
+    QTest::newRow("lf file stays lf") << QByteArray("[a]\nk=1\n[b]\nm=2\n") << "a"
+                                      << "n"
+                                      << "3" << QByteArray("[a]\nk=1\nn=3\n[b]\nm=2\n");
+    QTest::newRow("turkish value in cp1254")
+        << QByteArray("[a]\r\n") << "a"
+        << "font"
+        << "Şekil İş" << QByteArray("[a]\r\nfont=\xDE\x65kil \xDD\xFE\r\n");
+    QTest::newRow("line break in value stays one line") << QByteArray("[a]\r\nk=1\r\n") << "a"
+                                                        << "k"
+                                                        << "x\r\ny" << QByteArray("[a]\r\nk=x  y\r\n");
+}
+
+void TestSideFiles::iniWrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+    writeBytes(m_file, before);
+    iniwrite(section, key, value, m_file);
+    QCOMPARE(readBytes(m_file), after);
+}
+
+void TestSideFiles::iniWriteCreatesFile()
+{
+    iniwrite(QStringLiteral("l1"), QStringLiteral("l1-0"), QStringLiteral("120"), m_file);
+    QCOMPARE(readBytes(m_file), QByteArray("[l1]\r\nl1-0=120\r\n"));
+}
+
+void TestSideFiles::iniWriteThenRead()
+{
+    // The way list windows use it: one key per column, then read back at start-up.
+    for (int i = 0; i < 3; ++i) {
+        iniwrite(QStringLiteral("Fl1"), QStringLiteral("l1-%1").arg(i), QString::number(100 + i), m_file);
+        iniwrite(QStringLiteral("l1"), QStringLiteral("l1-%1").arg(i), QString::number(200 + i), m_file);
+    }
+    iniwrite(QStringLiteral("Fl1"), QStringLiteral("l1-1"), QStringLiteral("55"), m_file);
+    QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-0"), m_file), QStringLiteral("100"));
+    QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-1"), m_file), QStringLiteral("55"));
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-1"), m_file), QStringLiteral("201"));
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-2"), m_file), QStringLiteral("202"));
+}
+
+void TestSideFiles::lineFileWrite()
+{
+    // An empty value keeps its line, so the lines after it keep their numbers.
+    const QStringList lines{QStringLiteral("10"), QString(), QStringLiteral("Işık"), QString()};
+    QVERIFY(writeLineFile(m_file, lines));
+    QCOMPARE(readBytes(m_file), QByteArray("10\r\n\r\nI\xFE\xFDk\r\n\r\n"));
+    QCOMPARE(readLineFile(m_file, 11), lines);
+
+    QVERIFY(writeLineFile(m_file, {QStringLiteral("a")}));
+    QCOMPARE(readBytes(m_file), QByteArray("a\r\n")); // written anew, not appended
+    QVERIFY(!writeLineFile(m_dir.filePath(QStringLiteral("no/such/dir/x.velmor")), lines));
+}
+
+void TestSideFiles::lineFileRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("maxLines");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << QByteArray("1\r\n2\r\n") << 11 << QStringList{"1", "2"};
+    QTest::newRow("lf only") << QByteArray("1\n\n3\n") << 11 << QStringList{"1", "", "3"};
+    QTest::newRow("no final line end") << QByteArray("1\r\n2") << 11 << QStringList{"1", "2"};
+    QTest::newRow("more lines than asked") << QByteArray("1\r\n2\r\n3\r\n") << 2 << QStringList{"1", "2"};
+    QTest::newRow("blanks kept") << QByteArray(" a \r\n") << 2 << QStringList{" a "};
+    QTest::newRow("empty file") << QByteArray() << 2 << QStringList{};
+}
+
+void TestSideFiles::lineFileRead()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, maxLines);
+    QFETCH(QStringList, lines);
+    writeBytes(m_file, content);
+    QCOMPARE(readLineFile(m_file, maxLines), lines);
+}
+
+void TestSideFiles::lineFileMissing()
+{
+    QCOMPARE(readLineFile(m_file, 11), QStringList());
+}
+
+void TestSideFiles::fileInJoins()
+{
+    QCOMPARE(
+        QDir::fromNativeSeparators(fileIn(QStringLiteral("/opt/tarvel"), QStringLiteral("fytPar.velmor"))),
+        QStringLiteral("/opt/tarvel/fytPar.velmor"));
+    QCOMPARE(
+        QDir::fromNativeSeparators(fileIn(QStringLiteral("/opt/tarvel/"), QStringLiteral("list.velmor"))),
+        QStringLiteral("/opt/tarvel/list.velmor"));
+}
+
+QTEST_APPLESS_MAIN(TestSideFiles)
+#include "tst_sidefiles.moc"

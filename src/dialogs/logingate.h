@@ -21,9 +21,18 @@ class LoginGate : public QDialog {
 public:
     LoginGate(const AppPaths &paths, std::function<void()> openSettings, QWidget *parent = nullptr);
 
+    // Shows a new gate non-modally, as the connection-failure window does; the
+    // gate deletes itself when it closes.
+    static LoginGate *open(const AppPaths &paths, std::function<void()> openSettings);
+
+    // What the gate says on "Tamam" when data.dbs of the program directory
+    // gave no password (missing file, table, row or column, or NULL).
+    static QString unreadableMessage(const QString &storeFile);
+
     bool passwordReadable() const { return m_passwordReadable; }
 
 private:
+    void readPassword();
     void tamam();
 
     AppPaths m_paths;

@@ -1,0 +1,37 @@
+#include "dialogs/centerform.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tarvel {
+
+void centerform(QWidget *window)
+{
+    if (!window)
+        return;
+    QRect area;
+    if (window->isWindow()) {
+        QScreen *screen = window->screen();
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        area = screen->geometry();
+    } else if (window->parentWidget()) {
+        // A window inside the main window's work area centres in that area.
+        area = window->parentWidget()->rect();
+    } else {
+        return;
+    }
+    // Before a window is first shown its frame is unknown; the frame geometry
+    // is then the window's own.
+    const QSize size = window->isWindow() ? window->frameGeometry().size() : window->size();
+    // A window larger than the screen keeps its top-left corner (and its
+    // title bar) on the screen.
+    const int left = area.x() + std::max(0, (area.width() - size.width()) / 2);
+    const int top = area.y() + std::max(0, (area.height() - size.height()) / 2);
+    window->move(left, top);
+}
+
+} // namespace tarvel

@@ -54,8 +54,31 @@ public:
 // dir + data.dbs
 QString storePath(const QString &directory);
 
+// ---- The program's statements on the store --------------------------------
+// Every value goes through sqlValue(), so a password with an apostrophe is
+// stored as typed and can never reach another column.
+
+// "select * from login where id='1'" and so on for server, instan, veritabani, ses.
+QString selectRow(const QString &table);
+// "Update login set sifre = '...' Where id ='1'"
+QString updateLogin(const QString &password);
+// "Update server set kuladi = '...',sifre = '...',server = '...',sql = '...' Where id ='1'"
+QString updateServer(const QString &user, const QString &password, const QString &server,
+                     const QString &database);
+// "Update instan set insname = '...',inskullan = '...' Where id ='1'"
+QString updateInstan(const QString &instanceName, const QString &flag);
+// The veritabani columns the settings window writes (sateleman and genkdv it never writes).
+struct VeritabaniChoices {
+    QString fir, don, fiyat1, fiyat2, brset, birim1, birim2, stkartipi;
+};
+// "Update veritabani set don = '...',stkartipi = '...',birim2 = '...',birim1 = '...',
+//  brset = '...',fiyat2 = '...',fiyat1 = '...',fir = '...' Where id ='1'"
+QString updateVeritabani(const VeritabaniChoices &choices);
+
 // Makes a fresh data.dbs with the five single-row tables, every column holding
 // the empty text (or the values given). Used by tarvel-report init-store and demo.
+// An existing file is never overwritten (StoreError); a store that fails half-way
+// is removed again.
 struct StoreContents {
     QString loginPassword;
     QString server, database, user, password;

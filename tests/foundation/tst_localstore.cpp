@@ -1,0 +1,341 @@
+// The local store data.dbs: the handle, the program's statements, the store
+// builder and the report windows' shared-settings loader.
+#include "foundation/errors.h"
+#include "foundation/localstore.h"
+#include "foundation/sharedsettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+namespace {
+
+QStringList sharedValues(const SharedSettings &s)
+{
+    return {s.bulses, s.bulmases, s.sateleman, s.genkdv, s.fir,       s.don,
+            s.fiyat1, s.fiyat2,   s.birim1,    s.birim2, s.stkartipi, s.brset};
+}
+
+// Every value different, so a field copied from the wrong column shows.
+StoreContents distinctContents()
+{
+    StoreContents c;
+    c.loginPassword = QStringLiteral("GİZLİ");
+    c.server = QStringLiteral("sunucu\\SQL");
+    c.database = QStringLiteral("ERP");
+    c.user = QStringLiteral("sa");
+    c.password = QStringLiteral("parola");
+    c.instanceName = QStringLiteral("SQLEXPRESS");
+    c.instanceUsed = QStringLiteral("1");
+    c.fir = QStringLiteral("12- ÖRNEK TİCARET");
+    c.don = QStringLiteral("1- 12-(01.01.2024)  (31.12.2024)");
+    c.fiyat1 = QStringLiteral("1- USD");
+    c.fiyat2 = QStringLiteral("20- EUR");
+    c.brset = QStringLiteral("5- ADET");
+    c.birim1 = QStringLiteral("6- ADET");
+    c.birim2 = QStringLiteral("7- KOLİ");
+    c.stkartipi = QStringLiteral("1-Ticari mal");
+    c.sateleman = QStringLiteral("SATICI");
+    c.genkdv = QStringLiteral("20");
+    c.bulses = QStringLiteral("1");
+    c.bulmases = QStringLiteral("0");
+    return c;
+}
+
+QStringList distinctShared()
+{
+    const StoreContents c = distinctContents();
+    return {c.bulses, c.bulmases, c.sateleman, c.genkdv, c.fir,       c.don,
+            c.fiyat1, c.fiyat2,   c.birim1,    c.birim2, c.stkartipi, c.brset};
+}
+
+SharedSettings oldSettings()
+{
+    SharedSettings s;
+    for (QString *f : {&s.bulses, &s.bulmases, &s.sateleman, &s.genkdv, &s.fir, &s.don, &s.fiyat1, &s.fiyat2,
+                       &s.birim1, &s.birim2, &s.stkartipi, &s.brset})
+        *f = QStringLiteral("eski");
+    return s;
+}
+
+} // namespace
+
+class TestLocalStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openMissingFileCreatesNothing();
+    void createStoreRows();
+    void createStoreRefusesExistingFile();
+    void queryErrors();
+    void nullsAndColumnCase();
+    void sessionClosesOnError();
+
+    void statementTexts_data();
+    void statementTexts();
+    void updatesStoreValuesAsTyped_data();
+    void updatesStoreValuesAsTyped();
+
+    void okuLoads();
+    void okuEmptyRowLoads();
+    void okuFailures_data();
+    void okuFailures();
+
+private:
+    QStringList readRow(const QString &table, const QStringList &columns);
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestLocalStore::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_path = storePath(m_dir.path());
+    QFile::remove(m_path);
+}
+
+void TestLocalStore::cleanup()
+{
+    QVERIFY(!LocalStore::handle().isOpen()); // every user closes what it opened
+}
+
+QStringList TestLocalStore::readRow(const QString &table, const QStringList &columns)
+{
+    StoreSession session(m_path);
+    const StoreRow row = session.store().query(selectRow(table));
+    QStringList values;
+    for (const QString &c : columns)
+        values << row.value(c);
+    return values;
+}
+
+void TestLocalStore::openMissingFileCreatesNothing()
+{
+    QVERIFY_THROWS_EXCEPTION(StoreError, LocalStore::handle().open(m_path));
+    QVERIFY(!QFile::exists(m_path));
+    QVERIFY(!LocalStore::handle().isOpen());
+    QVERIFY_THROWS_EXCEPTION(StoreError, LocalStore::handle().open(m_dir.path())); // a directory
+}
+
+void TestLocalStore::createStoreRows()
+{
+    createStore(m_path, distinctContents());
+    QCOMPARE(readRow("login", {"id", "sifre"}), QStringList({"1", "GİZLİ"}));
+    QCOMPARE(readRow("server", {"id", "server", "sql", "kuladi", "sifre"}),
+             QStringList({"1", "sunucu\\SQL", "ERP", "sa", "parola"}));
+    QCOMPARE(readRow("instan", {"id", "insname", "inskullan"}), QStringList({"1", "SQLEXPRESS", "1"}));
+    QCOMPARE(readRow("veritabani", {"fir", "don", "fiyat1", "fiyat2", "brset", "birim1", "birim2",
+                                    "stkartipi", "sateleman", "genkdv"}),
+             QStringList({"12- ÖRNEK TİCARET", "1- 12-(01.01.2024)  (31.12.2024)", "1- USD", "20- EUR",
+                          "5- ADET", "6- ADET", "7- KOLİ", "1-Ticari mal", "SATICI", "20"}));
+    QCOMPARE(readRow("ses", {"id", "bulses", "bulmases"}), QStringList({"1", "1", "0"}));
+
+    // Defaults: empty texts (never NULL) and the flags "0".
+    QFile::remove(m_path);
+    createStore(m_path, StoreContents());
+    QCOMPARE(readRow("login", {"sifre"}), QStringList({""}));
+    QCOMPARE(readRow("instan", {"insname", "inskullan"}), QStringList({"", "0"}));
+    QCOMPARE(readRow("ses", {"bulses", "bulmases"}), QStringList({"0", "0"}));
+}
+
+void TestLocalStore::createStoreRefusesExistingFile()
+{
+    {
+        QFile f(m_path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    QVERIFY_THROWS_EXCEPTION(StoreError, createStore(m_path, StoreContents()));
+    QFile f(m_path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("keep me"));
+}
+
+void TestLocalStore::queryErrors()
+{
+    QVERIFY_THROWS_EXCEPTION(StoreError, LocalStore::handle().query(selectRow("login"))); // not open
+    createStore(m_path, StoreContents());
+    StoreSession session(m_path);
+    LocalStore &store = session.store();
+    QVERIFY(store.isOpen());
+    QVERIFY_THROWS_EXCEPTION(StoreError, store.query("select * from yok where id='1'"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, store.query("select * from login where id='2'"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, store.execute("Update yok set a = '1'"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, store.query(selectRow("login")).value("kuladi"));
+}
+
+void TestLocalStore::nullsAndColumnCase()
+{
+    createStore(m_path, StoreContents());
+    StoreSession session(m_path);
+    session.store().execute("create table t (ID text, Ad text, Bos text)");
+    session.store().execute("insert into t values ('1', 'Ayşe', NULL)");
+    const StoreRow row = session.store().query("select * from t");
+    QCOMPARE(row.value("id"), QStringLiteral("1"));
+    QCOMPARE(row.value("AD"), QStringLiteral("Ayşe"));
+    QVERIFY(row.has("ad"));
+    QVERIFY(!row.has("bos"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, row.value("bos"));
+}
+
+void TestLocalStore::sessionClosesOnError()
+{
+    createStore(m_path, StoreContents());
+    try {
+        StoreSession session(m_path);
+        session.store().query("select * from login where id='9'");
+        QFAIL("no row must throw");
+    } catch (const StoreError &) {
+    }
+    QVERIFY(!LocalStore::handle().isOpen());
+}
+
+void TestLocalStore::statementTexts_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("select") << selectRow("veritabani") << "select * from veritabani where id='1'";
+    QTest::newRow("login") << updateLogin("ABC") << "Update login set sifre = 'ABC' Where id ='1'";
+    QTest::newRow("server")
+        << updateServer("sa", "pw", "host", "db")
+        << "Update server set kuladi = 'sa',sifre = 'pw',server = 'host',sql = 'db' Where id ='1'";
+    QTest::newRow("instan") << updateInstan("SQLEXPRESS", "1")
+                            << "Update instan set insname = 'SQLEXPRESS',inskullan = '1' Where id ='1'";
+    const VeritabaniChoices choices{.fir = "f",
+                                    .don = "d",
+                                    .fiyat1 = "c1",
+                                    .fiyat2 = "c2",
+                                    .brset = "s",
+                                    .birim1 = "u1",
+                                    .birim2 = "u2",
+                                    .stkartipi = "k"};
+    QTest::newRow("veritabani")
+        << updateVeritabani(choices)
+        << "Update veritabani set don = 'd',stkartipi = 'k',birim2 = 'u2',birim1 = 'u1',"
+           "brset = 's',fiyat2 = 'c2',fiyat1 = 'c1',fir = 'f' Where id ='1'";
+}
+
+void TestLocalStore::statementTexts()
+{
+    QFETCH(QString, statement);
+    QFETCH(QString, expected);
+    QCOMPARE(statement, expected);
+}
+
+void TestLocalStore::updatesStoreValuesAsTyped_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QStringList>("values");
+
+    // Values that would end the literal early and rewrite another column if
+    // they went in unescaped.
+    QTest::newRow("login") << updateLogin("O'NEİL', sifre = 'X") << "login" << QStringList{"id", "sifre"}
+                           << QStringList{"1", "O'NEİL', sifre = 'X"};
+    QTest::newRow("server") << updateServer("sa'", "p',sql = 'hacked", "host\\inst", "ERP''DB") << "server"
+                            << QStringList{"id", "kuladi", "sifre", "server", "sql"}
+                            << QStringList{"1", "sa'", "p',sql = 'hacked", "host\\inst", "ERP''DB"};
+    QTest::newRow("instan") << updateInstan("İNS'1", "0") << "instan"
+                            << QStringList{"id", "insname", "inskullan"} << QStringList{"1", "İNS'1", "0"};
+    const VeritabaniChoices choices{.fir = "1- O'NEİL",
+                                    .don = "1- 1-(01.01.2024)  (31.12.2024)",
+                                    .fiyat1 = "1- '",
+                                    .fiyat2 = "",
+                                    .brset = "2- K'",
+                                    .birim1 = "3- A",
+                                    .birim2 = "4- B' Where id ='1' --",
+                                    .stkartipi = "2-Karma koli"};
+    // sateleman and genkdv are never written: they keep the store's values.
+    QTest::newRow("veritabani") << updateVeritabani(choices) << "veritabani"
+                                << QStringList{"fir",    "don",    "fiyat1",    "fiyat2",    "brset",
+                                               "birim1", "birim2", "stkartipi", "sateleman", "genkdv"}
+                                << (QStringList{choices.fir, choices.don, choices.fiyat1, choices.fiyat2}
+                                    << choices.brset << choices.birim1 << choices.birim2 << choices.stkartipi
+                                    << "SATICI"
+                                    << "20");
+}
+
+void TestLocalStore::updatesStoreValuesAsTyped()
+{
+    QFETCH(QString, statement);
+    QFETCH(QString, table);
+    QFETCH(QStringList, columns);
+    QFETCH(QStringList, values);
+    createStore(m_path, distinctContents());
+    {
+        StoreSession session(m_path);
+        session.store().execute(statement);
+    }
+    QCOMPARE(readRow(table, columns), values);
+    // The other tables are untouched.
+    if (table != "login")
+        QCOMPARE(readRow("login", {"sifre"}), QStringList({"GİZLİ"}));
+    QCOMPARE(readRow("ses", {"bulses", "bulmases"}), QStringList({"1", "0"}));
+}
+
+void TestLocalStore::okuLoads()
+{
+    createStore(m_path, distinctContents());
+    SharedSettings settings = oldSettings();
+    QVERIFY(oku(m_dir.path(), settings));
+    QCOMPARE(sharedValues(settings), distinctShared());
+    QCOMPARE(settings.fir, QStringLiteral("12- ÖRNEK TİCARET")); // the whole entry, not just the number
+}
+
+void TestLocalStore::okuEmptyRowLoads()
+{
+    createStore(m_path, StoreContents());
+    SharedSettings settings = oldSettings();
+    QVERIFY(oku(m_dir.path(), settings));
+    QCOMPARE(settings.fir, QString());
+    QCOMPARE(settings.don, QString());
+    QCOMPARE(settings.bulses, QStringLiteral("0"));
+}
+
+void TestLocalStore::okuFailures_data()
+{
+    QTest::addColumn<QString>("damage");   // statement run on a complete store, or a marker
+    QTest::addColumn<int>("fieldsLoaded"); // fields copied in order before the failure
+    QTest::newRow("missing file") << "<no file>" << 0;
+    QTest::newRow("not a database") << "<garbage>" << 0;
+    QTest::newRow("missing ses table") << "drop table ses" << 0;
+    QTest::newRow("ses NULL") << "update ses set bulmases = NULL" << 1;
+    QTest::newRow("missing veritabani row") << "delete from veritabani" << 2;
+    QTest::newRow("row of another id") << "update veritabani set id = '2'" << 2;
+    QTest::newRow("missing veritabani table") << "drop table veritabani" << 2;
+    QTest::newRow("fir NULL") << "update veritabani set fir = NULL" << 4;
+    QTest::newRow("missing fiyat2 column") << "alter table veritabani drop column fiyat2" << 7;
+    QTest::newRow("missing brset column") << "alter table veritabani drop column brset" << 11;
+}
+
+void TestLocalStore::okuFailures()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, fieldsLoaded);
+    if (damage == "<garbage>") {
+        QFile f(m_path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    } else if (damage != "<no file>") {
+        createStore(m_path, distinctContents());
+        StoreSession session(m_path);
+        session.store().execute(damage);
+    }
+
+    SharedSettings settings = oldSettings();
+    QVERIFY(!oku(m_dir.path(), settings));
+    const QStringList expected =
+        distinctShared().mid(0, fieldsLoaded) + sharedValues(oldSettings()).mid(fieldsLoaded);
+    QCOMPARE(sharedValues(settings), expected);
+    if (damage == "<no file>")
+        QVERIFY(!QFile::exists(m_path));
+}
+
+QTEST_GUILESS_MAIN(TestLocalStore)
+#include "tst_localstore.moc"

@@ -1,0 +1,402 @@
+// The ERP connection without a server: the read-only guard, value escaping,
+// how fields become text, and the embedded demo ERP in SQLite.
+#include "common/tdsserver.h"
+#include "foundation/erpconnection.h"
+#include "foundation/erpsession.h"
+#include "foundation/errors.h"
+#include "foundation/localstore.h"
+#include "foundation/sqlvalue.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+namespace {
+
+// A small ERP with the declared types of the real one (datetimes as text).
+const char *const erpScript = R"sql(
+CREATE TABLE L_CAPIFIRM (NR SMALLINT, NAME VARCHAR(61));
+INSERT INTO L_CAPIFIRM VALUES (1, 'ÖRNEK GIDA A.Ş.'), (12, 'MEHMET''İN GIDA');
+CREATE TABLE LG_001_CLCARD (LOGICALREF INTEGER, CODE VARCHAR(17), DEFINITION_ VARCHAR(201), TAXOFFICE VARCHAR(31));
+INSERT INTO LG_001_CLCARD VALUES
+  (1, '120.01', 'MEHMET''İN GIDA', 'BÜYÜK MÜKELLEFLER VERGİ DAİRESİ'),
+  (2, '120.02', '%100 DOĞAL', 'ŞĞİıçöü'),
+  (3, '120.03', 'MEHMET', '');
+CREATE TABLE LG_001_01_STLINE (LOGICALREF INTEGER, DATE_ DATETIME_TEXT, AMOUNT FLOAT, PRICE FLOAT, LINETYPE SMALLINT);
+INSERT INTO LG_001_01_STLINE VALUES
+  (1, '20240108', 12.5, 3, 0),
+  (2, '20240108 10:05:30', 0.1, 1234567.891, 1),
+  (3, NULL, NULL, NULL, NULL);
+)sql";
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QStringList readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestErpConnection : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void readOnlyStatement_data();
+    void readOnlyStatement();
+    void sqlValue_data();
+    void sqlValue();
+
+    void fieldValues_data();
+    void fieldValues();
+    void columnsByName();
+
+    void sqliteTypes_data();
+    void sqliteTypes();
+    void apostropheSearch_data();
+    void apostropheSearch();
+    void sqliteOpenFails_data();
+    void sqliteOpenFails();
+    void sqliteNeverWrites();
+    void traceAndRefusal();
+
+    void sessionFromStore();
+    void sessionWithoutStore();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_erp;
+};
+
+void TestErpConnection::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
+    const QString error = test::writeSqliteFile(m_erp, QString::fromUtf8(erpScript));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+}
+
+void TestErpConnection::readOnlyStatement_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<bool>("readOnly");
+
+    QTest::newRow("select") << "select * from L_CAPIFIRM" << true;
+    QTest::newRow("upper case, trailing blank") << "SELECT NR FROM L_CAPIFIRM " << true;
+    QTest::newRow("leading blanks and newline") << "  \n\tselect 1" << true;
+    QTest::newRow("one trailing ;") << "select 1;  " << true;
+    QTest::newRow("; inside a literal") << "select * from LG_001_CLCARD where CODE='a;b'" << true;
+    QTest::newRow("doubled apostrophe then ;") << "select * from X where A='O''; delete from x'" << true;
+    QTest::newRow("writing word inside a literal") << "select * from X where A='delete from x'" << true;
+    QTest::newRow("column names holding words") << "select UPDATEDATE, INSERTED_BY from X" << true;
+    QTest::newRow("; in a comment") << "select 1 -- ; delete from x" << true;
+
+    QTest::newRow("update") << "update LG_001_CLCARD set CODE='x'" << false;
+    QTest::newRow("delete") << "delete from LG_001_CLCARD" << false;
+    QTest::newRow("insert") << "insert into L_CAPIFIRM values (1,'x')" << false;
+    QTest::newRow("exec") << "exec sp_who" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("select as a later word") << "with x as (select 1) select * from x" << false;
+    QTest::newRow("second statement after ;") << "select 1; delete from x" << false;
+    QTest::newRow("second statement after ; and comment")
+        << "select 1 /* a */ ; -- b\n delete from x" << false;
+    QTest::newRow("second select after ;") << "select 1; select 2" << false;
+    // T-SQL runs "select 1 delete from x" as two statements.
+    QTest::newRow("second statement without ;") << "select 1 delete from x" << false;
+    QTest::newRow("select into") << "select * into COPY from L_CAPIFIRM" << false;
+    QTest::newRow("exec after a select") << "select 1 exec('delete from x')" << false;
+    QTest::newRow("unbalanced apostrophe") << "select * from X where A='MEHMET'İN GIDA'" << false;
+    QTest::newRow("open comment") << "select 1 /* delete" << false;
+}
+
+void TestErpConnection::readOnlyStatement()
+{
+    QFETCH(QString, statement);
+    QFETCH(bool, readOnly);
+    QCOMPARE(isReadOnlyStatement(statement), readOnly);
+}
+
+void TestErpConnection::sqlValue_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("literal");
+
+    QTest::newRow("plain") << "120.01"
+                           << "'120.01'";
+    QTest::newRow("empty") << ""
+                           << "''";
+    QTest::newRow("apostrophe") << "MEHMET'İN GIDA"
+                                << "'MEHMET''İN GIDA'";
+    QTest::newRow("apostrophes only") << "''"
+                                      << "''''''";
+    QTest::newRow("statement end attempt") << "x'; delete from y; --"
+                                           << "'x''; delete from y; --'";
+}
+
+void TestErpConnection::sqlValue()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, literal);
+    QCOMPARE(tarvel::sqlValue(value), literal);
+    QCOMPARE(sqlEscaped(value), literal.mid(1, literal.size() - 2));
+}
+
+void TestErpConnection::fieldValues_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("number");
+    QTest::addColumn<QDateTime>("dateTime");
+
+    const QDateTime midnight(QDate(2024, 1, 8), QTime(0, 0));
+    const QDateTime morning(QDate(2024, 1, 8), QTime(10, 5, 30));
+    QTest::newRow("NULL") << QVariant() << "" << 0.0 << QDateTime();
+    QTest::newRow("integer") << QVariant(qlonglong(-1234)) << "-1234" << -1234.0 << QDateTime();
+    QTest::newRow("float") << QVariant(12.5) << "12,5" << 12.5 << QDateTime();
+    QTest::newRow("whole float") << QVariant(18.0) << "18" << 18.0 << QDateTime();
+    QTest::newRow("float noise") << QVariant(0.1 + 0.2) << "0,3" << 0.1 + 0.2 << QDateTime();
+    QTest::newRow("midnight") << QVariant(midnight) << "08.01.2024" << 0.0 << midnight;
+    QTest::newRow("time of day") << QVariant(morning) << "08.01.2024 10:05:30" << 0.0 << morning;
+    QTest::newRow("text") << QVariant(QStringLiteral("ŞĞİıçöü")) << "ŞĞİıçöü" << 0.0 << QDateTime();
+    QTest::newRow("empty text") << QVariant(QString()) << "" << 0.0 << QDateTime();
+    QTest::newRow("date key text") << QVariant(QStringLiteral("20240108")) << "20240108" << 20240108.0
+                                   << midnight;
+    QTest::newRow("date and time text")
+        << QVariant(QStringLiteral("20240108 10:05:30")) << "20240108 10:05:30" << 0.0 << morning;
+    QTest::newRow("no such day") << QVariant(QStringLiteral("20240231")) << "20240231" << 20240231.0
+                                 << QDateTime();
+    QTest::newRow("number text, point") << QVariant(QStringLiteral("12.5")) << "12.5" << 12.5 << QDateTime();
+    QTest::newRow("number text, comma") << QVariant(QStringLiteral("12,5")) << "12,5" << 12.5 << QDateTime();
+}
+
+void TestErpConnection::fieldValues()
+{
+    QFETCH(QVariant, value);
+    QFETCH(QString, text);
+    QFETCH(double, number);
+    QFETCH(QDateTime, dateTime);
+
+    const ErpRows rows({QStringLiteral("F")}, {{value}});
+    QCOMPARE(rows.text(QStringLiteral("F")), text);
+    QCOMPARE(rows.number(QStringLiteral("F")), number);
+    QCOMPARE(rows.dateTime(QStringLiteral("F")), dateTime);
+    QCOMPARE(rows.isNull(QStringLiteral("F")), !value.isValid());
+}
+
+void TestErpConnection::columnsByName()
+{
+    ErpRows rows({QStringLiteral("NR"), QStringLiteral("NAME")},
+                 {{qlonglong(1), QStringLiteral("A")}, {qlonglong(2), QStringLiteral("B")}});
+    QCOMPARE(rows.text(QStringLiteral("name")), QStringLiteral("A"));
+    QVERIFY(rows.hasColumn(QStringLiteral("Nr")));
+    QVERIFY_THROWS_EXCEPTION(ErpError, rows.value(QStringLiteral("CODE")));
+    rows.next();
+    QCOMPARE(rows.text(QStringLiteral("nAmE")), QStringLiteral("B"));
+    rows.next();
+    QVERIFY(rows.eof());
+    QVERIFY_THROWS_EXCEPTION(ErpError, rows.value(QStringLiteral("NR")));
+    const ErpRows empty;
+    QVERIFY(empty.eof());
+    QCOMPARE(empty.rowCount(), 0);
+}
+
+void TestErpConnection::sqliteTypes_data()
+{
+    QTest::addColumn<int>("ref");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("INTEGER") << 1 << "LOGICALREF" << int(QMetaType::LongLong) << "1";
+    QTest::newRow("SMALLINT") << 2 << "LINETYPE" << int(QMetaType::LongLong) << "1";
+    QTest::newRow("FLOAT") << 1 << "AMOUNT" << int(QMetaType::Double) << "12,5";
+    QTest::newRow("FLOAT holding a whole number") << 1 << "PRICE" << int(QMetaType::Double) << "3";
+    QTest::newRow("FLOAT with decimals") << 2 << "PRICE" << int(QMetaType::Double) << "1234567,891";
+    QTest::newRow("datetime midnight") << 1 << "DATE_" << int(QMetaType::QDateTime) << "08.01.2024";
+    QTest::newRow("datetime with time") << 2 << "DATE_" << int(QMetaType::QDateTime) << "08.01.2024 10:05:30";
+    QTest::newRow("NULL datetime") << 3 << "DATE_" << int(QMetaType::UnknownType) << "";
+    QTest::newRow("NULL float") << 3 << "AMOUNT" << int(QMetaType::UnknownType) << "";
+    QTest::newRow("NULL integer") << 3 << "LINETYPE" << int(QMetaType::UnknownType) << "";
+}
+
+void TestErpConnection::sqliteTypes()
+{
+    QFETCH(int, ref);
+    QFETCH(QString, column);
+    QFETCH(int, type);
+    QFETCH(QString, text);
+
+    ErpConnection erp;
+    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    ErpRows rows = erp.query(QStringLiteral("select * from LG_001_01_STLINE where LOGICALREF=") +
+                             tarvel::sqlValue(QString::number(ref)));
+    QCOMPARE(rows.rowCount(), 1);
+    QCOMPARE(rows.value(column).typeId(), type);
+    QCOMPARE(rows.text(column), text);
+}
+
+void TestErpConnection::apostropheSearch_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("codes");
+
+    QTest::newRow("apostrophe") << "MEHMET'İN GIDA" << QStringList{QStringLiteral("120.01")};
+    QTest::newRow("percent sign") << "%100 DOĞAL" << QStringList{QStringLiteral("120.02")};
+    QTest::newRow("text that tries to end the statement") << "MEHMET' or '1'='1" << QStringList{};
+    QTest::newRow("text that tries a second statement")
+        << "x'; delete from LG_001_CLCARD; --" << QStringList{};
+}
+
+void TestErpConnection::apostropheSearch()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, codes);
+
+    ErpConnection erp;
+    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    ErpRows rows = erp.query(QStringLiteral("select CODE from LG_001_CLCARD where DEFINITION_=") +
+                             tarvel::sqlValue(typed));
+    QStringList found;
+    for (; !rows.eof(); rows.next())
+        found << rows.text(QStringLiteral("CODE"));
+    QCOMPARE(found, codes);
+    // and the statement was read as one value, so nothing was touched
+    QCOMPARE(erp.query(QStringLiteral("select * from LG_001_CLCARD")).rowCount(), 3);
+}
+
+void TestErpConnection::sqliteOpenFails_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("mustNotExist");
+
+    const QString missing = m_dir.filePath(QStringLiteral("missing.sqlite"));
+    QTest::newRow("missing file") << "sqlite:" + missing << missing;
+    QTest::newRow("missing folder") << "sqlite:" + m_dir.filePath(QStringLiteral("no/erp.sqlite"))
+                                    << m_dir.filePath(QStringLiteral("no"));
+    QTest::newRow("no path") << "sqlite:" << QString();
+    QTest::newRow("not a database") << "sqlite:" + QStringLiteral(TARVEL_SOURCE_DIR "/CMakeLists.txt")
+                                    << QString();
+    QTest::newRow("no server at all") << "" << QString();
+}
+
+void TestErpConnection::sqliteOpenFails()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, mustNotExist);
+
+    ErpConnection erp;
+    QVERIFY(!erp.open({server, {}, {}, {}}));
+    QVERIFY(!erp.isOpen());
+    QVERIFY(!erp.lastError().isEmpty());
+    if (!mustNotExist.isEmpty())
+        QVERIFY(!QFileInfo::exists(mustNotExist));
+    QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
+}
+
+void TestErpConnection::sqliteNeverWrites()
+{
+    const QByteArray before = fileHash(m_erp);
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+    {
+        ErpConnection erp;
+        QVERIFY(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
+        const QStringList writes{
+            QStringLiteral("delete from LG_001_CLCARD"),
+            QStringLiteral("update L_CAPIFIRM set NAME='x'"),
+            QStringLiteral("insert into L_CAPIFIRM values (2, 'x')"),
+            QStringLiteral("create table T (A INTEGER)"),
+            QStringLiteral("select 1; delete from LG_001_CLCARD"),
+        };
+        for (const QString &statement : writes)
+            QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(statement));
+        // A failing select leaves the connection usable.
+        QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from LG_009_CLCARD")));
+        QCOMPARE(erp.query(QStringLiteral("select * from LG_001_CLCARD")).rowCount(), 3);
+    }
+    QCOMPARE(fileHash(m_erp), before);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+}
+
+void TestErpConnection::traceAndRefusal()
+{
+    const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
+    ErpConnection erp;
+    erp.setTraceFile(trace);
+    // Nothing reaches the trace while the connection is closed.
+    QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
+    QVERIFY(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
+
+    const QString first = QStringLiteral("select * from L_CAPIFIRM");
+    const QString second =
+        QStringLiteral("select CODE from LG_001_CLCARD where DEFINITION_='MEHMET''İN GIDA'");
+    erp.query(first);
+    QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("delete from L_CAPIFIRM")));
+    erp.query(second);
+    QCOMPARE(readLines(trace), (QStringList{first, second}));
+}
+
+void TestErpConnection::sessionFromStore()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QFile::copy(m_erp, folder.filePath(QStringLiteral("demo.sqlite"))));
+    StoreContents contents;
+    // Relative: the demo ERP beside data.dbs, wherever the process was started.
+    contents.server = QStringLiteral("sqlite:demo.sqlite");
+    contents.database = QStringLiteral("DEMO");
+    contents.user = QStringLiteral("sa");
+    contents.password = QStringLiteral("gizli'şifre");
+    createStore(storePath(folder.path()), contents);
+
+    const ErpServerSettings read = ErpSession::readserversettings(folder.path());
+    QCOMPARE(read.server, contents.server);
+    QCOMPARE(read.database, contents.database);
+    QCOMPARE(read.user, contents.user);
+    QCOMPARE(read.password, contents.password);
+
+    ErpSession &session = ErpSession::instance();
+    const QString trace = folder.filePath(QStringLiteral("trace.sql"));
+    session.setTraceFile(trace);
+    QVERIFY2(session.connect(folder.path()), qPrintable(session.primary().lastError()));
+    QVERIFY(session.watch().isOpen());
+    QCOMPARE(session.settings().server, contents.server);
+    ErpConnection *const first = &session.primary();
+    QCOMPARE(erp().query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 2);
+    QCOMPARE(readLines(trace), QStringList{QStringLiteral("select * from L_CAPIFIRM")});
+
+    // Every connect builds the connections anew from the store as it is now.
+    QVERIFY(session.connect(folder.path()));
+    QVERIFY(&session.primary() != first);
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("demo.sqlite"))));
+    QVERIFY(!session.connect(folder.path()));
+    QVERIFY(!session.primary().isOpen());
+    QVERIFY(!session.watch().isOpen());
+    session.setTraceFile(QString());
+}
+
+void TestErpConnection::sessionWithoutStore()
+{
+    QTemporaryDir empty;
+    const ErpServerSettings read = ErpSession::readserversettings(empty.path());
+    QVERIFY(read.server.isEmpty() && read.database.isEmpty() && read.user.isEmpty() &&
+            read.password.isEmpty());
+    QVERIFY(!ErpSession::instance().connect(empty.path()));
+    QVERIFY(!ErpSession::instance().primary().lastError().isEmpty());
+    QVERIFY(!QFileInfo::exists(storePath(empty.path())));
+}
+
+QTEST_GUILESS_MAIN(TestErpConnection)
+#include "tst_erpconnection.moc"

@@ -15,6 +15,7 @@ class TestInitStore : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void createsStoreInWorkingDirectory();
     void createsStoreInNamedDirectory();
     void refusesExistingStore();
@@ -22,6 +23,11 @@ private slots:
 private:
     int run(const QStringList &args, const QString &workDir, QByteArray *err = nullptr);
 };
+
+void TestInitStore::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")), "tarvel-report is not built");
+}
 
 int TestInitStore::run(const QStringList &args, const QString &workDir, QByteArray *err)
 {

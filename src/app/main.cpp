@@ -1,13 +1,30 @@
 // The window program. It reads no arguments: everything comes from data.dbs
 // and the side files in its directories.
+#include "foundation/apppaths.h"
+#include "mainwindow/startup.h"
+#include "mainwindow/windowfactory.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QLocale>
+
+using namespace tarvel;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow placeholder;
-    placeholder.setWindowTitle(QStringLiteral("VELMOR TARVEL RAPORLAMA v2.30"));
-    placeholder.show();
+    // Widgets that format numbers or dates speak Turkish whatever the machine says.
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+
+    // The program folder holds the programs, Tsrm/ and the list appearance
+    // files; the folder it is started in holds data.dbs and the side files.
+    const AppPaths paths{QCoreApplication::applicationDirPath(), QDir::currentPath()};
+
+    // The report windows and the parameters window of this build.
+    WindowFactory windows;
+
+    Startup startup(paths, windows);
+    QObject::connect(&startup, &Startup::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    startup.erpconnect();
     return app.exec();
 }

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "foundation/apppaths.h"
+#include "reportcatalog.h"
+#include "reportwindow.h"
+#include "singleinstance.h"
+#include "windowfactory.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTabBar;
+
+namespace tarvel {
+
+// MDIForm1, the application frame: a tab strip that picks the report window in
+// front, the menu bar, the two context menus of the report windows, and the MDI
+// area the report windows live in (at most one of each, made on first use).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // erpconnect: the start-up's connect-and-show routine, run again by load().
+    MainWindow(const AppPaths &paths, const WindowFactory &windows, std::function<void()> erpconnect,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The window's load. False when another instance of the program runs in
+    // the same folder: the caller ends this process without a word. Otherwise
+    // centres the window, runs erpconnect again, builds the four tabs and
+    // brings the window of the active tab (0) to the front.
+    bool load();
+
+    // Brings the window(s) whose tab caption equals the active tab's caption to
+    // the front, making them on first use.
+    void tabdanformyukle();
+
+    // Shows the report window of kind, made on first use, in front of the other
+    // child windows; the active tab stays as it is.
+    ReportWindow *showReport(ReportKind kind);
+    // The report window of kind if it has been made (and not closed), else null.
+    ReportWindow *report(ReportKind kind) const;
+
+    QTabBar *tabStrip() const { return m_tabs; }
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+    // For the report windows: the context menus "aracyuk" and "karanaliz".
+    QMenu *contextMenu(ContextMenu which) const;
+    void popupContextMenu(ContextMenu which, const QPoint &globalPos);
+
+signals:
+    // The frame closed (its child windows closed first): the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenuBar();
+    void buildContextMenus();
+    void buildTabs();
+    void fitSubWindow(QMdiSubWindow *sub);
+    QMdiSubWindow *liveSubWindow(ReportKind kind) const;
+    void runOnActiveAnalysis(const std::function<void(ReportWindow &)> &operation);
+    void runOnLoadingReport(const std::function<void(ReportWindow &)> &operation);
+    void yaztsrm();
+    void parame();
+
+    AppPaths m_paths;
+    WindowFactory m_windows;
+    std::function<void()> m_erpconnect;
+    SingleInstance m_instance;
+
+    QTabBar *m_tabs = nullptr;
+    QMdiArea *m_mdi = nullptr;
+    QMenu *m_aracyuk = nullptr;
+    QMenu *m_karanaliz = nullptr;
+    std::array<QPointer<QMdiSubWindow>, 4> m_reports;
+    bool m_tabsBuilt = false;
+    bool m_shown = false;
+};
+
+} // namespace tarvel

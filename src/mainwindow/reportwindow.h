@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenu;
+
+namespace tarvel {
+
+class MainWindow;
+
+// The two context menus the main window owns for its report windows.
+enum class ContextMenu {
+    Aracyuk,   // "Araç Yükleme Raporu": Önizleme, Yazdır, Liste Exel Kaydet
+    Karanaliz, // "Karlılık Analizi": Yazdır > Yazdir, Exel Kaydet
+};
+
+// Base of the four report windows that live as child windows of the main
+// window. The main window's context menus and menu items call the operations
+// below; a window overrides those it offers, the rest do nothing.
+class ReportWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportWindow(QWidget *parent = nullptr);
+
+    // Loading report: print the loading list (1 preview, 2 print) and its
+    // spreadsheet export.
+    virtual void printloadinglist(int mode);
+    virtual void listeexelkaydet();
+    // Analyses: print the list (the mode makes no difference) and its
+    // spreadsheet export.
+    virtual void listeyazdir(int mode);
+    virtual void exelkaydet();
+
+    // Pops up one of the main window's context menus at a global position, for
+    // the window's list. Does nothing while the window is not in a main window.
+    void popupContextMenu(ContextMenu which, const QPoint &globalPos);
+
+protected:
+    // Runs once when the window closes, also when the program ends through the
+    // main window: the place to save the list appearance.
+    virtual void unload();
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool m_unloaded = false;
+};
+
+} // namespace tarvel

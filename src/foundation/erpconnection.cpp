@@ -290,6 +290,39 @@ QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
     return records.isEmpty() ? QStringLiteral("Bilinmeyen ODBC hatası.") : records.join(QLatin1Char('\n'));
 }
 
+// A connection-string value in braces when it could end its key early or
+// start another one ("PWD=a;DATABASE=x"). The system's driver reads "}}" as
+// one "}"; FreeTDS ends a braced value at the first "};" and takes every other
+// "}" as it is, so there a value holding "};" cannot be written at all (open()
+// refuses it rather than send something else).
+QString odbcValue(const QString &value)
+{
+    const bool plain = !value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) &&
+                       !value.contains(QLatin1Char('}')) && value == value.trimmed();
+    if (plain)
+        return value;
+#ifdef Q_OS_WIN
+    return QLatin1Char('{') + QString(value).replace(QLatin1Char('}'), QLatin1String("}}")) +
+           QLatin1Char('}');
+#else
+    return QLatin1Char('{') + value + QLatin1Char('}');
+#endif
+}
+
+bool fitsConnectionString(const ErpServerSettings &settings)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(settings);
+    return true;
+#else
+    for (const QString *value : {&settings.server, &settings.database, &settings.user, &settings.password}) {
+        if (value->contains(QLatin1String("};")))
+            return false;
+    }
+    return true;
+#endif
+}
+
 enum class OdbcKind { Integer, Real, DateTime, Text };
 
 OdbcKind odbcKind(SQLSMALLINT sqlType)
@@ -353,6 +386,10 @@ std::unique_ptr<ErpConnection::Backend> OdbcBackend::open(const ErpServerSetting
 {
     if (settings.server.trimmed().isEmpty()) {
         *error = QStringLiteral("ERP sunucusu belirtilmemiş.");
+        return nullptr;
+    }
+    if (!fitsConnectionString(settings)) {
+        *error = QStringLiteral("Bağlantı ayarlarındaki bir değer \"};\" içeriyor; sürücü bunu okuyamaz.");
         return nullptr;
     }
     SQLHENV env = SQL_NULL_HENV;
@@ -486,18 +523,6 @@ QVariant OdbcBackend::value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind)
             break;
     }
     return text;
-}
-
-// A connection-string value in braces when it could end its key early or
-// start another one ("PWD=a;DATABASE=x").
-QString odbcValue(const QString &value)
-{
-    const bool plain = !value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) &&
-                       !value.contains(QLatin1Char('}')) && value == value.trimmed();
-    if (plain)
-        return value;
-    return QLatin1Char('{') + QString(value).replace(QLatin1Char('}'), QLatin1String("}}")) +
-           QLatin1Char('}');
 }
 
 void appendTrace(const QString &file, const QString &statement)

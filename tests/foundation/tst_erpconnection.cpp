@@ -60,6 +60,9 @@ private slots:
     void sqlValue_data();
     void sqlValue();
 
+    void connectionString_data();
+    void connectionString();
+
     void fieldValues_data();
     void fieldValues();
     void columnsByName();
@@ -152,6 +155,39 @@ void TestErpConnection::sqlValue()
     QFETCH(QString, literal);
     QCOMPARE(tarvel::sqlValue(value), literal);
     QCOMPARE(sqlEscaped(value), literal.mid(1, literal.size() - 2));
+}
+
+void TestErpConnection::connectionString_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("serverKeys");
+
+#ifdef Q_OS_WIN
+    QSKIP("the system's driver takes the server value as it is");
+#endif
+    QTest::newRow("host") << "erp-sunucu"
+                          << "SERVER=erp-sunucu;PORT=1433";
+    QTest::newRow("host,port") << "10.0.0.5,1500"
+                               << "SERVER=10.0.0.5;PORT=1500";
+    QTest::newRow("blanks") << " 10.0.0.5 , 1500 "
+                            << "SERVER=10.0.0.5;PORT=1500";
+    // Without a port the instance's port comes from the server's browser service.
+    QTest::newRow("host\\instance") << "erp\\SQLEXPRESS"
+                                    << "SERVER=erp\\SQLEXPRESS";
+    QTest::newRow("host\\instance,port") << "erp\\SQLEXPRESS,1500"
+                                         << "SERVER=erp;PORT=1500";
+    QTest::newRow("this machine") << "."
+                                  << "SERVER=localhost;PORT=1433";
+}
+
+void TestErpConnection::connectionString()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, serverKeys);
+    QCOMPARE(
+        odbcConnectionString({server, QStringLiteral("ERPDB"), QStringLiteral("sa"), QStringLiteral("p;w")}),
+        QStringLiteral("DRIVER={FreeTDS};") + serverKeys +
+            QStringLiteral(";DATABASE=ERPDB;UID=sa;PWD={p;w};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=4"));
 }
 
 void TestErpConnection::fieldValues_data()

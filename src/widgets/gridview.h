@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTableView>
+
+namespace tarvel {
+
+class GridItemModel;
+
+// The table of a GridWidget. Paints group headings across the whole row with
+// their open/closed mark, opens and closes groups (click on the mark, double
+// click, Left/Right or -/+ on a heading), and reports the mouse and key
+// events the screens handle.
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridView(QWidget *parent = nullptr);
+
+    void setGridModel(GridItemModel *model);
+    GridItemModel *gridModel() const { return m_model; }
+    // The rectangle a heading row is painted in (viewport coordinates), empty
+    // for other rows and rows out of sight.
+    QRect headingRect(int row) const;
+
+signals:
+    void rowDoubleClicked(int position);
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    void keyPressed(int charCode);
+    // 1 left, 2 right, 4 middle, as the screens have always numbered them.
+    void mouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool isHeading(int row) const;
+    void toggleGroup(int row);
+    void setGroupOpen(int row, bool open);
+    int markWidth() const;
+
+    GridItemModel *m_model = nullptr;
+};
+
+} // namespace tarvel

@@ -1,0 +1,174 @@
+#include "widgets/gridwidget.h"
+
+#include "widgets/griddelegate.h"
+#include "widgets/gridfooter.h"
+#include "widgets/gridview.h"
+#include "widgets/model/gridexport.h"
+#include "widgets/model/gridprinter.h"
+
+#include <QHeaderView>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+GridWidget::GridWidget(QWidget *parent) : QWidget(parent), m_grid(new DataGrid(this))
+{
+    build();
+}
+
+GridWidget::GridWidget(DataGrid *grid, QWidget *parent) : QWidget(parent), m_grid(grid)
+{
+    build();
+}
+
+void GridWidget::build()
+{
+    m_model = new GridItemModel(m_grid, this);
+    m_view = new GridView(this);
+    m_view->setGridModel(m_model);
+    m_view->setItemDelegate(new GridDelegate(m_view));
+    m_footer = new GridFooter(m_grid, m_view, this);
+    setFocusProxy(m_view);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_view);
+    layout->addWidget(m_footer);
+
+    connect(m_view, &GridView::rowDoubleClicked, this, &GridWidget::rowDoubleClicked);
+    connect(m_view, &GridView::keyDown, this, &GridWidget::keyDown);
+    connect(m_view, &GridView::keyPressed, this, &GridWidget::keyPressed);
+    connect(m_view, &GridView::mouseDown, this, &GridWidget::mouseDown);
+    connect(m_grid, &DataGrid::groupingChanged, this, &GridWidget::groupingChanged);
+
+    connect(m_grid, &DataGrid::columnsChanged, this, &GridWidget::applyColumns);
+    connect(m_grid, &DataGrid::columnWidthChanged, this, &GridWidget::applyWidth);
+    connect(m_grid, &DataGrid::fontChanged, this, &GridWidget::applyFont);
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) {
+                if (!m_syncing)
+                    m_grid->setColumnWidth(column, size);
+            });
+
+    connect(&m_grid->table(), &MemTable::currentRowChanged, this, &GridWidget::syncCurrentFromTable);
+    connect(&m_grid->table(), &MemTable::redrawSuspendedChanged, this, &GridWidget::suspendChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumns(); // sections come back at their default sizes after a reset
+        syncCurrentFromTable();
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &GridWidget::syncCurrentFromTable);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &GridWidget::syncTableFromView);
+
+    applyFont();
+    applyColumns();
+    m_footer->setVisible(m_grid->hasFooter());
+}
+
+void GridWidget::applyColumns()
+{
+    m_syncing = true;
+    for (int c = 0; c < m_grid->columnCount(); ++c) {
+        m_view->setColumnHidden(c, !m_grid->column(c).visible);
+        m_view->horizontalHeader()->resizeSection(c, m_grid->column(c).width);
+    }
+    m_syncing = false;
+    m_footer->setVisible(m_grid->hasFooter());
+}
+
+void GridWidget::applyWidth(int column)
+{
+    if (column < 0 || column >= m_model->columnCount())
+        return;
+    m_syncing = true;
+    m_view->horizontalHeader()->resizeSection(column, m_grid->column(column).width);
+    m_syncing = false;
+}
+
+void GridWidget::applyFont()
+{
+    const QFont font = m_grid->font();
+    m_view->setFont(font);
+    m_view->horizontalHeader()->setFont(font);
+    m_view->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    m_footer->setFont(font);
+    m_footer->updateGeometry();
+}
+
+void GridWidget::setRowShader(GridItemModel::RowShader shader)
+{
+    m_model->setRowShader(std::move(shader));
+}
+
+void GridWidget::shadeOddRows(const QColor &color)
+{
+    setRowShader(
+        [color](int position) { return DataGrid::isOddPosition(position) ? color : QColor(Qt::white); });
+}
+
+int GridWidget::currentPosition() const
+{
+    return m_view->currentIndex().isValid() ? m_view->currentIndex().row() : -1;
+}
+
+void GridWidget::syncCurrentFromTable()
+{
+    if (m_syncing || table().isRedrawSuspended())
+        return;
+    const int position = m_grid->displayedPosition(table().currentRow());
+    const QList<int> visible = m_grid->visibleColumns();
+    if (position < 0 || position >= m_model->rowCount() || visible.isEmpty())
+        return;
+    if (m_view->currentIndex().row() == position)
+        return;
+    m_syncing = true;
+    m_view->selectionModel()->setCurrentIndex(m_model->index(position, visible.first()),
+                                              QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+    m_syncing = false;
+}
+
+void GridWidget::syncTableFromView(const QModelIndex &current)
+{
+    if (m_syncing || !current.isValid())
+        return;
+    const DisplayedRow node = m_model->node(current.row());
+    if (node.kind != DisplayedRow::Data || node.row < 0 || node.row >= table().rowCount())
+        return;
+    m_syncing = true;
+    table().setCurrentRow(node.row);
+    m_syncing = false;
+}
+
+void GridWidget::suspendChanged(bool suspended)
+{
+    // Nothing the view shows is reliable until the resume: do not paint it.
+    m_view->viewport()->setUpdatesEnabled(!suspended);
+    m_footer->setUpdatesEnabled(!suspended);
+    if (!suspended) {
+        m_view->viewport()->update();
+        m_footer->update();
+    }
+}
+
+void GridWidget::printPreview()
+{
+    const GridPrinter printer(*m_grid);
+    QPrinter device(QPrinter::HighResolution);
+    device.setPageLayout(printer.pageLayout());
+    QPrintPreviewDialog dialog(&device, window());
+    dialog.setWindowTitle(QStringLiteral("Önizleme"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&printer](QPrinter *target) { printer.paint(target); });
+    dialog.exec();
+}
+
+bool GridWidget::saveXls(const QString &path, QString *error)
+{
+    return saveGridXls(*m_grid, path, error);
+}
+
+} // namespace tarvel

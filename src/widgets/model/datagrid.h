@@ -1,0 +1,186 @@
+#pragma once
+
+#include "widgets/model/gridcolumn.h"
+#include "widgets/model/memtable.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <vector>
+
+namespace tarvel {
+
+// One row of the grid as displayed: a data row of the table, or, when the
+// grid is grouped, a group's heading or its total row.
+struct DisplayedRow {
+    enum Kind : quint8 { Data, GroupHeading, GroupTotal };
+    Kind kind = Data;
+    int row = -1;   // table row of a data row, -1 otherwise
+    int group = -1; // the row's group when grouped, -1 otherwise
+};
+
+// Everything a list shows except the widget: the table, its columns in their
+// fixed collection order, the grouping, the displayed rows, the footer and
+// group totals and the font. Screens keep one per list in their widget-free
+// model; GridWidget shows it, GridPrinter prints it, saveGridXls writes it,
+// and tarvel-report reads its totals without a window.
+//
+// Columns are displayed in collection order, hidden ones left out.
+//
+// Grouping: one column at a time has group index 0. Groups come in the order
+// of their first row in the table (a run's order: the first picked document
+// first), rows inside a group in table order. Each group displays as its
+// heading row, its data rows and its total row; a collapsed group keeps its
+// heading and its total row. New groups start expanded.
+//
+// Displayed rows, totals and groups always describe the table as it is now,
+// also while redrawing is suspended: only the views wait for the resume.
+class DataGrid : public QObject {
+    Q_OBJECT
+public:
+    explicit DataGrid(QObject *parent = nullptr);
+
+    MemTable &table() { return *m_table; }
+    const MemTable &table() const { return *m_table; }
+
+    // ---- Columns -----------------------------------------------------------------------
+    int addColumn(GridColumn column); // returns its position
+    int columnCount() const { return int(m_columns.size()); }
+    const GridColumn &column(int position) const { return m_columns[size_t(position)]; }
+    // First column bound to the field / with that object name; -1 when none.
+    int columnOfField(const QString &field) const;
+    int columnOfName(const QString &objectName) const;
+    QList<int> visibleColumns() const;
+
+    void setColumnWidth(int position, int width);
+    int columnWidth(int position) const { return column(position).width; }
+    void setColumnVisible(int position, bool visible);
+    void setColumnCaption(int position, const QString &caption);
+    void setColumnReadOnly(int position, bool readOnly);
+    // Every column read-only except one (the pickers keep only their check column editable).
+    void setReadOnlyExcept(int position);
+    void setColumnFooter(int position, const GridTotal &total);
+    void setColumnGroupTotal(int position, const GridTotal &total);
+
+    // ---- Grouping -----------------------------------------------------------------------
+    // Group index 0 groups the rows by that column (and ends any other column's
+    // grouping); -1 on the grouping column removes the grouping.
+    void setGroupIndex(int position, int groupIndex);
+    int groupColumn() const { return m_groupColumn; }
+    bool isGrouped() const { return m_groupColumn >= 0; }
+
+    int groupCount() const;
+    QString groupKey(int group) const;     // the stored value the group's rows share
+    QString groupHeading(int group) const; // "CAPTION: shown value" (the value alone without caption)
+    int groupRowCount(int group) const;
+    int groupFirstRow(int group) const; // table row, -1 for an empty group
+    bool isGroupExpanded(int group) const;
+    void setGroupExpanded(int group, bool expanded);
+    void expandAll();
+
+    // ---- Displayed rows ------------------------------------------------------------------
+    int displayedRowCount() const;
+    DisplayedRow displayedRow(int position) const;
+    // Position of a table row among the displayed rows; -1 in a collapsed group.
+    int displayedPosition(int tableRow) const;
+    // The cell text as the grid shows it: mapped value of a data row, the
+    // heading in the first visible column of a heading row, group totals on a
+    // total row. A check column gives its stored "True"/"False".
+    QString displayText(int position, int column) const;
+    static bool isOddPosition(int position) { return position % 2 != 0; }
+    // Makes the table row of a displayed data row current; false (nothing
+    // changes) for heading and total rows and positions out of range.
+    bool makeCurrent(int position);
+
+    // ---- Totals ------------------------------------------------------------------------------
+    bool hasFooter() const;
+    // Value: the sum or row count as a number (0 for text and no total).
+    // Text: as shown, with the total's pattern.
+    double footerValue(int column) const;
+    QString footerText(int column) const;
+    double groupTotalValue(int group, int column) const;
+    QString groupTotalText(int group, int column) const;
+
+    // ---- Look --------------------------------------------------------------------------------
+    QFont font() const { return m_font; }
+    void setFont(const QFont &font);
+    QColor groupHeadingColor() const { return m_headingColor; }
+    void setGroupHeadingColor(const QColor &color) { m_headingColor = color; }
+    QColor groupTotalBackground() const { return m_totalBackground; }
+    QColor groupTotalTextColor() const { return m_totalText; }
+    void setGroupTotalColors(const QColor &background, const QColor &text);
+
+signals:
+    void columnsChanged(); // caption, visibility, read-only, totals
+    void columnWidthChanged(int position);
+    void groupingChanged(); // the grouping column changed
+    void displayReset();    // displayed rows changed wholesale
+    void displayRowsInserted(int first, int last);
+    void displayRowsRemoved(int first, int last);
+    void displayDataChanged(); // same displayed rows, changed values
+    void contentChanged();     // after each of the four above
+    void fontChanged();
+
+private:
+    struct Group {
+        QString key;
+        std::vector<int> rows;
+        bool expanded = true;
+        int headingPosition = 0;
+    };
+    struct NumericColumn {
+        std::vector<double> values;
+        double sum = 0;
+        quint64 structure = 0;
+        quint64 generation = 0;
+    };
+    struct GroupSums {
+        std::vector<double> sums;
+        quint64 layout = 0;
+        quint64 generation = 0;
+    };
+
+    void ensureLayout() const;
+    const NumericColumn &numbers(int field) const;
+    const std::vector<double> &groupSums(int field) const;
+    double totalValue(const GridTotal &total, int group) const;
+    QString totalText(const GridTotal &total, int group) const;
+    int groupField() const;
+    void publishReset();
+    void onRowAppended(int row);
+    void onRowChanged(int row);
+    void onRowRemoved(int row);
+
+    MemTable *m_table;
+    std::vector<GridColumn> m_columns;
+    int m_groupColumn = -1;
+    QSet<QString> m_collapsedKeys;
+    quint64 m_collapseGeneration = 0;
+    QFont m_font;
+    QColor m_headingColor{255, 226, 198};
+    QColor m_totalBackground{240, 240, 240};
+    QColor m_totalText{255, 0, 0};
+
+    // Layout of a grouped grid, rebuilt when the rows, the grouping field's
+    // values, the grouping or a collapse change.
+    mutable std::vector<Group> m_groups;
+    mutable std::vector<DisplayedRow> m_nodes;
+    mutable std::vector<int> m_positionOfRow;
+    mutable bool m_layoutValid = false;
+    mutable quint64 m_layoutStructure = 0;
+    mutable quint64 m_layoutKeys = 0;
+    mutable quint64 m_layoutCollapse = 0;
+    mutable int m_layoutColumn = -1;
+    mutable quint64 m_layoutGeneration = 0;
+
+    mutable QHash<int, NumericColumn> m_numbers;
+    mutable QHash<int, GroupSums> m_groupSums;
+
+    // What the views were last told about the grouping field's values.
+    quint64 m_publishedKeys = 0;
+};
+
+} // namespace tarvel

@@ -1,0 +1,79 @@
+#include "widgets/model/gridappearance.h"
+
+#include "foundation/numbers.h"
+#include "foundation/sidefiles.h"
+#include "widgets/model/datagrid.h"
+
+#include <cmath>
+
+namespace tarvel {
+
+namespace {
+
+const QString widthKey = QStringLiteral("l1-");
+const QString fontKey = QStringLiteral("Font");
+const QString fontSizeKey = QStringLiteral("FontSize");
+const QString fontBoldKey = QStringLiteral("FontBold");
+constexpr int lastWidthKey = 500;
+
+// Widths were always stored as 16-bit integers: anything outside that range
+// (or not a number) is a damaged file, not a width.
+std::optional<int> readWidth(const QString &text)
+{
+    const std::optional<double> value = parseNumber(text);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < 0 || rounded > 32767)
+        return std::nullopt;
+    return int(rounded);
+}
+
+std::optional<bool> readFlag(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (const std::optional<double> value = parseNumber(t))
+        return *value != 0;
+    return std::nullopt;
+}
+
+} // namespace
+
+void loadGridAppearance(DataGrid &grid, const QString &file, const QString &section)
+{
+    for (int i = 0; i <= lastWidthKey; ++i) {
+        const QString text = iniread(section, widthKey + QString::number(i), file);
+        if (text.isEmpty() || i >= grid.columnCount())
+            continue;
+        if (const std::optional<int> width = readWidth(text))
+            grid.setColumnWidth(i, *width);
+    }
+
+    QFont font = grid.font();
+    const QString name = iniread(section, fontKey, file).trimmed();
+    if (!name.isEmpty())
+        font.setFamily(name);
+    const std::optional<double> size = parseNumber(iniread(section, fontSizeKey, file));
+    if (size && std::isfinite(*size) && *size > 0 && *size < 1000)
+        font.setPointSizeF(*size);
+    if (const std::optional<bool> bold = readFlag(iniread(section, fontBoldKey, file)))
+        font.setBold(*bold);
+    grid.setFont(font);
+}
+
+void saveGridAppearance(const DataGrid &grid, const QString &file, const QString &section)
+{
+    for (int i = 0; i < grid.columnCount(); ++i)
+        iniwrite(section, widthKey + QString::number(i), QString::number(grid.columnWidth(i)), file);
+    const QFont font = grid.font();
+    iniwrite(section, fontKey, font.family(), file);
+    if (font.pointSizeF() > 0)
+        iniwrite(section, fontSizeKey, formatPlain(std::round(font.pointSizeF() * 10000) / 10000), file);
+    iniwrite(section, fontBoldKey, font.bold() ? QStringLiteral("True") : QStringLiteral("False"), file);
+}
+
+} // namespace tarvel

@@ -4,6 +4,9 @@
 #include "cli.h"
 #include "foundation/erpsession.h"
 #include "foundation/errors.h"
+#include "foundation/localstore.h"
+
+#include <QFileInfo>
 
 namespace tarvel::cli {
 
@@ -18,7 +21,10 @@ int firmsCommand(Context &context)
                            "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n"
                            "Cannot connect to the ERP database (server: \"%1\", database: \"%2\").\n")
                            .arg(settings.server, settings.database);
-        if (!error.isEmpty())
+        if (!QFileInfo::exists(storePath(context.storeDir)))
+            context.err << QStringLiteral("data.dbs bulunamadı / not found: ") << storePath(context.storeDir)
+                        << "\n";
+        else if (!error.isEmpty())
             context.err << error << "\n";
         return 1;
     }

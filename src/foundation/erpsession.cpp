@@ -66,8 +66,13 @@ bool ErpSession::connect(const QString &workDir)
     for (std::unique_ptr<ErpConnection> *connection : {&m_primary, &m_watch}) {
         *connection = std::make_unique<ErpConnection>();
         (*connection)->setTraceFile(m_traceFile);
-        (*connection)->open(settings);
     }
+    // When the primary connection fails the watch connection, with the same
+    // settings, stays closed: trying it too would only freeze the window for
+    // another timeout, and an open watch beside a closed primary would close
+    // the connection-failure window over a program that cannot read anything.
+    if (m_primary->open(settings))
+        m_watch->open(settings);
     return m_primary->isOpen();
 }
 

@@ -10,6 +10,8 @@
 //   settings.server = server.serverValue();   // "127.0.0.1,PORT"
 //
 // Header only; the server is stopped (SIGTERM) when the object goes.
+// Also here: LoopbackPort, a server that never answers or a port that refuses,
+// and writeSqliteFile() for the small ERP files the tests serve.
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -19,6 +21,11 @@
 #include <QStringList>
 
 #include <sqlite3.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace tarvel::test {
 
@@ -125,6 +132,37 @@ private:
     QString m_host;
     int m_port = 0;
     QString m_error;
+};
+
+// A loopback port. Listening, it accepts connections (the kernel does) and
+// never answers; not listening, every connection is refused.
+class LoopbackPort {
+public:
+    explicit LoopbackPort(bool listening)
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
+            (listening && ::listen(m_fd, 8) != 0) ||
+            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+    }
+    ~LoopbackPort()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    LoopbackPort(const LoopbackPort &) = delete;
+    LoopbackPort &operator=(const LoopbackPort &) = delete;
+    int port() const { return m_port; }
+
+private:
+    int m_fd = -1;
+    int m_port = 0;
 };
 
 // Writes an SQLite file from an SQL script (tables with the ERP's declared

@@ -9,12 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 using namespace tarvel;
+using test::LoopbackPort;
 using test::TdsServer;
 
 namespace {
@@ -59,37 +55,6 @@ QStringList firmLines(ErpRows rows)
         lines << rows.text(QStringLiteral("NR")) + QStringLiteral("- ") + rows.text(QStringLiteral("name"));
     return lines;
 }
-
-// A loopback port. Listening, it accepts connections (the kernel does) and
-// never answers; not listening, every connection is refused.
-class LoopbackPort {
-public:
-    explicit LoopbackPort(bool listening)
-    {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            (listening && ::listen(m_fd, 8) != 0) ||
-            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-    }
-    ~LoopbackPort()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    LoopbackPort(const LoopbackPort &) = delete;
-    LoopbackPort &operator=(const LoopbackPort &) = delete;
-    int port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    int m_port = 0;
-};
 
 QString readFile(const QString &path)
 {

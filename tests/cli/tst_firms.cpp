@@ -1,0 +1,170 @@
+// tarvel-report firms: the firm list from the demo ERP and from SQL Server
+// must be the same lines, and a server that cannot be reached must be said so.
+#include "common/tdsserver.h"
+#include "foundation/localstore.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+using test::LoopbackPort;
+using test::TdsServer;
+
+namespace {
+
+const QString password = QStringLiteral("Gizli'Şifre1");
+
+const char *const erpScript = R"sql(
+CREATE TABLE L_CAPIFIRM (NR SMALLINT, NAME VARCHAR(61));
+INSERT INTO L_CAPIFIRM VALUES (1, 'ÖRNEK GIDA A.Ş.'), (12, 'MEHMET''İN GIDA'), (1234, '%100 DOĞAL ŞĞİıçöü');
+)sql";
+
+const QStringList expectedFirms{QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("12- MEHMET'İN GIDA"),
+                                QStringLiteral("1234- %100 DOĞAL ŞĞİıçöü")};
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+
+// Runs tarvel-report in folder, where its data.dbs is.
+Run report(const QString &folder, const QStringList &args)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args);
+    Run run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("tarvel-report did not run: ") + process.errorString();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+class TestFirms : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void firmsFromDemoErp();
+    void firmsThroughSqlServer();
+    void unreachable_data();
+    void unreachable();
+
+private:
+    // A program folder with a data.dbs naming the given server.
+    QString folderWith(const QString &server, const QString &database, const QString &user);
+
+    QTemporaryDir m_dir;
+    QString m_erp;
+    int m_folders = 0;
+};
+
+void TestFirms::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")),
+             "tarvel-report is not built (target tarvel-report)");
+    QVERIFY(m_dir.isValid());
+    m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
+    const QString error = test::writeSqliteFile(m_erp, QString::fromUtf8(erpScript));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+}
+
+QString TestFirms::folderWith(const QString &server, const QString &database, const QString &user)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("folder%1").arg(++m_folders));
+    QDir().mkpath(folder);
+    StoreContents contents;
+    contents.server = server;
+    contents.database = database;
+    contents.user = user;
+    contents.password = password;
+    createStore(storePath(folder), contents);
+    return folder;
+}
+
+void TestFirms::firmsFromDemoErp()
+{
+    const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
+    const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
+    const Run run = report(folder, {QStringLiteral("--trace-sql"), trace, QStringLiteral("firms")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
+    QCOMPARE(readFile(trace), QStringLiteral("select * from L_CAPIFIRM\n"));
+}
+
+void TestFirms::firmsThroughSqlServer()
+{
+    if (!TdsServer::freeTdsInstalled())
+        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+    TdsServer server({m_erp, QStringLiteral("tarvel"), password, QStringLiteral("ERPDB"), {}});
+    QVERIFY2(server.start(), qPrintable(server.errorText()));
+    const QString folder =
+        folderWith(server.serverValue(), QStringLiteral("ERPDB"), QStringLiteral("tarvel"));
+    const Run run = report(folder, {QStringLiteral("firms")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
+}
+
+void TestFirms::unreachable_data()
+{
+    QTest::addColumn<QString>("server"); // "" for a folder without data.dbs
+    QTest::addColumn<int>("port");       // replaces PORT in server
+
+    QTest::newRow("nobody listens") << "127.0.0.1,PORT" << 0;
+    QTest::newRow("never answers") << "127.0.0.1,PORT" << 1;
+    QTest::newRow("demo ERP file missing") << "sqlite:/yok/erp.sqlite" << -1;
+    QTest::newRow("no data.dbs") << "" << -1;
+}
+
+void TestFirms::unreachable()
+{
+    QFETCH(QString, server);
+    QFETCH(int, port);
+
+    const LoopbackPort loopback(port == 1);
+    if (port >= 0) {
+        QVERIFY(loopback.port() > 0);
+        server.replace(QStringLiteral("PORT"), QString::number(loopback.port()));
+    }
+    QString folder;
+    if (server.isEmpty()) {
+        folder = m_dir.filePath(QStringLiteral("empty%1").arg(++m_folders));
+        QDir().mkpath(folder);
+    } else {
+        folder = folderWith(server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"));
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    const Run run = report(folder, {QStringLiteral("firms")});
+    // One login timeout at most, never one per connection.
+    QVERIFY2(clock.elapsed() < 7500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(run.exitCode > 0, qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(QStringLiteral("bağlanılamadı")) &&
+                 run.err.contains(QStringLiteral("Cannot connect")),
+             qPrintable(run.err));
+    if (!server.isEmpty()) {
+        QVERIFY2(run.err.contains(server), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("ERPDB")), qPrintable(run.err));
+    }
+    QVERIFY2(!run.err.contains(password), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TestFirms)
+#include "tst_firms.moc"

@@ -58,8 +58,10 @@ private:
 //  - SQL Server through ODBC (FreeTDS on Linux, the system's driver on
 //    Windows); text is read wide so Turkish text that fills its column survives.
 //  - The embedded demo ERP, an SQLite file opened read only ("sqlite:PATH").
-// Login and statement timeouts are 4 seconds. Anything but a select is refused
-// before it reaches the driver.
+// Login and statement timeouts are 4 seconds (the demo file has no statement
+// timeout: it is local, and the large benchmark companies must not fail on it).
+// Anything but a select is refused before it reaches the driver. A failed open
+// leaves the connection closed with lastError() set; it never throws.
 class ErpConnection {
 public:
     ErpConnection();
@@ -87,9 +89,17 @@ private:
 
 // The ODBC connection string for the settings; the one place that knows the
 // driver of each platform. The password is in it, so never show it.
+// Linux: FreeTDS, "host" -> SERVER=host;PORT=1433, "host,port" -> PORT=port,
+// "host\instance" -> SERVER=host\instance (port from the browser service).
+// Values holding ';', braces or outer blanks are put in braces.
 QString odbcConnectionString(const ErpServerSettings &settings);
 
 // True when statement is a single select: the program never writes the ERP.
+// It must start with the word select, hold nothing after a ';' but blanks and
+// comments, and hold no writing word (insert, update, delete, into, exec, ...)
+// outside literals, quoted names and comments, since T-SQL also runs
+// "select 1 delete from x" as two statements. An unclosed literal or comment
+// is refused too.
 bool isReadOnlyStatement(const QString &statement);
 
 } // namespace tarvel

@@ -20,7 +20,10 @@ public:
 
     // The connection part of erpconnect: re-reads the settings and rebuilds
     // both connections (each replaced and thereby closed). True when the
-    // primary connection is open.
+    // primary connection is open. The watch connection is opened only after
+    // the primary one opened, so a dead server costs one timeout, not two.
+    // A relative "sqlite:PATH" is taken relative to workDir. References from
+    // primary()/watch()/erp() do not survive a connect: ask again.
     bool connect(const QString &workDir);
 
     void setTraceFile(const QString &path);

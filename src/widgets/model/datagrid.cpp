@@ -46,6 +46,15 @@ int DataGrid::columnOfName(const QString &objectName) const
     return -1;
 }
 
+int DataGrid::firstVisibleColumn() const
+{
+    for (int i = 0; i < columnCount(); ++i) {
+        if (m_columns[size_t(i)].visible)
+            return i;
+    }
+    return -1;
+}
+
 QList<int> DataGrid::visibleColumns() const
 {
     QList<int> result;
@@ -144,11 +153,22 @@ void DataGrid::setGroupIndex(int position, int groupIndex)
     emit groupingChanged();
 }
 
+int DataGrid::columnField(int column) const
+{
+    // Fields are only ever added, so their count tells whether a name still
+    // resolves the same way.
+    if (m_columnFieldsFor != m_table->fieldCount() || m_columnFields.size() != m_columns.size()) {
+        m_columnFields.clear();
+        for (const GridColumn &c : m_columns)
+            m_columnFields.push_back(c.field.isEmpty() ? -1 : m_table->fieldIndex(c.field));
+        m_columnFieldsFor = m_table->fieldCount();
+    }
+    return m_columnFields[size_t(column)];
+}
+
 int DataGrid::groupField() const
 {
-    if (m_groupColumn < 0)
-        return -1;
-    return m_table->fieldIndex(m_columns[size_t(m_groupColumn)].field);
+    return m_groupColumn < 0 ? -1 : columnField(m_groupColumn);
 }
 
 void DataGrid::ensureLayout() const
@@ -266,6 +286,17 @@ void DataGrid::expandAll()
     publishReset();
 }
 
+void DataGrid::collapseAll()
+{
+    const int groups = groupCount();
+    if (groups == 0)
+        return;
+    for (int g = 0; g < groups; ++g)
+        m_collapsedKeys.insert(m_groups[size_t(g)].key);
+    ++m_collapseGeneration;
+    publishReset();
+}
+
 // ---- Displayed rows ----------------------------------------------------------------------------
 
 int DataGrid::displayedRowCount() const
@@ -303,15 +334,14 @@ QString DataGrid::displayText(int position, int column) const
     const GridColumn &c = m_columns[size_t(column)];
     switch (node.kind) {
     case DisplayedRow::Data: {
-        if (node.row < 0 || c.field.isEmpty())
+        const int field = columnField(column);
+        if (node.row < 0 || field < 0)
             return {};
-        const int field = m_table->fieldIndex(c.field);
-        return field < 0 ? QString() : c.displayed(m_table->value(node.row, field));
+        const QString &value = m_table->value(node.row, field);
+        return c.displayMap.isEmpty() ? value : c.displayed(value);
     }
-    case DisplayedRow::GroupHeading: {
-        const QList<int> visible = visibleColumns();
-        return !visible.isEmpty() && visible.first() == column ? groupHeading(node.group) : QString();
-    }
+    case DisplayedRow::GroupHeading:
+        return column == firstVisibleColumn() ? groupHeading(node.group) : QString();
     case DisplayedRow::GroupTotal:
         return groupTotalText(node.group, column);
     }

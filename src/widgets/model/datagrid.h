@@ -54,6 +54,10 @@ public:
     int columnOfField(const QString &field) const;
     int columnOfName(const QString &objectName) const;
     QList<int> visibleColumns() const;
+    int firstVisibleColumn() const; // -1 when every column is hidden
+    // Table field of a column, -1 when it is bound to none (or to a field the
+    // table lacks); resolved once per set of fields.
+    int columnField(int column) const;
 
     void setColumnWidth(int position, int width);
     int columnWidth(int position) const { return column(position).width; }
@@ -80,6 +84,7 @@ public:
     bool isGroupExpanded(int group) const;
     void setGroupExpanded(int group, bool expanded);
     void expandAll();
+    void collapseAll();
 
     // ---- Displayed rows ------------------------------------------------------------------
     int displayedRowCount() const;
@@ -175,6 +180,9 @@ private:
     mutable quint64 m_layoutCollapse = 0;
     mutable int m_layoutColumn = -1;
     mutable quint64 m_layoutGeneration = 0;
+
+    mutable std::vector<int> m_columnFields;
+    mutable int m_columnFieldsFor = -1; // table field count they were resolved for
 
     mutable QHash<int, NumericColumn> m_numbers;
     mutable QHash<int, GroupSums> m_groupSums;

@@ -13,19 +13,30 @@ QStringList gridSheetCaptions(const DataGrid &grid)
     return captions;
 }
 
-QStringList gridSheetRow(const DataGrid &grid, int position)
+namespace {
+
+QStringList sheetRow(const DataGrid &grid, const QList<int> &columns, int position)
 {
     QStringList cells;
-    for (int c : grid.visibleColumns())
+    cells.reserve(columns.size());
+    for (int c : columns)
         cells.append(grid.displayText(position, c));
     return cells;
 }
 
+} // namespace
+
+QStringList gridSheetRow(const DataGrid &grid, int position)
+{
+    return sheetRow(grid, grid.visibleColumns(), position);
+}
+
 bool saveGridXls(const DataGrid &grid, const QString &path, QString *error)
 {
+    const QList<int> columns = grid.visibleColumns();
     return writeXls(
         path, gridSheetCaptions(grid), grid.displayedRowCount(),
-        [&grid](int row) { return gridSheetRow(grid, row); }, error);
+        [&](int row) { return sheetRow(grid, columns, row); }, error);
 }
 
 } // namespace tarvel

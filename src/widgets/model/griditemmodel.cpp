@@ -132,7 +132,7 @@ QVariant GridItemModel::data(const QModelIndex &index, int role) const
 
     switch (n.kind) {
     case DisplayedRow::Data: {
-        const int field = c.field.isEmpty() ? -1 : m_grid->table().fieldIndex(c.field);
+        const int field = m_grid->columnField(index.column());
         switch (role) {
         case Qt::DisplayRole:
             if (c.checkBox || field < 0)
@@ -161,8 +161,7 @@ QVariant GridItemModel::data(const QModelIndex &index, int role) const
         case Qt::DisplayRole: {
             // The view paints the heading across the row; the model gives it
             // in the first visible column, as the spreadsheet and the printout do.
-            const QList<int> visible = m_grid->visibleColumns();
-            if (visible.isEmpty() || visible.first() != index.column())
+            if (index.column() != m_grid->firstVisibleColumn())
                 return {};
             return m_grid->groupHeading(n.group);
         }
@@ -201,7 +200,7 @@ bool GridItemModel::setData(const QModelIndex &index, const QVariant &value, int
     if (n.kind != DisplayedRow::Data || !isUsable(n) || index.column() >= m_grid->columnCount())
         return false;
     const GridColumn &c = m_grid->column(index.column());
-    const int field = c.field.isEmpty() ? -1 : m_grid->table().fieldIndex(c.field);
+    const int field = m_grid->columnField(index.column());
     if (field < 0 || c.readOnly)
         return false;
     if (role == Qt::CheckStateRole && c.checkBox) {

@@ -1,0 +1,255 @@
+// grid-bench [--rows N] [--xls FILE] [--pdf FILE]
+//
+// Fills a list shaped like the profit analyses (20 text fields, Turkish
+// captions, amounts with the decimal comma) and times what the screens do with
+// it: the fill with redrawing suspended, the footer totals, grouping by the
+// document heading (one group per 50 rows), opening every group, the
+// spreadsheet, the printout and ungrouping. Each figure is printed as
+// "name: milliseconds". A Qt item model is attached, as a grid window would be.
+
+#include "foundation/numbers.h"
+#include "widgets/model/datagrid.h"
+#include "widgets/model/gridexport.h"
+#include "widgets/model/griditemmodel.h"
+#include "widgets/model/gridprinter.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdint>
+
+using namespace tarvel;
+
+namespace {
+
+struct FieldSpec {
+    const char *field;
+    int maxLength;
+    const char *caption;
+    int width;
+    bool visible;
+};
+
+// The analysis list's fields and columns, without the two window-specific ones.
+const FieldSpec fields[] = {
+    {"fatsirano", 50, "", 30, true},
+    {"sira", 20, "SIRA", 30, false},
+    {"fisno", 50, "FİS NO", 80, false},
+    {"belgeno", 50, "BELGE NO", 80, false},
+    {"unvan", 500, "UNVAN", 200, false},
+    {"kod", 200, "MALZEME KODU", 100, true},
+    {"ack", 500, "MALZEME CİNSİ", 200, true},
+    {"birim", 50, "BİRİM", 70, false},
+    {"miktar", 50, "SATIŞ MİKTARI", 100, true},
+    {"tutar", 50, "SATIŞ TUTARI", 100, true},
+    {"maliyet", 50, "SATIŞ MALİYETİ", 100, true},
+    {"fark", 50, "KAR TUTARI", 100, true},
+    {"kartop", 50, "TOPNET", 64, false},
+    {"fatrefno", 100, "FATREFNO", 64, false},
+    {"fatbilgi", 1000, "FATURA", 64, false},
+    {"nettutar", 50, "NETTUTAR", 64, false},
+    {"geneltoporan", 50, "GENEL KARLILIK", 100, false},
+    {"genelnettuar", 50, "", 64, false},
+    {"indirimtop", 50, "İND.TOP.", 100, true},
+    {"kar", 50, "KARLILIK", 100, true},
+};
+constexpr int fieldCount = int(std::size(fields));
+constexpr int rowsPerGroup = 50;
+constexpr int poolSize = 4096;
+
+class Random {
+public:
+    std::uint32_t next()
+    {
+        m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return std::uint32_t(m_state >> 33);
+    }
+    double amount(double max) { return double(next() % std::uint32_t(max * 100)) / 100.0; }
+
+private:
+    std::uint64_t m_state = 20240101;
+};
+
+void design(DataGrid &grid)
+{
+    for (const FieldSpec &f : fields)
+        grid.table().addField(QString::fromUtf8(f.field), f.maxLength);
+    grid.table().setKeyField(QStringLiteral("sira"));
+    for (int i = 0; i < fieldCount; ++i) {
+        GridColumn c;
+        c.objectName = QStringLiteral("DBGridColumn%1").arg(i + 1);
+        c.caption = QString::fromUtf8(fields[i].caption);
+        c.field = QString::fromUtf8(fields[i].field);
+        c.width = fields[i].width;
+        c.visible = fields[i].visible;
+        grid.addColumn(c);
+    }
+    const auto sum = [&](const char *column, const char *field, const QString &pattern = {}) {
+        const int at = grid.columnOfField(QString::fromUtf8(column));
+        grid.setColumnFooter(at, GridTotal::sumOf(QString::fromUtf8(field), pattern));
+        grid.setColumnGroupTotal(at, GridTotal::sumOf(QString::fromUtf8(field), pattern));
+    };
+    for (const char *f : {"miktar", "tutar", "maliyet", "fark"})
+        sum(f, f);
+    sum("indirimtop", "indirimtop", QStringLiteral("#0.00"));
+    sum("kar", "geneltoporan", QStringLiteral("%#0.00"));
+    grid.setColumnGroupTotal(grid.columnOfField(QStringLiteral("kar")),
+                             GridTotal::sumOf(QStringLiteral("kartop"), QStringLiteral("%#0.00")));
+    const int ack = grid.columnOfField(QStringLiteral("ack"));
+    grid.setColumnFooter(ack, GridTotal::fixedText(QStringLiteral("GENEL TOPLAMLAR")));
+    grid.setColumnGroupTotal(ack, GridTotal::fixedText(QStringLiteral("FATURA TOPLAMLARI")));
+}
+
+// Texts are made before the clock starts, from pools of distinct values, so
+// the fill measures the list and not the number formatting.
+std::vector<std::vector<QString>> makePools(Random &random)
+{
+    static const char *const items[] = {"ÇAYKUR RİZE ÇAYI 1000 GR", "ŞEKER KÜP 750 GR",
+                                        "ÜLKER GOFRET 36'LI",       "İÇİM SÜT 1 LT",
+                                        "PINAR PEYNİR 500 GR",      "DOĞUŞ ÇAY 500 GR"};
+    static const char *const titles[] = {"ÖZGÜR GIDA TİC. LTD. ŞTİ.", "GÜNEŞ MARKET", "ŞAHİN TOPTAN GIDA",
+                                         "ÇİFTÇİ KARDEŞLER A.Ş.", "İLKER BAKKALİYE"};
+    std::vector<std::vector<QString>> pools(fieldCount);
+    for (int i = 0; i < poolSize; ++i) {
+        const QString item = QString::fromUtf8(items[i % std::size(items)]);
+        pools[1].push_back(QString::number(i + 1));
+        pools[2].push_back(QStringLiteral("SF%1").arg(100000 + i));
+        pools[3].push_back(QStringLiteral("BLG-%1").arg(i));
+        pools[4].push_back(QString::fromUtf8(titles[i % std::size(titles)]));
+        pools[5].push_back(QStringLiteral("STK.%1").arg(i, 5, 10, QLatin1Char('0')));
+        pools[6].push_back(item);
+        pools[7].push_back(QStringLiteral("ADET"));
+        pools[8].push_back(formatPlain(double(random.next() % 200 + 1)));
+        for (int f : {9, 10, 11, 12, 15, 16, 18, 19})
+            pools[size_t(f)].push_back(formatFixed2(random.amount(5000) - (f == 11 ? 1000 : 0)));
+        pools[13].push_back(QString::number(50000 + i));
+        pools[0].push_back(QString::number(i % rowsPerGroup + 1));
+        pools[17].push_back(QString());
+        pools[14].push_back(QString()); // fatbilgi: one per group, made below
+    }
+    return pools;
+}
+
+void report(QTextStream &out, const char *name, qint64 ms)
+{
+    out << name << ": " << ms << '\n';
+    out.flush();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("rows in the list"),
+                                  QStringLiteral("N"), QStringLiteral("100000"));
+    QCommandLineOption xlsOption(QStringLiteral("xls"), QStringLiteral("keep the spreadsheet in FILE"),
+                                 QStringLiteral("FILE"));
+    QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("print the list to FILE"),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({rowsOption, xlsOption, pdfOption});
+    parser.process(app);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    bool ok = false;
+    const int rows = parser.value(rowsOption).toInt(&ok);
+    if (!ok || rows < 0) {
+        err << "--rows: not a row count\n";
+        return 2;
+    }
+
+    DataGrid grid;
+    design(grid);
+    GridItemModel model(&grid); // a window's view model follows every change
+    MemTable &table = grid.table();
+
+    Random random;
+    const std::vector<std::vector<QString>> pools = makePools(random);
+    std::vector<QString> headings;
+    for (int g = 0; g * rowsPerGroup < rows; ++g)
+        headings.push_back(QStringLiteral("%1 - 0%2.03.2024 - SF%3 - ŞAHİN TOPTAN GIDA - (%4)")
+                               .arg(50000 + g)
+                               .arg(g % 9 + 1)
+                               .arg(100000 + g)
+                               .arg(g % 7));
+    std::vector<QString> names;
+    for (const FieldSpec &f : fields)
+        names.push_back(QString::fromUtf8(f.field));
+
+    QElapsedTimer timer;
+    timer.start();
+    table.close();
+    table.suspendRedraw();
+    for (int r = 0; r < rows; ++r) {
+        table.append();
+        const size_t pick = size_t(r) % poolSize;
+        for (int f = 0; f < fieldCount; ++f)
+            table.setField(names[size_t(f)],
+                           f == 14 ? headings[size_t(r / rowsPerGroup)] : pools[size_t(f)][pick]);
+        table.post();
+    }
+    table.first();
+    table.resumeRedraw();
+    report(out, "append", timer.restart());
+
+    double check = 0;
+    for (int c = 0; c < grid.columnCount(); ++c)
+        check += grid.footerValue(c) + grid.footerText(c).size();
+    report(out, "footer", timer.restart());
+
+    table.edit();
+    table.setField(QStringLiteral("tutar"), QStringLiteral("1234,56"));
+    table.post();
+    for (int c = 0; c < grid.columnCount(); ++c)
+        check += grid.footerValue(c);
+    report(out, "footer-after-edit", timer.restart());
+
+    const int heading = grid.columnOfField(QStringLiteral("fatbilgi"));
+    grid.setGroupIndex(heading, 0);
+    check += grid.displayedRowCount();
+    report(out, "group", timer.restart());
+    for (int g = 0; g < grid.groupCount(); ++g) {
+        for (int c = 0; c < grid.columnCount(); ++c)
+            check += grid.groupTotalText(g, c).size();
+    }
+    report(out, "group-totals", timer.restart());
+
+    grid.collapseAll();
+    timer.restart();
+    grid.expandAll();
+    check += grid.displayedRowCount();
+    report(out, "expand-all", timer.restart());
+
+    QTemporaryDir scratch;
+    const QString xlsPath =
+        parser.isSet(xlsOption) ? parser.value(xlsOption) : scratch.filePath(QStringLiteral("bench.xls"));
+    QString error;
+    timer.restart();
+    if (!saveGridXls(grid, xlsPath, &error))
+        err << "xls: " << error << '\n';
+    report(out, "xls", timer.restart());
+
+    if (parser.isSet(pdfOption)) {
+        timer.restart();
+        if (!GridPrinter(grid).savePdf(parser.value(pdfOption), &error))
+            err << "pdf: " << error << '\n';
+        report(out, "pdf", timer.restart());
+    }
+
+    timer.restart();
+    grid.setGroupIndex(heading, -1);
+    check += grid.displayedRowCount();
+    report(out, "ungroup", timer.restart());
+
+    err << "rows " << table.rowCount() << ", displayed model rows " << model.rowCount() << ", checksum "
+        << qint64(check) << '\n';
+    return 0;
+}

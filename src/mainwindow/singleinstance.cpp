@@ -15,8 +15,8 @@ SingleInstance::SingleInstance(const QString &programDir, const QString &lockDir
         QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     m_path = QDir(dir).filePath(QStringLiteral("tarvel-%1.lock").arg(QString::fromLatin1(key)));
     m_lock = std::make_unique<QLockFile>(m_path);
-    // Only a dead owner makes a lock stale. QLockFile would otherwise also take
-    // over any lock older than 30 seconds, i.e. that of every running instance.
+    // Only a dead owner makes a lock stale, never its age: the program runs
+    // for days.
     m_lock->setStaleLockTime(0);
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/centerform.h"
 
 #include <QGuiApplication>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <QWidget>
 
@@ -10,6 +11,9 @@ void centerform(QWidget *window)
 {
     if (!window)
         return;
+    // A report window inside the main window moves with its frame.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        window = frame;
     QRect area;
     if (window->isWindow()) {
         QScreen *screen = window->screen();

@@ -10,7 +10,7 @@ namespace tarvel {
 // The program's own owner-drawn progress bar (the "pr1" of every report
 // window). The pickers and analysis runs drive it through ShowText, Max and
 // value. Only drawing style 9 is drawn; the windows use nothing else, and any
-// other style shows the white background alone.
+// other style shows the white background (and the text, in black) alone.
 //
 // The percentage is value * 100 / Max + Min, rounded half to even. value * 100
 // is formed in 32-bit arithmetic: when it overflows, or Max is 0, the

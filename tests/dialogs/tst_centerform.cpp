@@ -1,6 +1,8 @@
 #include "dialogs/centerform.h"
 
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <QWidget>
 #include <QtTest>
@@ -14,6 +16,7 @@ private slots:
     void window_data();
     void window();
     void childInParent();
+    void mdiChild();
 };
 
 void TestCenterForm::window_data()
@@ -55,6 +58,22 @@ void TestCenterForm::childInParent()
     child.resize(100, 50);
     centerform(&child);
     QCOMPARE(child.pos(), QPoint(150, 125));
+}
+
+// The report windows call it on themselves; their MDI frame is what moves.
+void TestCenterForm::mdiChild()
+{
+    QMdiArea area;
+    area.resize(600, 400);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    auto *report = new QWidget;
+    QMdiSubWindow *frame = area.addSubWindow(report);
+    frame->resize(200, 100);
+    frame->show();
+    centerform(report);
+    const QSize viewport = area.viewport()->size();
+    QCOMPARE(frame->pos(), QPoint((viewport.width() - 200) / 2, (viewport.height() - 100) / 2));
 }
 
 QTEST_MAIN(TestCenterForm)

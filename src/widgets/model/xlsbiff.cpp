@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace tarvel::xls {
 
 void BiffBuffer::beginRecord(quint16 id)
@@ -33,6 +35,20 @@ void BiffBuffer::u32(quint32 value)
     char bytes[4];
     qToLittleEndian<quint32>(value, bytes);
     m_data.append(bytes, 4);
+}
+
+void BiffBuffer::utf16(const char16_t *chars, qsizetype count)
+{
+    const qsizetype at = m_data.size();
+    m_data.resize(at + 2 * count);
+    qToLittleEndian<quint16>(chars, count, m_data.data() + at);
+}
+
+void BiffBuffer::latin1(const char16_t *chars, qsizetype count)
+{
+    const qsizetype at = m_data.size();
+    m_data.resize(at + count);
+    std::transform(chars, chars + count, m_data.data() + at, [](char16_t c) { return char(c); });
 }
 
 void BiffBuffer::patchU32(qsizetype pos, quint32 value)

@@ -48,6 +48,9 @@ public:
     void u16(quint16 value);
     void u32(quint32 value);
     void bytes(const char *data, qsizetype size) { m_data.append(data, size); }
+    // Characters as 16-bit units, or as their low bytes (callers check they fit).
+    void utf16(const char16_t *chars, qsizetype count);
+    void latin1(const char16_t *chars, qsizetype count);
 
     // Overwrites four bytes written earlier (offsets known only later).
     void patchU32(qsizetype pos, quint32 value);

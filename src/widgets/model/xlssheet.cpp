@@ -1,5 +1,7 @@
 #include "xlssheet.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 
 namespace tarvel::xls {
@@ -32,12 +34,15 @@ void Worksheet::addRow(quint16 row, const std::vector<quint32> &strings, quint16
     for (quint16 column = firstColumn; column < endColumn; ++column) {
         if (!isText(strings[column]))
             continue;
-        m_blockCells.beginRecord(kLabelSst);
-        m_blockCells.u16(row);
-        m_blockCells.u16(column);
-        m_blockCells.u16(xf);
-        m_blockCells.u32(strings[column]);
-        m_blockCells.endRecord();
+        // The one record of every cell: put together in place.
+        char cell[kLabelSstSize];
+        qToLittleEndian<quint16>(kLabelSst, cell);
+        qToLittleEndian<quint16>(kLabelSstSize - 4, cell + 2);
+        qToLittleEndian<quint16>(row, cell + 4);
+        qToLittleEndian<quint16>(column, cell + 6);
+        qToLittleEndian<quint16>(xf, cell + 8);
+        qToLittleEndian<quint32>(strings[column], cell + 10);
+        m_blockCells.bytes(cell, kLabelSstSize);
     }
     m_blockRows.push_back({row, firstColumn, endColumn, quint16(m_blockCells.size() - before)});
 

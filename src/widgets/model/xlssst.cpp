@@ -2,7 +2,10 @@
 
 #include "xlsbiff.h"
 
+#include <QHashFunctions>
+
 #include <algorithm>
+#include <cstring>
 
 namespace tarvel::xls {
 
@@ -12,28 +15,58 @@ namespace {
 // low byte of the code point).
 constexpr quint8 kUtf16 = 0x01;
 
-bool needsUtf16(const QString &text)
+bool needsUtf16(QStringView text)
 {
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0xFF; });
 }
 
 } // namespace
 
-quint32 SharedStringTable::add(const QString &text)
+SharedStringTable::SharedStringTable() : m_starts{0}, m_slots(1024) {}
+
+QStringView SharedStringTable::at(quint32 index) const
+{
+    const quint32 start = m_starts[index];
+    return QStringView(m_chars.data() + start, qsizetype(m_starts[index + 1] - start));
+}
+
+quint32 SharedStringTable::add(QStringView text)
 {
     ++m_total;
-    QString key = text;
-    if (key.size() > kMaxChars) {
+    if (text.size() > kMaxChars) {
         // Never keep half of a surrogate pair.
-        key.truncate(key.at(kMaxChars - 1).isHighSurrogate() ? kMaxChars - 1 : kMaxChars);
+        text.truncate(text.at(kMaxChars - 1).isHighSurrogate() ? kMaxChars - 1 : kMaxChars);
     }
-    const auto it = m_index.constFind(key);
-    if (it != m_index.constEnd())
-        return it.value();
-    const quint32 index = quint32(m_strings.size());
-    m_index.insert(key, index);
-    m_strings.push_back(std::move(key));
+    const auto hash = quint32(qHash(text));
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hash & mask;
+    for (; m_slots[i].indexPlusOne != 0; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (slot.hash == hash && at(slot.indexPlusOne - 1) == text)
+            return slot.indexPlusOne - 1;
+    }
+    const quint32 index = uniqueCount();
+    m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+    m_starts.push_back(quint32(m_chars.size()));
+    m_slots[i] = {hash, index + 1};
+    if (2 * size_t(uniqueCount()) > m_slots.size())
+        grow();
     return index;
+}
+
+void SharedStringTable::grow()
+{
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot &slot : old) {
+        if (slot.indexPlusOne == 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_slots[i].indexPlusOne != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
 }
 
 void SharedStringTable::write(BiffBuffer &out) const
@@ -48,6 +81,7 @@ void SharedStringTable::write(BiffBuffer &out) const
     std::vector<Bucket> buckets;
     buckets.reserve(unique / perBucket + 1);
 
+    out.reserve(out.size() + qsizetype(m_chars.size()) * 2 + qsizetype(unique) * 3);
     out.beginRecord(kSst);
     out.u32(m_total);
     out.u32(unique);
@@ -57,7 +91,7 @@ void SharedStringTable::write(BiffBuffer &out) const
     };
 
     for (quint32 i = 0; i < unique; ++i) {
-        const QString &text = m_strings[i];
+        const QStringView text = at(i);
         const bool wide = needsUtf16(text);
         const int charSize = wide ? 2 : 1;
         const quint8 flags = wide ? kUtf16 : 0;
@@ -78,13 +112,10 @@ void SharedStringTable::write(BiffBuffer &out) const
             // Readers decode each piece on its own: keep surrogate pairs together.
             if (wide && n > 0 && pos + n < text.size() && text.at(pos + n - 1).isHighSurrogate())
                 --n;
-            if (wide) {
-                for (qsizetype k = pos; k < pos + n; ++k)
-                    out.u16(text.at(k).unicode());
-            } else {
-                QByteArray latin1 = text.mid(pos, n).toLatin1();
-                out.bytes(latin1.constData(), latin1.size());
-            }
+            if (wide)
+                out.utf16(text.utf16() + pos, n);
+            else
+                out.latin1(text.utf16() + pos, n);
             pos += n;
             if (pos == text.size())
                 break;

@@ -41,9 +41,9 @@ void writeFont(BiffBuffer &out, bool bold)
 {
     static const char name[] = "Arial";
     out.beginRecord(kFont);
-    out.u16(200);    // 10 pt in twips
-    out.u16(0);      // not italic, not struck out
-    out.u16(0x7FFF); // automatic colour
+    out.u16(200);               // 10 pt in twips
+    out.u16(bold ? 0x0001 : 0); // bold (again in the weight below), not italic
+    out.u16(0x7FFF);            // automatic colour
     out.u16(bold ? 700 : 400);
     out.u16(0); // no super- or subscript
     out.u8(0);  // not underlined
@@ -234,7 +234,8 @@ bool writeXls(const QString &path, const QStringList &captions, int rowCount,
     std::vector<quint32> cells(columns);
     const auto addRow = [&](Worksheet &sheet, int row, const QStringList &fields, quint16 xf) {
         for (size_t c = 0; c < columns; ++c) {
-            const QString text = qsizetype(c) < fields.size() ? fields.at(qsizetype(c)) : QString();
+            const QStringView text =
+                qsizetype(c) < fields.size() ? QStringView(fields.at(qsizetype(c))) : QStringView();
             if (text.isEmpty()) {
                 cells[c] = Worksheet::kNoText;
                 continue;

@@ -410,8 +410,6 @@ std::unique_ptr<ErpConnection::Backend> OdbcBackend::open(const ErpServerSetting
     std::vector<SQLWCHAR> text = wide(odbcConnectionString(settings));
     const SQLRETURN rc =
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
-    // The string holds the password: wipe our copy.
-    std::fill(text.begin(), text.end(), SQLWCHAR(0));
     if (!SQL_SUCCEEDED(rc)) {
         *error = diagnostics(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);

@@ -16,9 +16,9 @@ enum class TotalKind {
 
 struct GridTotal {
     TotalKind kind = TotalKind::None;
-    QString field;   // Sum: the field summed
-    QString text;    // Text: the text shown
-    QString pattern; // Sum, RowCount: display pattern, see formatTotal()
+    QString field{};   // Sum: the field summed
+    QString text{};    // Text: the text shown
+    QString pattern{}; // Sum, RowCount: display pattern, see formatTotal()
 
     static GridTotal sumOf(const QString &field, const QString &pattern = {})
     {
@@ -41,19 +41,19 @@ QString formatTotal(double value, const QString &pattern);
 //                     .width = 40, .alignment = Qt::AlignCenter,
 //                     .footer = GridTotal::rowCount()});
 struct GridColumn {
-    QString objectName;
-    QString caption;
-    QString field;  // bound field; empty: bound to no field (shows nothing)
-    int width = 64; // pixels of the grid at its design font; the appearance files store these
+    QString objectName{};
+    QString caption{};
+    QString field{}; // bound field; empty: bound to no field (shows nothing)
+    int width = 64;  // pixels of the grid at its design font; the appearance files store these
     bool visible = true;
     Qt::Alignment alignment = Qt::AlignLeft;
     int groupIndex = -1; // 0 on the one column the rows are grouped by; set through DataGrid
-    GridTotal footer;
-    GridTotal groupTotal;
-    QColor tint; // background of the column's cells; invalid: none
+    GridTotal footer{};
+    GridTotal groupTotal{};
+    QColor tint{}; // background of the column's cells; invalid: none
     bool readOnly = false;
-    bool checkBox = false;              // shows a check box for a "True"/"False" field
-    QHash<QString, QString> displayMap; // stored text -> shown text, e.g. "7" -> "PARAKENDE"
+    bool checkBox = false;                // shows a check box for a "True"/"False" field
+    QHash<QString, QString> displayMap{}; // stored text -> shown text, e.g. "7" -> "PARAKENDE"
 
     // What a stored value looks like in this column.
     QString displayed(const QString &stored) const { return displayMap.value(stored, stored); }

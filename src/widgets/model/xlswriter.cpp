@@ -154,6 +154,15 @@ quint16 columnWidth(int longestText)
     return quint16(std::clamp(longestText + 2, 6, 60) * 256);
 }
 
+// libgsf's messages name its temporary file ("DIR/.gsf-save-XXXXXX: reason"); the
+// caller names the file the user chose, so only the reason is kept.
+QString reason(const GError *error)
+{
+    const QString message = QString::fromUtf8(error->message);
+    const qsizetype colon = message.lastIndexOf(QLatin1String(": "));
+    return colon < 0 ? message : message.mid(colon + 2);
+}
+
 void initGsf()
 {
     static const bool done = [] {
@@ -172,7 +181,7 @@ bool writeCompoundFile(const QString &path, const std::vector<QByteArray> &piece
     GError *gerror = nullptr;
     GsfOutput *sink = gsf_output_stdio_new(QFile::encodeName(path).constData(), &gerror);
     if (!sink) {
-        *error = gerror ? QString::fromUtf8(gerror->message) : QStringLiteral("cannot create the file");
+        *error = gerror ? reason(gerror) : QStringLiteral("cannot create the file");
         g_clear_error(&gerror);
         return false;
     }
@@ -188,12 +197,12 @@ bool writeCompoundFile(const QString &path, const std::vector<QByteArray> &piece
     if (stream) {
         ok = gsf_output_close(stream) && ok;
         if (!ok && gsf_output_error(stream))
-            *error = QString::fromUtf8(gsf_output_error(stream)->message);
+            *error = reason(gsf_output_error(stream));
         g_object_unref(stream);
     }
     if (!ok) {
         if (const GError *e = gsf_output_error(sink); e && error->isEmpty())
-            *error = QString::fromUtf8(e->message);
+            *error = reason(e);
         // An output in error is discarded, not renamed into place, when closed.
         if (!gsf_output_error(sink))
             gsf_output_set_error(sink, 0, "aborted");
@@ -202,8 +211,7 @@ bool writeCompoundFile(const QString &path, const std::vector<QByteArray> &piece
     if (!gsf_output_is_closed(sink))
         ok = gsf_output_close(sink) && ok;
     if (!ok && error->isEmpty())
-        *error = gsf_output_error(sink) ? QString::fromUtf8(gsf_output_error(sink)->message)
-                                        : QStringLiteral("write failed");
+        *error = gsf_output_error(sink) ? reason(gsf_output_error(sink)) : QStringLiteral("write failed");
     g_object_unref(ole);
     g_object_unref(sink);
     return ok;

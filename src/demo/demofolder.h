@@ -1,0 +1,29 @@
+#pragma once
+
+#include "demogenerator.h"
+
+#include <QStringList>
+
+namespace tarvel::demo {
+
+// The program folder of the demo company: the ERP file, data.dbs pointing at
+// it with firm and period chosen, the side files, and the programs.
+inline const QString demoErpFileName = QStringLiteral("demo-erp.sqlite");
+inline const QString demoLoginPassword = QStringLiteral("1234"); // the settings window's password
+
+struct DemoFolder {
+    QString directory; // absolute
+    DemoSummary summary;
+    QStringList files;           // what was written, relative to directory
+    QStringList missingPrograms; // programs not found beside the running one
+};
+
+// Makes (or remakes) the folder. programDir is where the programs to copy are;
+// a program that is not there is skipped and named in missingPrograms.
+// Throws tarvel::Error or tarvel::StoreError.
+DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, const DemoOptions &options);
+
+// The program files of this platform: tarvel-report and tarvel (".exe" on Windows).
+QStringList programFileNames();
+
+} // namespace tarvel::demo

@@ -1,6 +1,7 @@
 // The window program. It reads no arguments: everything comes from data.dbs
 // and the side files in its directories.
 #include "foundation/apppaths.h"
+#include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/windowfactory.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Widgets that format numbers or dates speak Turkish whatever the machine says.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    QApplication::setWindowIcon(programIcon());
 
     // The program folder holds the programs, Tsrm/ and the list appearance
     // files; the folder it is started in holds data.dbs and the side files.

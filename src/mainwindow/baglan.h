@@ -25,9 +25,6 @@ public:
     QPushButton *baglanButton() const { return m_baglan; }
     QPushButton *ayarlarButton() const { return m_ayarlar; }
 
-    // The window's picture: a database with a plug, drawn rather than shipped.
-    static QPixmap picture(int size);
-
 private:
     void tick();
     void baglanClicked();

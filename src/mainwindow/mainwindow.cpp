@@ -3,6 +3,7 @@
 #include "designerlauncher.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "pictures.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -54,6 +55,7 @@ MainWindow::MainWindow(const AppPaths &paths, const WindowFactory &windows, std:
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("VELMOR TARVEL RAPORLAMA v2.30"));
+    setWindowIcon(programIcon()); // the report windows show it too
 
     // The tab strip sits in a band across the top, above the child windows.
     auto *band = new QWidget;

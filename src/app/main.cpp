@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     // files; the folder it is started in holds data.dbs and the side files.
     const AppPaths paths{QCoreApplication::applicationDirPath(), QDir::currentPath()};
 
-    // The report windows and the parameters window of this build.
+    // The report windows and the parameters window of this build; a window
+    // that is not set here opens as a placeholder.
     WindowFactory windows;
 
     Startup startup(paths, windows);

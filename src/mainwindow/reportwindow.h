@@ -40,6 +40,7 @@ protected:
     // main window: the place to save the list appearance.
     virtual void unload();
 
+    // Calls unload(); a window that handles closeEvent itself calls this one.
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -42,6 +42,12 @@ GridView::GridView(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Lists are white paper with black text whatever the desktop's colours;
+    // row shading and tints are chosen against that.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
 }
 
 void GridView::setGridModel(GridItemModel *model)

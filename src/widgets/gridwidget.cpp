@@ -105,8 +105,8 @@ void GridWidget::setRowShader(GridItemModel::RowShader shader)
 
 void GridWidget::shadeOddRows(const QColor &color)
 {
-    setRowShader(
-        [color](int position) { return DataGrid::isOddPosition(position) ? color : QColor(Qt::white); });
+    // Even rows keep the view's white base (and a column's tint).
+    setRowShader([color](int position) { return DataGrid::isOddPosition(position) ? color : QColor(); });
 }
 
 int GridWidget::currentPosition() const

@@ -31,7 +31,7 @@ public:
     // Background of displayed data rows, asked per displayed position.
     void setRowShader(GridItemModel::RowShader shader);
     // The lists' usual shading: odd displayed positions (the second, fourth, ...
-    // row) in this colour, the others white.
+    // row) in this colour, the others on the view's white base.
     void shadeOddRows(const QColor &color);
     // Displayed position of the view's current row, -1 when none.
     int currentPosition() const;

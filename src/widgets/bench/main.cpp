@@ -86,6 +86,8 @@ void design(DataGrid &grid)
         c.field = QString::fromUtf8(fields[i].field);
         c.width = fields[i].width;
         c.visible = fields[i].visible;
+        if (i >= 8 && i != 13 && i != 14)
+            c.alignment = Qt::AlignRight; // amounts
         grid.addColumn(c);
     }
     const auto sum = [&](const char *column, const char *field, const QString &pattern = {}) {

@@ -44,6 +44,7 @@ private slots:
     void rowChangingGroup();
     void emptyKeysFormOneGroup();
     void groupingChangedSignal();
+    void checkAllInDisplayOrder();
 
 private:
     DataGrid *m_grid = nullptr;
@@ -242,6 +243,26 @@ void TestGridGrouping::groupingChangedSignal()
     QCOMPARE(changed.count(), 1);
     m_grid->setGroupIndex(gridtest::Heading, -1);
     QCOMPARE(changed.count(), 2);
+}
+
+void TestGridGrouping::checkAllInDisplayOrder()
+{
+    QSignalSpy reset(m_grid, &DataGrid::displayReset);
+    m_grid->setAllChecked(gridtest::Check, true);
+    for (int r = 0; r < m_grid->table().rowCount(); ++r)
+        QCOMPARE(m_grid->table().value(r, 0), QStringLiteral("True"));
+    QCOMPARE(m_grid->table().currentRow(), 0);
+    QVERIFY(!m_grid->table().isRedrawSuspended());
+    QCOMPARE(reset.count(), 1); // one redraw at the end
+
+    // Grouped with a closed group: only what is displayed changes.
+    m_grid->setGroupIndex(gridtest::Heading, 0);
+    m_grid->setGroupExpanded(1, false);
+    m_grid->setAllChecked(gridtest::Check, false);
+    QStringList ticks;
+    for (int r = 0; r < m_grid->table().rowCount(); ++r)
+        ticks << m_grid->table().value(r, 0);
+    QCOMPARE(ticks, QStringList({"False", "True", "False", "False", "True"}));
 }
 
 QTEST_GUILESS_MAIN(TestGridGrouping)

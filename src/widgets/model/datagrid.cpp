@@ -356,6 +356,26 @@ bool DataGrid::makeCurrent(int position)
     return m_table->setCurrentRow(node.row);
 }
 
+void DataGrid::setAllChecked(int column, bool checked)
+{
+    const int field = column >= 0 && column < columnCount() ? columnField(column) : -1;
+    if (field < 0)
+        return;
+    const QString value = checked ? QStringLiteral("True") : QStringLiteral("False");
+    m_table->suspendRedraw();
+    m_table->first();
+    const int rows = displayedRowCount();
+    for (int p = 0; p < rows; ++p) {
+        if (!makeCurrent(p))
+            continue;
+        m_table->edit();
+        m_table->setField(field, value);
+        m_table->post();
+    }
+    m_table->first();
+    m_table->resumeRedraw();
+}
+
 // ---- Totals --------------------------------------------------------------------------------------
 
 const DataGrid::NumericColumn &DataGrid::numbers(int field) const

@@ -100,6 +100,12 @@ public:
     // changes) for heading and total rows and positions out of range.
     bool makeCurrent(int position);
 
+    // Ticks ("True") or unticks ("False") a check column on every displayed
+    // data row, in displayed order, with redrawing suspended, and leaves the
+    // first row current: the pickers' "Tümünü Seç" and "Tüm Seçimi Kaldır".
+    // Rows of a collapsed group are not displayed and stay as they are.
+    void setAllChecked(int column, bool checked);
+
     // ---- Totals ------------------------------------------------------------------------------
     bool hasFooter() const;
     // Value: the sum or row count as a number (0 for text and no total).

@@ -4,11 +4,6 @@ namespace tarvel::demo {
 
 namespace {
 
-QDateTime midnight(QDate day)
-{
-    return QDateTime(day, QTime(0, 0), Qt::UTC);
-}
-
 void add(DocumentTotals &totals, double total, double distCost, double lineNet, double vat)
 {
     totals.gross += total;

@@ -4,11 +4,6 @@ namespace tarvel::demo {
 
 namespace {
 
-QDateTime midnight(QDate day)
-{
-    return QDateTime(day, QTime(0, 0), Qt::UTC);
-}
-
 // Prices of small units (a gram) keep six decimals, the others two.
 double roundPrice(double price, double factor)
 {

@@ -18,6 +18,13 @@ inline double round2(double value)
     return std::round(value * 100.0) / 100.0;
 }
 
+// Documents are dated at midnight; the ERP keeps their time of day elsewhere.
+// UTC, so that no daylight-saving gap can move a date.
+inline QDateTime midnight(QDate day)
+{
+    return QDateTime(day, QTime(0, 0), Qt::UTC);
+}
+
 // ---- Firm cards -----------------------------------------------------------------
 
 struct Salesman { // LG_SLSMAN, one table for all firms

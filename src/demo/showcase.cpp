@@ -4,11 +4,6 @@ namespace tarvel::demo {
 
 namespace {
 
-QDateTime midnight(QDate day)
-{
-    return QDateTime(day, QTime(0, 0), Qt::UTC);
-}
-
 Account customer(const QString &name, bool wholesale, const QString &specode, int weight)
 {
     Account account;

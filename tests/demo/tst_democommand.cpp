@@ -1,0 +1,245 @@
+// tarvel-report demo DIR: a folder the program can be started in. The store
+// names the demo ERP and chooses firm and period exactly as the settings
+// window would, the side files are the settings window's own, the programs
+// are there, and the copied tarvel-report connects from inside the folder.
+#include "foundation/erpconnection.h"
+#include "foundation/errors.h"
+#include "foundation/localstore.h"
+#include "foundation/sidefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+namespace {
+
+const QString firmName = QStringLiteral("KARAÇAM GIDA DAĞITIM SAN. VE TİC. LTD. ŞTİ.");
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Run run(const QString &program, const QStringList &args, const QString &workDir)
+{
+    QProcess process;
+    process.setWorkingDirectory(workDir);
+    process.start(program, args);
+    Run result;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = program + QStringLiteral(" did not run: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+Run demo(const QStringList &args, const QString &workDir)
+{
+    return run(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), QStringList{QStringLiteral("demo")} + args,
+               workDir);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDemoCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void folderIsComplete();
+    void storeChoosesFirmAndPeriod();
+    void sideFiles();
+    void programsAreCopied();
+    void copiedProgramConnects();
+    void remakeInPlace();
+    void badArguments_data();
+    void badArguments();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+    Run m_first;
+};
+
+void TestDemoCommand::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")),
+             "tarvel-report is not built (target tarvel-report)");
+    QVERIFY(m_dir.isValid());
+    // A folder that does not exist yet, named relative to the working directory.
+    m_folder = m_dir.filePath(QStringLiteral("Demo Şirket"));
+    m_first = demo({QStringLiteral("Demo Şirket"), QStringLiteral("--date"), QStringLiteral("2025-03-15")},
+                   m_dir.path());
+    QVERIFY2(m_first.exitCode == 0, qPrintable(m_first.err));
+}
+
+void TestDemoCommand::folderIsComplete()
+{
+    for (const QString &file : {QStringLiteral("demo-erp.sqlite"), QStringLiteral("data.dbs"),
+                                QStringLiteral("fytPar.velmor"), QStringLiteral("irssatir.velmor")})
+        QVERIFY2(QFileInfo(QDir(m_folder).filePath(file)).size() > 0, qPrintable(file));
+    QCOMPARE(QDir(m_folder).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
+    // What it made, and the password to the settings.
+    QVERIFY2(m_first.out.contains(QDir(m_folder).absolutePath()), qPrintable(m_first.out));
+    QVERIFY2(m_first.out.contains(QStringLiteral("1234")), qPrintable(m_first.out));
+    QVERIFY2(m_first.out.contains(QStringLiteral("2- 1-(01.01.2025)  (31.12.2025)")),
+             qPrintable(m_first.out));
+}
+
+// The firm and period entries must be the very texts the settings window makes
+// from L_CAPIFIRM and L_CAPIPERIOD, or the program names no tables.
+void TestDemoCommand::storeChoosesFirmAndPeriod()
+{
+    StoreRow server, veritabani, login;
+    try {
+        StoreSession session(storePath(m_folder));
+        server = session.store().query(QStringLiteral("select * from server where id='1'"));
+        veritabani = session.store().query(QStringLiteral("select * from veritabani where id='1'"));
+        login = session.store().query(QStringLiteral("select * from login where id='1'"));
+    } catch (const StoreError &e) {
+        QFAIL(qPrintable(e.description()));
+    }
+    const QString erpPath = QDir(m_folder).absoluteFilePath(QStringLiteral("demo-erp.sqlite"));
+    QCOMPARE(server.value(QStringLiteral("server")), QStringLiteral("sqlite:") + erpPath);
+    QCOMPARE(login.value(QStringLiteral("sifre")), QStringLiteral("1234"));
+    QCOMPARE(veritabani.value(QStringLiteral("stkartipi")), QStringLiteral("1-Ticari mal"));
+
+    ErpConnection erp;
+    QVERIFY2(erp.open({server.value(QStringLiteral("server")), QString(), QString(), QString()}),
+             qPrintable(erp.lastError()));
+    ErpRows firms = erp.query(QStringLiteral("select * from L_CAPIFIRM"));
+    QCOMPARE(veritabani.value(QStringLiteral("fir")),
+             firms.text(QStringLiteral("NR")) + QStringLiteral("- ") + firms.text(QStringLiteral("name")));
+    QCOMPARE(veritabani.value(QStringLiteral("fir")), QStringLiteral("1- ") + firmName);
+
+    QStringList periods;
+    ErpRows rows = erp.query(QStringLiteral("select * from L_CAPIPERIOD WHERE FIRMNR='1'"));
+    for (; !rows.eof(); rows.next()) {
+        periods << rows.text(QStringLiteral("NR")) + QStringLiteral("- ") +
+                       rows.text(QStringLiteral("FIRMNR")) + QStringLiteral("-(") +
+                       rows.text(QStringLiteral("BEGDATE")) + QStringLiteral(")  (") +
+                       rows.text(QStringLiteral("ENDDATE")) + QStringLiteral(")");
+    }
+    QVERIFY2(periods.contains(veritabani.value(QStringLiteral("don"))),
+             qPrintable(periods.join(QLatin1Char('|'))));
+    QCOMPARE(veritabani.value(QStringLiteral("don")), QStringLiteral("2- 1-(01.01.2025)  (31.12.2025)"));
+
+    QStringList currencies;
+    ErpRows currencyRows = erp.query(QStringLiteral("select * from L_CURRENCYLIST WHERE FIRMNR='1'"));
+    for (; !currencyRows.eof(); currencyRows.next())
+        currencies << currencyRows.text(QStringLiteral("CURTYPE")) + QStringLiteral("- ") +
+                          currencyRows.text(QStringLiteral("CURCODE"));
+    QVERIFY2(currencies.contains(veritabani.value(QStringLiteral("fiyat1"))),
+             qPrintable(currencies.join('|')));
+}
+
+// Eleven lines (the firm name on the ninth, working option "1", no picture)
+// and two lines, Windows-1254 with CR LF like every side file.
+void TestDemoCommand::sideFiles()
+{
+    const QString fytPar = fileIn(m_folder, QStringLiteral("fytPar.velmor"));
+    const QStringList lines = readLineFile(fytPar, 20);
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines.at(8), firmName);
+    QCOMPARE(lines.at(9), QStringLiteral("1"));
+    QCOMPARE(lines.at(10), QString());
+    for (int i = 2; i < 8; ++i)
+        QVERIFY2(lines.at(i).contains(QStringLiteral("- ")), qPrintable(lines.at(i)));
+    const QByteArray bytes = readBytes(fytPar);
+    QVERIFY(bytes.contains(toCp1254(firmName) + "\r\n"));
+    QVERIFY(bytes.endsWith("1\r\n\r\n"));
+
+    QCOMPARE(readLineFile(fileIn(m_folder, QStringLiteral("irssatir.velmor")), 5),
+             QStringList({QStringLiteral("10"), QStringLiteral("1")}));
+}
+
+// Each program beside tarvel-report is copied, runnable; one that is not
+// built is named in the output instead.
+void TestDemoCommand::programsAreCopied()
+{
+    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+        const QFileInfo built(QStringLiteral(TARVEL_BIN_DIR "/") + program);
+        const QFileInfo copied(QDir(m_folder).filePath(program));
+        if (built.exists()) {
+            QVERIFY2(copied.exists() && copied.isExecutable(), qPrintable(program));
+            QCOMPARE(copied.size(), built.size());
+        } else {
+            QVERIFY(!copied.exists());
+            QVERIFY2(m_first.out.contains(program + QStringLiteral(" ")) &&
+                         m_first.out.contains(QStringLiteral("not copied")),
+                     qPrintable(m_first.out));
+        }
+    }
+}
+
+void TestDemoCommand::copiedProgramConnects()
+{
+    const Run firms =
+        run(QDir(m_folder).filePath(QStringLiteral("tarvel-report")), {QStringLiteral("firms")}, m_folder);
+    QVERIFY2(firms.exitCode == 0, qPrintable(firms.err));
+    QCOMPARE(firms.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             QStringList({QStringLiteral("1- ") + firmName,
+                          QStringLiteral("2- ÇINARLI KIRTASİYE VE OFİS ÜRÜNLERİ A.Ş.")}));
+}
+
+// Run again in the folder it made, as its own copied program, for another
+// year: everything is replaced, nothing half-written stays behind.
+void TestDemoCommand::remakeInPlace()
+{
+    const Run again = run(
+        QDir(m_folder).filePath(QStringLiteral("tarvel-report")),
+        {QStringLiteral("demo"), QStringLiteral("."), QStringLiteral("--date"), QStringLiteral("2026-06-01")},
+        m_folder);
+    QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+    QVERIFY(QFileInfo(QDir(m_folder).filePath(QStringLiteral("tarvel-report"))).isExecutable());
+    QCOMPARE(QDir(m_folder).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
+    StoreSession session(storePath(m_folder));
+    QCOMPARE(session.store()
+                 .query(QStringLiteral("select * from veritabani where id='1'"))
+                 .value(QStringLiteral("don")),
+             QStringLiteral("2- 1-(01.01.2026)  (31.12.2026)"));
+}
+
+void TestDemoCommand::badArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no folder") << QStringList();
+    QTest::newRow("unknown size") << QStringList{QStringLiteral("out"), QStringLiteral("--size"),
+                                                 QStringLiteral("huge")};
+    QTest::newRow("size without value") << QStringList{QStringLiteral("out"), QStringLiteral("--size")};
+    QTest::newRow("impossible date") << QStringList{QStringLiteral("out"), QStringLiteral("--date"),
+                                                    QStringLiteral("2025-02-30")};
+    QTest::newRow("Turkish date form")
+        << QStringList{QStringLiteral("out"), QStringLiteral("--date"), QStringLiteral("15.03.2025")};
+    QTest::newRow("two folders") << QStringList{QStringLiteral("out"), QStringLiteral("other")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("out"), QStringLiteral("--colour")};
+}
+
+// Refused before anything is written.
+void TestDemoCommand::badArguments()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    const Run result = demo(args, dir.path());
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY(result.err.contains(QStringLiteral("usage:")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestDemoCommand)
+#include "tst_democommand.moc"

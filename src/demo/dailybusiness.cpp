@@ -4,10 +4,10 @@ namespace tarvel::demo {
 
 namespace {
 
-// Prices of small units (a gram) keep six decimals, the others two.
-double roundPrice(double price, double factor)
+// Loose goods are priced to the tenth of a kuruş per kilo, everything else to the kuruş.
+double roundPrice(double price, const Unit &unit)
 {
-    return factor < 1 ? std::round(price * 1e6) / 1e6 : round2(price);
+    return unit.code == QLatin1String("KG") ? std::round(price * 1000) / 1000 : round2(price);
 }
 
 // A quantity that suits the unit: kilos in quarters, grams in 250s, a few
@@ -48,7 +48,8 @@ BusinessRates BusinessRates::scaled(double factor) const
 }
 
 DailyBusiness::DailyBusiness(PeriodBuilder &builder, const BusinessRates &rates, DemoRandom random)
-    : m_builder(builder), m_cards(builder.cards()), m_rates(rates), m_random(random)
+    : m_builder(builder), m_cards(builder.cards()), m_rates(rates), m_random(random),
+      m_onReorder(builder.cards().items.size(), false)
 {
     for (int i = 0; i < m_cards.items.size(); ++i) {
         const Item &item = m_cards.items.at(i);
@@ -128,15 +129,38 @@ void DailyBusiness::closePeriod(QDate lastDay)
     invoicePending(lastDay, true);
 }
 
+// Sales are in the main unit as a rule: the profit analyses compare a line's
+// quantity with the last purchase's unit cost whatever the units. Now and then
+// a case, a dozen or a sack; never grams.
+int DailyBusiness::otherUnit(const Item &item)
+{
+    const int units = m_builder.unitCount(item);
+    if (units < 2 || !m_random.chance(0.05))
+        return 0;
+    const int position = m_random.between(1, units - 1);
+    return m_builder.unitFactor(m_builder.unitRef(item, position)) < 1 ? 0 : position;
+}
+
+// What sells is bought again at one of the next purchases.
+void DailyBusiness::soldOut(const Item &item)
+{
+    const int index = item.ref - 1;
+    if (item.bought && !item.reserved && !m_onReorder.at(index)) {
+        m_onReorder[index] = true;
+        m_reorder.push_back(index);
+    }
+}
+
 void DailyBusiness::addSalesLine(LineOwner owner, const Item &item, QDate day, bool retail, int vatInc)
 {
-    const int unitRef = m_builder.unitRef(item, m_random.chance(0.25) ? m_random.between(1, 2) : 0);
+    soldOut(item);
+    const int unitRef = m_builder.unitRef(item, otherUnit(item));
     const double factor = m_builder.unitFactor(unitRef);
     double price = m_builder.salesPrice(item, day, retail) * factor;
     if (vatInc)
         price *= 1 + item.vat / 100;
     const double amount = quantityFor(m_builder.unit(unitRef), false, retail, m_random);
-    m_builder.addItemLine(owner, item, unitRef, amount, roundPrice(price, factor), vatInc);
+    m_builder.addItemLine(owner, item, unitRef, amount, roundPrice(price, m_builder.unit(unitRef)), vatInc);
 }
 
 void DailyBusiness::fillSalesDocument(LineOwner owner, QDate day, bool retail)
@@ -170,18 +194,26 @@ void DailyBusiness::purchase(QDate day)
     const QString docode = QStringLiteral("E%1").arg(m_random.between(100000, 999999));
     m_builder.book().waybills[waybill].docode = docode;
     m_builder.book().invoices[invoice].docode = docode;
-    QVector<int> bought;
-    for (int n = m_random.between(3, 10); n > 0; --n) {
-        const Item &item = pickBoughtItem();
-        if (bought.contains(item.ref))
-            continue;
-        bought << item.ref;
-        const int unitRef = m_builder.unitRef(item, m_random.chance(0.15) ? 1 : 0);
-        const double factor = m_builder.unitFactor(unitRef);
-        const double price = m_builder.purchasePrice(item, day) * factor * (0.97 + 0.06 * m_random.unit());
+    QVector<int> bought; // item indices
+    const int count = m_random.between(6, 14);
+    while (bought.size() < count && !m_reorder.isEmpty()) {
+        const int index = m_reorder.takeFirst();
+        m_onReorder[index] = false;
+        bought << index;
+    }
+    for (int n = count - int(bought.size()); n > 0; --n) {
+        const int index = pickBoughtItem().ref - 1;
+        if (!bought.contains(index))
+            bought << index;
+    }
+    for (int index : std::as_const(bought)) {
+        const Item &item = m_cards.items.at(index);
+        // Bought in the main unit, so the analyses' unit costs are costs of the unit sold.
+        const int unitRef = m_builder.unitRef(item, 0);
+        const double price = m_builder.purchasePrice(item, day) * (0.97 + 0.06 * m_random.unit());
         m_builder.addItemLine({waybill, -1}, item, unitRef,
                               quantityFor(m_builder.unit(unitRef), true, false, m_random),
-                              roundPrice(price, factor));
+                              roundPrice(price, m_builder.unit(unitRef)));
     }
     if (m_random.chance(0.15))
         m_builder.addDiscount({waybill, -1}, discountRates[m_random.between(0, 2)]);
@@ -244,12 +276,13 @@ void DailyBusiness::order(QDate day)
         m_builder.book().orders[order].docode = QStringLiteral("T-%1").arg(m_random.between(1000, 99999));
     for (int n = lineCount(m_random, 10); n > 0; --n) {
         const Item &item = pickSoldItem();
-        const int unitRef = m_builder.unitRef(item, m_random.chance(0.2) ? 1 : 0);
+        const int unitRef = m_builder.unitRef(item, otherUnit(item));
         const double factor = m_builder.unitFactor(unitRef);
         const double amount = quantityFor(m_builder.unit(unitRef), false, retail, m_random);
-        m_builder.addOrderLine(order, item.ref, GoodsLine, amount,
-                               roundPrice(m_builder.salesPrice(item, day, retail) * factor, factor), item.vat,
-                               0, round2(item.addTaxPerUnit * amount * factor));
+        m_builder.addOrderLine(
+            order, item.ref, GoodsLine, amount,
+            roundPrice(m_builder.salesPrice(item, day, retail) * factor, m_builder.unit(unitRef)), item.vat,
+            0, round2(item.addTaxPerUnit * amount * factor));
     }
     if (m_random.chance(0.05)) {
         const Item &gift = pickSoldItem();

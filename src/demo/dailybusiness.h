@@ -10,7 +10,7 @@ namespace tarvel::demo {
 struct BusinessRates {
     double waybills = 1.5;       // sales waybills (retail and wholesale)
     double directInvoices = 0.5; // sales invoices without a waybill
-    double purchases = 0.5;      // purchase waybills with their invoices
+    double purchases = 0.6;      // purchase waybills with their invoices
     double orders = 0.5;         // sales orders
     double purchaseOrders = 0.08;
     double salesReturns = 0.03;
@@ -37,6 +37,8 @@ private:
     const Account &pickCustomer();
     const Account &pickSupplier();
     QString pickWaybillCode();
+    int otherUnit(const Item &item);
+    void soldOut(const Item &item);
     // One sales line of a random item, at the day's price; quantities suit the unit.
     void addSalesLine(LineOwner owner, const Item &item, QDate day, bool retail, int vatInc);
     void fillSalesDocument(LineOwner owner, QDate day, bool retail);
@@ -57,7 +59,9 @@ private:
     BusinessRates m_rates;
     DemoRandom m_random;
     WeightedPicker m_soldItems, m_boughtItems, m_producedItems, m_customers, m_suppliers;
-    QMap<int, QVector<int>> m_pending; // customer index -> wholesale waybills waiting for their invoice
+    QMap<int, QVector<int>> m_pending; // customer ref -> wholesale waybills waiting for their invoice
+    QVector<int> m_reorder;            // items sold since their last purchase, in the order they ran short
+    QVector<bool> m_onReorder;
 };
 
 } // namespace tarvel::demo

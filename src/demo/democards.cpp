@@ -144,12 +144,16 @@ void CardMaker::placeAccount(Account &account)
 
 int CardMaker::pickSalesman()
 {
-    QVector<int> refs;
+    // Most customers have a salesman of the firm; a few kept the one who left, a few have none.
+    QVector<int> active, inactive;
     for (const Salesman &salesman : std::as_const(m_salesmen))
-        refs.push_back(salesman.ref);
-    if (refs.isEmpty() || m_random.chance(0.05))
+        (salesman.active == 0 ? active : inactive).push_back(salesman.ref);
+    const double roll = m_random.unit();
+    if (active.isEmpty() || roll < 0.05)
         return 0;
-    return m_random.pick(refs);
+    if (roll < 0.1 && !inactive.isEmpty())
+        return m_random.pick(inactive);
+    return m_random.pick(active);
 }
 
 void CardMaker::makeAccounts(const CardCounts &counts)

@@ -69,9 +69,14 @@ std::optional<int> parseDemoSize(const QString &text)
         return largeScale;
     bool ok = false;
     const int scale = text.toInt(&ok);
-    if (!ok || scale < 1 || scale > 1000)
+    if (!ok || scale < 1 || scale > largestScale)
         return std::nullopt;
     return scale;
+}
+
+bool isValidReferenceDate(QDate date)
+{
+    return date.isValid() && date.year() > 1000 && date.year() <= 9999;
 }
 
 DemoCardCounts cardCountsForScale(int scale)
@@ -90,8 +95,8 @@ QString periodChoice(int nr, int firmNr, QDate begin, QDate end)
 
 DemoSummary writeDemoErp(const QString &path, const DemoOptions &options)
 {
-    if (!options.today.isValid())
-        throw Error(QStringLiteral("The demo company needs a valid reference date."));
+    if (!isValidReferenceDate(options.today))
+        throw Error(QStringLiteral("The demo company needs a reference date in the years 1001 to 9999."));
     const int year = options.today.year();
     const QDate priceBase(year - 1, 1, 1);
     const QVector<Salesman> salesmen = makeSalesmen();

@@ -15,9 +15,13 @@ struct DemoOptions {
 };
 
 constexpr int largeScale = 50;
+constexpr int largestScale = 100; // about a million stock lines, held in memory while they are made
 
-// "small", "large" or a whole number from 1 to 1000.
+// "small", "large" or a whole number from 1 to largestScale.
 std::optional<int> parseDemoSize(const QString &text);
+
+// The previous year must be a year of four digits too (document numbers hold it).
+bool isValidReferenceDate(QDate date);
 
 struct DemoCardCounts {
     int customers, suppliers, items;

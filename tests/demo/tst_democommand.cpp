@@ -224,6 +224,8 @@ void TestDemoCommand::badArguments_data()
     QTest::newRow("size without value") << QStringList{QStringLiteral("out"), QStringLiteral("--size")};
     QTest::newRow("impossible date") << QStringList{QStringLiteral("out"), QStringLiteral("--date"),
                                                     QStringLiteral("2025-02-30")};
+    QTest::newRow("year before the periods can be named")
+        << QStringList{QStringLiteral("out"), QStringLiteral("--date"), QStringLiteral("1000-06-01")};
     QTest::newRow("Turkish date form")
         << QStringList{QStringLiteral("out"), QStringLiteral("--date"), QStringLiteral("15.03.2025")};
     QTest::newRow("two folders") << QStringList{QStringLiteral("out"), QStringLiteral("other")};

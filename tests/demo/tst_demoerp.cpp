@@ -444,7 +444,7 @@ void TestDemoErp::notableRecords_data()
     QTest::newRow("price with VAT") << sales + QStringLiteral("VATINC=1 AND ") + week;
     QTest::newRow("additional tax") << sales + QStringLiteral("ADDTAXAMOUNT>0 AND ") + week;
     QTest::newRow("distributed discount") << sales + QStringLiteral("DISTCOST>0 AND ") + week;
-    QTest::newRow("price of a gram (more than two decimals)")
+    QTest::newRow("unit price finer than a kuruş")
         << QStringLiteral("LG_001_02_STLINE where PRICE<>round(PRICE,2)");
     QTest::newRow("unit with a conversion factor") << QStringLiteral("LG_001_UNITSETL where CONVFACT2>1");
     QTest::newRow("item sold in a second unit")
@@ -650,7 +650,8 @@ void TestDemoErp::sizeOption_data()
     QTest::newRow("number") << QStringLiteral("7") << 7;
     QTest::newRow("zero") << QStringLiteral("0") << 0;
     QTest::newRow("negative") << QStringLiteral("-3") << 0;
-    QTest::newRow("too big") << QStringLiteral("1001") << 0;
+    QTest::newRow("largest") << QStringLiteral("100") << 100;
+    QTest::newRow("too big") << QStringLiteral("101") << 0;
     QTest::newRow("word") << QStringLiteral("huge") << 0;
     QTest::newRow("empty") << QString() << 0;
 }

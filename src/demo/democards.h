@@ -24,10 +24,10 @@ public:
     FirmCards &cards() { return m_cards; }
 
     void makeUnitSets();
-    // Customers and suppliers; accounts already in the firm (made by the
-    // showcase) stay first and keep their names to themselves.
     void makeDefaultCard();
     int addAccount(Account account); // fills ref; returns the index
+    // Customers, suppliers and a group card with names of their own; cards
+    // already in the firm keep their ship-to choices.
     void makeAccounts(const CardCounts &counts);
     void makeItems(int count);
     int addItem(Item item); // fills ref and code; returns the index

@@ -23,11 +23,6 @@ std::optional<int> parseDemoSize(const QString &text);
 // The previous year must be a year of four digits too (document numbers hold it).
 bool isValidReferenceDate(QDate date);
 
-struct DemoCardCounts {
-    int customers, suppliers, items;
-};
-DemoCardCounts cardCountsForScale(int scale);
-
 struct DemoSummary {
     QString firmName;     // firm 1
     QString firmChoice;   // "1- " + name, as the settings window stores it

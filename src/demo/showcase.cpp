@@ -124,8 +124,8 @@ void Showcase::addItems(CardMaker &maker, ShowcaseCards &s)
                                 QStringLiteral("KAHVALTILIK"), 1, 1, 48));
     // Fills NAME's VARCHAR(51) to the last character.
     s.longItem =
-        maker.addItem(goodsCard(QStringLiteral("ŞENÇİFTLİK GÜNEŞTE KURUTULMUŞ ÇEKİRDEKSİZ ÜZÜM 1 KG"),
-                                QStringLiteral("KURUYEMİŞ"), QStringLiteral("KURUYEMİŞ"), 1, 1, 130));
+        maker.addItem(goodsCard(QStringLiteral("ŞENÇİFTLİK GÜNEŞTE KURUTULMUŞ ÇEKİRDEKSİZ KURU ÜZÜM"),
+                                QStringLiteral("KURUYEMİŞ"), QStringLiteral("KURUYEMİŞ"), 3, 1, 130));
 }
 
 Showcase::Showcase(PeriodBuilder &builder, const ShowcaseCards &cards, int inactiveSalesmanRef,

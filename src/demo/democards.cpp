@@ -202,7 +202,7 @@ void CardMaker::makeAccounts(const CardCounts &counts)
     Account group;
     group.cardType = 4;
     group.code = QStringLiteral("GRUP.001");
-    group.name = QStringLiteral("ZİNCİR MARKETLER GRUBU");
+    group.name = m_trade.groupCard;
     group.specode = QStringLiteral("ZİNCİR");
     placeAccount(group);
     addAccount(group);

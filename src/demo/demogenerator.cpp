@@ -52,7 +52,7 @@ QVector<Salesman> makeSalesmen()
     const QVector<QPair<QString, int>> people{
         {QStringLiteral("Barış Güneş"), 1}, {QStringLiteral("Gülten Aydın"), 1},
         {QStringLiteral("Oğuz Kılıç"), 1},  {QStringLiteral("Şeyma Ünal"), 1},
-        {QStringLiteral("Rıza Çelebi"), 1}, {QStringLiteral("İlker Doğan"), 2},
+        {QStringLiteral("Rıza Çelebi"), 1}, {QStringLiteral("İlker Dağdelen"), 2},
         {QStringLiteral("Ülkü Şenyüz"), 2},
     };
     QVector<Salesman> list;

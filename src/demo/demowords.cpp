@@ -128,9 +128,9 @@ const QStringList &surnames()
         QStringLiteral("YILMAZ"),   QStringLiteral("KAYA"),   QStringLiteral("DEMİR"),
         QStringLiteral("ŞAHİN"),    QStringLiteral("ÇELİK"),  QStringLiteral("YILDIZ"),
         QStringLiteral("YILDIRIM"), QStringLiteral("ÖZTÜRK"), QStringLiteral("AYDIN"),
-        QStringLiteral("ÖZDEMİR"),  QStringLiteral("ARSLAN"), QStringLiteral("DOĞAN"),
+        QStringLiteral("ÖZDEMİR"),  QStringLiteral("ARSLAN"), QStringLiteral("DAĞLI"),
         QStringLiteral("KILIÇ"),    QStringLiteral("ÇETİN"),  QStringLiteral("KARA"),
-        QStringLiteral("KOÇ"),      QStringLiteral("KURT"),   QStringLiteral("ÖZKAN"),
+        QStringLiteral("ÖZCAN"),    QStringLiteral("KURT"),   QStringLiteral("ÖZKAN"),
         QStringLiteral("ŞİMŞEK"),   QStringLiteral("POLAT"),  QStringLiteral("ÖZER"),
         QStringLiteral("GÜNEŞ"),    QStringLiteral("AKTAŞ"),  QStringLiteral("BULUT"),
         QStringLiteral("KESKİN"),   QStringLiteral("ÜNAL"),   QStringLiteral("ÇAKIR"),
@@ -374,6 +374,7 @@ const TradeProfile &stationeryTrade()
          QStringLiteral("FOTOKOPİ")},
         {QStringLiteral("KAĞIT SANAYİ"), QStringLiteral("DAĞITIM")},
         {QStringLiteral("Kargo Ücreti"), QStringLiteral("Baskı Hizmeti"), QStringLiteral("Ciltleme")},
+        QStringLiteral("OKUL KANTİNLERİ VE KIRTASİYELER GRUBU"),
     };
     return profile;
 }

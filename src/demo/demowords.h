@@ -50,6 +50,7 @@ struct TradeProfile {
     QStringList customerKinds; // "GIDA", "MARKET", ...
     QStringList supplierKinds;
     QStringList services; // service card names
+    QString groupCard;    // the account group card (CARDTYPE 4)
 };
 
 const QVector<City> &cities();

@@ -336,6 +336,7 @@ const TradeProfile &foodTrade()
          QStringLiteral("Palet Ücreti"), QStringLiteral("Depolama Hizmeti"),
          QStringLiteral("Raf Düzenleme Hizmeti"), QStringLiteral("Soğuk Zincir Taşıma Ücreti"),
          QStringLiteral("Etiketleme Hizmeti"), QStringLiteral("Eski Hizmet Kartı (Kullanılmıyor)")},
+        QStringLiteral("ZİNCİR MARKETLER GRUBU"),
     };
     return profile;
 }

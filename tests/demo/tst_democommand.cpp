@@ -66,6 +66,7 @@ private slots:
     void sideFiles();
     void programsAreCopied();
     void copiedProgramConnects();
+    void sameDateSameErp();
     void remakeInPlace();
     void badArguments_data();
     void badArguments();
@@ -195,6 +196,18 @@ void TestDemoCommand::copiedProgramConnects()
     QCOMPARE(firms.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              QStringList({QStringLiteral("1- ") + firmName,
                           QStringLiteral("2- ÇINARLI KIRTASİYE VE OFİS ÜRÜNLERİ A.Ş.")}));
+}
+
+// Another process, the same reference date: the same ERP file, byte for byte
+// (nothing may depend on a process's hash seed or the clock).
+void TestDemoCommand::sameDateSameErp()
+{
+    const Run second = demo(
+        {QStringLiteral("second"), QStringLiteral("--date"), QStringLiteral("2025-03-15")}, m_dir.path());
+    QVERIFY2(second.exitCode == 0, qPrintable(second.err));
+    const QByteArray first = readBytes(QDir(m_folder).filePath(QStringLiteral("demo-erp.sqlite")));
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first == readBytes(m_dir.filePath(QStringLiteral("second/demo-erp.sqlite"))));
 }
 
 // Run again in the folder it made, as its own copied program, for another

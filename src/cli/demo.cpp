@@ -18,7 +18,7 @@ const char *const demoUsage =
     "  (SQLite), data.dbs pointing at it, the side files and the programs.\n"
     "  --size  small (default): some dozens of customers, ~150 items, a few thousand lines;\n"
     "          large: over 2,000 items, 500 customers, 200,000 stock lines;\n"
-    "          N (1 to 100): N times the small company's documents (large is 50).\n"
+    "          N (1 to 100): N times the small company's documents (large is 60).\n"
     "  --date  the reference date (default today): the current period runs up to it\n"
     "          and the windows' default date ranges show its documents.\n"
     "          The same date gives the same demo company.\n";

@@ -8,14 +8,14 @@ namespace tarvel::demo {
 
 // Documents per working day (Monday to Saturday) for a firm of scale 1.
 struct BusinessRates {
-    double waybills = 1.5;       // sales waybills (retail and wholesale)
-    double directInvoices = 0.5; // sales invoices without a waybill
-    double purchases = 0.6;      // purchase waybills with their invoices
-    double orders = 0.5;         // sales orders
-    double purchaseOrders = 0.08;
-    double salesReturns = 0.03;
-    double purchaseReturns = 0.015;
-    double production = 0.15;
+    double waybills = 1.2;       // sales waybills (retail and wholesale)
+    double directInvoices = 0.4; // sales invoices without a waybill
+    double purchases = 0.5;      // purchase waybills with their invoices
+    double orders = 0.4;         // sales orders
+    double purchaseOrders = 0.07;
+    double salesReturns = 0.025;
+    double purchaseReturns = 0.012;
+    double production = 0.12;
 
     BusinessRates scaled(double factor) const;
 };

@@ -8,13 +8,13 @@ namespace tarvel::demo {
 
 // scale 1 is a small company: some dozens of customers, about 150 items, a few
 // thousand stock lines. Documents grow with the scale, cards more slowly;
-// "large" (scale 50) has over 2,000 items, 500 customers and 200,000 lines.
+// "large" (scale 60) has over 2,000 items, 500 customers and 200,000 lines.
 struct DemoOptions {
     int scale = 1;
     QDate today; // the reference date: the current period runs up to it
 };
 
-constexpr int largeScale = 50;
+constexpr int largeScale = 60;
 constexpr int largestScale = 100; // about a million stock lines, held in memory while they are made
 
 // "small", "large" or a whole number from 1 to largestScale.

@@ -18,7 +18,7 @@ const char *const usage =
     "commands:\n"
     "  firms                    list the ERP firms (\"NR- NAME\"), as the settings window offers them\n"
     "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
-    "  demo DIR [--size small|large|N]\n"
+    "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
     "                           make a program folder with the generated demo company\n";
 
 } // namespace

@@ -110,9 +110,9 @@ void design(DataGrid &grid)
 // the fill measures the list and not the number formatting.
 std::vector<std::vector<QString>> makePools(Random &random)
 {
-    static const char *const items[] = {"ÇAYKUR RİZE ÇAYI 1000 GR", "ŞEKER KÜP 750 GR",
-                                        "ÜLKER GOFRET 36'LI",       "İÇİM SÜT 1 LT",
-                                        "PINAR PEYNİR 500 GR",      "DOĞUŞ ÇAY 500 GR"};
+    static const char *const items[] = {"KARADENİZ RİZE ÇAYI 1000 GR", "ŞEKER KÜP 750 GR",
+                                        "GÜNEŞLİ GOFRET 36'LI",       "YAYLA SÜT 1 LT",
+                                        "ÇİFTLİK PEYNİR 500 GR",      "ŞAFAK ÇAY 500 GR"};
     static const char *const titles[] = {"ÖZGÜR GIDA TİC. LTD. ŞTİ.", "GÜNEŞ MARKET", "ŞAHİN TOPTAN GIDA",
                                          "ÇİFTÇİ KARDEŞLER A.Ş.", "İLKER BAKKALİYE"};
     std::vector<std::vector<QString>> pools(fieldCount);

@@ -1,0 +1,337 @@
+// SQL Server through ODBC.
+
+#include "erpbackend.h"
+
+#include "errors.h"
+
+#include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+#include <sql.h>
+#include <sqlext.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace tarvel {
+
+namespace {
+
+static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "ODBC wide characters must be UTF-16");
+
+std::vector<SQLWCHAR> wide(const QString &text)
+{
+    std::vector<SQLWCHAR> out(size_t(text.size()) + 1, 0);
+    std::copy(text.utf16(), text.utf16() + text.size(), out.begin());
+    return out;
+}
+
+QString fromWide(const SQLWCHAR *text, qsizetype length)
+{
+    return QString(reinterpret_cast<const QChar *>(text), length);
+}
+
+// Every diagnostic record of a handle as "message (SQLSTATE)", one per line.
+QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
+{
+    QStringList records;
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLWCHAR state[6] = {};
+        SQLINTEGER native = 0;
+        std::vector<SQLWCHAR> message(1024);
+        SQLSMALLINT length = 0;
+        SQLRETURN rc = SQLGetDiagRecW(type, handle, i, state, &native, message.data(),
+                                      SQLSMALLINT(message.size()), &length);
+        if (rc == SQL_SUCCESS_WITH_INFO && length >= SQLSMALLINT(message.size())) {
+            message.resize(size_t(length) + 1);
+            rc = SQLGetDiagRecW(type, handle, i, state, &native, message.data(), SQLSMALLINT(message.size()),
+                                &length);
+        }
+        if (!SQL_SUCCEEDED(rc))
+            break;
+        const QString text =
+            fromWide(message.data(), std::min<qsizetype>(length, qsizetype(message.size()) - 1));
+        records << QStringLiteral("%1 (%2)").arg(text, fromWide(state, 5));
+    }
+    return records.isEmpty() ? QStringLiteral("Bilinmeyen ODBC hatası.") : records.join(QLatin1Char('\n'));
+}
+
+// A connection-string value in braces when it could end its key early or
+// start another one ("PWD=a;DATABASE=x"). The system's driver reads "}}" as
+// one "}"; FreeTDS ends a braced value at the first "};" and takes every other
+// "}" as it is, so there a value holding "};" cannot be written at all
+// (openOdbcBackend() refuses it rather than send something else).
+QString odbcValue(const QString &value)
+{
+    const bool plain = !value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) &&
+                       !value.contains(QLatin1Char('}')) && value == value.trimmed();
+    if (plain)
+        return value;
+#ifdef Q_OS_WIN
+    return QLatin1Char('{') + QString(value).replace(QLatin1Char('}'), QLatin1String("}}")) +
+           QLatin1Char('}');
+#else
+    return QLatin1Char('{') + value + QLatin1Char('}');
+#endif
+}
+
+bool fitsConnectionString(const ErpServerSettings &settings)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(settings);
+    return true;
+#else
+    for (const QString *value : {&settings.server, &settings.database, &settings.user, &settings.password}) {
+        if (value->contains(QLatin1String("};")))
+            return false;
+    }
+    return true;
+#endif
+}
+
+enum class OdbcKind { Integer, Real, DateTime, Text };
+
+OdbcKind odbcKind(SQLSMALLINT sqlType)
+{
+    switch (sqlType) {
+    case SQL_BIT:
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT:
+        return OdbcKind::Integer;
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_NUMERIC:
+    case SQL_DECIMAL:
+        return OdbcKind::Real;
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_TYPE_DATE:
+    case SQL_DATETIME:
+        return OdbcKind::DateTime;
+    default:
+        return OdbcKind::Text;
+    }
+}
+
+// Frees a statement handle on every path out of query().
+struct StatementHandle {
+    SQLHSTMT handle = SQL_NULL_HSTMT;
+    ~StatementHandle()
+    {
+        if (handle != SQL_NULL_HSTMT)
+            SQLFreeHandle(SQL_HANDLE_STMT, handle);
+    }
+};
+
+class OdbcBackend final : public ErpConnection::Backend {
+public:
+    OdbcBackend(SQLHENV env, SQLHDBC dbc) : m_env(env), m_dbc(dbc) {}
+    ~OdbcBackend() override;
+
+    ErpRows query(const QString &statement) override;
+
+private:
+    QVariant value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind);
+    [[noreturn]] void fail(SQLHSTMT stmt);
+
+    SQLHENV m_env;
+    SQLHDBC m_dbc;
+};
+
+OdbcBackend::~OdbcBackend()
+{
+    SQLDisconnect(m_dbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, m_dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, m_env);
+}
+
+void OdbcBackend::fail(SQLHSTMT stmt)
+{
+    throw ErpError(diagnostics(SQL_HANDLE_STMT, stmt));
+}
+
+ErpRows OdbcBackend::query(const QString &statement)
+{
+    StatementHandle stmt;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, m_dbc, &stmt.handle))) {
+        stmt.handle = SQL_NULL_HSTMT;
+        throw ErpError(diagnostics(SQL_HANDLE_DBC, m_dbc));
+    }
+    SQLSetStmtAttrW(stmt.handle, SQL_ATTR_QUERY_TIMEOUT,
+                    reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
+    std::vector<SQLWCHAR> text = wide(statement);
+    SQLRETURN rc = SQLExecDirectW(stmt.handle, text.data(), SQLINTEGER(statement.size()));
+    if (rc == SQL_NO_DATA)
+        return {};
+    if (!SQL_SUCCEEDED(rc))
+        fail(stmt.handle);
+
+    SQLSMALLINT count = 0;
+    if (!SQL_SUCCEEDED(SQLNumResultCols(stmt.handle, &count)))
+        fail(stmt.handle);
+    QStringList columns;
+    std::vector<OdbcKind> kinds;
+    for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(count); ++i) {
+        SQLWCHAR name[256] = {};
+        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+        SQLULEN size = 0;
+        if (!SQL_SUCCEEDED(
+                SQLDescribeColW(stmt.handle, i, name, 256, &nameLength, &type, &size, &digits, &nullable)))
+            fail(stmt.handle);
+        columns << fromWide(name, std::min<qsizetype>(nameLength, 255));
+        kinds.push_back(odbcKind(type));
+    }
+
+    // The whole result now: callers run further statements while they walk it,
+    // and the server keeps only one open result per connection.
+    QVector<QVector<QVariant>> rows;
+    while ((rc = SQLFetch(stmt.handle)) != SQL_NO_DATA) {
+        if (!SQL_SUCCEEDED(rc))
+            fail(stmt.handle);
+        QVector<QVariant> row;
+        row.reserve(count);
+        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(count); ++i)
+            row << value(stmt.handle, i, kinds[i - 1]);
+        rows << row;
+    }
+    return ErpRows(columns, rows);
+}
+
+QVariant OdbcBackend::value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind)
+{
+    SQLLEN indicator = 0;
+    switch (kind) {
+    case OdbcKind::Integer: {
+        SQLBIGINT number = 0;
+        if (!SQL_SUCCEEDED(SQLGetData(stmt, column, SQL_C_SBIGINT, &number, sizeof number, &indicator)))
+            fail(stmt);
+        return indicator == SQL_NULL_DATA ? QVariant() : QVariant(qlonglong(number));
+    }
+    case OdbcKind::Real: {
+        double number = 0;
+        if (!SQL_SUCCEEDED(SQLGetData(stmt, column, SQL_C_DOUBLE, &number, sizeof number, &indicator)))
+            fail(stmt);
+        return indicator == SQL_NULL_DATA ? QVariant() : QVariant(number);
+    }
+    case OdbcKind::DateTime: {
+        SQL_TIMESTAMP_STRUCT ts = {};
+        if (!SQL_SUCCEEDED(SQLGetData(stmt, column, SQL_C_TYPE_TIMESTAMP, &ts, sizeof ts, &indicator)))
+            fail(stmt);
+        if (indicator == SQL_NULL_DATA)
+            return {};
+        return QDateTime(QDate(ts.year, ts.month, ts.day),
+                         QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)));
+    }
+    case OdbcKind::Text:
+        break;
+    }
+
+    // Text is read wide and in as many pieces as it takes: the driver's narrow
+    // reading cuts Turkish text whose UTF-8 form is longer than its column.
+    QString text;
+    SQLWCHAR buffer[2048];
+    constexpr qsizetype capacity = qsizetype(sizeof buffer / sizeof buffer[0]) - 1;
+    for (;;) {
+        const SQLRETURN rc = SQLGetData(stmt, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            fail(stmt);
+        if (indicator == SQL_NULL_DATA)
+            return {};
+        const bool truncated =
+            indicator == SQL_NO_TOTAL || qsizetype(indicator) / qsizetype(sizeof(SQLWCHAR)) > capacity;
+        text.append(reinterpret_cast<const QChar *>(buffer),
+                    truncated ? capacity : qsizetype(indicator) / qsizetype(sizeof(SQLWCHAR)));
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error)
+{
+    if (settings.server.trimmed().isEmpty()) {
+        *error = QStringLiteral("ERP sunucusu belirtilmemiş.");
+        return nullptr;
+    }
+    if (!fitsConnectionString(settings)) {
+        *error = QStringLiteral("Bağlantı ayarlarındaki bir değer \"};\" içeriyor; sürücü bunu okuyamaz.");
+        return nullptr;
+    }
+    SQLHENV env = SQL_NULL_HENV;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
+        *error = QStringLiteral("ODBC ortamı oluşturulamadı.");
+        return nullptr;
+    }
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
+        *error = diagnostics(SQL_HANDLE_ENV, env);
+        SQLFreeHandle(SQL_HANDLE_ENV, env);
+        return nullptr;
+    }
+    SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)),
+                       0);
+    SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
+    std::vector<SQLWCHAR> text = wide(odbcConnectionString(settings));
+    const SQLRETURN rc =
+        SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        *error = diagnostics(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_ENV, env);
+        return nullptr;
+    }
+    return std::make_unique<OdbcBackend>(env, dbc);
+}
+
+QString odbcConnectionString(const ErpServerSettings &settings)
+{
+    const QString server = settings.server.trimmed();
+#ifdef Q_OS_WIN
+    // The system's driver understands "host", "host,port" and "host\instance" itself.
+    return QLatin1String("DRIVER={SQL Server};SERVER=") + odbcValue(server) + QLatin1String(";DATABASE=") +
+           odbcValue(settings.database) + QLatin1String(";UID=") + odbcValue(settings.user) +
+           QLatin1String(";PWD=") + odbcValue(settings.password) + QLatin1Char(';');
+#else
+    // FreeTDS takes the port as a key of its own. A named instance without a
+    // port is found through the server's browser service, so no PORT then.
+    QString host = server;
+    QString port = QStringLiteral("1433");
+    bool portGiven = false;
+    if (host.startsWith(QLatin1String("tcp:"), Qt::CaseInsensitive))
+        host.remove(0, 4);
+    const int comma = int(host.indexOf(QLatin1Char(',')));
+    if (comma >= 0) {
+        port = host.mid(comma + 1).trimmed();
+        host = host.left(comma).trimmed();
+        portGiven = true;
+    }
+    const int backslash = int(host.indexOf(QLatin1Char('\\')));
+    QString serverKey;
+    if (backslash >= 0 && !portGiven) {
+        serverKey = QLatin1String("SERVER=") + odbcValue(host);
+    } else {
+        if (backslash >= 0)
+            host = host.left(backslash);
+        if (host == QLatin1String(".") || host.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0)
+            host = QStringLiteral("localhost");
+        serverKey = QLatin1String("SERVER=") + odbcValue(host) + QLatin1String(";PORT=") + odbcValue(port);
+    }
+    return QLatin1String("DRIVER={FreeTDS};") + serverKey + QLatin1String(";DATABASE=") +
+           odbcValue(settings.database) + QLatin1String(";UID=") + odbcValue(settings.user) +
+           QLatin1String(";PWD=") + odbcValue(settings.password) +
+           QLatin1String(";TDS_Version=7.4;ClientCharset=UTF-8;Timeout=") +
+           QString::number(erpTimeoutSeconds);
+#endif
+}
+
+} // namespace tarvel

@@ -75,7 +75,10 @@ QRect GridView::headingRect(int row) const
     if (visible.isEmpty())
         return {};
     const int left = columnViewportPosition(visible.first());
-    const int right = columnViewportPosition(visible.last()) + columnWidth(visible.last());
+    // The heading names the document: let it run on to the viewport's right
+    // edge instead of cutting it at the last column.
+    const int right = std::max(columnViewportPosition(visible.last()) + columnWidth(visible.last()),
+                               viewport()->width());
     return QRect(left, rowViewportPosition(row), right - left, rowHeight(row));
 }
 

@@ -34,6 +34,28 @@ QFont pixelFont(const QFont &design)
     return font;
 }
 
+// Draws a cell text inside its column. A text wider than the column is drawn
+// in a smaller font first (amounts and captions should stay whole on paper),
+// and only what still does not fit at two thirds of the size is elided.
+void drawCellText(QPainter &painter, const QRectF &cell, int flags, const QString &text)
+{
+    const QRectF inner = cell.adjusted(padding, 0, -padding, 0);
+    const QFont original = painter.font();
+    const double natural = QFontMetricsF(original).horizontalAdvance(text);
+    if (natural <= inner.width() || inner.width() <= 0) {
+        painter.drawText(inner, flags, text);
+        return;
+    }
+    QFont smaller = original;
+    const int pixels = original.pixelSize();
+    const double scale = std::max(2.0 / 3.0, inner.width() / natural);
+    smaller.setPixelSize(std::max(1, int(std::floor(pixels * scale))));
+    painter.setFont(smaller);
+    const QString shown = QFontMetricsF(smaller).elidedText(text, Qt::ElideRight, inner.width());
+    painter.drawText(inner, flags, shown);
+    painter.setFont(original);
+}
+
 } // namespace
 
 struct GridPrinter::Metrics {
@@ -129,8 +151,7 @@ void GridPrinter::paintCaptions(QPainter &painter, const Metrics &m, double y) c
         painter.setPen(QPen(lineColor, 0));
         painter.drawRect(cell);
         painter.setPen(Qt::black);
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignCenter,
-                         m_grid.column(m.columns[i]).caption);
+        drawCellText(painter, cell, Qt::AlignCenter, m_grid.column(m.columns[i]).caption);
     }
 }
 
@@ -178,8 +199,7 @@ void GridPrinter::paintRow(QPainter &painter, const Metrics &m, int position, do
             continue;
         }
         painter.setPen(total ? m_grid.groupTotalTextColor() : QColor(Qt::black));
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0), int(column.alignment | Qt::AlignVCenter),
-                         text);
+        drawCellText(painter, cell, int(column.alignment | Qt::AlignVCenter), text);
     }
 }
 
@@ -193,8 +213,7 @@ void GridPrinter::paintFooter(QPainter &painter, const Metrics &m, double y) con
         painter.setPen(QPen(lineColor, 0));
         painter.drawRect(cell);
         painter.setPen(Qt::black);
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0),
-                         int(m_grid.column(c).alignment | Qt::AlignVCenter), m_grid.footerText(c));
+        drawCellText(painter, cell, int(m_grid.column(c).alignment | Qt::AlignVCenter), m_grid.footerText(c));
     }
 }
 

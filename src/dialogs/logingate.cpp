@@ -113,7 +113,7 @@ void LoginGate::readPassword()
     try {
         StoreSession session(storePath(m_paths.programDir));
         m_storedPassword = session.store()
-                               .query(QStringLiteral("select * from login where id='1'"))
+                               .query(selectRow(QStringLiteral("login")))
                                .value(QStringLiteral("sifre"));
         m_passwordReadable = true;
     } catch (const StoreError &) {

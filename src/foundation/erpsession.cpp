@@ -40,7 +40,7 @@ ErpServerSettings ErpSession::readserversettings(const QString &workDir)
     ErpServerSettings settings;
     try {
         StoreSession session(storePath(workDir));
-        const StoreRow row = session.store().query(QStringLiteral("select * from server where id='1'"));
+        const StoreRow row = session.store().query(selectRow(QStringLiteral("server")));
         const auto copy = [&row](const char *column, QString &target) {
             try {
                 target = row.value(QLatin1String(column));

@@ -133,7 +133,10 @@ void GridWidget::syncCurrentFromTable()
 
 void GridWidget::syncTableFromView(const QModelIndex &current)
 {
-    if (m_syncing || !current.isValid())
+    // While redrawing is suspended the view still shows the rows of before:
+    // a click there names no row of the table, and a run that lets the window
+    // process events must find its current row where it left it.
+    if (m_syncing || !current.isValid() || table().isRedrawSuspended())
         return;
     const DisplayedRow node = m_model->node(current.row());
     if (node.kind != DisplayedRow::Data || node.row < 0 || node.row >= table().rowCount())

@@ -33,6 +33,7 @@ private slots:
     void widthsBothWays();
     void headingOpensAndCloses();
     void currentRowBothWays();
+    void staleRowsTakeNoClicks();
     void oddRowShading();
     void fontOfTheGrid();
     void printPreviewShowsPages();
@@ -232,6 +233,31 @@ void TestGridWidget::currentRowBothWays()
     t.resumeRedraw();
     QCOMPARE(view()->model()->rowCount(), 11);
     QCOMPARE(m_widget->currentPosition(), 1);
+}
+
+void TestGridWidget::staleRowsTakeNoClicks()
+{
+    // A run refills the list with redrawing suspended and lets the window
+    // process events between items. The view still shows the old rows: a
+    // click there must neither move the row the run writes nor tick a row
+    // the user has never seen.
+    MemTable &t = grid().table();
+    t.suspendRedraw();
+    t.close();
+    gridtest::addRow(grid(), {"False", "F9", "Y"});
+    gridtest::addRow(grid(), {"False", "F9", "Z"});
+    t.first();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCenter(1, gridtest::Code));
+    QCOMPARE(t.currentRow(), 0);
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCenter(1, gridtest::Check));
+    QCOMPARE(t.value(1, 0), QStringLiteral("False"));
+
+    t.resumeRedraw();
+    QCOMPARE(view()->model()->rowCount(), 2);
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCenter(1, gridtest::Code));
+    QCOMPARE(t.currentRow(), 1);
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCenter(1, gridtest::Check));
+    QCOMPARE(t.value(1, 0), QStringLiteral("True"));
 }
 
 void TestGridWidget::oddRowShading()

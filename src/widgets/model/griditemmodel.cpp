@@ -196,6 +196,10 @@ bool GridItemModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
+    // Until the resume this copy may name rows the table no longer has at
+    // that place: an edit would land on a row the user never saw.
+    if (!m_grid || m_grid->table().isRedrawSuspended())
+        return false;
     const DisplayedRow n = node(index.row());
     if (n.kind != DisplayedRow::Data || !isUsable(n) || index.column() >= m_grid->columnCount())
         return false;

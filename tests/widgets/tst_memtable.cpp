@@ -23,6 +23,7 @@ private slots:
     void fieldAddedToFilledTable();
     void signalsWithoutSuspension();
     void suspendedChangesGiveOneReset();
+    void currentRowChangedFollowsTheRow();
 };
 
 void TestMemTable::postedValueReadsBack_data()
@@ -261,6 +262,35 @@ void TestMemTable::suspendedChangesGiveOneReset()
     QCOMPARE(reset.count(), 1);
     t.resumeRedraw(); // one resume too many does nothing
     QVERIFY(!t.isRedrawSuspended());
+}
+
+void TestMemTable::currentRowChangedFollowsTheRow()
+{
+    // Each step gives the current row (-1: none) whenever it differs from the
+    // one given before, also when the position itself stays where it was.
+    MemTable t;
+    t.addField(QStringLiteral("sira"), 10);
+    QSignalSpy current(&t, &MemTable::currentRowChanged);
+    const auto last = [&] { return current.isEmpty() ? -2 : current.last().at(0).toInt(); };
+
+    t.append(); // on an empty table: row 0
+    QCOMPARE(last(), 0);
+    t.append();
+    QCOMPARE(last(), 1);
+    t.next(); // past the end
+    QCOMPARE(last(), -1);
+    t.append(); // from past the end onto the new row
+    QCOMPARE(last(), 2);
+    t.first();
+    QCOMPARE(last(), 0);
+    const qsizetype before = current.count();
+    t.close(); // the position stays 0, the table has no row left
+    QCOMPARE(current.count(), before + 1);
+    QCOMPARE(last(), -1);
+    t.append();
+    QCOMPARE(last(), 0);
+    t.deleteCurrent();
+    QCOMPARE(last(), -1);
 }
 
 QTEST_GUILESS_MAIN(TestMemTable)

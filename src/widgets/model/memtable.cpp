@@ -138,7 +138,6 @@ void MemTable::deleteCurrent()
     else
         emit rowRemoved(row);
     // The row after it takes its place; after the last row, the new last row.
-    m_current = -1;
     moveCurrent(row < m_rowCount ? row : std::max(0, m_rowCount - 1));
 }
 
@@ -221,11 +220,13 @@ void MemTable::postPending()
 
 void MemTable::moveCurrent(int row)
 {
-    if (row == m_current)
-        return;
     m_current = row;
-    if (m_suspended == 0)
-        emit currentRowChanged(currentRow());
+    // Compared with what the views were told, not with the old position: an
+    // append or a close changes the current row without moving the position.
+    if (m_suspended > 0 || currentRow() == m_announcedCurrent)
+        return;
+    m_announcedCurrent = currentRow();
+    emit currentRowChanged(m_announcedCurrent);
 }
 
 void MemTable::suspendRedraw()
@@ -247,7 +248,8 @@ void MemTable::resumeRedraw()
         m_changedWhileSuspended = false;
         emit tableReset();
     }
-    emit currentRowChanged(currentRow());
+    m_announcedCurrent = currentRow();
+    emit currentRowChanged(m_announcedCurrent);
 }
 
 void MemTable::refresh()

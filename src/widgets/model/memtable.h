@@ -121,6 +121,7 @@ private:
     std::vector<QString> m_cells; // row-major, fieldCount() cells per row
     int m_rowCount = 0;
     int m_current = 0;
+    int m_announcedCurrent = -1; // the row currentRowChanged last gave
     bool m_open = true;
 
     enum class Pending { None, Appended, Edited };

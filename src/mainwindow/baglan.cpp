@@ -96,9 +96,7 @@ void Baglan::baglanClicked()
 
 void Baglan::ayarlarClicked()
 {
-    auto *gate = new LoginGate(m_paths, m_openSettings);
-    gate->setAttribute(Qt::WA_DeleteOnClose);
-    gate->show();
+    LoginGate::open(m_paths, m_openSettings);
     close();
 }
 

@@ -12,6 +12,10 @@ namespace tarvel::cli {
 
 int firmsCommand(Context &context)
 {
+    if (!context.args.isEmpty()) {
+        context.err << "usage: tarvel-report firms\n";
+        return 2;
+    }
     ErpSession &session = ErpSession::instance();
     if (!session.connect(context.storeDir)) {
         // Server and database help to find the fault; the password never appears.

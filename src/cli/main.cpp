@@ -3,11 +3,14 @@
 // window program does.
 #include "cli.h"
 #include "foundation/erpsession.h"
+#include "foundation/localstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+
+#include <optional>
 
 using namespace tarvel;
 
@@ -20,6 +23,23 @@ const char *const usage =
     "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
     "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
     "                           make a program folder with the generated demo company\n";
+
+// The folder of data.dbs that --store names: the folder itself, or the folder
+// of a data.dbs in it. A folder that does not exist yet is still a folder
+// (init-store makes it). The program reads no other file name, so any other
+// file is refused rather than read in its place.
+std::optional<QString> storeDirectory(const QString &value)
+{
+    const QFileInfo info(value);
+    const QString storeName = QFileInfo(storePath(QStringLiteral("."))).fileName();
+    if (info.isDir())
+        return info.absoluteFilePath();
+    if (info.fileName().compare(storeName, Qt::CaseInsensitive) == 0)
+        return info.absolutePath();
+    if (info.exists())
+        return std::nullopt;
+    return info.absoluteFilePath();
+}
 
 } // namespace
 
@@ -37,13 +57,21 @@ int main(int argc, char *argv[])
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
-        if ((a == QLatin1String("--trace-sql") || a == QLatin1String("--store")) && i + 1 < args.size()) {
+        if (a == QLatin1String("--trace-sql") || a == QLatin1String("--store")) {
+            // Taken as a command's argument, a missing value would let the
+            // command run without the trace or on another store.
+            if (i + 1 >= args.size()) {
+                err << "tarvel-report: " << a << " needs a value\n" << usage;
+                return 2;
+            }
             const QString value = args.at(++i);
             if (a == QLatin1String("--trace-sql")) {
                 context.traceFile = QFileInfo(value).absoluteFilePath();
+            } else if (const std::optional<QString> dir = storeDirectory(value)) {
+                context.storeDir = *dir;
             } else {
-                const QFileInfo info(value);
-                context.storeDir = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+                err << "tarvel-report: --store names a folder or its data.dbs, not " << value << "\n";
+                return 2;
             }
         } else {
             rest << a;

@@ -19,6 +19,10 @@ private slots:
     void createsStoreInWorkingDirectory();
     void createsStoreInNamedDirectory();
     void refusesExistingStore();
+    void storeOption_data();
+    void storeOption();
+    void badArguments_data();
+    void badArguments();
 
 private:
     int run(const QStringList &args, const QString &workDir, QByteArray *err = nullptr);
@@ -78,6 +82,64 @@ void TestInitStore::refusesExistingStore()
     StoreSession session(storePath(dir.path()));
     QCOMPARE(session.store().query(selectRow(QStringLiteral("login"))).value(QStringLiteral("sifre")),
              QStringLiteral("GİZLİ"));
+}
+
+void TestInitStore::storeOption_data()
+{
+    QTest::addColumn<QString>("option"); // relative to the working directory
+    QTest::addColumn<QString>("folder"); // where data.dbs must appear
+
+    QTest::newRow("existing folder") << "sub"
+                                     << "sub";
+    QTest::newRow("folder not made yet") << "sub/new"
+                                         << "sub/new";
+    QTest::newRow("its data.dbs") << "sub/new/data.dbs"
+                                  << "sub/new";
+}
+
+// --store names where data.dbs is; a folder that does not exist yet is never
+// mistaken for a file in its parent.
+void TestInitStore::storeOption()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, folder);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    QByteArray err;
+    QCOMPARE(run({QStringLiteral("--store"), option, QStringLiteral("init-store")}, dir.path(), &err), 0);
+    QVERIFY2(QFile::exists(storePath(QDir(dir.path()).filePath(folder))), err.constData());
+    for (const QString &other : {dir.path(), dir.filePath(QStringLiteral("sub"))}) {
+        if (QDir(other) != QDir(dir.filePath(folder)))
+            QVERIFY2(!QFile::exists(storePath(other)), qPrintable(other));
+    }
+}
+
+void TestInitStore::badArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("--store without value")
+        << QStringList{QStringLiteral("init-store"), QStringLiteral("--store")};
+    QTest::newRow("--trace-sql without value")
+        << QStringList{QStringLiteral("init-store"), QStringLiteral("--trace-sql")};
+    QTest::newRow("--store naming another file")
+        << QStringList{QStringLiteral("--store"), QStringLiteral("other.dbs"), QStringLiteral("init-store")};
+    QTest::newRow("firms with an argument") << QStringList{QStringLiteral("firms"), QStringLiteral("extra")};
+}
+
+// Refused with the usage, before anything is read or written.
+void TestInitStore::badArguments()
+{
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    {
+        QFile other(dir.filePath(QStringLiteral("other.dbs")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+    }
+    QByteArray err;
+    QCOMPARE(run(args, dir.path(), &err), 2);
+    QVERIFY2(err.contains("usage") || err.contains("--store names"), err.constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("other.dbs")});
 }
 
 QTEST_GUILESS_MAIN(TestInitStore)

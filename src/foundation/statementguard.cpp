@@ -14,9 +14,11 @@ bool isWordChar(QChar c)
            c == QLatin1Char('$');
 }
 
-// Words that write, run code or change the server. T-SQL needs no ';' between
-// statements ("select 1 delete from x" is two), so a select that carries one of
-// them outside literals, quoted names and comments is refused as well.
+// Words that write, run code or change the server (writetext and updatetext
+// write text columns, enable and disable switch triggers, send and receive
+// write to and take from message queues). T-SQL needs no ';' between
+// statements ("select 1 delete from x" is two), so a select that carries one
+// of them outside literals, quoted names and comments is refused as well.
 const QSet<QString> &writingWords()
 {
     static const QSet<QString> words{
@@ -28,7 +30,9 @@ const QSet<QString> &writingWords()
         QStringLiteral("restore"),     QStringLiteral("dbcc"),           QStringLiteral("kill"),
         QStringLiteral("shutdown"),    QStringLiteral("declare"),        QStringLiteral("bulk"),
         QStringLiteral("openrowset"),  QStringLiteral("opendatasource"), QStringLiteral("openquery"),
-        QStringLiteral("reconfigure"),
+        QStringLiteral("reconfigure"), QStringLiteral("writetext"),      QStringLiteral("updatetext"),
+        QStringLiteral("enable"),      QStringLiteral("disable"),        QStringLiteral("send"),
+        QStringLiteral("receive"),
     };
     return words;
 }

@@ -121,6 +121,10 @@ void TestErpConnection::readOnlyStatement_data()
     QTest::newRow("second statement without ;") << "select 1 delete from x" << false;
     QTest::newRow("select into") << "select * into COPY from L_CAPIFIRM" << false;
     QTest::newRow("exec after a select") << "select 1 exec('delete from x')" << false;
+    QTest::newRow("writetext after a select") << "select 1 writetext X.NOTE 0x0102 'yeni'" << false;
+    QTest::newRow("updatetext after a select") << "select 1 updatetext X.NOTE 0x0102 0 null 'x'" << false;
+    QTest::newRow("trigger switched off") << "select 1 disable trigger all on LG_001_CLCARD" << false;
+    QTest::newRow("queue read empties it") << "select 1 receive * from Q" << false;
     QTest::newRow("unbalanced apostrophe") << "select * from X where A='MEHMET'İN GIDA'" << false;
     QTest::newRow("open comment") << "select 1 /* delete" << false;
 }

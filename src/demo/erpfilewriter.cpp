@@ -22,9 +22,17 @@ ErpFileWriter::ErpFileWriter(const QString &path) : m_path(path), m_buildPath(pa
         throw Error(QStringLiteral("Cannot create %1: %2").arg(m_buildPath, reason));
     }
     // The file is thrown away when anything fails, so no journal is needed.
-    execute(QStringLiteral("PRAGMA journal_mode=OFF"));
-    execute(QStringLiteral("PRAGMA synchronous=OFF"));
-    execute(QStringLiteral("BEGIN"));
+    // A constructor that throws gets no destructor: close and remove here.
+    try {
+        execute(QStringLiteral("PRAGMA journal_mode=OFF"));
+        execute(QStringLiteral("PRAGMA synchronous=OFF"));
+        execute(QStringLiteral("BEGIN"));
+    } catch (...) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        QFile::remove(m_buildPath);
+        throw;
+    }
 }
 
 ErpFileWriter::~ErpFileWriter()

@@ -30,7 +30,7 @@ public:
     bool eof() const { return m_pos >= rowCount(); }
     void next() { ++m_pos; }
     void first() { m_pos = 0; }
-    void last() { m_pos = rowCount() - 1; }
+    void last() { m_pos = rowCount() > 0 ? rowCount() - 1 : 0; } // empty: stays at eof
     int position() const { return m_pos; }
     void seek(int row) { m_pos = row; }
 

@@ -89,17 +89,30 @@ QString PeriodBuilder::nextNumber(const QString &prefix, int digits)
         .arg(number, digits, 10, QLatin1Char('0'));
 }
 
+namespace {
+
+// What waybills and invoices share in their headers.
+template <typename Document>
+Document documentHeader(int trCode, const QDateTime &date, const Account &client, int salesmanRef,
+                        const QString &specode)
+{
+    Document document;
+    document.trCode = trCode;
+    document.date = date;
+    document.clientRef = client.ref;
+    document.salesmanRef = salesmanRef;
+    document.specode = specode;
+    return document;
+}
+
+} // namespace
+
 int PeriodBuilder::addWaybill(int trCode, const QDateTime &date, const Account &client, int recvRef,
                               const QString &specode, int salesmanRef)
 {
-    StockDocument waybill;
+    StockDocument waybill = documentHeader<StockDocument>(trCode, date, client, salesmanRef, specode);
     waybill.ioCode = documentIoCode(trCode);
-    waybill.trCode = trCode;
-    waybill.date = date;
-    waybill.clientRef = client.ref;
     waybill.recvRef = recvRef;
-    waybill.specode = specode;
-    waybill.salesmanRef = salesmanRef;
     static const QHash<int, QString> prefixes{{1, QStringLiteral("ALİ")}, {2, QStringLiteral("SİA")},
                                               {3, QStringLiteral("SİA")}, {6, QStringLiteral("AİA")},
                                               {7, QStringLiteral("İRS")}, {8, QStringLiteral("İRS")},
@@ -113,12 +126,7 @@ int PeriodBuilder::addWaybill(int trCode, const QDateTime &date, const Account &
 int PeriodBuilder::addInvoice(int trCode, const QDateTime &date, const Account &client, int salesmanRef,
                               const QString &specode, const QDateTime &created)
 {
-    Invoice invoice;
-    invoice.trCode = trCode;
-    invoice.date = date;
-    invoice.clientRef = client.ref;
-    invoice.salesmanRef = salesmanRef;
-    invoice.specode = specode;
+    Invoice invoice = documentHeader<Invoice>(trCode, date, client, salesmanRef, specode);
     invoice.created = created;
     static const QHash<int, QString> prefixes{{1, QStringLiteral("ALF")}, {2, QStringLiteral("SİF")},
                                               {3, QStringLiteral("SİF")}, {6, QStringLiteral("AİF")},

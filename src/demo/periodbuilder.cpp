@@ -91,17 +91,15 @@ QString PeriodBuilder::nextNumber(const QString &prefix, int digits)
 
 namespace {
 
-// What waybills and invoices share in their headers.
+// What waybills, invoices and orders share in their headers.
 template <typename Document>
-Document documentHeader(int trCode, const QDateTime &date, const Account &client, int salesmanRef,
-                        const QString &specode)
+Document documentHeader(int trCode, const QDateTime &date, const Account &client, int salesmanRef)
 {
     Document document;
     document.trCode = trCode;
     document.date = date;
     document.clientRef = client.ref;
     document.salesmanRef = salesmanRef;
-    document.specode = specode;
     return document;
 }
 
@@ -110,7 +108,8 @@ Document documentHeader(int trCode, const QDateTime &date, const Account &client
 int PeriodBuilder::addWaybill(int trCode, const QDateTime &date, const Account &client, int recvRef,
                               const QString &specode, int salesmanRef)
 {
-    StockDocument waybill = documentHeader<StockDocument>(trCode, date, client, salesmanRef, specode);
+    StockDocument waybill = documentHeader<StockDocument>(trCode, date, client, salesmanRef);
+    waybill.specode = specode;
     waybill.ioCode = documentIoCode(trCode);
     waybill.recvRef = recvRef;
     static const QHash<int, QString> prefixes{{1, QStringLiteral("ALİ")}, {2, QStringLiteral("SİA")},
@@ -126,7 +125,8 @@ int PeriodBuilder::addWaybill(int trCode, const QDateTime &date, const Account &
 int PeriodBuilder::addInvoice(int trCode, const QDateTime &date, const Account &client, int salesmanRef,
                               const QString &specode, const QDateTime &created)
 {
-    Invoice invoice = documentHeader<Invoice>(trCode, date, client, salesmanRef, specode);
+    Invoice invoice = documentHeader<Invoice>(trCode, date, client, salesmanRef);
+    invoice.specode = specode;
     invoice.created = created;
     static const QHash<int, QString> prefixes{{1, QStringLiteral("ALF")}, {2, QStringLiteral("SİF")},
                                               {3, QStringLiteral("SİF")}, {6, QStringLiteral("AİF")},
@@ -223,11 +223,7 @@ void PeriodBuilder::invoiceWaybills(const QVector<int> &waybills, int invoice)
 int PeriodBuilder::addOrder(int trCode, const QDateTime &date, const Account &client, int salesmanRef,
                             int withPayTrans)
 {
-    Order order;
-    order.trCode = trCode;
-    order.date = date;
-    order.clientRef = client.ref;
-    order.salesmanRef = salesmanRef;
+    Order order = documentHeader<Order>(trCode, date, client, salesmanRef);
     order.withPayTrans = withPayTrans;
     order.ficheNo = nextNumber(trCode == 1 ? QStringLiteral("SİP") : QStringLiteral("ASP"));
     m_book.orders.push_back(order);

@@ -1,7 +1,7 @@
 #include "widgets/gridfooter.h"
 
 #include "widgets/gridview.h"
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include <QHeaderView>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "widgets/gridview.h"
 
-#include "widgets/model/griditemmodel.h"
+#include "grid/griditemmodel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 #include "widgets/griddelegate.h"
 #include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
-#include "widgets/model/gridexport.h"
-#include "widgets/model/gridprinter.h"
+#include "grid/gridexport.h"
+#include "grid/gridprinter.h"
 
 #include <QHeaderView>
 #include <QPrintPreviewDialog>

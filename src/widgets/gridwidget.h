@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/model/datagrid.h"
-#include "widgets/model/griditemmodel.h"
+#include "grid/datagrid.h"
+#include "grid/griditemmodel.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // box, the events the screens handle, widths both ways, groups opened and
 // closed, the current row, row shading and the print preview.
 #include "widgets/gridfooter.h"
-#include "widgets/gridtestlist.h"
+#include "grid/gridtestlist.h"
 #include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 

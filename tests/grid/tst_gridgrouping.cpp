@@ -1,7 +1,7 @@
 // Grouping: displayed order of headings, rows and group totals, the totals per
 // group, collapsing, parity, making a displayed row current, and ungrouping
 // back to table order.
-#include "widgets/gridtestlist.h"
+#include "grid/gridtestlist.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The in-memory table: what is written reads back, cut to the field length;
 // navigation, deletion, close/reopen, and the signals views rely on.
 #include "foundation/errors.h"
-#include "widgets/gridtestlist.h"
-#include "widgets/model/memtable.h"
+#include "grid/gridtestlist.h"
+#include "grid/memtable.h"
 
 #include <QSignalSpy>
 #include <QTest>

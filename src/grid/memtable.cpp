@@ -1,4 +1,4 @@
-#include "widgets/model/memtable.h"
+#include "grid/memtable.h"
 
 #include "foundation/errors.h"
 

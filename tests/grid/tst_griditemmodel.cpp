@@ -1,7 +1,7 @@
 // The Qt model over a grid: checked by QAbstractItemModelTester through every
 // kind of change, and the roles the view paints from.
-#include "widgets/gridtestlist.h"
-#include "widgets/model/griditemmodel.h"
+#include "grid/gridtestlist.h"
+#include "grid/griditemmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "widgets/model/griditemmodel.h"
+#include "grid/griditemmodel.h"
 
 namespace tarvel {
 

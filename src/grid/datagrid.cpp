@@ -1,4 +1,4 @@
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include "foundation/numbers.h"
 

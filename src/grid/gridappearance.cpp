@@ -1,8 +1,8 @@
-#include "widgets/model/gridappearance.h"
+#include "grid/gridappearance.h"
 
 #include "foundation/numbers.h"
 #include "foundation/sidefiles.h"
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Footer totals: what they add up, how they are shown, and that they follow
 // every change of the rows (they are cached).
-#include "widgets/gridtestlist.h"
+#include "grid/gridtestlist.h"
 
 #include <QTest>
 

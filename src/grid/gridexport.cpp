@@ -1,7 +1,7 @@
-#include "widgets/model/gridexport.h"
+#include "grid/gridexport.h"
 
-#include "widgets/model/datagrid.h"
-#include "widgets/model/xlswriter.h"
+#include "grid/datagrid.h"
+#include "xls/xlswriter.h"
 
 namespace tarvel {
 

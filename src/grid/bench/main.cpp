@@ -8,10 +8,10 @@
 // "name: milliseconds". A Qt item model is attached, as a grid window would be.
 
 #include "foundation/numbers.h"
-#include "widgets/model/datagrid.h"
-#include "widgets/model/gridexport.h"
-#include "widgets/model/griditemmodel.h"
-#include "widgets/model/gridprinter.h"
+#include "grid/datagrid.h"
+#include "grid/gridexport.h"
+#include "grid/griditemmodel.h"
+#include "grid/gridprinter.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/model/gridcolumn.h"
-#include "widgets/model/memtable.h"
+#include "grid/gridcolumn.h"
+#include "grid/memtable.h"
 
 #include <QColor>
 #include <QFont>

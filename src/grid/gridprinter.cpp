@@ -1,6 +1,6 @@
-#include "widgets/model/gridprinter.h"
+#include "grid/gridprinter.h"
 
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include <QFile>
 #include <QFontMetricsF>

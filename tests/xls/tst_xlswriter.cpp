@@ -1,6 +1,6 @@
 // The .xls writer, checked by reading its files back with an independent reader
 // (python3-xlrd) and by walking the records the way Excel locates them.
-#include "widgets/model/xlswriter.h"
+#include "xls/xlswriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>

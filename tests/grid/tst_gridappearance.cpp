@@ -1,8 +1,8 @@
 // Column widths and font of a list in its INI side file: the round trip, the
 // keys written, and the values that must leave the design as it was.
 #include "foundation/sidefiles.h"
-#include "widgets/gridtestlist.h"
-#include "widgets/model/gridappearance.h"
+#include "grid/gridtestlist.h"
+#include "grid/gridappearance.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "widgets/model/gridcolumn.h"
+#include "grid/gridcolumn.h"
 
 #include "foundation/numbers.h"
 

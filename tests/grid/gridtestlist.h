@@ -2,7 +2,7 @@
 
 // A small list shaped like the analysis and picker lists, shared by the grid tests.
 
-#include "widgets/model/datagrid.h"
+#include "grid/datagrid.h"
 
 #include <QStringList>
 

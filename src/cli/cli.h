@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace tarvel {
+class LoadingReport;
+class ReportJson;
+} // namespace tarvel
+
 namespace tarvel::cli {
 
 // What every subcommand receives: the two directories, where data.dbs is, and
@@ -21,9 +26,13 @@ struct Context {
 
 using Command = int (*)(Context &);
 
+// The loading report's screen in a report document: l1, l2 and the fields.
+void addLoadingScreen(ReportJson &json, const LoadingReport &report);
+
 // Subcommands, one file each.
 int firmsCommand(Context &context);
 int initStoreCommand(Context &context);
 int demoCommand(Context &context);
+int loadingCommand(Context &context);
 
 } // namespace tarvel::cli

@@ -22,7 +22,9 @@ const char *const usage =
     "  firms                    list the ERP firms (\"NR- NAME\"), as the settings window offers them\n"
     "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
     "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
-    "                           make a program folder with the generated demo company\n";
+    "                           make a program folder with the generated demo company\n"
+    "  loading --refs R1,... [--merge] [--xls FILE]\n"
+    "                           the loading report of those waybills (JSON)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
 // of a data.dbs in it. A folder that does not exist yet is still a folder
@@ -89,6 +91,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("firms"), cli::firmsCommand},
         {QStringLiteral("init-store"), cli::initStoreCommand},
         {QStringLiteral("demo"), cli::demoCommand},
+        {QStringLiteral("loading"), cli::loadingCommand},
     };
     const QString name = rest.takeFirst();
     const auto found = commands.constFind(name);

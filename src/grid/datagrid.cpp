@@ -257,6 +257,13 @@ int DataGrid::groupFirstRow(int group) const
     return m_groups[size_t(group)].rows.front();
 }
 
+std::vector<int> DataGrid::groupRows(int group) const
+{
+    if (group < 0 || group >= groupCount())
+        return {};
+    return m_groups[size_t(group)].rows;
+}
+
 bool DataGrid::isGroupExpanded(int group) const
 {
     if (group < 0 || group >= groupCount())

@@ -1,5 +1,7 @@
 #include "widgets/xpprogressbar.h"
 
+#include "foundation/progressstate.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -262,6 +264,17 @@ void XpProgressBar::drawText(QPainter &painter, int w, int h) const
         painter.drawText(area, Qt::AlignCenter, text);
         painter.restore();
     }
+}
+
+void XpProgressBar::follow(ProgressState *state)
+{
+    const auto show = [this, state] {
+        setMax(state->max());
+        setShowText(state->showText());
+        setValue(state->value());
+    };
+    connect(state, &ProgressState::changed, this, show);
+    show();
 }
 
 } // namespace tarvel

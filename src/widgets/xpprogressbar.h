@@ -7,6 +7,8 @@
 
 namespace tarvel {
 
+class ProgressState;
+
 // The program's own owner-drawn progress bar (the "pr1" of every report
 // window). The pickers and analysis runs drive it through ShowText, Max and
 // value. Only drawing style 9 is drawn; the windows use nothing else, and any
@@ -29,6 +31,9 @@ class XpProgressBar : public QWidget {
 
 public:
     explicit XpProgressBar(QWidget *parent = nullptr);
+
+    // Shows what a screen model's progress state holds, now and at every change.
+    void follow(ProgressState *state);
 
     // Min and Max only store; the bar shows them at its next redraw.
     int min() const { return m_min; }

@@ -1,0 +1,63 @@
+// tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]: the hand-over
+// of those waybills in that order, as the waybill picker makes it with those
+// rows ticked, and the loading report's screen as JSON.
+#include "cli.h"
+#include "commandargs.h"
+#include "foundation/errors.h"
+#include "grid/reportjson.h"
+#include "loading/loadingreport.h"
+#include "reportsession.h"
+
+namespace tarvel::cli {
+
+namespace {
+
+const char *const loadingUsage =
+    "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
+
+} // namespace
+
+void addLoadingScreen(ReportJson &json, const LoadingReport &report)
+{
+    json.addList(QStringLiteral("l1"), report.l1());
+    json.addList(QStringLiteral("l2"), report.l2());
+    const LoadingReport::Customer &c = report.customer();
+    const LoadingReport::Totals &t = report.totals();
+    const QList<QPair<QString, QString>> fields{
+        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno}, {QStringLiteral("vd"), c.vd},
+        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr}, {QStringLiteral("shr"), c.shr},
+        {QStringLiteral("topl"), t.topl}, {QStringLiteral("topi"), t.topi}, {QStringLiteral("topk"), t.topk},
+        {QStringLiteral("gtop"), t.gtop},
+    };
+    for (const auto &[name, value] : fields)
+        json.addField(name, value);
+}
+
+int loadingCommand(Context &context)
+{
+    CommandArgs args(context.args, {.flags = {QStringLiteral("--merge")},
+                                    .values = {QStringLiteral("--refs"), QStringLiteral("--xls")},
+                                    .required = {QStringLiteral("--refs")}});
+    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
+    if (!args.ok()) {
+        context.err << "tarvel-report loading: " << args.error() << "\n" << loadingUsage;
+        return 2;
+    }
+    const std::optional<ReportContext> reportContext = openReport(context);
+    if (!reportContext)
+        return 1;
+    LoadingReport report(*reportContext);
+    report.beginHandOver();
+    try {
+        for (const QString &ref : *refs)
+            report.irsaliyebul(ref, args.flag(QStringLiteral("--merge")) ? 1 : 0);
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return 1;
+    }
+    ReportJson json;
+    addLoadingScreen(json, report);
+    return finishReport(context, json, report.l1(), {.xls = args.value(QStringLiteral("--xls"))});
+}
+
+} // namespace tarvel::cli

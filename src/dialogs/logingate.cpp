@@ -33,17 +33,6 @@ public:
 
 } // namespace
 
-QString turkishUpper(const QString &text)
-{
-    // Without ICU, QLocale falls back to the language-neutral mapping (i -> I),
-    // so the two dotted/dotless pairs are mapped here first.
-    static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    QString mapped = text;
-    mapped.replace(QChar(u'i'), QChar(u'İ'));
-    mapped.replace(QChar(u'ı'), QChar(u'I'));
-    return turkish.toUpper(mapped);
-}
-
 LoginGate::LoginGate(const AppPaths &paths, std::function<void()> openSettings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),

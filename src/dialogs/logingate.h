@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/apppaths.h"
+#include "foundation/numbers.h" // turkishUpper
 
 #include <QDialog>
 #include <functional>
@@ -8,9 +9,6 @@
 class QLineEdit;
 
 namespace tarvel {
-
-// Turkish upper-casing as the settings password field does it: i -> İ, ı -> I.
-QString turkishUpper(const QString &text);
 
 // The settings password gate "login" ("Parametre Login"). Reads login.sifre
 // from data.dbs in the program directory when it loads. On the right password

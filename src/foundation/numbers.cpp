@@ -353,4 +353,14 @@ QString amountinwords(const QString &amount, const QString &unit, const QString 
     return amountinwords(*value, unit, subunit);
 }
 
+QString turkishUpper(const QString &text)
+{
+    // Without ICU, QLocale falls back to the language-neutral mapping (i -> I),
+    // so the two dotted/dotless pairs are mapped here first.
+    QString mapped = text;
+    mapped.replace(QChar(u'i'), QChar(u'İ'));
+    mapped.replace(QChar(u'ı'), QChar(u'I'));
+    return turkishLocale().toUpper(mapped);
+}
+
 } // namespace tarvel

@@ -32,6 +32,11 @@ std::optional<double> parseNumber(const QString &text);
 // Sums and totals count a non-numeric cell as 0.
 double numberOrZero(const QString &text);
 
+// ---- Letter case ---------------------------------------------------------
+// Turkish upper-casing: i -> İ, ı -> I, whatever the machine's locale (the
+// settings password, the customer lists' completion).
+QString turkishUpper(const QString &text);
+
 // ---- Amounts in words ----------------------------------------------------
 // Turkish words for up to 15 digits, words joined without blanks, first letter
 // upper case: 1001 -> "Binbir", 0 -> "Sıfır". A text longer than 15 characters

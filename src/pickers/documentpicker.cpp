@@ -1,0 +1,312 @@
+#include "pickers/documentpicker.h"
+
+#include "foundation/errors.h"
+#include "foundation/numbers.h"
+#include "foundation/progressstate.h"
+#include "foundation/sidefiles.h"
+#include "foundation/sqlvalue.h"
+#include "grid/gridappearance.h"
+
+#include <QScopeGuard>
+
+namespace tarvel {
+
+namespace {
+
+const QString all = QStringLiteral("Tümü");
+const QString ticked = QStringLiteral("True");
+const QString unticked = QStringLiteral("False");
+
+// Redrawing suspended for the life of the scope, resumed also when a statement throws.
+class SuspendedRedraw {
+public:
+    explicit SuspendedRedraw(MemTable &table) : m_table(table) { m_table.suspendRedraw(); }
+    ~SuspendedRedraw() { m_table.resumeRedraw(); }
+    SuspendedRedraw(const SuspendedRedraw &) = delete;
+    SuspendedRedraw &operator=(const SuspendedRedraw &) = delete;
+
+private:
+    MemTable &m_table;
+};
+
+} // namespace
+
+DocumentPicker::DocumentPicker(const ReportContext &context, const Design &design, QObject *parent)
+    : QObject(parent), m_context(context), m_design(design), m_ozkod(all), m_irstip(all)
+{
+    addField(QStringLiteral("sec"), 10);
+    addField(QStringLiteral("sira"), 50);
+    addField(QStringLiteral("tarih"), 250);
+    addField(QStringLiteral("fisno"), 50);
+    addField(QStringLiteral("belno"), 50);
+    addField(QStringLiteral("carikod"), 50);
+    addField(QStringLiteral("unvani"), 250);
+    addField(QStringLiteral("tutar"), 50);
+    addField(QStringLiteral("ref"), 50);
+    addField(QStringLiteral("tip"), 50);
+}
+
+DocumentPicker::~DocumentPicker() = default;
+
+void DocumentPicker::addField(const QString &name, int maxLength)
+{
+    m_l1.table().addField(name, maxLength);
+}
+
+GridColumn DocumentPicker::checkColumn() const
+{
+    return {.objectName = QStringLiteral("DBGridColumn1"), .field = QStringLiteral("sec"), .width = 30,
+            .alignment = Qt::AlignCenter, .checkBox = true};
+}
+
+QHash<QString, QString> DocumentPicker::typeNames()
+{
+    return {{QStringLiteral("7"), QStringLiteral("PARAKENDE")}, {QStringLiteral("8"), QStringLiteral("TOPTAN")}};
+}
+
+// ---- Dates ----------------------------------------------------------------------------
+
+void DocumentPicker::setTr1(const QDate &date)
+{
+    m_tr1 = date;
+}
+
+void DocumentPicker::setTr2(const QDate &date)
+{
+    m_tr2 = date;
+}
+
+QString DocumentPicker::startKey() const
+{
+    return datekey(m_tr1);
+}
+
+QString DocumentPicker::endKey() const
+{
+    return datekey(m_tr2);
+}
+
+// ---- Customer ---------------------------------------------------------------------------
+
+void DocumentPicker::setCr(const QString &name)
+{
+    m_cr = name;
+    carirefbul(name);
+}
+
+void DocumentPicker::carirefbul(const QString &name)
+{
+    QString ref;
+    try {
+        const ErpRows card = m_context.query(
+            QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
+            + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND DEFINITION_=") + sqlValue(name)
+            + QLatin1Char(' '));
+        if (!card.eof())
+            ref = card.text(QStringLiteral("LOGICALREF"));
+    } catch (const ErpError &) {
+        // Looked up at every keystroke: a failing lookup means no customer
+        // filter, and the search that follows reports the connection.
+    }
+    m_crref = ref;
+    emit crrefChanged(m_crref);
+}
+
+void DocumentPicker::cariyukle()
+{
+    m_customerNames.clear();
+    ErpRows cards = m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
+                                    + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22'"));
+    for (cards.first(); !cards.eof(); cards.next())
+        m_customerNames << cards.text(QStringLiteral("DEFINITION_"));
+}
+
+ErpRows DocumentPicker::activeCard(const QString &ref) const
+{
+    return m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
+                           + QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref));
+}
+
+// ---- Special codes and document types ------------------------------------------------------
+
+void DocumentPicker::ozelkodyukle()
+{
+    m_specialCodes = QStringList{all};
+    m_ozkod = all;
+    ErpRows codes = m_context.query(QStringLiteral("select * from ")
+                                    + m_context.firmTable(QStringLiteral("SPECODES"))
+                                    + QStringLiteral(" where CODETYPE='1' AND SPECODETYPE='19'"));
+    for (codes.first(); !codes.eof(); codes.next())
+        m_specialCodes << codes.text(QStringLiteral("SPECODE")) + QStringLiteral(" --> ")
+                              + codes.text(QStringLiteral("DEFINITION_"));
+}
+
+void DocumentPicker::irsaliyetipiyukle()
+{
+    m_documentTypes = QStringList{all, QStringLiteral("(07)Parakende Satış İrsaliyesi"),
+                                  QStringLiteral("(08)Toptan Satış İrsaliyesi")};
+    m_irstip = all;
+}
+
+QString DocumentPicker::specialCode() const
+{
+    return m_ozkod == all ? QString() : m_ozkod.section(QStringLiteral(" --> "), 0, 0);
+}
+
+QString DocumentPicker::documentType() const
+{
+    return m_irstip == all ? QString() : m_irstip.mid(2, 1);
+}
+
+// ---- Opening and appearance -------------------------------------------------------------------
+
+void DocumentPicker::open(const QDate &today)
+{
+    m_tr2 = today;
+    m_tr1 = today.addDays(-m_design.spanDays);
+    listeyukle();
+    // Every list is filled even when one before it failed; the first failure
+    // is reported once the picker is ready.
+    std::optional<ErpError> failure;
+    const auto fill = [&failure](auto &&step) {
+        try {
+            step();
+        } catch (const ErpError &e) {
+            if (!failure)
+                failure = e;
+        }
+    };
+    fill([this] { cariyukle(); });
+    if (m_design.specialCodesAndTypes) {
+        fill([this] { ozelkodyukle(); });
+        irsaliyetipiyukle();
+    }
+    m_l1.setReadOnlyExcept(m_l1.columnOfField(QStringLiteral("sec")));
+    fill([this] { openOwnLists(); });
+    if (failure)
+        throw *failure;
+}
+
+QString DocumentPicker::appearanceFile() const
+{
+    return fileIn(m_context.paths.programDir, QStringLiteral("list.velmor"));
+}
+
+void DocumentPicker::listeyukle()
+{
+    loadGridAppearance(m_l1, appearanceFile(), m_design.appearanceSection);
+}
+
+void DocumentPicker::saveAppearance() const
+{
+    saveGridAppearance(m_l1, appearanceFile(), m_design.appearanceSection);
+}
+
+// ---- Search ---------------------------------------------------------------------------------
+
+void DocumentPicker::gosterbul(int mode)
+{
+    MemTable &list = m_l1.table();
+    if (mode == 0)
+        list.close();
+    list.open();
+    SuspendedRedraw suspended(list);
+    const auto toFirst = qScopeGuard([&list] { list.first(); });
+
+    const std::optional<QString> text = statement();
+    if (!text)
+        return;
+    ErpRows rows = m_context.query(*text);
+    int sira = 0;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        list.append();
+        list.setField(QStringLiteral("sira"), QString::number(++sira));
+        list.setField(QStringLiteral("tarih"), rows.text(QStringLiteral("DATE_")));
+        list.setField(QStringLiteral("fisno"), rows.text(QStringLiteral("FICHENO")));
+        list.setField(QStringLiteral("belno"), rows.text(QStringLiteral("DOCODE")));
+        list.setField(QStringLiteral("tip"), rows.text(QStringLiteral("TRCODE")));
+        const ErpRows card = activeCard(rows.text(QStringLiteral("CLIENTREF")));
+        if (!card.eof()) {
+            list.setField(QStringLiteral("carikod"), card.text(QStringLiteral("CODE")));
+            list.setField(QStringLiteral("unvani"), card.text(QStringLiteral("DEFINITION_")));
+        }
+        fillRow(list, rows);
+        list.setField(QStringLiteral("ref"), rows.text(QStringLiteral("LOGICALREF")));
+        list.post();
+    }
+}
+
+void DocumentPicker::clearList()
+{
+    m_l1.table().close();
+}
+
+void DocumentPicker::setAllTicked(bool tick)
+{
+    m_l1.setAllChecked(m_l1.columnOfField(QStringLiteral("sec")), tick);
+}
+
+void DocumentPicker::toggle(int row)
+{
+    MemTable &list = m_l1.table();
+    if (row < 0 || row >= list.rowCount())
+        return;
+    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    list.setValue(row, sec, list.value(row, sec) == ticked ? unticked : ticked);
+}
+
+QString DocumentPicker::rowField(int row, const QString &field) const
+{
+    const MemTable &list = m_l1.table();
+    return list.value(row, list.fieldIndex(field));
+}
+
+int DocumentPicker::tickedCount() const
+{
+    const MemTable &list = m_l1.table();
+    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    int count = 0;
+    for (int row = 0; row < list.rowCount(); ++row)
+        count += list.value(row, sec) == ticked ? 1 : 0;
+    return count;
+}
+
+// ---- Hand-over ------------------------------------------------------------------------------
+
+void DocumentPicker::handOver()
+{
+    MemTable &list = m_l1.table();
+    list.refresh();
+    const int count = tickedCount();
+    if (count == 0)
+        return;
+
+    ProgressState &progress = callerProgress();
+    MemTable &target = callerList().table();
+    progress.setShowText(true);
+    progress.setMax(count);
+    target.close();
+    target.open();
+    {
+        // However the hand-over ends, the caller's list is shown again and its
+        // progress bar is back at 0: a failure must not leave a frozen window.
+        const auto restore = qScopeGuard([&progress, &target] {
+            progress.reset();
+            target.refresh();
+            target.resumeRedraw();
+        });
+        target.suspendRedraw();
+        prepareCaller();
+        const int sec = list.fieldIndex(QStringLiteral("sec"));
+        int k = 0;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (list.value(row, sec) != ticked)
+                continue;
+            progress.setValue(++k);
+            handRow(row);
+        }
+    }
+    finishCaller();
+}
+
+} // namespace tarvel

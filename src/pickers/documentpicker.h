@@ -1,0 +1,156 @@
+#pragma once
+
+#include "foundation/reportcontext.h"
+#include "grid/datagrid.h"
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+namespace tarvel {
+
+class ProgressState;
+
+// The screen of a document picker without its window: the date range, the
+// customer name and its reference, the special-code and document-type choices,
+// the result list l1 with its check column, and the two skeletons every picker
+// shares - the search (gosterbul) and the hand-over to the report that opened
+// it. A picker is this class plus its filters, its statement, its row contents
+// and the call it makes per ticked document.
+//
+// Fields every picker's list has: sec sira tarih fisno belno carikod unvani
+// tutar ref tip; a picker adds its own (addField) before its columns.
+class DocumentPicker : public QObject {
+    Q_OBJECT
+public:
+    ~DocumentPicker() override;
+
+    const ReportContext &context() const { return m_context; }
+    DataGrid &l1() { return m_l1; }
+    const DataGrid &l1() const { return m_l1; }
+
+    // ---- Dates: tr1, tr2 and their date keys (yyyymmdd) -------------------------
+    QDate tr1() const { return m_tr1; }
+    QDate tr2() const { return m_tr2; }
+    void setTr1(const QDate &date);
+    void setTr2(const QDate &date);
+    QString startKey() const;
+    QString endKey() const;
+
+    // ---- Customer name cr and its reference crref ---------------------------------
+    // cariyukle: the names of the active customer cards, in the order returned.
+    QStringList customerNames() const { return m_customerNames; }
+    const QString &cr() const { return m_cr; }
+    const QString &crref() const { return m_crref; }
+    // A change of cr (typed, chosen or set by the program): carirefbul with it.
+    void setCr(const QString &name);
+    // The reference of a card chosen elsewhere ("Cari Kartlar"): wins over a
+    // card of the same name.
+    void setCrref(const QString &ref) { m_crref = ref; }
+
+    // ---- Special code ozkod and document type irstip (waybill and invoice pickers) --
+    const QStringList &specialCodes() const { return m_specialCodes; } // "Tümü", "CODE --> NAME", ...
+    const QStringList &documentTypes() const { return m_documentTypes; }
+    const QString &ozkod() const { return m_ozkod; }
+    const QString &irstip() const { return m_irstip; }
+    void setOzkod(const QString &text) { m_ozkod = text; }
+    void setIrstip(const QString &text) { m_irstip = text; }
+
+    // ---- Opening ---------------------------------------------------------------------
+    // Dates to today minus the picker's span, the list appearance, the
+    // customer names and the picker's own lists; every column but the check
+    // column read-only. The list fills throw ErpError (shown in a plain message
+    // box by the window); lists filled before the failure keep their entries.
+    void open(const QDate &today);
+    void listeyukle();
+    void saveAppearance() const;
+
+    // ---- The list ------------------------------------------------------------------------
+    // "Göster" (mode 0: the list is emptied first) and "Listeye Ekle" (mode 1:
+    // appended). Throws ErpError; the list then keeps the rows read so far and
+    // its redrawing is resumed.
+    void gosterbul(int mode);
+    void clearList();
+    void setAllTicked(bool ticked);
+    // Double-click: flips the tick of a row ("True" <-> "False"; empty counts as "False").
+    void toggle(int row);
+    int tickedCount() const;
+
+    // ---- Hand-over -------------------------------------------------------------------------
+    // Hands every ticked row, in display order, to the report that opened the
+    // picker: the caller's pr1 runs 1..n, its list is emptied first and shown
+    // again at the end. Throws what the caller's entry point throws; the
+    // caller's list is shown again and its pr1 back at 0 all the same, and the
+    // documents handed before the failure stay.
+    void handOver();
+
+signals:
+    // The customer reference changed (crref follows cr).
+    void crrefChanged(const QString &crref);
+
+protected:
+    struct Design {
+        int spanDays = 7;              // tr1 = today - spanDays
+        QString appearanceSection{};   // section of list.velmor
+        bool specialCodesAndTypes = false;
+    };
+    DocumentPicker(const ReportContext &context, const Design &design, QObject *parent);
+
+    // The fields and columns: the common fields come first (in this order:
+    // sec sira tarih fisno belno carikod unvani tutar ref tip), then addField.
+    void addField(const QString &name, int maxLength);
+    // The check column bound to sec, 30 wide, no caption.
+    GridColumn checkColumn() const;
+    // A tip column shows 7 as PARAKENDE and 8 as TOPTAN.
+    static QHash<QString, QString> typeNames();
+
+    // The statement of one search, built from the filters; none means no
+    // search at all (a customer code that matches no card).
+    virtual std::optional<QString> statement() = 0;
+    // The picker's own fields of a result row (amounts, ship-to card,
+    // salesman); sira, tarih, fisno, belno, tip, carikod, unvani and ref are
+    // already written.
+    virtual void fillRow(MemTable &list, const ErpRows &row) = 0;
+    // The picker's own lists at opening (salesmen, payment types).
+    virtual void openOwnLists() {}
+
+    // The caller: its progress bar, its list, and the per-document call.
+    virtual ProgressState &callerProgress() = 0;
+    virtual DataGrid &callerList() = 0;
+    virtual void prepareCaller() {}
+    virtual void handRow(int row) = 0;
+    // After the caller's list is shown again; ends with its first row current.
+    virtual void finishCaller() = 0;
+
+    // Field of a list row as the list holds it.
+    QString rowField(int row, const QString &field) const;
+    // ozkod's code (the text before " --> "), empty for "Tümü".
+    QString specialCode() const;
+    // irstip's TRCODE (its third character), empty for "Tümü".
+    QString documentType() const;
+    // "select * from <CLCARD> where ACTIVE='0' and LOGICALREF='<ref>'"; nothing when inactive or missing.
+    ErpRows activeCard(const QString &ref) const;
+
+private:
+    void carirefbul(const QString &name);
+    void cariyukle();
+    void ozelkodyukle();
+    void irsaliyetipiyukle();
+    QString appearanceFile() const;
+
+    ReportContext m_context;
+    Design m_design;
+    DataGrid m_l1;
+    QDate m_tr1;
+    QDate m_tr2;
+    QStringList m_customerNames;
+    QString m_cr;
+    QString m_crref;
+    QStringList m_specialCodes;
+    QStringList m_documentTypes;
+    QString m_ozkod;
+    QString m_irstip;
+};
+
+} // namespace tarvel

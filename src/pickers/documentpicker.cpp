@@ -55,13 +55,17 @@ void DocumentPicker::addField(const QString &name, int maxLength)
 
 GridColumn DocumentPicker::checkColumn() const
 {
-    return {.objectName = QStringLiteral("DBGridColumn1"), .field = QStringLiteral("sec"), .width = 30,
-            .alignment = Qt::AlignCenter, .checkBox = true};
+    return {.objectName = QStringLiteral("DBGridColumn1"),
+            .field = QStringLiteral("sec"),
+            .width = 30,
+            .alignment = Qt::AlignCenter,
+            .checkBox = true};
 }
 
 QHash<QString, QString> DocumentPicker::typeNames()
 {
-    return {{QStringLiteral("7"), QStringLiteral("PARAKENDE")}, {QStringLiteral("8"), QStringLiteral("TOPTAN")}};
+    return {{QStringLiteral("7"), QStringLiteral("PARAKENDE")},
+            {QStringLiteral("8"), QStringLiteral("TOPTAN")}};
 }
 
 // ---- Dates ----------------------------------------------------------------------------
@@ -94,14 +98,20 @@ void DocumentPicker::setCr(const QString &name)
     carirefbul(name);
 }
 
+void DocumentPicker::setCrref(const QString &ref)
+{
+    m_crref = ref;
+    emit crrefChanged(m_crref);
+}
+
 void DocumentPicker::carirefbul(const QString &name)
 {
     QString ref;
     try {
-        const ErpRows card = m_context.query(
-            QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
-            + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND DEFINITION_=") + sqlValue(name)
-            + QLatin1Char(' '));
+        const ErpRows card =
+            m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                            QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND DEFINITION_=") +
+                            sqlValue(name) + QLatin1Char(' '));
         if (!card.eof())
             ref = card.text(QStringLiteral("LOGICALREF"));
     } catch (const ErpError &) {
@@ -115,16 +125,17 @@ void DocumentPicker::carirefbul(const QString &name)
 void DocumentPicker::cariyukle()
 {
     m_customerNames.clear();
-    ErpRows cards = m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
-                                    + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22'"));
+    ErpRows cards =
+        m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                        QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22'"));
     for (cards.first(); !cards.eof(); cards.next())
         m_customerNames << cards.text(QStringLiteral("DEFINITION_"));
 }
 
 ErpRows DocumentPicker::activeCard(const QString &ref) const
 {
-    return m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
-                           + QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref));
+    return m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                           QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref));
 }
 
 // ---- Special codes and document types ------------------------------------------------------
@@ -133,12 +144,12 @@ void DocumentPicker::ozelkodyukle()
 {
     m_specialCodes = QStringList{all};
     m_ozkod = all;
-    ErpRows codes = m_context.query(QStringLiteral("select * from ")
-                                    + m_context.firmTable(QStringLiteral("SPECODES"))
-                                    + QStringLiteral(" where CODETYPE='1' AND SPECODETYPE='19'"));
+    ErpRows codes =
+        m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("SPECODES")) +
+                        QStringLiteral(" where CODETYPE='1' AND SPECODETYPE='19'"));
     for (codes.first(); !codes.eof(); codes.next())
-        m_specialCodes << codes.text(QStringLiteral("SPECODE")) + QStringLiteral(" --> ")
-                              + codes.text(QStringLiteral("DEFINITION_"));
+        m_specialCodes << codes.text(QStringLiteral("SPECODE")) + QStringLiteral(" --> ") +
+                              codes.text(QStringLiteral("DEFINITION_"));
 }
 
 void DocumentPicker::irsaliyetipiyukle()

@@ -47,7 +47,7 @@ public:
     void setCr(const QString &name);
     // The reference of a card chosen elsewhere ("Cari Kartlar"): wins over a
     // card of the same name.
-    void setCrref(const QString &ref) { m_crref = ref; }
+    void setCrref(const QString &ref);
 
     // ---- Special code ozkod and document type irstip (waybill and invoice pickers) --
     const QStringList &specialCodes() const { return m_specialCodes; } // "Tümü", "CODE --> NAME", ...
@@ -91,8 +91,8 @@ signals:
 
 protected:
     struct Design {
-        int spanDays = 7;              // tr1 = today - spanDays
-        QString appearanceSection{};   // section of list.velmor
+        int spanDays = 7;            // tr1 = today - spanDays
+        QString appearanceSection{}; // section of list.velmor
         bool specialCodesAndTypes = false;
     };
     DocumentPicker(const ReportContext &context, const Design &design, QObject *parent);

@@ -1,0 +1,58 @@
+#include "pickers/ui/pickerwidgets.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "dialogs/plainmessage.h"
+
+namespace tarvel {
+
+QPushButton *pickerButton(const char *objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(objectName));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setMinimumWidth(110);
+    return button;
+}
+
+QDateEdit *pickerDateEdit(const char *objectName, QWidget *parent)
+{
+    auto *edit = new QDateEdit(parent);
+    edit->setObjectName(QString::fromUtf8(objectName));
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    return edit;
+}
+
+QLabel *pickerHeading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("baslik1"));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMargin(6);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(51, 102, 153));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+void showOpeningFailure(QWidget *window, std::optional<QString> &failure)
+{
+    if (!failure)
+        return;
+    const QString text = *failure;
+    failure.reset();
+    QTimer::singleShot(0, window, [window, text] { showPlainMessage(text, window); });
+}
+
+} // namespace tarvel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tarvel {
+
+// The controls the picker windows share, named as the program names them.
+
+// A push button that never acts as the dialog's default button: Enter belongs
+// to the field it is pressed in (cr completes, Text1 searches).
+QPushButton *pickerButton(const char *objectName, const QString &caption, QWidget *parent);
+// A date field with a calendar pop-up, dd.MM.yyyy.
+QDateEdit *pickerDateEdit(const char *objectName, QWidget *parent);
+// The heading baslik1 across the top of a picker.
+QLabel *pickerHeading(const QString &text, QWidget *parent);
+// The failure of a window's opening, shown in a plain message box over the
+// window once it is on screen (call from showEvent); the failure is then spent.
+void showOpeningFailure(QWidget *window, std::optional<QString> &failure);
+
+} // namespace tarvel

@@ -1,5 +1,6 @@
 // The window program. It reads no arguments: everything comes from data.dbs
 // and the side files in its directories.
+#include "analysis/ui/invoiceanalysiswindow.h"
 #include "foundation/apppaths.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
     // The report windows and the parameters window of this build; a window
     // that is not set here opens as a placeholder.
     WindowFactory windows;
+    windows.setReportCreator(ReportKind::InvoiceAnalysis,
+                             [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
 
     Startup startup(paths, windows);
     QObject::connect(&startup, &Startup::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -34,5 +34,8 @@ int firmsCommand(Context &context);
 int initStoreCommand(Context &context);
 int demoCommand(Context &context);
 int loadingCommand(Context &context);
+int invoicesCommand(Context &context);
+int invoiceAnalysisCommand(Context &context);
+int itemAnalysisCommand(Context &context);
 
 } // namespace tarvel::cli

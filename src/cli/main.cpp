@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMap>
 
 #include <optional>
@@ -24,7 +25,15 @@ const char *const usage =
     "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
     "                           make a program folder with the generated demo company\n"
     "  loading --refs R1,... [--merge] [--xls FILE]\n"
-    "                           the loading report of those waybills (JSON)\n";
+    "                           the loading report of those waybills (JSON)\n"
+    "  invoices --from yyyyMMdd --to yyyyMMdd [--customer NAME] [--customer-code CODE]\n"
+    "           [--salesman REF ...] [--special-code CODE] [--type 7|8] [--by-entry-date]\n"
+    "                           the invoice picker's list after \"Göster\" (JSON)\n"
+    "  invoice-analysis --refs R1,... [--vat-included] [--extra-tax]\n"
+    "                           the invoice profit analysis of those invoices (JSON)\n"
+    "  item-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT]\n"
+    "                           the item run of the invoice profit analysis (JSON)\n"
+    "  (report commands also take --xls FILE and --pdf FILE: the list as saved and printed)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
 // of a data.dbs in it. A folder that does not exist yet is still a folder
@@ -47,13 +56,21 @@ std::optional<QString> storeDirectory(const QString &value)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The printouts (--pdf) need fonts, so a GUI application; it never shows
+    // a window, so it needs no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},
-                         QDir::currentPath(), QString(), {}, out, err};
+                         QDir::currentPath(),
+                         QString(),
+                         {},
+                         out,
+                         err};
 
     // Options common to every command come before or after the command name.
     QStringList rest;
@@ -92,6 +109,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("init-store"), cli::initStoreCommand},
         {QStringLiteral("demo"), cli::demoCommand},
         {QStringLiteral("loading"), cli::loadingCommand},
+        {QStringLiteral("invoices"), cli::invoicesCommand},
+        {QStringLiteral("invoice-analysis"), cli::invoiceAnalysisCommand},
+        {QStringLiteral("item-analysis"), cli::itemAnalysisCommand},
     };
     const QString name = rest.takeFirst();
     const auto found = commands.constFind(name);

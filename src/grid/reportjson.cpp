@@ -125,7 +125,7 @@ void writeFooter(JsonText &json, const DataGrid &grid)
     json.beginObject();
     for (int c = 0; c < grid.columnCount(); ++c) {
         const GridColumn &column = grid.column(c);
-        if (column.footer.kind == TotalKind::None)
+        if (!column.visible || column.footer.kind == TotalKind::None)
             continue;
         json.key(totalKey(column, column.footer));
         json.value(grid.footerText(c));
@@ -144,7 +144,7 @@ void writeGroups(JsonText &json, const DataGrid &grid)
         json.beginObject();
         for (int c = 0; c < grid.columnCount(); ++c) {
             const GridColumn &column = grid.column(c);
-            if (column.groupTotal.kind == TotalKind::None)
+            if (!column.visible || column.groupTotal.kind == TotalKind::None)
                 continue;
             json.key(totalKey(column, column.groupTotal));
             json.value(grid.groupTotalText(g, c));

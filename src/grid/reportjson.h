@@ -18,8 +18,9 @@ class DataGrid;
 //    "fields": {"unvn": text, ...}}
 // Rows hold every field of the table with the text the list stores, in the
 // order the list displays them (rows of a collapsed group too); footer and
-// group totals are keyed by the field they total (a fixed text or a row count
-// by its column's field) and hold the text the grid shows. "groups" is empty
+// group totals are those of the visible columns, as the grid shows them,
+// keyed by the field they total (a fixed text or a row count by its column's
+// field) and hold the text the grid shows. "groups" is empty
 // when the list is not grouped. Keys keep the order given (fields in table
 // order), so the output diffs well against golden files.
 class ReportJson {

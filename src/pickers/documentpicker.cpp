@@ -228,6 +228,12 @@ void DocumentPicker::gosterbul(int mode)
     if (!text)
         return;
     ErpRows rows = m_context.query(*text);
+    appendFound(rows);
+}
+
+void DocumentPicker::appendFound(ErpRows &rows)
+{
+    MemTable &list = m_l1.table();
     int sira = 0;
     for (rows.first(); !rows.eof(); rows.next()) {
         list.append();

@@ -123,6 +123,10 @@ protected:
     // After the caller's list is shown again; ends with its first row current.
     virtual void finishCaller() = 0;
 
+    // Appends a row per document of a result as the search does (sira from
+    // 1, the common fields, the customer card, then fillRow).
+    void appendFound(ErpRows &documents);
+
     // Field of a list row as the list holds it.
     QString rowField(int row, const QString &field) const;
     // ozkod's code (the text before " --> "), empty for "Tümü".

@@ -1,0 +1,99 @@
+#include "analysis/analysisrow.h"
+
+#include "analysis/analysisnumbers.h"
+#include "foundation/erpconnection.h"
+#include "foundation/numbers.h"
+#include "grid/memtable.h"
+
+namespace tarvel {
+
+namespace {
+
+void setIfPresent(MemTable &list, const QString &field, const QString &value)
+{
+    if (list.fieldIndex(field) >= 0)
+        list.setField(field, value);
+}
+
+} // namespace
+
+std::optional<SaleLine> readSaleLine(const ErpRows &reread)
+{
+    if (reread.eof() || reread.isNull(QStringLiteral("tutar1")))
+        return std::nullopt;
+    SaleLine line;
+    line.quantity = reread.number(QStringLiteral("miktar1"));
+    line.net = reread.number(QStringLiteral("tutar1"));
+    line.addTax = float(reread.number(QStringLiteral("EKVERGITUTAR")));
+    line.distCost = reread.number(QStringLiteral("DISTCOST"));
+    if (reread.hasColumn(QStringLiteral("VAT")))
+        line.vat = float(reread.number(QStringLiteral("VAT")));
+    line.promotion = reread.text(QStringLiteral("linetip")) == QLatin1String("1");
+    return line;
+}
+
+double unitCost(ErpRows purchases, bool vatIncluded)
+{
+    float price = 0;
+    double factor = 1;
+    purchases.last();
+    if (!purchases.eof()) {
+        const double amount = purchases.number(QStringLiteral("AMOUNT"));
+        // A purchase line without a quantity has no unit price: costed as never bought.
+        if (amount != 0)
+            price = float(purchases.number(QStringLiteral("LINENET")) / amount);
+        factor = vatFactor(float(purchases.number(QStringLiteral("VAT"))));
+    }
+    return fmtValue(vatIncluded ? factor * double(price) : double(price));
+}
+
+QString documentHeading(const QString &ref, const QString &date, const QString &fisno, const QString &unvan,
+                        const QString &typeName)
+{
+    const QString dash = QStringLiteral(" - ");
+    return ref + dash + date + dash + fisno + dash + unvan + QStringLiteral(" - (") + typeName +
+           QLatin1Char(')');
+}
+
+RowAmounts appendSaleRow(MemTable &list, const QString &code, const QString &name, const SaleLine &line,
+                         double unitCost, const AnalysisModes &modes, const RowDocument &document)
+{
+    list.append();
+    list.setField(QStringLiteral("sira"), QString::number(list.rowCount()));
+    list.setField(QStringLiteral("fatsirano"), document.fatsirano);
+    list.setField(QStringLiteral("fatrefno"), document.fatrefno);
+    list.setField(QStringLiteral("kod"), code);
+    setIfPresent(list, QStringLiteral("satici"), document.satici);
+    list.setField(QStringLiteral("ack"), line.promotion ? name + QStringLiteral(" (Promosyon)") : name);
+    list.setField(QStringLiteral("miktar"), fmt(line.quantity));
+    list.setField(QStringLiteral("indirimtop"), fmt(line.distCost));
+
+    const double tax = modes.extraTax ? double(line.addTax) : 0.0;
+    const double sales = fmtValue(modes.vatIncluded ? line.net * vatFactor(line.vat) + tax : line.net + tax);
+    const double cost = fmtValue(line.quantity * unitCost);
+    if (line.promotion) {
+        list.setField(QStringLiteral("tutar"), QStringLiteral("0"));
+        setIfPresent(list, QStringLiteral("toptutar"), QStringLiteral("0"));
+    } else {
+        list.setField(QStringLiteral("tutar"), fmt(sales));
+        setIfPresent(list, QStringLiteral("toptutar"), fmt(line.distCost + sales));
+    }
+    list.setField(QStringLiteral("maliyet"), fmt(cost));
+
+    const double profit = fmtValue(sales - cost);
+    if (line.promotion) {
+        // Given away: the whole cost is lost; no profitability.
+        list.setField(QStringLiteral("fark"), QStringLiteral("-") + formatPlain(cost));
+    } else {
+        list.setField(QStringLiteral("kar"), fmt(profitability(profit, cost)));
+        list.setField(QStringLiteral("fark"), fmt(profit));
+    }
+    list.setField(QStringLiteral("fisno"), document.fisno);
+    list.setField(QStringLiteral("belgeno"), document.belgeno);
+    list.setField(QStringLiteral("unvan"), document.unvan);
+    list.setField(QStringLiteral("fatbilgi"), document.fatbilgi);
+    list.post();
+    return {sales, cost};
+}
+
+} // namespace tarvel

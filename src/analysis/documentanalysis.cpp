@@ -1,0 +1,113 @@
+#include "analysis/documentanalysis.h"
+
+#include "analysis/analysisnumbers.h"
+#include "analysis/analysisrow.h"
+#include "foundation/errors.h"
+#include "foundation/numbers.h"
+#include "foundation/sqlvalue.h"
+
+#include <QDate>
+
+namespace tarvel {
+
+namespace {
+
+// The picker shows dates as dd.MM.yyyy, with the time of day when it is not midnight.
+QString dateKeyOfText(const QString &text)
+{
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("dd.MM.yyyy"));
+    return date.isValid() ? datekey(date) : QString();
+}
+
+} // namespace
+
+DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
+    : ProfitAnalysis(kind, context, parent)
+{
+}
+
+bool DocumentAnalysis::beginDocumentRun()
+{
+    return beginRun();
+}
+
+void DocumentAnalysis::finishDocumentRun()
+{
+    setGrouped(true);
+    setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
+    l1().table().first();
+    faturagenelmaliyethesapla();
+    endRun();
+}
+
+ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
+{
+    const QString stockRef = sqlValue(line.text(QStringLiteral("STOCKREF")));
+    if (line.text(QStringLiteral("LINETYPE")) == QLatin1String("4"))
+        return runQuery(QStringLiteral("select LOGICALREF,CODE,DEFINITION_ from ") +
+                        context().firmTable(QStringLiteral("SRVCARD")) +
+                        QStringLiteral(" Where LOGICALREF=") + stockRef);
+    return runQuery(QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
+                    QStringLiteral(" Where LOGICALREF=") + stockRef);
+}
+
+void DocumentAnalysis::faturabulanalizyukle(const Document &document)
+{
+    const AnalysisModes modes{document.kdvdahilsec == 1, document.ekvergisec == 1};
+    const QString dateKey = dateKeyOfText(document.faturatarihi);
+    setVatLabel(modes.vatIncluded);
+    const std::optional<QString> type = typeName(document.tip);
+
+    MemTable &list = l1().table();
+    int n = 0;
+    float sales = 0;
+    float cost = 0;
+    bool added = false;
+    ErpRows lines = runQuery(linesStatement(document.ref));
+    for (lines.first(); !lines.eof(); lines.next()) {
+        betweenItems();
+        ++n;
+        try {
+            const bool service = lines.text(QStringLiteral("LINETYPE")) == QLatin1String("4");
+            ErpRows cards = cardOf(lines);
+            for (cards.first(); !cards.eof(); cards.next()) {
+                const double u =
+                    unitCost(runQuery(purchaseStatement(cards.text(QStringLiteral("LOGICALREF")), dateKey)),
+                             modes.vatIncluded);
+                const std::optional<SaleLine> sale =
+                    readSaleLine(runQuery(rereadStatement(lines.text(QStringLiteral("LOGICALREF")))));
+                if (!sale)
+                    continue;
+                const RowDocument row{QString::number(n),
+                                      document.ref,
+                                      document.fisno,
+                                      document.belgeno,
+                                      document.unvan,
+                                      document.satici,
+                                      type
+                                          ? documentHeading(document.ref, lines.text(QStringLiteral("DATE_")),
+                                                            document.fisno, document.unvan, *type)
+                                          : QString()};
+                const QString name =
+                    cards.text(service ? QStringLiteral("DEFINITION_") : QStringLiteral("NAME"));
+                const RowAmounts amounts =
+                    appendSaleRow(list, cards.text(QStringLiteral("CODE")), name, *sale, u, modes, row);
+                sales = float(double(sales) + amounts.sales);
+                cost = float(double(cost) + amounts.cost);
+                added = true;
+            }
+        } catch (const Error &e) {
+            noteFailure(e);
+        }
+    }
+    // A document without rows has no last row: its totals would land on the
+    // previous document's.
+    if (!added)
+        return;
+    list.edit();
+    list.setField(QStringLiteral("nettutar"), document.topnettop);
+    list.setField(QStringLiteral("kartop"), documentProfitability(sales, cost));
+    list.post();
+}
+
+} // namespace tarvel

@@ -1,0 +1,128 @@
+#include "analysis/invoiceanalysis.h"
+
+#include "analysis/analysisnumbers.h"
+#include "foundation/errors.h"
+#include "foundation/sqlvalue.h"
+
+#include <QScopeGuard>
+
+namespace tarvel {
+
+InvoiceAnalysis::InvoiceAnalysis(const ReportContext &context, QObject *parent)
+    : DocumentAnalysis(AnalysisKind::Invoice, context, parent),
+      m_dates(AnalysisDates::opening(QDate::currentDate()))
+{
+    fillTypeNames();
+}
+
+QString InvoiceAnalysis::linesStatement(const QString &ref) const
+{
+    return QStringLiteral("select * from ") + stockLineTable() + QStringLiteral(" Where INVOICEREF=") +
+           sqlValue(ref);
+}
+
+QString InvoiceAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
+{
+    return QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") + stockLineTable() +
+           QStringLiteral(" where (IOCODE='1' AND LINETYPE='0') AND (TRCODE<>'2' AND TRCODE<>'3' AND "
+                          "TRCODE<>'13') AND (STOCKREF=") +
+           sqlValue(cardRef) + QStringLiteral(" AND DATE_<=") + sqlValue(dateKey) + QLatin1Char(')');
+}
+
+QString InvoiceAnalysis::rereadStatement(const QString &lineRef) const
+{
+    return QStringLiteral(
+               "select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS EKVERGITUTAR, "
+               "TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST from ") +
+           stockLineTable() + QStringLiteral(" where LOGICALREF=") + sqlValue(lineRef);
+}
+
+// ---- Item run ----------------------------------------------------------------------------------
+
+bool InvoiceAnalysis::analizyukle()
+{
+    return itemRun(QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable());
+}
+
+bool InvoiceAnalysis::analizurunara(const QString &text)
+{
+    return itemRun(QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
+                   QStringLiteral(" Where NAME LIKE '%") + sqlEscaped(text) + QStringLiteral("%'"));
+}
+
+bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
+{
+    if (!beginRun())
+        return false;
+    MemTable &list = l1().table();
+    list.close();
+    list.open();
+    list.suspendRedraw();
+    pr1().setShowText(true);
+    {
+        const auto finish = qScopeGuard([this, &list] {
+            pr1().reset();
+            list.first();
+            list.resumeRedraw();
+        });
+        ErpRows items = runQuery(itemsStatement);
+        pr1().setMax(items.rowCount());
+        int ordinal = 0;
+        for (items.first(); !items.eof(); items.next()) {
+            betweenItems();
+            pr1().setValue(++ordinal);
+            try {
+                addItemRow(items);
+            } catch (const Error &e) {
+                noteFailure(e);
+            }
+        }
+    }
+    setGrouped(false);
+    setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::fatbilgi, AnalysisColumn::indirimtop},
+                      false);
+    endRun();
+    return true;
+}
+
+void InvoiceAnalysis::addItemRow(const ErpRows &item)
+{
+    const QString ref = sqlValue(item.text(QStringLiteral("LOGICALREF")));
+    const QString range = QStringLiteral(" AND DATE_>=") + sqlValue(m_dates.startKey()) +
+                          QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
+
+    ErpRows price =
+        runQuery(QStringLiteral("select PRICE,VAT,VATINC from ") + stockLineTable() +
+                 QStringLiteral(" where IOCODE='1'") + range + QStringLiteral(" AND STOCKREF=") + ref);
+    double netPrice = 0;
+    price.last();
+    if (!price.eof()) {
+        const double p = price.number(QStringLiteral("PRICE"));
+        const bool withVat = price.text(QStringLiteral("VATINC")) == QLatin1String("1");
+        netPrice = withVat ? p / vatFactor(float(price.number(QStringLiteral("VAT")))) : p;
+    }
+
+    const ErpRows sold = runQuery(QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
+                                  stockLineTable() + QStringLiteral(" where IOCODE='4'") + range +
+                                  QStringLiteral(" AND STOCKREF=") + ref);
+    if (sold.eof() || sold.isNull(QStringLiteral("tutar1")))
+        return; // did not sell in the range
+    const double quantity = sold.number(QStringLiteral("miktar1"));
+    const double amount = fmtValue(sold.number(QStringLiteral("tutar1")));
+    const double cost = fmtValue(quantity * netPrice);
+    const double profit = fmtValue(amount - cost);
+
+    MemTable &list = l1().table();
+    list.append();
+    list.setField(QStringLiteral("sira"), QString::number(list.rowCount()));
+    list.setField(QStringLiteral("kod"), item.text(QStringLiteral("CODE")));
+    list.setField(QStringLiteral("ack"), item.text(QStringLiteral("NAME")));
+    list.setField(QStringLiteral("miktar"), fmt(quantity));
+    list.setField(QStringLiteral("tutar"), fmt(amount));
+    list.setField(QStringLiteral("maliyet"), fmt(cost));
+    list.setField(QStringLiteral("fark"), fmt(profit));
+    list.setField(QStringLiteral("kar"), fmt(profitability(profit, cost)));
+    list.post();
+}
+
+} // namespace tarvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "analysis/analysisdates.h"
+#include "analysis/documentanalysis.h"
+
+namespace tarvel {
+
+// The invoice profit analysis karanalizform without its window. Two fillings:
+//  - the invoice run, driven by the invoice picker (faturabulanalizyukle per
+//    picked sales invoice, costs from the item's last purchase up to the
+//    invoice date);
+//  - the item run over the date range: one row per item card that sold in the
+//    range, its sales against the last purchase price in the range, over all
+//    cards ("Tüm Ürünler") or the cards whose name contains a text (Enter in
+//    the search box Text1). It ends ungrouped, without the document columns.
+class InvoiceAnalysis : public DocumentAnalysis {
+    Q_OBJECT
+public:
+    explicit InvoiceAnalysis(const ReportContext &context, QObject *parent = nullptr);
+
+    const AnalysisDates &dates() const { return m_dates; }
+    void setDates(const AnalysisDates &dates) { m_dates = dates; }
+
+    // analizyukle ("Tüm Ürünler") and analizurunara (Enter in Text1); false
+    // when a run is already in progress.
+    bool analizyukle();
+    bool analizurunara(const QString &text);
+
+protected:
+    QString linesStatement(const QString &ref) const override;
+    QString purchaseStatement(const QString &cardRef, const QString &dateKey) const override;
+    QString rereadStatement(const QString &lineRef) const override;
+
+private:
+    bool itemRun(const QString &itemsStatement);
+    void addItemRow(const ErpRows &item);
+
+    AnalysisDates m_dates;
+};
+
+} // namespace tarvel

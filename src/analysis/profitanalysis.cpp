@@ -1,0 +1,164 @@
+#include "analysis/profitanalysis.h"
+
+#include "analysis/analysisnumbers.h"
+#include "foundation/errors.h"
+#include "foundation/numbers.h"
+#include "foundation/sharedsettings.h"
+#include "foundation/sidefiles.h"
+#include "grid/gridappearance.h"
+
+namespace tarvel {
+
+namespace {
+
+const QString appearanceSection = QStringLiteral("Fl1");
+constexpr int typeNameCount = 21;
+
+} // namespace
+
+ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
+    : QObject(parent), m_kind(kind), m_context(context), m_typeNames(typeNameCount)
+{
+    buildAnalysisList(m_l1, kind);
+}
+
+ProfitAnalysis::~ProfitAnalysis() = default;
+
+// ---- Loading ---------------------------------------------------------------------------------
+
+bool ProfitAnalysis::acilisbasla(const QString &storeDir)
+{
+    SharedSettings &settings = sharedSettings();
+    const bool ok = oku(storeDir, settings);
+    m_context.fir = settings.fir;
+    m_context.don = settings.don;
+    return ok;
+}
+
+QString ProfitAnalysis::statusText() const
+{
+    const QChar dash('-');
+    const QString gap = QStringLiteral("  ");
+    return m_context.fir.section(dash, 1) + gap + m_context.don.section(dash, 0, 0) + gap +
+           m_context.don.section(dash, 2, 2);
+}
+
+QString ProfitAnalysis::appearanceFile() const
+{
+    return fileIn(m_context.paths.programDir, design().appearanceFile);
+}
+
+void ProfitAnalysis::listeyukle()
+{
+    loadGridAppearance(m_l1, appearanceFile(), appearanceSection);
+}
+
+void ProfitAnalysis::saveAppearance() const
+{
+    saveGridAppearance(m_l1, appearanceFile(), appearanceSection);
+}
+
+// ---- The list ----------------------------------------------------------------------------------
+
+void ProfitAnalysis::setGrouped(bool grouped)
+{
+    m_l1.setGroupIndex(AnalysisColumn::fatbilgi, grouped ? 0 : -1);
+    m_l1.expandAll();
+}
+
+void ProfitAnalysis::clearList()
+{
+    if (m_running)
+        return;
+    m_l1.table().close();
+    m_l1.table().open();
+}
+
+void ProfitAnalysis::faturagenelmaliyethesapla()
+{
+    MemTable &list = m_l1.table();
+    if (list.currentRow() < 0)
+        return;
+    const double profit = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("fark")));
+    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    list.edit();
+    list.setField(QStringLiteral("geneltoporan"), formatPlain(profitability(profit, cost)));
+    list.post();
+}
+
+void ProfitAnalysis::setVatLabel(bool vatIncluded)
+{
+    const QString text = vatIncluded ? QStringLiteral("Kdv Dahil") : QStringLiteral("Kdv Hariç");
+    if (text == m_vatLabel)
+        return;
+    m_vatLabel = text;
+    emit vatLabelChanged(m_vatLabel);
+}
+
+void ProfitAnalysis::setColumnsVisible(std::initializer_list<int> columns, bool visible)
+{
+    for (const int column : columns)
+        m_l1.setColumnVisible(column, visible);
+}
+
+// ---- Type names ----------------------------------------------------------------------------
+
+void ProfitAnalysis::fillTypeNames()
+{
+    m_typeNames = QStringList(typeNameCount);
+    m_typeNames[7] = QStringLiteral("Parakende Fatura");
+    m_typeNames[8] = QStringLiteral("Toptan Fatura");
+}
+
+std::optional<QString> ProfitAnalysis::typeName(const QString &tip) const
+{
+    bool ok = false;
+    const int index = tip.trimmed().toInt(&ok);
+    if (!ok || index < 0 || index >= m_typeNames.size())
+        return std::nullopt;
+    return m_typeNames.at(index);
+}
+
+// ---- Runs ------------------------------------------------------------------------------------
+
+bool ProfitAnalysis::beginRun()
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    m_failures = {};
+    emit runningChanged(true);
+    return true;
+}
+
+void ProfitAnalysis::endRun()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    emit runningChanged(false);
+}
+
+void ProfitAnalysis::betweenItems()
+{
+    if (m_betweenItems)
+        m_betweenItems();
+}
+
+ErpRows ProfitAnalysis::runQuery(const QString &statement)
+{
+    try {
+        return m_context.query(statement);
+    } catch (const ErpError &e) {
+        noteFailure(e);
+        return {};
+    }
+}
+
+void ProfitAnalysis::noteFailure(const Error &error)
+{
+    if (m_failures.count++ == 0)
+        m_failures.first = error.description();
+}
+
+} // namespace tarvel

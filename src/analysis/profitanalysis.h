@@ -1,0 +1,122 @@
+#pragma once
+
+#include "analysis/analysislist.h"
+#include "foundation/progressstate.h"
+#include "foundation/reportcontext.h"
+#include "grid/datagrid.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace tarvel {
+
+class Error;
+
+// What the three profit-analysis windows share, without a window: the
+// analysis list l1, the progress bar's state pr1, the settings the window
+// loads, its status text, its list appearance file, the VAT-mode label, the
+// grouping by document heading, the overall profitability, and the run state.
+// Each window's model adds its filling (invoice run, item run, order run,
+// material run).
+//
+// Runs read the ERP statement by statement and skip a step whose statement
+// fails: the list shows what could be read, and failures() says how many
+// statements failed and why the first one did, for the window to tell.
+//
+// Between items a run calls the between-items hook; the window sets it to
+// process pending events, so the window repaints and stays usable. Only one
+// run at a time: a run asked for while one is in progress does nothing.
+class ProfitAnalysis : public QObject {
+    Q_OBJECT
+public:
+    ~ProfitAnalysis() override;
+
+    AnalysisKind kind() const { return m_kind; }
+    const AnalysisDesign &design() const { return analysisDesign(m_kind); }
+    const ReportContext &context() const { return m_context; }
+    DataGrid &l1() { return m_l1; }
+    const DataGrid &l1() const { return m_l1; }
+    ProgressState &pr1() { return m_pr1; }
+
+    // ---- Loading -------------------------------------------------------------------------
+    // acilisbasla: reads the shared settings from data.dbs in storeDir; the
+    // firm and period the analysis names its tables from become what the
+    // shared settings hold, also after a failure (false: the window says
+    // "Ayarları Kontrol Ediniz..." and carries on).
+    bool acilisbasla(const QString &storeDir);
+    // The status bar's text: firm name, period number, period dates.
+    QString statusText() const;
+    // The list appearance file (in the program folder, section "Fl1").
+    QString appearanceFile() const;
+    void listeyukle();
+    void saveAppearance() const;
+
+    // ---- The list ---------------------------------------------------------------------------
+    // Grouped by document heading (fatbilgi), every group open, or not grouped: Check1.
+    void setGrouped(bool grouped);
+    bool isGrouped() const { return m_l1.isGrouped(); }
+    // "Listeyi Temizle". Does nothing while a run is in progress.
+    void clearList();
+    // The VAT mode of the last document analysed (Label3, the order window's Label1).
+    const QString &vatLabel() const { return m_vatLabel; }
+
+    // faturagenelmaliyethesapla: the overall profitability from the footer's
+    // profit and cost, written into geneltoporan of the current row; 0 when the
+    // list has no cost.
+    void faturagenelmaliyethesapla();
+
+    // ---- Runs -------------------------------------------------------------------------------
+    bool isRunning() const { return m_running; }
+    void setBetweenItems(std::function<void()> hook) { m_betweenItems = std::move(hook); }
+    struct Failures {
+        int count = 0;
+        QString first; // the first failing statement's error
+    };
+    // The statements of the last run that failed.
+    const Failures &failures() const { return m_failures; }
+
+signals:
+    void runningChanged(bool running);
+    void vatLabelChanged(const QString &text);
+
+protected:
+    ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
+
+    // Marks a run as started (false when one already is: do nothing then) and
+    // clears the failures; endRun() marks it as ended.
+    bool beginRun();
+    void endRun();
+    void betweenItems();
+    // A statement of a run: a failure is counted and gives an empty result.
+    ErpRows runQuery(const QString &statement);
+    // A failing step of a run that is not a statement (a column the result lacks).
+    void noteFailure(const Error &error);
+    void setVatLabel(bool vatIncluded);
+
+    // The type-name table (21 entries): the invoice and material windows name
+    // types 7 and 8; every other entry, and every entry of the order window,
+    // is empty. Nothing for a type outside 0 to 20 (or no number).
+    void fillTypeNames();
+    std::optional<QString> typeName(const QString &tip) const;
+
+    // Shows or hides columns by their index in the list.
+    void setColumnsVisible(std::initializer_list<int> columns, bool visible);
+
+    // Stock lines, item and service cards of the firm and period.
+    QString stockLineTable() const { return m_context.periodTable(QStringLiteral("STLINE")); }
+    QString itemTable() const { return m_context.firmTable(QStringLiteral("ITEMS")); }
+
+private:
+    AnalysisKind m_kind;
+    ReportContext m_context;
+    DataGrid m_l1;
+    ProgressState m_pr1;
+    QString m_vatLabel;
+    QStringList m_typeNames;
+    bool m_running = false;
+    std::function<void()> m_betweenItems;
+    Failures m_failures;
+};
+
+} // namespace tarvel

@@ -1,0 +1,223 @@
+#include "analysis/ui/analysiswindow.h"
+
+#include "analysis/profitanalysis.h"
+#include "dialogs/centerform.h"
+#include "dialogs/messagebox.h"
+#include "widgets/gridwidget.h"
+#include "widgets/xpprogressbar.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+AnalysisWindow::AnalysisWindow(ReportKind kind, std::unique_ptr<ProfitAnalysis> model, const AppPaths &paths,
+                               QWidget *parent)
+    : ReportWindow(parent), m_paths(paths), m_model(std::move(model))
+{
+    build(reportInfo(kind));
+    m_model->setBetweenItems([] { QCoreApplication::processEvents(); });
+    connect(m_model.get(), &ProfitAnalysis::runningChanged, this, &AnalysisWindow::onRunningChanged);
+    connect(m_model.get(), &ProfitAnalysis::vatLabelChanged, m_vatLabel, &QLabel::setText);
+}
+
+AnalysisWindow::~AnalysisWindow() = default;
+
+void AnalysisWindow::build(const ReportInfo &info)
+{
+    setObjectName(info.objectName);
+    setWindowTitle(info.windowCaption);
+    const AnalysisDesign &design = m_model->design();
+
+    auto *headingBox = new QFrame(this);
+    headingBox->setObjectName(QStringLiteral("baslikcerceve"));
+    headingBox->setFrameShape(QFrame::StyledPanel);
+    m_heading = new QLabel(design.heading, headingBox);
+    m_heading->setObjectName(QStringLiteral("baslik"));
+    m_heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = m_heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    m_heading->setFont(headingFont);
+    (new QHBoxLayout(headingBox))->addWidget(m_heading);
+
+    auto *filterBox = new QFrame(this);
+    filterBox->setObjectName(QStringLiteral("Frame1"));
+    filterBox->setFrameShape(QFrame::StyledPanel);
+    m_filter = new QHBoxLayout(filterBox);
+    auto *clear = new QPushButton(QStringLiteral("Listeyi Temizle"), filterBox);
+    clear->setObjectName(QStringLiteral("temizle"));
+    connect(clear, &QPushButton::clicked, m_model.get(), &ProfitAnalysis::clearList);
+    disableWhileRunning(clear);
+    m_filter->addWidget(clear);
+    m_filter->addStretch(1);
+    m_check1 = new QCheckBox(design.groupingCaption, filterBox);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    connect(m_check1, &QCheckBox::toggled, m_model.get(), &ProfitAnalysis::setGrouped);
+    m_filter->addWidget(m_check1);
+    m_vatLabel = new QLabel(filterBox);
+    m_vatLabel->setObjectName(design.vatLabelName);
+    m_vatLabel->setMinimumWidth(m_vatLabel->fontMetrics().horizontalAdvance(QStringLiteral("Kdv Hariç")) + 8);
+    QFont vatFont = m_vatLabel->font();
+    vatFont.setBold(true);
+    m_vatLabel->setFont(vatFont);
+    m_filter->addWidget(m_vatLabel);
+
+    m_l1 = new GridWidget(&m_model->l1(), this);
+    m_l1->setObjectName(QStringLiteral("l1"));
+    connect(m_l1, &GridWidget::mouseDown, this,
+            [this](int button, Qt::KeyboardModifiers, const QPoint &pos) { onMouseDown(button, pos); });
+    // A grouping made or changed on the grid shows every document's rows.
+    connect(m_l1, &GridWidget::groupingChanged, this, [this] {
+        m_model->l1().expandAll();
+        m_model->l1().table().refresh();
+    });
+
+    m_pr1 = new XpProgressBar(this);
+    m_pr1->setObjectName(QStringLiteral("pr1"));
+    m_pr1->setScrolling(9);
+    m_pr1->setColor(QColor(51, 153, 255));
+    m_pr1->follow(&m_model->pr1());
+
+    m_sb1 = new QStatusBar(this);
+    m_sb1->setObjectName(QStringLiteral("sb1"));
+    m_sb1->setSizeGripEnabled(false);
+    m_status = new QLabel(m_sb1);
+    m_status->setObjectName(QStringLiteral("sb1panel4"));
+    m_sb1->addWidget(m_status, 1);
+
+    // The list takes what the heading, the filters, the bar and the status line leave.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setSpacing(4);
+    layout->addWidget(headingBox);
+    layout->addWidget(filterBox);
+    layout->addWidget(m_l1, 1);
+    layout->addWidget(m_pr1);
+    layout->addWidget(m_sb1);
+}
+
+void AnalysisWindow::addFilterWidget(QWidget *widget)
+{
+    widget->setParent(m_filter->parentWidget());
+    m_filter->insertWidget(m_filterInsertAt++, widget);
+}
+
+QPushButton *AnalysisWindow::addFilterButton(const QString &objectName, const QString &caption)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    addFilterWidget(button);
+    return button;
+}
+
+void AnalysisWindow::disableWhileRunning(QWidget *widget)
+{
+    m_runStarters << widget;
+    widget->setEnabled(!m_model->isRunning());
+}
+
+// ---- Load and unload -----------------------------------------------------------------------------
+
+void AnalysisWindow::showEvent(QShowEvent *event)
+{
+    ReportWindow::showEvent(event);
+    load();
+}
+
+void AnalysisWindow::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    centerform(this);
+    m_model->listeyukle();
+    loadDates();
+    if (!m_model->acilisbasla(m_paths.workDir))
+        showmessage(QStringLiteral("Ayarları Kontrol Ediniz..."), Caption::Dikkat, Icon::Check,
+                    Buttons::Tamam, this);
+    loadAfterSettings();
+    m_status->setText(m_model->statusText());
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent *event)
+{
+    // The run works on this window's list: it ends first.
+    if (m_model->isRunning()) {
+        event->ignore();
+        return;
+    }
+    ReportWindow::closeEvent(event);
+}
+
+void AnalysisWindow::unload()
+{
+    m_model->saveAppearance();
+}
+
+// ---- Printing, export, menu ---------------------------------------------------------------------
+
+void AnalysisWindow::listeyazdir(int)
+{
+    if (m_model->isRunning())
+        return;
+    m_l1->printPreview();
+}
+
+void AnalysisWindow::exelkaydet()
+{
+    if (m_model->isRunning())
+        return;
+    QFileDialog dialog(this, QStringLiteral("Dosya Kaydetme Yeri"), QString(),
+                       QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xls"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!m_l1->saveXls(path, &error))
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), error),
+                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
+}
+
+void AnalysisWindow::onMouseDown(int button, const QPoint &globalPos)
+{
+    if (button == 2 && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
+        popupContextMenu(ContextMenu::Karanaliz, globalPos);
+}
+
+// ---- Runs --------------------------------------------------------------------------------------------
+
+void AnalysisWindow::onRunningChanged(bool running)
+{
+    for (const QPointer<QWidget> &widget : std::as_const(m_runStarters)) {
+        if (widget)
+            widget->setEnabled(!running);
+    }
+    if (!running)
+        reportFailures();
+}
+
+void AnalysisWindow::reportFailures()
+{
+    const ProfitAnalysis::Failures &failures = m_model->failures();
+    if (failures.count == 0)
+        return;
+    showmessage(QStringLiteral("ERP veritabanından okunamayan %1 adım atlandı; liste eksik olabilir.\n%2")
+                    .arg(failures.count)
+                    .arg(failures.first),
+                Caption::Uyari, Icon::Warning, Buttons::Tamam, this);
+}
+
+} // namespace tarvel

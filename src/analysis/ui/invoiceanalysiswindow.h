@@ -1,0 +1,33 @@
+#pragma once
+
+#include "analysis/ui/analysiswindow.h"
+
+class QDateEdit;
+class QLineEdit;
+
+namespace tarvel {
+
+class InvoiceAnalysis;
+
+// karanalizform, "SATIŞ KARLILIK ANALİZİ": the invoice run through the invoice
+// picker ("Faturalar") and the item run over the date range ("Tüm Ürünler",
+// or Enter in Text1 / "Bul" for the items whose name contains its text).
+class InvoiceAnalysisWindow : public AnalysisWindow {
+    Q_OBJECT
+public:
+    explicit InvoiceAnalysisWindow(const AppPaths &paths, QWidget *parent = nullptr);
+
+    InvoiceAnalysis &analysis() const;
+
+protected:
+    void loadDates() override;
+
+private:
+    void datesChanged();
+
+    QDateEdit *m_tr1 = nullptr;
+    QDateEdit *m_tr2 = nullptr;
+    QLineEdit *m_text1 = nullptr;
+};
+
+} // namespace tarvel

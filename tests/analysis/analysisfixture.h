@@ -1,0 +1,63 @@
+#pragma once
+
+// The ERP the analysis tests read: five sales invoices and the purchases their
+// costs come from, chosen so that every rule of the runs shows in a number.
+//
+// Invoice 10 (wholesale, 10.01.2024, MEHMET'İN GIDA, salesman S01, special code A):
+//   101 ELMA 10 x, net 95, discount share 5, VAT 8, additional tax 2   cost 6 (bought 05.01.2024)
+//   102 ELMA promotion 2 x, net 20                                     cost 6
+//   103 ARMUT 5 x, net 50                                              never bought
+//   104 NAKLİYE service 1 x, net 30, VAT 20                            service card 50
+//   105 a discount line without a card                                 adds no row
+//   106 KİRAZ 4 x, net 100, VAT 8                                      cost 10; the purchase of
+//                                                                      01.02.2024 (15) comes later
+// Invoice 11 (retail, 15.01.2024, AYŞE TİCARET, S02, code B, entered 01.03.2024):
+//   111 ÇAY (bought for 0), 112 ŞEKER (bought with quantity 0),
+//   113 SÜT (bought with VAT in the price), 114 ANNE'NİN REÇELİ (never bought)
+// Invoice 12 (30.12.2023, entered 05.01.2024, salesman of another firm): 121 ELMA 1 x, net 12, cost 5
+// Invoice 13: a purchase invoice, never listed.
+// Invoice 14 (20.01.2024, AYŞE TİCARET, S01): no lines.
+
+inline const char *const analysisFixtureRows = R"sql(
+INSERT INTO LG_SLSMAN (LOGICALREF, CODE, DEFINITION_, ACTIVE, FIRMNR) VALUES
+  (1, 'S01', 'ALİ YILMAZ', 0, 1), (2, 'S02', 'VELİ KAYA', 0, 1), (3, 'S03', 'PASİF ELEMAN', 1, 1),
+  (4, 'S04', 'DİĞER FİRMA', 0, 2);
+INSERT INTO LG_001_CLCARD (LOGICALREF, ACTIVE, CARDTYPE, CODE, DEFINITION_) VALUES
+  (1, 0, 1, '120.01', 'MEHMET''İN GIDA LTD. ŞTİ.'), (2, 0, 3, '120.02', 'AYŞE TİCARET'),
+  (3, 0, 2, '320.01', 'TEDARİK A.Ş.'), (4, 1, 1, '120.09', 'ESKİ ÇARŞI');
+INSERT INTO LG_001_SPECODES (LOGICALREF, CODETYPE, SPECODETYPE, SPECODE, DEFINITION_) VALUES
+  (1, 1, 19, 'A', 'BAYİ'), (2, 1, 19, 'B', 'PERAKENDE');
+INSERT INTO LG_001_ITEMS (LOGICALREF, CODE, NAME) VALUES
+  (1, 'M001', 'ELMA'), (2, 'M002', 'ARMUT'), (3, 'M003', 'KİRAZ'), (4, 'M004', 'ÇAY'),
+  (5, 'M005', 'PEYNİR'), (6, 'M006', 'ŞEKER'), (7, 'M007', 'SÜT'), (8, 'M008', 'ANNE''NİN REÇELİ');
+INSERT INTO LG_001_SRVCARD (LOGICALREF, CODE, DEFINITION_) VALUES (50, 'H001', 'NAKLİYE');
+INSERT INTO LG_001_01_INVOICE (LOGICALREF, TRCODE, FICHENO, DATE_, DOCODE, CLIENTREF, SPECODE, SALESMANREF,
+    TOTALDISCOUNTS, TOTALDISCOUNTED, NETTOTAL, CAPIBLOCK_CREADEDDATE) VALUES
+  (10, 8, 'F-10', '20240110', 'D10', 1, 'A', 1, 5, 290, 320.5, '20240110'),
+  (11, 7, 'F-11', '20240115', 'D11', 2, 'B', 2, 0, 332, 380, '20240301'),
+  (12, 8, 'F-12', '20231230', 'D12', 1, 'A', 4, 0, 12, 12.96, '20240105'),
+  (13, 1, 'A-13', '20240105', 'D13', 3, '', 0, 0, 250, 270, '20240105'),
+  (14, 8, 'F-14', '20240120', 'D14', 2, '', 1, 0, 0, 0, '20240120');
+INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE, TRCODE, DATE_, AMOUNT, PRICE,
+    TOTAL, LINENET, DISTCOST, VAT, VATINC, ADDTAXAMOUNT) VALUES
+  (202, 13, 1, 0, 1, 1, '20231201', 10, 5, 50, 50, 0, 8, 0, 0),
+  (206, 0, 1, 0, 1, 2, '20231215', 1, 99, 99, 99, 0, 8, 0, 0),
+  (201, 13, 1, 0, 1, 1, '20240105', 10, 6, 60, 60, 0, 8, 0, 0),
+  (203, 13, 3, 0, 1, 1, '20240105', 10, 10, 100, 100, 0, 8, 0, 0),
+  (205, 0, 4, 0, 1, 1, '20240101', 5, 0, 0, 0, 0, 18, 0, 0),
+  (207, 0, 6, 0, 1, 1, '20240101', 0, 10, 10, 10, 0, 8, 0, 0),
+  (208, 0, 7, 0, 1, 1, '20240102', 1, 118, 118, 100, 0, 18, 1, 0),
+  (209, 0, 5, 0, 1, 1, '20240102', 1, 40, 40, 40, 0, 8, 0, 0),
+  (204, 0, 3, 0, 1, 1, '20240201', 10, 15, 150, 150, 0, 8, 0, 0),
+  (101, 10, 1, 0, 4, 8, '20240110', 10, 10, 100, 95, 5, 8, 0, 2),
+  (102, 10, 1, 1, 4, 8, '20240110', 2, 10, 20, 20, 0, 8, 0, 0),
+  (103, 10, 2, 0, 4, 8, '20240110', 5, 10, 50, 50, 0, 8, 0, 0),
+  (104, 10, 50, 4, 4, 8, '20240110', 1, 30, 30, 30, 0, 20, 0, 0),
+  (105, 10, 0, 2, 4, 8, '20240110', 0, 0, 0, 5, 0, 0, 0, 0),
+  (106, 10, 3, 0, 4, 8, '20240110', 4, 25, 100, 100, 0, 8, 0, 0),
+  (111, 11, 4, 0, 4, 7, '20240115', 3, 10, 30, 30, 0, 18, 0, 0),
+  (112, 11, 6, 0, 4, 7, '20240115', 1, 12, 12, 12, 0, 8, 0, 0),
+  (113, 11, 7, 0, 4, 7, '20240115', 2, 125, 250, 250, 0, 18, 0, 0),
+  (114, 11, 8, 0, 4, 7, '20240115', 1, 40, 40, 40, 0, 8, 0, 0),
+  (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0);
+)sql";

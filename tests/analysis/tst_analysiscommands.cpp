@@ -1,0 +1,198 @@
+// tarvel-report invoices, invoice-analysis and item-analysis on the fixture
+// ERP: the same documents from the SQLite file and through SQL Server (the TDS
+// test server over ODBC and FreeTDS), the options reaching the runs, the files.
+#include "analysisfixture.h"
+#include "common/fixtureerp.h"
+#include "foundation/localstore.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+using test::TdsServer;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run report(const QString &folder, const QStringList &args)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args);
+    Run run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("tarvel-report did not run: ") + process.errorString();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QJsonObject list(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json)
+        .object()
+        .value(QStringLiteral("lists"))
+        .toObject()
+        .value(QStringLiteral("l1"))
+        .toObject();
+}
+
+const QList<QStringList> commands{
+    {"invoices", "--from", "20240101", "--to", "20240131", "--salesman", "1", "--salesman", "2"},
+    {"invoices", "--from", "20240101", "--to", "20240131", "--customer-code", "*01", "--by-entry-date"},
+    {"invoice-analysis", "--refs", "10,11,14"},
+    {"invoice-analysis", "--refs", "11,10", "--vat-included", "--extra-tax"},
+    {"item-analysis", "--from", "20240101", "--to", "20240131"},
+    {"item-analysis", "--from", "20240101", "--to", "20240131", "--name", "ANNE'NİN"},
+};
+
+} // namespace
+
+class TestAnalysisCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sameThroughSqlServer();
+    void optionsReachTheRun();
+    void files();
+    void refusals_data();
+    void refusals();
+
+private:
+    QString folderWith(const QString &server);
+
+    QTemporaryDir m_dir;
+    QString m_erp;
+    QString m_folder;
+    int m_folders = 0;
+};
+
+void TestAnalysisCommands::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")), "tarvel-report is not built");
+    QVERIFY(m_dir.isValid());
+    m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
+    const QString error = test::writeFixtureErp(m_erp, QString::fromUtf8(analysisFixtureRows));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_folder = folderWith(QStringLiteral("sqlite:") + m_erp);
+}
+
+QString TestAnalysisCommands::folderWith(const QString &server)
+{
+    const QString folder = m_dir.filePath(QStringLiteral("folder%1").arg(++m_folders));
+    QDir().mkpath(folder);
+    StoreContents contents;
+    contents.server = server;
+    contents.database = QStringLiteral("ERPDB");
+    contents.user = QStringLiteral("tarvel");
+    contents.password = QStringLiteral("Şifre'1");
+    contents.fir = test::fixtureFir;
+    contents.don = test::fixtureDon;
+    createStore(storePath(folder), contents);
+    return folder;
+}
+
+void TestAnalysisCommands::sameThroughSqlServer()
+{
+    if (!TdsServer::freeTdsInstalled())
+        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+    TdsServer server(
+        {m_erp, QStringLiteral("tarvel"), QStringLiteral("Şifre'1"), QStringLiteral("ERPDB"), {}});
+    QVERIFY2(server.start(), qPrintable(server.errorText()));
+    const QString sqlServer = folderWith(server.serverValue());
+    for (const QStringList &args : commands) {
+        const Run local = report(m_folder, args);
+        const Run remote = report(sqlServer, args);
+        QVERIFY2(local.exitCode == 0, qPrintable(local.err));
+        QVERIFY2(remote.exitCode == 0, qPrintable(remote.err));
+        QVERIFY2(!list(local.out).value(QStringLiteral("rows")).toArray().isEmpty(),
+                 qPrintable(args.join(' ')));
+        QCOMPARE(remote.out, local.out);
+    }
+}
+
+void TestAnalysisCommands::optionsReachTheRun()
+{
+    // Invoice 11 first, as ticked; both modes on.
+    const Run run = report(m_folder, commands.at(3));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject document = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(document.value(QStringLiteral("fields")).toObject().value(QStringLiteral("Label3")).toString(),
+             QStringLiteral("Kdv Dahil"));
+    const QJsonObject l1 = list(run.out);
+    const QJsonArray groups = l1.value(QStringLiteral("groups")).toArray();
+    QCOMPARE(groups.size(), 2);
+    QVERIFY(groups.at(0)
+                .toObject()
+                .value(QStringLiteral("heading"))
+                .toString()
+                .startsWith(QStringLiteral("FATURA: 11 - ")));
+    // ELMA with VAT and its additional tax: 95 x 1,08 + 2.
+    const QJsonArray rows = l1.value(QStringLiteral("rows")).toArray();
+    QCOMPARE(rows.at(4).toObject().value(QStringLiteral("tutar")).toString(), QStringLiteral("104,60"));
+    // Footer and group totals of the visible columns only: KARLILIK is the overall profitability.
+    const QJsonObject footer = l1.value(QStringLiteral("footer")).toObject();
+    QVERIFY(footer.value(QStringLiteral("geneltoporan")).toString().startsWith(QLatin1Char('%')));
+    QVERIFY(!footer.contains(QStringLiteral("kartop")));
+}
+
+void TestAnalysisCommands::files()
+{
+    const QString xls = m_dir.filePath(QStringLiteral("analiz.xls"));
+    const QString pdf = m_dir.filePath(QStringLiteral("analiz.pdf"));
+    QStringList args = commands.at(2);
+    args << QStringLiteral("--xls") << xls << QStringLiteral("--pdf") << pdf;
+    const Run run = report(m_folder, args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QFile printout(pdf);
+    QVERIFY(printout.open(QIODevice::ReadOnly));
+    QVERIFY(printout.read(5) == "%PDF-");
+    QVERIFY(QFileInfo(xls).size() > 0);
+}
+
+void TestAnalysisCommands::refusals_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("unknown invoice") << QStringList{"invoice-analysis", "--refs", "10,999"} << 1 << "999";
+    QTest::newRow("inactive salesman")
+        << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--salesman", "3"} << 1
+        << "Satış elemanı";
+    QTest::newRow("unknown customer")
+        << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--customer", "YOK A.Ş."} << 1
+        << "YOK A.Ş.";
+    QTest::newRow("type") << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--type", "1"}
+                          << 2 << "--type";
+    QTest::newRow("date") << QStringList{"item-analysis", "--from", "2024-01-01", "--to", "20240131"} << 2
+                          << "--from";
+}
+
+void TestAnalysisCommands::refusals()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    const Run run = report(m_folder, args);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(says), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAnalysisCommands)
+#include "tst_analysiscommands.moc"

@@ -1,0 +1,214 @@
+// The invoice picker: which invoices each filter lists, what a row holds, and
+// the statement it sends.
+#include "analysis/invoiceanalysis.h"
+#include "analysisfixture.h"
+#include "common/fixtureerp.h"
+#include "pickers/invoicepicker.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+class TestInvoicePicker : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void search_data();
+    void search();
+    void defaultStatement();
+    void salesmen();
+    void rowContents();
+    void customerNameRestrictsOneSearch();
+    void unknownCustomerCodeSearchesNothing();
+
+private:
+    // A picker opened on January 2024, as the invoice window opens it.
+    std::unique_ptr<InvoicePicker> openPicker();
+    static QStringList listed(const InvoicePicker &picker, const QString &field = QStringLiteral("ref"));
+    QString trace() const;
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<test::FixtureConnection> m_erp;
+    ReportContext m_context;
+    std::unique_ptr<InvoiceAnalysis> m_analysis;
+};
+
+void TestInvoicePicker::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(QStringLiteral("erp.sqlite"));
+    const QString error = test::writeFixtureErp(path, QString::fromUtf8(analysisFixtureRows));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_erp = std::make_unique<test::FixtureConnection>(path);
+    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->error()));
+    m_context = m_erp->context(m_dir.path());
+    m_analysis = std::make_unique<InvoiceAnalysis>(m_context);
+}
+
+std::unique_ptr<InvoicePicker> TestInvoicePicker::openPicker()
+{
+    auto picker = std::make_unique<InvoicePicker>(m_context, *m_analysis);
+    picker->open(QDate(2024, 1, 31));
+    picker->setTr1(QDate(2024, 1, 1));
+    QFile::remove(m_dir.filePath(QStringLiteral("trace.sql")));
+    m_erp->connection().setTraceFile(m_dir.filePath(QStringLiteral("trace.sql")));
+    return picker;
+}
+
+QStringList TestInvoicePicker::listed(const InvoicePicker &picker, const QString &field)
+{
+    const MemTable &list = picker.l1().table();
+    QStringList values;
+    for (int row = 0; row < list.rowCount(); ++row)
+        values << list.value(row, list.fieldIndex(field));
+    return values;
+}
+
+QString TestInvoicePicker::trace() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("trace.sql")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestInvoicePicker::search_data()
+{
+    QTest::addColumn<QString>("customer");     // cr, a whole name
+    QTest::addColumn<QString>("customerCode"); // carkod
+    QTest::addColumn<QStringList>("salesmen"); // ticked references
+    QTest::addColumn<QString>("special");      // ozkod
+    QTest::addColumn<int>("type");             // 0 Tümü, 1 (07), 2 (08)
+    QTest::addColumn<bool>("byEntryDate");
+    QTest::addColumn<QStringList>("refs");
+
+    const QStringList none;
+    QTest::newRow("default") << ""
+                             << "" << none << "Tümü" << 0 << false << QStringList{"10", "11", "14"};
+    QTest::newRow("retail") << ""
+                            << "" << none << "Tümü" << 1 << false << QStringList{"11"};
+    QTest::newRow("wholesale") << ""
+                               << "" << none << "Tümü" << 2 << false << QStringList{"10", "14"};
+    QTest::newRow("special code") << ""
+                                  << "" << none << "A --> BAYİ" << 0 << false << QStringList{"10"};
+    QTest::newRow("code 120*") << ""
+                               << "120*" << none << "Tümü" << 0 << false << QStringList{"10", "11", "14"};
+    QTest::newRow("code *01") << ""
+                              << "*01" << none << "Tümü" << 0 << false << QStringList{"10"};
+    QTest::newRow("code exact") << ""
+                                << "120.02" << none << "Tümü" << 0 << false << QStringList{"11", "14"};
+    // The trailing wildcard wins: the leading asterisk is a character.
+    QTest::newRow("code *01*") << ""
+                               << "*01*" << none << "Tümü" << 0 << false << QStringList{};
+    QTest::newRow("name and code") << "MEHMET'İN GIDA LTD. ŞTİ."
+                                   << "120*" << none << "Tümü" << 0 << false << QStringList{"10"};
+    QTest::newRow("one salesman") << ""
+                                  << "" << QStringList{"1"} << "Tümü" << 0 << false
+                                  << QStringList{"10", "14"};
+    QTest::newRow("two salesmen") << ""
+                                  << "" << QStringList{"1", "2"} << "Tümü" << 0 << false
+                                  << QStringList{"10", "11", "14"};
+    // Invoice 12 is dated December but entered in January; 11 entered in March.
+    // (The server returns them in the order of its entry-date index.)
+    QTest::newRow("entry date") << ""
+                                << "" << none << "Tümü" << 0 << true << QStringList{"12", "10", "14"};
+}
+
+void TestInvoicePicker::search()
+{
+    QFETCH(QString, customer);
+    QFETCH(QString, customerCode);
+    QFETCH(QStringList, salesmen);
+    QFETCH(QString, special);
+    QFETCH(int, type);
+    QFETCH(bool, byEntryDate);
+    QFETCH(QStringList, refs);
+
+    const auto picker = openPicker();
+    if (!customer.isEmpty()) {
+        picker->setCr(customer);
+        QVERIFY(!picker->crref().isEmpty());
+    }
+    picker->setCarkod(customerCode);
+    QCOMPARE(picker->satel().selectRefs(salesmen), QStringList());
+    picker->setOzkod(special);
+    picker->setIrstip(picker->documentTypes().at(type));
+    picker->setByEntryDate(byEntryDate);
+    picker->gosterbul(0);
+    QCOMPARE(listed(*picker), refs);
+}
+
+void TestInvoicePicker::defaultStatement()
+{
+    const auto picker = openPicker();
+    picker->setTr1(QDate(2024, 1, 1));
+    picker->setTr2(QDate(2024, 3, 1));
+    picker->gosterbul(0);
+    QCOMPARE(
+        trace().section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("select * from LG_001_01_INVOICE where (DATE_>='20240101' AND DATE_<='20240301') AND "
+                       "(TRCODE='8' OR TRCODE='7')"));
+
+    picker->satel().selectRefs({QStringLiteral("1"), QStringLiteral("2")});
+    picker->setByEntryDate(true);
+    picker->gosterbul(0);
+    QVERIFY2(
+        trace().contains(QStringLiteral(
+            "where (CAPIBLOCK_CREADEDDATE>='20240101' AND CAPIBLOCK_CREADEDDATE<='20240301') AND (TRCODE='8' "
+            "OR TRCODE='7') AND (SALESMANREF='1' OR SALESMANREF='2')\n")),
+        qPrintable(trace()));
+}
+
+void TestInvoicePicker::salesmen()
+{
+    // Active salesmen of the firm only; the code is what the list shows per invoice.
+    const auto picker = openPicker();
+    QCOMPARE(picker->satel().entries(), (QStringList{"1-S01-ALİ YILMAZ", "2-S02-VELİ KAYA"}));
+    QCOMPARE(picker->satel().saticibul(QStringLiteral(" 2 ")), QStringLiteral("S02"));
+    QCOMPARE(picker->satel().saticibul(QStringLiteral("4")), QString());
+}
+
+void TestInvoicePicker::rowContents()
+{
+    const auto picker = openPicker();
+    picker->setByEntryDate(true);
+    picker->gosterbul(0);
+    QCOMPARE(listed(*picker, QStringLiteral("tarih")),
+             (QStringList{"30.12.2023", "10.01.2024", "20.01.2024"}));
+    QCOMPARE(listed(*picker, QStringLiteral("carikod")), (QStringList{"120.01", "120.01", "120.02"}));
+    QCOMPARE(listed(*picker, QStringLiteral("tutar")), (QStringList{"12,00", "290,00", "0,00"}));
+    QCOMPARE(listed(*picker, QStringLiteral("nettutar")), (QStringList{"12,96", "320,50", "0,00"}));
+    QCOMPARE(listed(*picker, QStringLiteral("ind")), (QStringList{"0,00", "5,00", "0,00"}));
+    // Invoice 12's salesman belongs to another firm.
+    QCOMPARE(listed(*picker, QStringLiteral("satici")), (QStringList{"", "S01", "S01"}));
+    QCOMPARE(picker->l1().footerText(picker->l1().columnOfField(QStringLiteral("tutar"))),
+             QStringLiteral("302,00"));
+    QCOMPARE(picker->l1().displayText(0, picker->l1().columnOfField(QStringLiteral("tip"))),
+             QStringLiteral("TOPTAN"));
+}
+
+void TestInvoicePicker::customerNameRestrictsOneSearch()
+{
+    const auto picker = openPicker();
+    picker->setCr(QStringLiteral("AYŞE TİCARET"));
+    picker->gosterbul(0);
+    QCOMPARE(listed(*picker), (QStringList{"11", "14"}));
+    picker->gosterbul(0);
+    QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
+    QCOMPARE(picker->cr(), QStringLiteral("AYŞE TİCARET"));
+}
+
+void TestInvoicePicker::unknownCustomerCodeSearchesNothing()
+{
+    const auto picker = openPicker();
+    picker->gosterbul(0);
+    picker->setCarkod(QStringLiteral("999"));
+    picker->gosterbul(1);
+    QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
+    picker->gosterbul(0);
+    QCOMPARE(listed(*picker), QStringList());
+    QCOMPARE(trace().count(QStringLiteral("_INVOICE")), 1);
+}
+
+QTEST_GUILESS_MAIN(TestInvoicePicker)
+#include "tst_invoicepicker.moc"

@@ -66,11 +66,7 @@ int main(int argc, char *argv[])
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},
-                         QDir::currentPath(),
-                         QString(),
-                         {},
-                         out,
-                         err};
+                         QDir::currentPath(), QString(), {}, out, err};
 
     // Options common to every command come before or after the command name.
     QStringList rest;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/erpfixture.h"
+
 // The ERP the analysis tests read: five sales invoices and the purchases their
 // costs come from, chosen so that every rule of the runs shows in a number.
 //
@@ -17,6 +19,8 @@
 // Invoice 12 (30.12.2023, entered 05.01.2024, salesman of another firm): 121 ELMA 1 x, net 12, cost 5
 // Invoice 13: a purchase invoice, never listed.
 // Invoice 14 (20.01.2024, AYŞE TİCARET, S01): no lines.
+// Purchase lines are keyed in date order, so the last one a statement returns
+// is the latest.
 
 inline const char *const analysisFixtureRows = R"sql(
 INSERT INTO LG_SLSMAN (LOGICALREF, CODE, DEFINITION_, ACTIVE, FIRMNR) VALUES
@@ -40,15 +44,15 @@ INSERT INTO LG_001_01_INVOICE (LOGICALREF, TRCODE, FICHENO, DATE_, DOCODE, CLIEN
   (14, 8, 'F-14', '20240120', 'D14', 2, '', 1, 0, 0, 0, '20240120');
 INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE, TRCODE, DATE_, AMOUNT, PRICE,
     TOTAL, LINENET, DISTCOST, VAT, VATINC, ADDTAXAMOUNT) VALUES
-  (202, 13, 1, 0, 1, 1, '20231201', 10, 5, 50, 50, 0, 8, 0, 0),
-  (206, 0, 1, 0, 1, 2, '20231215', 1, 99, 99, 99, 0, 8, 0, 0),
-  (201, 13, 1, 0, 1, 1, '20240105', 10, 6, 60, 60, 0, 8, 0, 0),
-  (203, 13, 3, 0, 1, 1, '20240105', 10, 10, 100, 100, 0, 8, 0, 0),
+  (201, 13, 1, 0, 1, 1, '20231201', 10, 5, 50, 50, 0, 8, 0, 0),
+  (202, 0, 1, 0, 1, 2, '20231215', 1, 99, 99, 99, 0, 8, 0, 0),
+  (203, 13, 1, 0, 1, 1, '20240105', 10, 6, 60, 60, 0, 8, 0, 0),
+  (204, 13, 3, 0, 1, 1, '20240105', 10, 10, 100, 100, 0, 8, 0, 0),
   (205, 0, 4, 0, 1, 1, '20240101', 5, 0, 0, 0, 0, 18, 0, 0),
-  (207, 0, 6, 0, 1, 1, '20240101', 0, 10, 10, 10, 0, 8, 0, 0),
-  (208, 0, 7, 0, 1, 1, '20240102', 1, 118, 118, 100, 0, 18, 1, 0),
-  (209, 0, 5, 0, 1, 1, '20240102', 1, 40, 40, 40, 0, 8, 0, 0),
-  (204, 0, 3, 0, 1, 1, '20240201', 10, 15, 150, 150, 0, 8, 0, 0),
+  (206, 0, 6, 0, 1, 1, '20240101', 0, 10, 10, 10, 0, 8, 0, 0),
+  (207, 0, 7, 0, 1, 1, '20240102', 1, 118, 118, 100, 0, 18, 1, 0),
+  (208, 0, 5, 0, 1, 1, '20240102', 1, 40, 40, 40, 0, 8, 0, 0),
+  (209, 0, 3, 0, 1, 1, '20240201', 10, 15, 150, 150, 0, 8, 0, 0),
   (101, 10, 1, 0, 4, 8, '20240110', 10, 10, 100, 95, 5, 8, 0, 2),
   (102, 10, 1, 1, 4, 8, '20240110', 2, 10, 20, 20, 0, 8, 0, 0),
   (103, 10, 2, 0, 4, 8, '20240110', 5, 10, 50, 50, 0, 8, 0, 0),
@@ -61,3 +65,11 @@ INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE
   (114, 11, 8, 0, 4, 7, '20240115', 1, 40, 40, 40, 0, 8, 0, 0),
   (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0);
 )sql";
+
+// The tables of the fixture's firm and period with the rows above; the error text.
+inline QString writeAnalysisErp(const tarvel::test::ErpFixture &erp, const QString &path)
+{
+    const QString error = erp.write(path);
+    return error.isEmpty() ? tarvel::test::writeSqliteFile(path, QString::fromUtf8(analysisFixtureRows))
+                           : error;
+}

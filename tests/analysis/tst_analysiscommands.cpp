@@ -2,7 +2,6 @@
 // ERP: the same documents from the SQLite file and through SQL Server (the TDS
 // test server over ODBC and FreeTDS), the options reaching the runs, the files.
 #include "analysisfixture.h"
-#include "common/fixtureerp.h"
 #include "foundation/localstore.h"
 
 #include <QDir>
@@ -77,6 +76,7 @@ private:
     QString folderWith(const QString &server);
 
     QTemporaryDir m_dir;
+    test::ErpFixture m_fixture;
     QString m_erp;
     QString m_folder;
     int m_folders = 0;
@@ -87,7 +87,7 @@ void TestAnalysisCommands::initTestCase()
     QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")), "tarvel-report is not built");
     QVERIFY(m_dir.isValid());
     m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = test::writeFixtureErp(m_erp, QString::fromUtf8(analysisFixtureRows));
+    const QString error = writeAnalysisErp(m_fixture, m_erp);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_folder = folderWith(QStringLiteral("sqlite:") + m_erp);
 }
@@ -101,8 +101,8 @@ QString TestAnalysisCommands::folderWith(const QString &server)
     contents.database = QStringLiteral("ERPDB");
     contents.user = QStringLiteral("tarvel");
     contents.password = QStringLiteral("Şifre'1");
-    contents.fir = test::fixtureFir;
-    contents.don = test::fixtureDon;
+    contents.fir = m_fixture.fir();
+    contents.don = m_fixture.don();
     createStore(storePath(folder), contents);
     return folder;
 }

@@ -4,7 +4,6 @@
 #include "analysis/analysisnumbers.h"
 #include "analysis/invoiceanalysis.h"
 #include "analysisfixture.h"
-#include "common/fixtureerp.h"
 #include "pickers/invoicepicker.h"
 
 #include <QTemporaryDir>
@@ -47,7 +46,8 @@ private:
     static int rowOf(const DataGrid &grid, const QString &ref, const QString &kod, const QString &ack = {});
 
     QTemporaryDir m_dir;
-    std::unique_ptr<test::FixtureConnection> m_erp;
+    test::ErpFixture m_fixture;
+    ErpConnection m_erp;
     ReportContext m_context;
 };
 
@@ -55,11 +55,10 @@ void TestInvoiceAnalysis::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     const QString path = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = test::writeFixtureErp(path, QString::fromUtf8(analysisFixtureRows));
+    const QString error = writeAnalysisErp(m_fixture, path);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    m_erp = std::make_unique<test::FixtureConnection>(path);
-    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->error()));
-    m_context = m_erp->context(m_dir.path());
+    QVERIFY2(m_fixture.open(m_erp), qPrintable(m_erp.lastError()));
+    m_context = m_fixture.context({m_dir.path(), m_dir.path()}, m_erp);
 }
 
 void TestInvoiceAnalysis::runInvoices(InvoiceAnalysis &analysis, const QStringList &refs, bool vatIncluded,

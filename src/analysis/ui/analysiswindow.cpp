@@ -3,6 +3,7 @@
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 #include "widgets/xpprogressbar.h"
 
@@ -54,24 +55,30 @@ void AnalysisWindow::build(const ReportInfo &info)
     auto *filterBox = new QFrame(this);
     filterBox->setObjectName(QStringLiteral("Frame1"));
     filterBox->setFrameShape(QFrame::StyledPanel);
-    m_filter = new QHBoxLayout(filterBox);
+    auto *rows = new QVBoxLayout(filterBox);
+    for (QHBoxLayout *&row : m_filterRows) {
+        row = new QHBoxLayout;
+        rows->addLayout(row);
+    }
+    m_filterRows[0]->addStretch(1);
     auto *clear = new QPushButton(QStringLiteral("Listeyi Temizle"), filterBox);
     clear->setObjectName(QStringLiteral("temizle"));
     connect(clear, &QPushButton::clicked, m_model.get(), &ProfitAnalysis::clearList);
     disableWhileRunning(clear);
-    m_filter->addWidget(clear);
-    m_filter->addStretch(1);
+    m_filterRows[1]->addWidget(clear);
+    m_filterRows[1]->addStretch(1);
     m_check1 = new QCheckBox(design.groupingCaption, filterBox);
     m_check1->setObjectName(QStringLiteral("Check1"));
     connect(m_check1, &QCheckBox::toggled, m_model.get(), &ProfitAnalysis::setGrouped);
-    m_filter->addWidget(m_check1);
+    m_filterRows[1]->addWidget(m_check1);
+    m_filterRows[1]->addSpacing(12);
     m_vatLabel = new QLabel(filterBox);
     m_vatLabel->setObjectName(design.vatLabelName);
     m_vatLabel->setMinimumWidth(m_vatLabel->fontMetrics().horizontalAdvance(QStringLiteral("Kdv Hariç")) + 8);
     QFont vatFont = m_vatLabel->font();
     vatFont.setBold(true);
     m_vatLabel->setFont(vatFont);
-    m_filter->addWidget(m_vatLabel);
+    m_filterRows[1]->addWidget(m_vatLabel);
 
     m_l1 = new GridWidget(&m_model->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
@@ -107,17 +114,18 @@ void AnalysisWindow::build(const ReportInfo &info)
     layout->addWidget(m_sb1);
 }
 
-void AnalysisWindow::addFilterWidget(QWidget *widget)
+void AnalysisWindow::addFilterWidget(QWidget *widget, int row)
 {
-    widget->setParent(m_filter->parentWidget());
-    m_filter->insertWidget(m_filterInsertAt++, widget);
+    QHBoxLayout *layout = m_filterRows[row == 0 ? 0 : 1];
+    widget->setParent(layout->parentWidget());
+    layout->insertWidget(m_filterInsertAt[row == 0 ? 0 : 1]++, widget);
 }
 
-QPushButton *AnalysisWindow::addFilterButton(const QString &objectName, const QString &caption)
+QPushButton *AnalysisWindow::addFilterButton(const QString &objectName, const QString &caption, int row)
 {
     auto *button = new QPushButton(caption);
     button->setObjectName(objectName);
-    addFilterWidget(button);
+    addFilterWidget(button, row);
     return button;
 }
 
@@ -205,8 +213,11 @@ void AnalysisWindow::onRunningChanged(bool running)
         if (widget)
             widget->setEnabled(!running);
     }
-    if (!running)
-        reportFailures();
+    if (running)
+        return;
+    // The first document's heading, not just its first row.
+    m_l1->view()->scrollToTop();
+    reportFailures();
 }
 
 void AnalysisWindow::reportFailures()

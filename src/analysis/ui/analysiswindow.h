@@ -52,10 +52,11 @@ protected:
                    QWidget *parent);
 
     const AppPaths &paths() const { return m_paths; }
-    // Puts a widget into the filter frame, after the ones put before and
-    // ahead of "Listeyi Temizle", the grouping switch and the VAT label.
-    void addFilterWidget(QWidget *widget);
-    QPushButton *addFilterButton(const QString &objectName, const QString &caption);
+    // Puts a widget into one of the filter frame's two rows, after the ones
+    // put there before. The second row ends in "Listeyi Temizle", the
+    // grouping switch and the VAT label.
+    void addFilterWidget(QWidget *widget, int row = 0);
+    QPushButton *addFilterButton(const QString &objectName, const QString &caption, int row = 0);
     // A widget that starts runs: disabled while one is in progress.
     void disableWhileRunning(QWidget *widget);
 
@@ -76,8 +77,8 @@ private:
 
     AppPaths m_paths;
     std::unique_ptr<ProfitAnalysis> m_model;
-    QHBoxLayout *m_filter = nullptr;
-    int m_filterInsertAt = 0;
+    QHBoxLayout *m_filterRows[2] = {};
+    int m_filterInsertAt[2] = {};
     QLabel *m_heading = nullptr;
     QCheckBox *m_check1 = nullptr;
     QLabel *m_vatLabel = nullptr;

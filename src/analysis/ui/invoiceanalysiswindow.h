@@ -23,6 +23,7 @@ protected:
     void loadDates() override;
 
 private:
+    void faturalar();
     void datesChanged();
 
     QDateEdit *m_tr1 = nullptr;

@@ -1,8 +1,10 @@
 #include "pickers/ui/pickerwidgets.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "dialogs/plainmessage.h"
@@ -17,6 +19,22 @@ QPushButton *pickerButton(const char *objectName, const QString &caption, QWidge
     button->setDefault(false);
     button->setMinimumWidth(110);
     return button;
+}
+
+QComboBox *pickerChoiceList(const char *objectName, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromUtf8(objectName));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+void showChoices(QComboBox *combo, const QStringList &entries, const QString &shown)
+{
+    const QSignalBlocker block(combo);
+    combo->clear();
+    combo->addItems(entries);
+    combo->setCurrentText(shown);
 }
 
 QDateEdit *pickerDateEdit(const char *objectName, QWidget *parent)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -15,6 +17,11 @@ namespace tarvel {
 // A push button that never acts as the dialog's default button: Enter belongs
 // to the field it is pressed in (cr completes, Text1 searches).
 QPushButton *pickerButton(const char *objectName, const QString &caption, QWidget *parent);
+// A drop-down list to choose from (irstip, ozkod), as wide as its entries.
+QComboBox *pickerChoiceList(const char *objectName, QWidget *parent);
+// The entries a picker's model read, with the one it shows, filled without
+// telling the model (it already knows).
+void showChoices(QComboBox *combo, const QStringList &entries, const QString &shown);
 // A date field with a calendar pop-up, dd.MM.yyyy.
 QDateEdit *pickerDateEdit(const char *objectName, QWidget *parent);
 // The heading baslik1 across the top of a picker.

@@ -1,25 +1,13 @@
 #include "pickers/ui/waybillpickerwindow.h"
 
+#include "pickers/ui/pickerwidgets.h"
 #include "pickers/waybillpicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
-#include <QSignalBlocker>
 
 namespace tarvel {
-
-namespace {
-
-QComboBox *choiceList(const char *objectName, QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromUtf8(objectName));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
-} // namespace
 
 WaybillPickerWindow::WaybillPickerWindow(const ReportContext &context, LoadingReport &caller, QWidget *parent)
     : PickerWindow(new WaybillPicker(context, caller),
@@ -29,8 +17,8 @@ WaybillPickerWindow::WaybillPickerWindow(const ReportContext &context, LoadingRe
                    parent)
 {
     setObjectName(QStringLiteral("irsaliyeform"));
-    m_irstip = choiceList("irstip", this);
-    m_ozkod = choiceList("ozkod", this);
+    m_irstip = pickerChoiceList("irstip", this);
+    m_ozkod = pickerChoiceList("ozkod", this);
     m_check1 = new QCheckBox(QStringLiteral("Aynı Ürünleri Birleştir"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     addFilter(QStringLiteral("İrsaliye Tipi"), m_irstip);
@@ -57,14 +45,8 @@ WaybillPicker &WaybillPickerWindow::waybills() const
 void WaybillPickerWindow::showOwnLists()
 {
     const DocumentPicker &model = picker();
-    const auto fill = [](QComboBox *combo, const QStringList &entries, const QString &shown) {
-        const QSignalBlocker block(combo);
-        combo->clear();
-        combo->addItems(entries);
-        combo->setCurrentText(shown);
-    };
-    fill(m_irstip, model.documentTypes(), model.irstip());
-    fill(m_ozkod, model.specialCodes(), model.ozkod());
+    showChoices(m_irstip, model.documentTypes(), model.irstip());
+    showChoices(m_ozkod, model.specialCodes(), model.ozkod());
 }
 
 } // namespace tarvel

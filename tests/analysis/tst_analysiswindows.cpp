@@ -1,0 +1,230 @@
+// karanalizform on the fixture ERP: its load, the invoice run through
+// faturaform as a user makes it, the item run with its buttons held while it
+// runs, the "Karlılık Analizi" menu over the list, and the list appearance
+// kept across a close.
+#include "analysis/invoiceanalysis.h"
+#include "analysis/ui/invoiceanalysiswindow.h"
+#include "analysisfixture.h"
+#include "dialogs/messagebox.h"
+#include "foundation/erpsession.h"
+#include "foundation/localstore.h"
+#include "foundation/sidefiles.h"
+#include "mainwindow/mainwindow.h"
+#include "pickers/documentpicker.h"
+#include "pickers/ui/invoicepickerwindow.h"
+#include "widgets/gridview.h"
+#include "widgets/gridwidget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tarvel;
+
+class TestAnalysisWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadShowsSettings();
+    void unreadableSettingsAreSaid();
+    void invoiceRunThroughPicker();
+    void itemRunHoldsItsStarters();
+    void contextMenuNeedsRows();
+    void appearanceKeptAcrossClose();
+
+private:
+    std::unique_ptr<InvoiceAnalysisWindow> openWindow(const QString &folder);
+    template <typename T> static T *child(QWidget *window, const char *name)
+    {
+        T *found = window->findChild<T *>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+
+    QTemporaryDir m_dir;
+    test::ErpFixture m_erp;
+    QString m_folder;
+    QStringList m_messages;
+};
+
+void TestAnalysisWindows::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const QString erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
+    const QString error = writeAnalysisErp(m_erp, erp);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_folder = m_dir.filePath(QStringLiteral("program"));
+    QDir().mkpath(m_folder);
+    StoreContents contents;
+    contents.server = QStringLiteral("sqlite:") + erp;
+    contents.fir = m_erp.fir();
+    contents.don = m_erp.don();
+    createStore(storePath(m_folder), contents);
+    QVERIFY(ErpSession::instance().connect(m_folder));
+    setMessageResponder([this](const QString &text, int, int, int) {
+        m_messages << text;
+        return 1;
+    });
+}
+
+void TestAnalysisWindows::init()
+{
+    m_messages.clear();
+}
+
+void TestAnalysisWindows::cleanup()
+{
+    QFile::remove(m_dir.filePath(QStringLiteral("program/satkarlist.velmor")));
+    QFile::remove(m_dir.filePath(QStringLiteral("program/list.velmor")));
+}
+
+std::unique_ptr<InvoiceAnalysisWindow> TestAnalysisWindows::openWindow(const QString &folder)
+{
+    auto window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{folder, folder});
+    window->resize(1100, 700);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("the window did not show");
+    return window;
+}
+
+void TestAnalysisWindows::loadShowsSettings()
+{
+    const auto window = openWindow(m_folder);
+    QCOMPARE(window->objectName(), QStringLiteral("karanalizform"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("SATIŞ KARLILIK ANALİZİ"));
+    QCOMPARE(child<QLabel>(window.get(), "sb1panel4")->text(),
+             QStringLiteral(" FİKSTÜR GIDA A.Ş.  01  (01.01.2024)  (31.12.2024)"));
+    const QDate today = QDate::currentDate();
+    QCOMPARE(child<QDateEdit>(window.get(), "tr1")->date(), QDate(today.year(), 1, 1));
+    QCOMPARE(child<QDateEdit>(window.get(), "tr2")->date(), today);
+    QCOMPARE(child<QCheckBox>(window.get(), "Check1")->text(), QStringLiteral("Fatura Başlıklarını Göster"));
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestAnalysisWindows::unreadableSettingsAreSaid()
+{
+    const QString empty = m_dir.filePath(QStringLiteral("empty"));
+    QDir().mkpath(empty);
+    const auto window = openWindow(empty);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Ayarları Kontrol Ediniz...")});
+    QVERIFY(window->isVisible());
+}
+
+void TestAnalysisWindows::invoiceRunThroughPicker()
+{
+    const auto window = openWindow(m_folder);
+    bool pickerSeen = false;
+    QTimer::singleShot(0, this, [&pickerSeen] {
+        auto *picker = qobject_cast<InvoicePickerWindow *>(QApplication::activeModalWidget());
+        if (!picker)
+            return;
+        pickerSeen = true;
+        child<QDateEdit>(picker, "tr1")->setDate(QDate(2024, 1, 1));
+        child<QDateEdit>(picker, "tr2")->setDate(QDate(2024, 1, 31));
+        child<QLineEdit>(picker, "carkod")->setText(QStringLiteral("120*"));
+        child<QCheckBox>(picker, "Check2")->setChecked(true);
+        QTest::mouseClick(child<QPushButton>(picker, "chameleonButton2"), Qt::LeftButton);
+        picker->picker().setAllTicked(true);
+        QTest::mouseClick(child<QPushButton>(picker, "chameleonButton1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(child<QPushButton>(window.get(), "faturalar"), Qt::LeftButton);
+    QVERIFY(pickerSeen);
+
+    const DataGrid &l1 = window->model().l1();
+    QCOMPARE(l1.table().rowCount(), 9); // invoices 10 and 11; 14 has no lines
+    QVERIFY(l1.isGrouped());
+    QCOMPARE(l1.groupCount(), 2);
+    QCOMPARE(child<QLabel>(window.get(), "Label3")->text(), QStringLiteral("Kdv Dahil"));
+    QCOMPARE(l1.table().value(0, l1.table().fieldIndex(QStringLiteral("tutar"))), QStringLiteral("102,60"));
+    QVERIFY(l1.footerText(AnalysisColumn::toptutar + 1).startsWith(QLatin1Char('%')));
+    QVERIFY(child<QPushButton>(window.get(), "faturalar")->isEnabled());
+}
+
+void TestAnalysisWindows::itemRunHoldsItsStarters()
+{
+    const auto window = openWindow(m_folder);
+    child<QDateEdit>(window.get(), "tr1")->setDate(QDate(2024, 1, 1));
+    child<QDateEdit>(window.get(), "tr2")->setDate(QDate(2024, 1, 31));
+    QStringList enabledDuringRun;
+    bool closed = true;
+    window->model().setBetweenItems([&] {
+        for (const char *name : {"faturalar", "tumurunler", "bul", "temizle"}) {
+            if (child<QPushButton>(window.get(), name)->isEnabled())
+                enabledDuringRun << QString::fromLatin1(name);
+        }
+        closed = window->close();
+    });
+    QLineEdit *text1 = child<QLineEdit>(window.get(), "Text1");
+    text1->setText(QStringLiteral("E"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(enabledDuringRun, QStringList());
+    QVERIFY(!closed);
+    QVERIFY(window->isVisible());
+    // ELMA, ŞEKER and ANNE'NİN REÇELİ sold in January; PEYNİR did not.
+    QCOMPARE(window->model().l1().table().rowCount(), 3);
+    QVERIFY(child<QPushButton>(window.get(), "tumurunler")->isEnabled());
+
+    QTest::mouseClick(child<QPushButton>(window.get(), "temizle"), Qt::LeftButton);
+    QCOMPARE(window->model().l1().table().rowCount(), 0);
+}
+
+void TestAnalysisWindows::contextMenuNeedsRows()
+{
+    WindowFactory factory;
+    factory.setReportCreator(ReportKind::InvoiceAnalysis, [](const AppPaths &paths) -> ReportWindow * {
+        return new InvoiceAnalysisWindow(paths);
+    });
+    MainWindow main(AppPaths{m_folder, m_folder}, factory, [] {});
+    QVERIFY(main.load());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.tabStrip()->setCurrentIndex(1);
+    auto *window = qobject_cast<InvoiceAnalysisWindow *>(main.report(ReportKind::InvoiceAnalysis));
+    QVERIFY(window);
+    QMenu *menu = main.contextMenu(ContextMenu::Karanaliz);
+    GridView *view = window->list()->view();
+    const QPoint inside = view->viewport()->rect().center();
+
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, inside);
+    QVERIFY(!menu->isVisible());
+
+    window->analysis().setDates({QDate(2024, 1, 1), QDate(2024, 1, 31)});
+    window->analysis().analizyukle();
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, inside);
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
+void TestAnalysisWindows::appearanceKeptAcrossClose()
+{
+    {
+        const auto window = openWindow(m_folder);
+        DataGrid &l1 = window->model().l1();
+        l1.setColumnWidth(6, 321);
+        QFont font = l1.font();
+        font.setBold(true);
+        l1.setFont(font);
+        window->close();
+    }
+    const QString file = m_dir.filePath(QStringLiteral("program/satkarlist.velmor"));
+    QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-6"), file), QStringLiteral("321"));
+    const auto again = openWindow(m_folder);
+    QCOMPARE(again->model().l1().columnWidth(6), 321);
+    QVERIFY(again->model().l1().font().bold());
+    QCOMPARE(again->model().l1().columnWidth(5), 100);
+}
+
+QTEST_MAIN(TestAnalysisWindows)
+#include "tst_analysiswindows.moc"

@@ -19,4 +19,13 @@ mkdir -p reports
 ./tarvel-report firms > reports/firms.txt
 echo "  reports/firms.txt (the ERP firms as the settings window lists them):"
 sed 's/^/    /' reports/firms.txt
+# The invoice profit analysis of the last 30 days' invoices, picked as the
+# invoice picker lists them.
+refs=$(./tarvel-report invoices --from "$(date -d '30 days ago' +%Y%m%d)" --to "$(date +%Y%m%d)" |
+  python3 -c 'import json, sys; print(",".join(r["ref"] for r in json.load(sys.stdin)["lists"]["l1"]["rows"]))')
+if [ -n "$refs" ]; then
+  ./tarvel-report invoice-analysis --refs "$refs" --xls reports/fatura-karlilik.xls \
+    --pdf reports/fatura-karlilik.pdf > reports/fatura-karlilik.json
+  echo "  reports/fatura-karlilik.xls, .pdf and .json (profit of the last 30 days' invoices)"
+fi
 echo "To see the window, run this command again on a desktop, or: xvfb-run -a $demo/tarvel"

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMap>
 
+#include <memory>
 #include <optional>
 
 using namespace tarvel;
@@ -56,11 +57,16 @@ std::optional<QString> storeDirectory(const QString &value)
 
 int main(int argc, char *argv[])
 {
-    // The printouts (--pdf) need fonts, so a GUI application; it never shows
-    // a window, so it needs no display either.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Printouts (--pdf) need fonts, so a GUI application, which never shows a
+    // window and so needs no display; everything else runs without one.
+    bool printing = false;
+    for (int i = 1; i < argc; ++i)
+        printing = printing || qstrcmp(argv[i], "--pdf") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application =
+        printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -9,6 +9,8 @@
 #include "pickers/invoicepicker.h"
 #include "reportsession.h"
 
+#include <memory>
+
 namespace tarvel::cli {
 
 namespace {
@@ -35,16 +37,27 @@ int usageError(Context &context, const char *command, const CommandArgs &args, c
     return 2;
 }
 
-// The picker as its window opens it: salesmen, customers, codes and types listed.
-bool openPicker(Context &context, InvoicePicker &picker)
+// The invoice window's model and its picker, opened as the window opens
+// them (salesmen, customers, codes and types listed).
+struct InvoiceScreen {
+    explicit InvoiceScreen(const ReportContext &report) : analysis(report), picker(report, analysis) {}
+    InvoiceAnalysis analysis;
+    InvoicePicker picker;
+};
+
+std::unique_ptr<InvoiceScreen> openInvoiceScreen(Context &context)
 {
+    const std::optional<ReportContext> report = openReport(context);
+    if (!report)
+        return nullptr;
+    auto screen = std::make_unique<InvoiceScreen>(*report);
     try {
-        picker.open(QDate::currentDate());
-        return true;
+        screen->picker.open(QDate::currentDate());
     } catch (const Error &e) {
         context.err << e.description() << "\n";
-        return false;
+        return nullptr;
     }
+    return screen;
 }
 
 // The analysis list and Label3 as the window shows them after a run; a run
@@ -86,13 +99,10 @@ int invoicesCommand(Context &context)
     if (!args.ok())
         return usageError(context, "invoices", args, invoicesUsage);
 
-    const std::optional<ReportContext> report = openReport(context);
-    if (!report)
+    const std::unique_ptr<InvoiceScreen> screen = openInvoiceScreen(context);
+    if (!screen)
         return 1;
-    InvoiceAnalysis analysis(*report);
-    InvoicePicker picker(*report, analysis);
-    if (!openPicker(context, picker))
-        return 1;
+    InvoicePicker &picker = screen->picker;
     picker.setTr1(*from);
     picker.setTr2(*to);
     if (args.has(QStringLiteral("--customer"))) {
@@ -135,13 +145,10 @@ int invoiceAnalysisCommand(Context &context)
     if (!args.ok())
         return usageError(context, "invoice-analysis", args, invoiceAnalysisUsage);
 
-    const std::optional<ReportContext> report = openReport(context);
-    if (!report)
+    const std::unique_ptr<InvoiceScreen> screen = openInvoiceScreen(context);
+    if (!screen)
         return 1;
-    InvoiceAnalysis analysis(*report);
-    InvoicePicker picker(*report, analysis);
-    if (!openPicker(context, picker))
-        return 1;
+    InvoicePicker &picker = screen->picker;
     try {
         const QStringList missing = picker.listInvoices(*refs);
         if (!missing.isEmpty()) {
@@ -156,7 +163,7 @@ int invoiceAnalysisCommand(Context &context)
         context.err << e.description() << "\n";
         return 1;
     }
-    return finishAnalysis(context, analysis, filesOf(args));
+    return finishAnalysis(context, screen->analysis, filesOf(args));
 }
 
 int itemAnalysisCommand(Context &context)

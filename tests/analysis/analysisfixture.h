@@ -1,6 +1,10 @@
 #pragma once
 
 #include "common/erpfixture.h"
+#include "foundation/localstore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 // The ERP the analysis tests read: five sales invoices and the purchases their
 // costs come from, chosen so that every rule of the runs shows in a number.
@@ -66,10 +70,50 @@ INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE
   (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0);
 )sql";
 
-// The tables of the fixture's firm and period with the rows above; the error text.
-inline QString writeAnalysisErp(const tarvel::test::ErpFixture &erp, const QString &path)
-{
-    const QString error = erp.write(path);
-    return error.isEmpty() ? tarvel::test::writeSqliteFile(path, QString::fromUtf8(analysisFixtureRows))
-                           : error;
-}
+// The fixture ERP in a temporary folder: the file, a connection of the test's
+// own on it with a report context, and program folders whose data.dbs names it.
+class AnalysisErp {
+public:
+    // Writes the file and opens the connection; the error text, empty on success.
+    QString open()
+    {
+        if (!m_dir.isValid())
+            return QStringLiteral("no temporary folder");
+        QString error = m_fixture.write(path());
+        if (error.isEmpty())
+            error = tarvel::test::writeSqliteFile(path(), QString::fromUtf8(analysisFixtureRows));
+        if (error.isEmpty() && !m_fixture.open(m_connection))
+            error = m_connection.lastError();
+        return error;
+    }
+
+    QString path() const { return m_dir.filePath(QStringLiteral("erp.sqlite")); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    tarvel::ErpConnection &connection() { return m_connection; }
+    const tarvel::test::ErpFixture &fixture() const { return m_fixture; }
+    // Firm 1, period 1 on this connection; program and working folder the temporary folder.
+    tarvel::ReportContext context() { return m_fixture.context({m_dir.path(), m_dir.path()}, m_connection); }
+
+    // A new program folder whose data.dbs names server (this file when empty)
+    // with the fixture's firm and period.
+    QString programFolder(const QString &server = {}, const QString &user = {}, const QString &password = {})
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("program%1").arg(++m_folders));
+        QDir().mkpath(folder);
+        tarvel::StoreContents contents;
+        contents.server = server.isEmpty() ? QStringLiteral("sqlite:") + path() : server;
+        contents.database = QStringLiteral("ERPDB");
+        contents.user = user;
+        contents.password = password;
+        contents.fir = m_fixture.fir();
+        contents.don = m_fixture.don();
+        tarvel::createStore(tarvel::storePath(folder), contents);
+        return folder;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    tarvel::test::ErpFixture m_fixture;
+    tarvel::ErpConnection m_connection;
+    int m_folders = 0;
+};

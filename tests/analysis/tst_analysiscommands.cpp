@@ -2,13 +2,12 @@
 // ERP: the same documents from the SQLite file and through SQL Server (the TDS
 // test server over ODBC and FreeTDS), the options reaching the runs, the files.
 #include "analysisfixture.h"
-#include "foundation/localstore.h"
+#include "common/programrun.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,33 +16,11 @@ using test::TdsServer;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using Run = test::ProgramRun;
 
-Run report(const QString &folder, const QStringList &args)
+QJsonObject list(const QString &json)
 {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args);
-    Run run;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = QStringLiteral("tarvel-report did not run: ") + process.errorString();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QJsonObject list(const QByteArray &json)
-{
-    return QJsonDocument::fromJson(json)
+    return QJsonDocument::fromJson(json.toUtf8())
         .object()
         .value(QStringLiteral("lists"))
         .toObject()
@@ -73,38 +50,16 @@ private slots:
     void refusals();
 
 private:
-    QString folderWith(const QString &server);
-
-    QTemporaryDir m_dir;
-    test::ErpFixture m_fixture;
-    QString m_erp;
+    AnalysisErp m_erp;
     QString m_folder;
-    int m_folders = 0;
 };
 
 void TestAnalysisCommands::initTestCase()
 {
     QVERIFY2(QFile::exists(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report")), "tarvel-report is not built");
-    QVERIFY(m_dir.isValid());
-    m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = writeAnalysisErp(m_fixture, m_erp);
+    const QString error = m_erp.open();
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    m_folder = folderWith(QStringLiteral("sqlite:") + m_erp);
-}
-
-QString TestAnalysisCommands::folderWith(const QString &server)
-{
-    const QString folder = m_dir.filePath(QStringLiteral("folder%1").arg(++m_folders));
-    QDir().mkpath(folder);
-    StoreContents contents;
-    contents.server = server;
-    contents.database = QStringLiteral("ERPDB");
-    contents.user = QStringLiteral("tarvel");
-    contents.password = QStringLiteral("Şifre'1");
-    contents.fir = m_fixture.fir();
-    contents.don = m_fixture.don();
-    createStore(storePath(folder), contents);
-    return folder;
+    m_folder = m_erp.programFolder();
 }
 
 void TestAnalysisCommands::sameThroughSqlServer()
@@ -112,12 +67,13 @@ void TestAnalysisCommands::sameThroughSqlServer()
     if (!TdsServer::freeTdsInstalled())
         QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server(
-        {m_erp, QStringLiteral("tarvel"), QStringLiteral("Şifre'1"), QStringLiteral("ERPDB"), {}});
+        {m_erp.path(), QStringLiteral("tarvel"), QStringLiteral("Şifre'1"), QStringLiteral("ERPDB"), {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));
-    const QString sqlServer = folderWith(server.serverValue());
+    const QString sqlServer =
+        m_erp.programFolder(server.serverValue(), QStringLiteral("tarvel"), QStringLiteral("Şifre'1"));
     for (const QStringList &args : commands) {
-        const Run local = report(m_folder, args);
-        const Run remote = report(sqlServer, args);
+        const Run local = test::runReport(m_folder, args);
+        const Run remote = test::runReport(sqlServer, args);
         QVERIFY2(local.exitCode == 0, qPrintable(local.err));
         QVERIFY2(remote.exitCode == 0, qPrintable(remote.err));
         QVERIFY2(!list(local.out).value(QStringLiteral("rows")).toArray().isEmpty(),
@@ -129,9 +85,9 @@ void TestAnalysisCommands::sameThroughSqlServer()
 void TestAnalysisCommands::optionsReachTheRun()
 {
     // Invoice 11 first, as ticked; both modes on.
-    const Run run = report(m_folder, commands.at(3));
+    const Run run = test::runReport(m_folder, commands.at(3));
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    const QJsonObject document = QJsonDocument::fromJson(run.out).object();
+    const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
     QCOMPARE(document.value(QStringLiteral("fields")).toObject().value(QStringLiteral("Label3")).toString(),
              QStringLiteral("Kdv Dahil"));
     const QJsonObject l1 = list(run.out);
@@ -153,11 +109,11 @@ void TestAnalysisCommands::optionsReachTheRun()
 
 void TestAnalysisCommands::files()
 {
-    const QString xls = m_dir.filePath(QStringLiteral("analiz.xls"));
-    const QString pdf = m_dir.filePath(QStringLiteral("analiz.pdf"));
+    const QString xls = m_erp.filePath(QStringLiteral("analiz.xls"));
+    const QString pdf = m_erp.filePath(QStringLiteral("analiz.pdf"));
     QStringList args = commands.at(2);
     args << QStringLiteral("--xls") << xls << QStringLiteral("--pdf") << pdf;
-    const Run run = report(m_folder, args);
+    const Run run = test::runReport(m_folder, args);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QFile printout(pdf);
     QVERIFY(printout.open(QIODevice::ReadOnly));
@@ -188,7 +144,7 @@ void TestAnalysisCommands::refusals()
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, says);
-    const Run run = report(m_folder, args);
+    const Run run = test::runReport(m_folder, args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(says), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());

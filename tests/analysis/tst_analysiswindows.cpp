@@ -7,7 +7,6 @@
 #include "analysisfixture.h"
 #include "dialogs/messagebox.h"
 #include "foundation/erpsession.h"
-#include "foundation/localstore.h"
 #include "foundation/sidefiles.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/documentpicker.h"
@@ -52,25 +51,16 @@ private:
         return found;
     }
 
-    QTemporaryDir m_dir;
-    test::ErpFixture m_erp;
+    AnalysisErp m_erp;
     QString m_folder;
     QStringList m_messages;
 };
 
 void TestAnalysisWindows::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    const QString erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = writeAnalysisErp(m_erp, erp);
+    const QString error = m_erp.open();
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    m_folder = m_dir.filePath(QStringLiteral("program"));
-    QDir().mkpath(m_folder);
-    StoreContents contents;
-    contents.server = QStringLiteral("sqlite:") + erp;
-    contents.fir = m_erp.fir();
-    contents.don = m_erp.don();
-    createStore(storePath(m_folder), contents);
+    m_folder = m_erp.programFolder();
     QVERIFY(ErpSession::instance().connect(m_folder));
     setMessageResponder([this](const QString &text, int, int, int) {
         m_messages << text;
@@ -85,8 +75,8 @@ void TestAnalysisWindows::init()
 
 void TestAnalysisWindows::cleanup()
 {
-    QFile::remove(m_dir.filePath(QStringLiteral("program/satkarlist.velmor")));
-    QFile::remove(m_dir.filePath(QStringLiteral("program/list.velmor")));
+    QFile::remove(QDir(m_folder).filePath(QStringLiteral("satkarlist.velmor")));
+    QFile::remove(QDir(m_folder).filePath(QStringLiteral("list.velmor")));
 }
 
 std::unique_ptr<InvoiceAnalysisWindow> TestAnalysisWindows::openWindow(const QString &folder)
@@ -115,7 +105,7 @@ void TestAnalysisWindows::loadShowsSettings()
 
 void TestAnalysisWindows::unreadableSettingsAreSaid()
 {
-    const QString empty = m_dir.filePath(QStringLiteral("empty"));
+    const QString empty = m_erp.filePath(QStringLiteral("empty"));
     QDir().mkpath(empty);
     const auto window = openWindow(empty);
     QCOMPARE(m_messages, QStringList{QStringLiteral("Ayarları Kontrol Ediniz...")});
@@ -218,7 +208,7 @@ void TestAnalysisWindows::appearanceKeptAcrossClose()
         l1.setFont(font);
         window->close();
     }
-    const QString file = m_dir.filePath(QStringLiteral("program/satkarlist.velmor"));
+    const QString file = QDir(m_folder).filePath(QStringLiteral("satkarlist.velmor"));
     QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-6"), file), QStringLiteral("321"));
     const auto again = openWindow(m_folder);
     QCOMPARE(again->model().l1().columnWidth(6), 321);

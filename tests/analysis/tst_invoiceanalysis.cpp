@@ -6,7 +6,6 @@
 #include "analysisfixture.h"
 #include "pickers/invoicepicker.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvel;
@@ -45,20 +44,15 @@ private:
     // The first row with this kod (and ack, when given) of one invoice.
     static int rowOf(const DataGrid &grid, const QString &ref, const QString &kod, const QString &ack = {});
 
-    QTemporaryDir m_dir;
-    test::ErpFixture m_fixture;
-    ErpConnection m_erp;
+    AnalysisErp m_erp;
     ReportContext m_context;
 };
 
 void TestInvoiceAnalysis::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = writeAnalysisErp(m_fixture, path);
+    const QString error = m_erp.open();
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY2(m_fixture.open(m_erp), qPrintable(m_erp.lastError()));
-    m_context = m_fixture.context({m_dir.path(), m_dir.path()}, m_erp);
+    m_context = m_erp.context();
 }
 
 void TestInvoiceAnalysis::runInvoices(InvoiceAnalysis &analysis, const QStringList &refs, bool vatIncluded,

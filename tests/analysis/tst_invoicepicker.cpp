@@ -5,7 +5,6 @@
 #include "pickers/invoicepicker.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvel;
@@ -28,21 +27,16 @@ private:
     static QStringList listed(const InvoicePicker &picker, const QString &field = QStringLiteral("ref"));
     QString trace() const;
 
-    QTemporaryDir m_dir;
-    test::ErpFixture m_fixture;
-    ErpConnection m_erp;
+    AnalysisErp m_erp;
     ReportContext m_context;
     std::unique_ptr<InvoiceAnalysis> m_analysis;
 };
 
 void TestInvoicePicker::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(QStringLiteral("erp.sqlite"));
-    const QString error = writeAnalysisErp(m_fixture, path);
+    const QString error = m_erp.open();
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY2(m_fixture.open(m_erp), qPrintable(m_erp.lastError()));
-    m_context = m_fixture.context({m_dir.path(), m_dir.path()}, m_erp);
+    m_context = m_erp.context();
     m_analysis = std::make_unique<InvoiceAnalysis>(m_context);
 }
 
@@ -51,8 +45,8 @@ std::unique_ptr<InvoicePicker> TestInvoicePicker::openPicker()
     auto picker = std::make_unique<InvoicePicker>(m_context, *m_analysis);
     picker->open(QDate(2024, 1, 31));
     picker->setTr1(QDate(2024, 1, 1));
-    QFile::remove(m_dir.filePath(QStringLiteral("trace.sql")));
-    m_erp.setTraceFile(m_dir.filePath(QStringLiteral("trace.sql")));
+    QFile::remove(m_erp.filePath(QStringLiteral("trace.sql")));
+    m_erp.connection().setTraceFile(m_erp.filePath(QStringLiteral("trace.sql")));
     return picker;
 }
 
@@ -67,7 +61,7 @@ QStringList TestInvoicePicker::listed(const InvoicePicker &picker, const QString
 
 QString TestInvoicePicker::trace() const
 {
-    QFile file(m_dir.filePath(QStringLiteral("trace.sql")));
+    QFile file(m_erp.filePath(QStringLiteral("trace.sql")));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 

@@ -1,10 +1,10 @@
 // tarvel-report firms: the firm list from the demo ERP and from SQL Server
 // must be the same lines, and a server that cannot be reached must be said so.
+#include "common/programrun.h"
 #include "common/tdsserver.h"
 #include "foundation/localstore.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,29 +24,7 @@ INSERT INTO L_CAPIFIRM VALUES (1, 'ÖRNEK GIDA A.Ş.'), (12, 'MEHMET''İN GIDA')
 const QStringList expectedFirms{QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("12- MEHMET'İN GIDA"),
                                 QStringLiteral("1234- %100 DOĞAL ŞĞİıçöü")};
 
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-// Runs tarvel-report in folder, where its data.dbs is.
-Run report(const QString &folder, const QStringList &args)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args);
-    Run run;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = QStringLiteral("tarvel-report did not run: ") + process.errorString();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using Run = test::ProgramRun;
 
 QString readFile(const QString &path)
 {
@@ -101,7 +79,7 @@ void TestFirms::firmsFromDemoErp()
 {
     const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
     const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
-    const Run run = report(folder, {QStringLiteral("--trace-sql"), trace, QStringLiteral("firms")});
+    const Run run = test::runReport(folder, {QStringLiteral("--trace-sql"), trace, QStringLiteral("firms")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
     QCOMPARE(readFile(trace), QStringLiteral("select * from L_CAPIFIRM\n"));
@@ -115,7 +93,7 @@ void TestFirms::firmsThroughSqlServer()
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     const QString folder =
         folderWith(server.serverValue(), QStringLiteral("ERPDB"), QStringLiteral("tarvel"));
-    const Run run = report(folder, {QStringLiteral("firms")});
+    const Run run = test::runReport(folder, {QStringLiteral("firms")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
 }
@@ -151,7 +129,7 @@ void TestFirms::unreachable()
 
     QElapsedTimer clock;
     clock.start();
-    const Run run = report(folder, {QStringLiteral("firms")});
+    const Run run = test::runReport(folder, {QStringLiteral("firms")});
     // One login timeout at most, never one per connection.
     QVERIFY2(clock.elapsed() < 7500, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(run.exitCode > 0, qPrintable(run.err));

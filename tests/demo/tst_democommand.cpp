@@ -2,6 +2,7 @@
 // names the demo ERP and chooses firm and period exactly as the settings
 // window would, the side files are the settings window's own, the programs
 // are there, and the copied tarvel-report connects from inside the folder.
+#include "common/programrun.h"
 #include "foundation/erpconnection.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,33 +20,11 @@ namespace {
 
 const QString firmName = QStringLiteral("KARAÇAM GIDA DAĞITIM SAN. VE TİC. LTD. ŞTİ.");
 
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Run run(const QString &program, const QStringList &args, const QString &workDir)
-{
-    QProcess process;
-    process.setWorkingDirectory(workDir);
-    process.start(program, args);
-    Run result;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        result.err = program + QStringLiteral(" did not run: ") + process.errorString();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
+using Run = test::ProgramRun;
 
 Run demo(const QStringList &args, const QString &workDir)
 {
-    return run(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), QStringList{QStringLiteral("demo")} + args,
-               workDir);
+    return test::runReport(workDir, QStringList{QStringLiteral("demo")} + args);
 }
 
 QByteArray readBytes(const QString &path)
@@ -190,8 +168,8 @@ void TestDemoCommand::programsAreCopied()
 
 void TestDemoCommand::copiedProgramConnects()
 {
-    const Run firms =
-        run(QDir(m_folder).filePath(QStringLiteral("tarvel-report")), {QStringLiteral("firms")}, m_folder);
+    const Run firms = test::runProgram(QDir(m_folder).filePath(QStringLiteral("tarvel-report")),
+                                       {QStringLiteral("firms")}, m_folder);
     QVERIFY2(firms.exitCode == 0, qPrintable(firms.err));
     QCOMPARE(firms.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              QStringList({QStringLiteral("1- ") + firmName,
@@ -214,7 +192,7 @@ void TestDemoCommand::sameDateSameErp()
 // year: everything is replaced, nothing half-written stays behind.
 void TestDemoCommand::remakeInPlace()
 {
-    const Run again = run(
+    const Run again = test::runProgram(
         QDir(m_folder).filePath(QStringLiteral("tarvel-report")),
         {QStringLiteral("demo"), QStringLiteral("."), QStringLiteral("--date"), QStringLiteral("2026-06-01")},
         m_folder);

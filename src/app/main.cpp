@@ -5,6 +5,7 @@
 #include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/windowfactory.h"
+#include "settings/ui/parametre.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,11 +24,13 @@ int main(int argc, char *argv[])
     // files; the folder it is started in holds data.dbs and the side files.
     const AppPaths paths{QCoreApplication::applicationDirPath(), QDir::currentPath()};
 
-    // The report windows and the parameters window of this build; a window
-    // that is not set here opens as a placeholder.
+    // The report windows and the parameters window of this build; a report
+    // window that is not set here opens as a placeholder.
     WindowFactory windows;
     windows.setReportCreator(ReportKind::InvoiceAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
+    windows.setSettingsCreator(
+        [](const AppPaths &appPaths, QWidget *parent) { return new Parametre(appPaths, parent); });
 
     Startup startup(paths, windows);
     QObject::connect(&startup, &Startup::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -3,6 +3,7 @@
 #include "dialogs/centerform.h"
 #include "dialogs/dialogpictures.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/passwordfield.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
 
@@ -11,27 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QProxyStyle>
 #include <QPushButton>
 
 namespace tarvel {
-
-namespace {
-
-// Shows every character of the password field as "*", whatever the style's
-// own mask character is.
-class StarMaskStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_LineEdit_PasswordCharacter)
-            return '*';
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-} // namespace
 
 LoginGate::LoginGate(const AppPaths &paths, std::function<void()> openSettings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -50,10 +33,7 @@ LoginGate::LoginGate(const AppPaths &paths, std::function<void()> openSettings, 
 
     m_lgpass = new QLineEdit(this);
     m_lgpass->setObjectName(QStringLiteral("lgpass"));
-    m_lgpass->setEchoMode(QLineEdit::Password);
-    auto *mask = new StarMaskStyle;
-    mask->setParent(m_lgpass);
-    m_lgpass->setStyle(mask);
+    showAsStars(m_lgpass);
     m_lgpass->setMinimumWidth(200);
 
     auto *tamamButton = new QPushButton(QStringLiteral("Tamam"), this);

@@ -36,13 +36,19 @@ bool ErpConnection::open(const ErpServerSettings &settings)
 {
     close();
     QString error;
+    m_lastDiagnostics.clear();
     const QString server = settings.server.trimmed();
     if (isSqlitePath(server))
         m_backend = openSqliteBackend(server.mid(7), &error); // after "sqlite:"
     else
-        m_backend = openOdbcBackend(settings, &error);
+        m_backend = openOdbcBackend(settings, &error, &m_lastDiagnostics);
     m_lastError = m_backend ? QString() : error;
     return bool(m_backend);
+}
+
+QVector<ErpDiagnostic> ErpConnection::lastDiagnostics() const
+{
+    return m_lastDiagnostics;
 }
 
 bool ErpConnection::isOpen() const

@@ -17,6 +17,15 @@ struct ErpServerSettings {
     QString password;
 };
 
+// One diagnostic record of a failed open, as the ODBC driver gave it: the
+// SQLSTATE ("HYT00"), the server's own error number (18456 login failed, 4060
+// cannot open database; 0 when the driver itself failed) and the text.
+struct ErpDiagnostic {
+    QString state;
+    int nativeError = 0;
+    QString message;
+};
+
 // A whole result, fetched before query() returned: callers walk it while they
 // run further statements on the same connection (the server allows one open
 // result at a time). Columns are found by name without regard to case.
@@ -73,6 +82,9 @@ public:
     bool isOpen() const;
     void close();
     QString lastError() const;
+    // The records behind lastError() when the last open failed in the ODBC
+    // driver; empty after a success and for the embedded demo ERP.
+    QVector<ErpDiagnostic> lastDiagnostics() const;
 
     ErpRows query(const QString &statement); // throws ErpError
 
@@ -84,6 +96,7 @@ public:
 private:
     std::unique_ptr<Backend> m_backend;
     QString m_lastError;
+    QVector<ErpDiagnostic> m_lastDiagnostics;
     QString m_traceFile;
 };
 

@@ -58,6 +58,11 @@ ErpServerSettings ErpSession::readserversettings(const QString &workDir)
     return settings;
 }
 
+ErpServerSettings ErpSession::resolved(ErpServerSettings settings, const QString &workDir)
+{
+    return resolvedSettings(std::move(settings), workDir);
+}
+
 bool ErpSession::connect(const QString &workDir)
 {
     m_settings = readserversettings(workDir);

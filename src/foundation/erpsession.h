@@ -18,6 +18,10 @@ public:
     // step leaves its value empty, nothing is reported.
     static ErpServerSettings readserversettings(const QString &workDir);
 
+    // The settings as connect() opens them: a relative "sqlite:PATH" is taken
+    // relative to workDir. For a connection of one's own with typed settings.
+    static ErpServerSettings resolved(ErpServerSettings settings, const QString &workDir);
+
     // The connection part of erpconnect: re-reads the settings and rebuilds
     // both connections (each replaced and thereby closed). True when the
     // primary connection is open. The watch connection is opened only after

@@ -33,10 +33,10 @@ QString fromWide(const SQLWCHAR *text, qsizetype length)
     return QString(reinterpret_cast<const QChar *>(text), length);
 }
 
-// Every diagnostic record of a handle as "message (SQLSTATE)", one per line.
-QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
+// Every diagnostic record of a handle.
+QVector<ErpDiagnostic> diagnosticRecords(SQLSMALLINT type, SQLHANDLE handle)
 {
-    QStringList records;
+    QVector<ErpDiagnostic> records;
     for (SQLSMALLINT i = 1;; ++i) {
         SQLWCHAR state[6] = {};
         SQLINTEGER native = 0;
@@ -51,11 +51,25 @@ QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
         }
         if (!SQL_SUCCEEDED(rc))
             break;
-        const QString text =
-            fromWide(message.data(), std::min<qsizetype>(length, qsizetype(message.size()) - 1));
-        records << QStringLiteral("%1 (%2)").arg(text, fromWide(state, 5));
+        records.append(
+            {fromWide(state, 5), int(native),
+             fromWide(message.data(), std::min<qsizetype>(length, qsizetype(message.size()) - 1))});
     }
-    return records.isEmpty() ? QStringLiteral("Bilinmeyen ODBC hatası.") : records.join(QLatin1Char('\n'));
+    return records;
+}
+
+// The records as "message (SQLSTATE)", one per line.
+QString diagnosticsText(const QVector<ErpDiagnostic> &records)
+{
+    QStringList lines;
+    for (const ErpDiagnostic &record : records)
+        lines << QStringLiteral("%1 (%2)").arg(record.message, record.state);
+    return lines.isEmpty() ? QStringLiteral("Bilinmeyen ODBC hatası.") : lines.join(QLatin1Char('\n'));
+}
+
+QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
+{
+    return diagnosticsText(diagnosticRecords(type, handle));
 }
 
 // A connection-string value in braces when it could end its key early or
@@ -257,6 +271,13 @@ QVariant OdbcBackend::value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind)
 
 std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error)
 {
+    QVector<ErpDiagnostic> records;
+    return openOdbcBackend(settings, error, &records);
+}
+
+std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error,
+                                                        QVector<ErpDiagnostic> *records)
+{
     if (settings.server.trimmed().isEmpty()) {
         *error = QStringLiteral("ERP sunucusu belirtilmemiş.");
         return nullptr;
@@ -273,7 +294,8 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     SQLHDBC dbc = SQL_NULL_HDBC;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
-        *error = diagnostics(SQL_HANDLE_ENV, env);
+        *records = diagnosticRecords(SQL_HANDLE_ENV, env);
+        *error = diagnosticsText(*records);
         SQLFreeHandle(SQL_HANDLE_ENV, env);
         return nullptr;
     }
@@ -285,7 +307,8 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
     const SQLRETURN rc =
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
-        *error = diagnostics(SQL_HANDLE_DBC, dbc);
+        *records = diagnosticRecords(SQL_HANDLE_DBC, dbc);
+        *error = diagnosticsText(*records);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_ENV, env);
         return nullptr;

@@ -1,7 +1,6 @@
 #include "windowfactory.h"
 
 #include "placeholderreport.h"
-#include "placeholdersettings.h"
 
 namespace tarvel {
 
@@ -11,7 +10,9 @@ WindowFactory::WindowFactory()
         const ReportKind kind = info.kind;
         m_reports.insert(int(kind), [kind](const AppPaths &) { return new PlaceholderReport(kind); });
     }
-    m_settings = [](const AppPaths &, QWidget *parent) { return new PlaceholderSettings(parent); };
+    // The parameters window lives in a subsystem of its own; without it the
+    // menu item and the gate open nothing.
+    m_settings = [](const AppPaths &, QWidget *) -> QDialog * { return nullptr; };
 }
 
 void WindowFactory::setReportCreator(ReportKind kind, ReportCreator creator)

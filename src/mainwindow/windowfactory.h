@@ -14,15 +14,15 @@ namespace tarvel {
 class ReportWindow;
 
 // Makes the windows the frame opens: the four report windows and the
-// parameters window. Every slot starts with a placeholder; app/main.cpp, which
-// links the subsystems, puts the real windows in, so the frame itself never
-// depends on them.
+// parameters window. Every report slot starts with a placeholder and the
+// parameters window with none; app/main.cpp, which links the subsystems, puts
+// the real windows in, so the frame itself never depends on them.
 class WindowFactory {
 public:
     // A new report window with the objectName and caption of its kind, no parent yet.
     using ReportCreator = std::function<ReportWindow *(const AppPaths &paths)>;
-    // A new parameters window "parametre"; shown modally from the menu, non-modally
-    // after the password gate.
+    // A new parameters window "parametre" (or none); shown modally from the
+    // menu, non-modally after the password gate.
     using SettingsCreator = std::function<QDialog *(const AppPaths &paths, QWidget *parent)>;
 
     WindowFactory();

@@ -141,6 +141,12 @@ void TestMainWindow::init()
             return new RecordingReport(kind, &m_calls);
         });
     }
+    factory.setSettingsCreator([](const AppPaths &, QWidget *parent) {
+        auto *settings = new QDialog(parent);
+        settings->setObjectName(QStringLiteral("parametre"));
+        settings->setWindowTitle(QStringLiteral("PARAMETRELER"));
+        return settings;
+    });
     m_main = std::make_unique<MainWindow>(AppPaths{m_dir->path(), m_dir->path()}, factory,
                                           [this] { ++m_erpconnects; });
     QVERIFY(m_main->load());

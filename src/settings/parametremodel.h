@@ -1,0 +1,89 @@
+#pragma once
+
+#include "foundation/apppaths.h"
+#include "parametrefields.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tarvel {
+
+class ErpConnection;
+
+// A field whose text cannot be saved, and what the user is told about it.
+struct FieldProblem {
+    QString field; // objectName of the control
+    QString message;
+};
+
+// What a save did: refused before writing anything, or done with the steps
+// that failed listed (every step runs even when one before it failed).
+struct SaveOutcome {
+    std::optional<FieldProblem> refused;
+    QStringList failures;
+    bool ok() const { return !refused && failures.isEmpty(); }
+};
+
+// The model of the window parametre: its fields, their loading from data.dbs
+// and the side files of the working directory, the firm choice that refills
+// the dependent lists, and the save.
+class ParametreModel {
+public:
+    // connection: where the lists are read; none means the session's primary
+    // connection, asked for at every statement (a reconnect replaces it).
+    explicit ParametreModel(const AppPaths &paths, ErpConnection *connection = nullptr);
+
+    ParametreFields &fields() { return m_fields; }
+    const ParametreFields &fields() const { return m_fields; }
+    const ParametreChoices &choices() const { return m_choices; }
+
+    // The fixed list of material card types.
+    static QStringList cardTypes();
+
+    // The load: oku, sqloku, fytparyukle, irssatiroku, in this order.
+    void load();
+    // login, instan and server rows; a failing step or column is skipped.
+    void oku();
+    // The firm list, then the stored firm, period, currencies, unit set, units
+    // and card type. The stored values are loaded even when the firm list
+    // cannot be read, so a save never blanks them. False when the firm list
+    // failed; firmListError() says why.
+    bool sqloku();
+    QString firmListError() const { return m_firmListError; }
+    // The eleven lines of fytPar.velmor; a missing file or line keeps the
+    // fields as they are, and an empty option line means option "1".
+    void fytparyukle();
+    // The two lines of irssatir.velmor into text3 and text4.
+    void irssatiroku();
+
+    // The user picked an entry of the firm list: the firm's periods,
+    // currencies, unit sets and special and group codes replace the lists.
+    // All or nothing: when a statement fails every list stays as it was and
+    // the error's text comes back. No field's text changes either way.
+    std::optional<QString> firChosen(const QString &firmEntry);
+
+    // The print counts must be whole numbers from 1 up, or printing fails later.
+    std::optional<FieldProblem> printCountProblem() const;
+
+    // serverkaydet: the four updates of data.dbs, then fytPar.velmor and
+    // irssatir.velmor written anew. Refused, with nothing written, while a
+    // print count is not a whole number from 1 up.
+    SaveOutcome serverkaydet();
+
+    QString storeFile() const;
+    QString fytParFile() const;
+    QString irssatirFile() const;
+
+private:
+    ErpConnection &erp() const;
+    void readVeritabani();
+
+    AppPaths m_paths;
+    ErpConnection *m_connection = nullptr;
+    ParametreFields m_fields;
+    ParametreChoices m_choices;
+    QString m_firmListError;
+};
+
+} // namespace tarvel

@@ -1,0 +1,391 @@
+// The parameters window's model: loading from data.dbs and the side files, the
+// firm choice, the save, and what each does when a step fails.
+#include "settingsfixture.h"
+
+#include "foundation/erpconnection.h"
+#include "foundation/errors.h"
+#include "foundation/sidefiles.h"
+#include "settings/parametremodel.h"
+
+#include <QTest>
+
+using namespace tarvel;
+using namespace tarvel::test;
+
+namespace {
+
+QByteArray cp1254Lines(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += toCp1254(line) + "\r\n";
+    return out;
+}
+
+const QStringList fytParSample{QStringLiteral("1"),
+                               QStringLiteral("2"),
+                               QStringLiteral("İST- İSTANBUL"),
+                               QString(),
+                               QStringLiteral("ANK- ANKARA"),
+                               QStringLiteral("Ç- ÇORUM"),
+                               QStringLiteral("Ş- ŞIRNAK"),
+                               QStringLiteral("TPT- TOPTANCI"),
+                               QStringLiteral("MEHMET'İN GIDA"),
+                               QStringLiteral("2"),
+                               QStringLiteral("C:\\Resimler\\ekran ğüş.jpg")};
+
+} // namespace
+
+class TestParametreModel : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void loadReadsStoreAndSideFiles();
+    void saveRoundTrip();
+    void fytParWrittenBackUnchanged_data();
+    void fytParWrittenBackUnchanged();
+    void optionFromLineTen_data();
+    void optionFromLineTen();
+    void firmChosenTwice();
+    void failedFirmChoiceChangesNothing();
+    void firmListFailureKeepsStoredChoices();
+    void printCounts_data();
+    void printCounts();
+    void missingStoreStillWritesSideFiles();
+
+private:
+    std::unique_ptr<SettingsFolder> m_folder;
+    std::unique_ptr<ErpConnection> m_erp;
+};
+
+void TestParametreModel::init()
+{
+    m_folder = std::make_unique<SettingsFolder>();
+    QVERIFY2(m_folder->error().isEmpty(), qPrintable(m_folder->error()));
+    m_folder->writeStore();
+    m_erp = std::make_unique<ErpConnection>();
+    QVERIFY2(m_erp->open({QStringLiteral("sqlite:") + m_folder->erpFile(), {}, {}, {}}),
+             qPrintable(m_erp->lastError()));
+}
+
+void TestParametreModel::loadReadsStoreAndSideFiles()
+{
+    StoreContents contents = storedSettings();
+    contents.loginPassword = QStringLiteral("gizli şifre"); // typed before upper-casing existed
+    contents.instanceUsed = QStringLiteral("1");
+    m_folder->writeStore(contents);
+    m_folder->writeBytes(QStringLiteral("fytPar.velmor"), cp1254Lines(fytParSample));
+    m_folder->writeBytes(QStringLiteral("irssatir.velmor"), "12\r\n3\r\n");
+
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    const ParametreFields &f = model.fields();
+    QCOMPARE(f.lgpass, QStringLiteral("GİZLİ ŞİFRE"));
+    QCOMPARE(f.srvadi, contents.server);
+    QCOMPARE(f.sqladi, contents.database);
+    QCOMPARE(f.kladi, contents.user);
+    QCOMPARE(f.pass, contents.password);
+    QCOMPARE(f.instance, contents.instanceName);
+    QVERIFY(f.check1);
+    QCOMPARE(f.fir, contents.fir);
+    QCOMPARE(f.don, contents.don);
+    QCOMPARE(f.dov1, contents.fiyat1);
+    QCOMPARE(f.stkartipi, contents.stkartipi);
+    // The fields never shown start from what is stored.
+    QCOMPARE(f.dov2, contents.fiyat2);
+    QCOMPARE(f.brset, contents.brset);
+    QCOMPARE(f.br1, contents.birim1);
+    QCOMPARE(f.br2, contents.birim2);
+
+    QCOMPARE(f.text1, fytParSample[0]);
+    QCOMPARE(f.ch[0], fytParSample[2]);
+    QCOMPARE(f.ch[1], QString());
+    QCOMPARE(f.grp, fytParSample[7]);
+    QCOMPARE(f.firadi, fytParSample[8]);
+    QCOMPARE(f.option, QStringLiteral("2"));
+    QCOMPARE(f.ekresmi, fytParSample[10]);
+    QCOMPARE(f.text3, QStringLiteral("12"));
+    QCOMPARE(f.text4, QStringLiteral("3"));
+
+    QCOMPARE(model.choices().fir,
+             QStringList({QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("3- MEHMET'İN GIDA"),
+                          QStringLiteral("4- EKSİK FİRMA")}));
+    QVERIFY(model.firmListError().isEmpty());
+}
+
+void TestParametreModel::saveRoundTrip()
+{
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    ParametreFields &f = model.fields();
+    f.lgpass = QStringLiteral("O'NEİL ŞĞÜ");
+    f.srvadi = QStringLiteral("sunucu\\ÖRNEK");
+    f.sqladi = QStringLiteral("LOGO'DB");
+    f.kladi = QStringLiteral("kullanıcı'");
+    f.pass = QStringLiteral("p'a;ss=ş'");
+    f.instance = QStringLiteral("İNS'TANCE");
+    f.check1 = true;
+    f.fir = QStringLiteral("3- MEHMET'İN GIDA");
+    f.don = QStringLiteral("1- 3-(01.01.2026)  (31.12.2026)");
+    f.dov1 = QStringLiteral("20- EUR");
+    f.stkartipi = ParametreModel::cardTypes().last();
+    f.text1 = QStringLiteral("Öncelik'");
+    f.ch[4] = QStringLiteral("Ş'- ŞİLE");
+    f.firadi = QStringLiteral("ÇAĞRI'NIN ĞIDA");
+    f.option = QStringLiteral("2");
+    f.ekresmi = QStringLiteral("/resimler/fiyat ekranı.png");
+    f.text3 = QStringLiteral("15");
+    f.text4 = QStringLiteral("2");
+    const ParametreFields saved = f;
+
+    const SaveOutcome outcome = model.serverkaydet();
+    QVERIFY2(outcome.ok(), qPrintable(outcome.failures.join(QLatin1Char('\n'))));
+
+    // Stored exactly as typed, and the columns the window does not write kept.
+    QCOMPARE(m_folder->stored("login", "sifre"), saved.lgpass);
+    QCOMPARE(m_folder->stored("server", "server"), saved.srvadi);
+    QCOMPARE(m_folder->stored("server", "sql"), saved.sqladi);
+    QCOMPARE(m_folder->stored("server", "kuladi"), saved.kladi);
+    QCOMPARE(m_folder->stored("server", "sifre"), saved.pass);
+    QCOMPARE(m_folder->stored("instan", "insname"), saved.instance);
+    QCOMPARE(m_folder->stored("instan", "inskullan"), QStringLiteral("1"));
+    QCOMPARE(m_folder->stored("veritabani", "fir"), saved.fir);
+    QCOMPARE(m_folder->stored("veritabani", "don"), saved.don);
+    QCOMPARE(m_folder->stored("veritabani", "fiyat1"), saved.dov1);
+    QCOMPARE(m_folder->stored("veritabani", "stkartipi"), saved.stkartipi);
+    QCOMPARE(m_folder->stored("veritabani", "fiyat2"), storedSettings().fiyat2);
+    QCOMPARE(m_folder->stored("veritabani", "brset"), storedSettings().brset);
+    QCOMPARE(m_folder->stored("veritabani", "birim1"), storedSettings().birim1);
+    QCOMPARE(m_folder->stored("veritabani", "birim2"), storedSettings().birim2);
+    QCOMPARE(m_folder->stored("veritabani", "sateleman"), storedSettings().sateleman);
+    QCOMPARE(m_folder->stored("veritabani", "genkdv"), storedSettings().genkdv);
+
+    QCOMPARE(m_folder->bytes("fytPar.velmor"),
+             cp1254Lines({saved.text1, saved.text2, saved.ch[0], saved.ch[1], saved.ch[2], saved.ch[3],
+                          saved.ch[4], saved.grp, saved.firadi, saved.option, saved.ekresmi}));
+    QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("15\r\n2\r\n"));
+
+    // A new window reads back what was saved.
+    ParametreModel again(m_folder->paths(), m_erp.get());
+    again.load();
+    const ParametreFields &g = again.fields();
+    QCOMPARE(g.lgpass, saved.lgpass);
+    QCOMPARE(g.srvadi, saved.srvadi);
+    QCOMPARE(g.pass, saved.pass);
+    QCOMPARE(g.instance, saved.instance);
+    QCOMPARE(g.check1, true);
+    QCOMPARE(g.fir, saved.fir);
+    QCOMPARE(g.stkartipi, saved.stkartipi);
+    QCOMPARE(g.ch[4], saved.ch[4]);
+    QCOMPARE(g.firadi, saved.firadi);
+    QCOMPARE(g.option, saved.option);
+    QCOMPARE(g.ekresmi, saved.ekresmi);
+}
+
+void TestParametreModel::fytParWrittenBackUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("file");
+
+    QTest::newRow("price reading screen") << cp1254Lines(fytParSample);
+    QStringList first = fytParSample;
+    first[9] = QStringLiteral("1");
+    first[10].clear();
+    QTest::newRow("label printer, no picture") << cp1254Lines(first);
+    QStringList other = fytParSample;
+    other[9] = QStringLiteral("3");
+    QTest::newRow("an option this program does not know") << cp1254Lines(other);
+}
+
+void TestParametreModel::fytParWrittenBackUnchanged()
+{
+    QFETCH(QByteArray, file);
+    m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    QVERIFY(model.serverkaydet().ok());
+    QCOMPARE(m_folder->bytes("fytPar.velmor"), file);
+}
+
+void TestParametreModel::optionFromLineTen_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no file
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("firadi");
+
+    QTest::newRow("no file") << QByteArray() << "1"
+                             << "";
+    QTest::newRow("nine lines") << QByteArray("1\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\nFIRMA\r\n") << "1"
+                                << "FIRMA";
+    QTest::newRow("empty line ten") << QByteArray("1\r\n1\r\n\r\n\r\n\r\n\r\n\r\n\r\nFIRMA\r\n\r\nx.png\r\n")
+                                    << "1"
+                                    << "FIRMA";
+    QTest::newRow("two, LF ends") << QByteArray("1\n1\n\n\n\n\n\n\nFIRMA\n2\n") << "2"
+                                  << "FIRMA";
+}
+
+void TestParametreModel::optionFromLineTen()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, option);
+    QFETCH(QString, firadi);
+    if (!file.isEmpty())
+        m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.fytparyukle();
+    QCOMPARE(model.fields().option, option);
+    QCOMPARE(model.fields().firadi, firadi);
+}
+
+void TestParametreModel::firmChosenTwice()
+{
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    const ParametreFields before = model.fields();
+    const QString firm = QStringLiteral("3- MEHMET'İN GIDA");
+    QVERIFY(!model.firChosen(firm));
+    QVERIFY(!model.firChosen(firm));
+
+    const ParametreChoices &c = model.choices();
+    QCOMPARE(c.don, QStringList{QStringLiteral("1- 3-(01.01.2026)  (31.12.2026)")});
+    const QStringList currencies{QStringLiteral("0- TL"), QStringLiteral("20- EUR")};
+    QCOMPARE(c.dov1, currencies);
+    QCOMPARE(c.dov2, currencies);
+    QCOMPARE(c.brset, QStringList({QStringLiteral("5- ADET"), QStringLiteral("6- KİLOGRAM")}));
+    QCOMPARE(c.ch, QStringList({QStringLiteral("İST- İSTANBUL"), QStringLiteral("ANK- ANKARA")}));
+    QCOMPARE(c.grp, QStringList{QStringLiteral("TPT- TOPTANCI")});
+    QCOMPARE(c.fir.size(), 3);
+    // The user picks period and currency next; the texts stay until then.
+    QCOMPARE(model.fields().don, before.don);
+    QCOMPARE(model.fields().dov1, before.dov1);
+    QCOMPARE(model.fields().brset, before.brset);
+}
+
+void TestParametreModel::failedFirmChoiceChangesNothing()
+{
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    QVERIFY(!model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş.")));
+    const ParametreChoices before = model.choices();
+    QCOMPARE(before.brset, QStringList{QStringLiteral("1- ADET")});
+
+    // Firm 4 has periods and currencies but no firm tables: the third statement fails.
+    const std::optional<QString> error = model.firChosen(QStringLiteral("4- EKSİK FİRMA"));
+    QVERIFY(error);
+    QVERIFY2(error->contains(QStringLiteral("LG_004_UNITSETF")), qPrintable(*error));
+    QCOMPARE(model.choices().don, before.don);
+    QCOMPARE(model.choices().dov1, before.dov1);
+    QCOMPARE(model.choices().brset, before.brset);
+    QCOMPARE(model.choices().ch, before.ch);
+
+    // The connection is lost.
+    m_erp->close();
+    QVERIFY(model.firChosen(QStringLiteral("3- MEHMET'İN GIDA")));
+    QCOMPARE(model.choices().don, before.don);
+}
+
+void TestParametreModel::firmListFailureKeepsStoredChoices()
+{
+    m_erp->close(); // as after the password gate: the ERP connection failed
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    QVERIFY(model.choices().fir.isEmpty());
+    QVERIFY(!model.firmListError().isEmpty());
+    QCOMPARE(model.fields().fir, storedSettings().fir);
+
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+    QVERIFY(model.serverkaydet().ok());
+    QCOMPARE(m_folder->stored("server", "server"), QStringLiteral("yeni-sunucu"));
+    const StoreContents stored = storedSettings();
+    const std::pair<const char *, QString> kept[] = {
+        {"fir", stored.fir},       {"don", stored.don},
+        {"fiyat1", stored.fiyat1}, {"fiyat2", stored.fiyat2},
+        {"brset", stored.brset},   {"birim1", stored.birim1},
+        {"birim2", stored.birim2}, {"stkartipi", stored.stkartipi}};
+    for (const auto &[column, value] : kept)
+        QCOMPARE(m_folder->stored("veritabani", QLatin1String(column)), value);
+}
+
+void TestParametreModel::printCounts_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("copies");
+    QTest::addColumn<QString>("refusedField"); // empty: saved
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("whole numbers") << "10"
+                                   << "1"
+                                   << "" << QByteArray("10\r\n1\r\n");
+    QTest::newRow("blanks around") << " 12 "
+                                   << "2"
+                                   << "" << QByteArray("12\r\n2\r\n");
+    QTest::newRow("zero rows") << "0"
+                               << "1"
+                               << "Text3" << QByteArray();
+    QTest::newRow("empty rows") << ""
+                                << "1"
+                                << "Text3" << QByteArray();
+    QTest::newRow("letters") << "on"
+                             << "1"
+                             << "Text3" << QByteArray();
+    QTest::newRow("negative copies") << "10"
+                                     << "-1"
+                                     << "Text4" << QByteArray();
+    QTest::newRow("decimal copies") << "10"
+                                    << "1,5"
+                                    << "Text4" << QByteArray();
+    QTest::newRow("too large") << "99999999999"
+                               << "1"
+                               << "Text3" << QByteArray();
+}
+
+void TestParametreModel::printCounts()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, copies);
+    QFETCH(QString, refusedField);
+    QFETCH(QByteArray, written);
+
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    model.fields().text3 = rows;
+    model.fields().text4 = copies;
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+    const SaveOutcome outcome = model.serverkaydet();
+    if (refusedField.isEmpty()) {
+        QVERIFY(outcome.ok());
+        QCOMPARE(m_folder->bytes("irssatir.velmor"), written);
+        return;
+    }
+    QVERIFY(outcome.refused);
+    QCOMPARE(outcome.refused->field, refusedField);
+    const QString label = refusedField == QLatin1String("Text3") ? QStringLiteral("İrsaliye Satır Sayısı")
+                                                                 : QStringLiteral("İrsaliye Kopya Sayısı");
+    QVERIFY2(outcome.refused->message.contains(label), qPrintable(outcome.refused->message));
+    // Nothing was written.
+    QCOMPARE(m_folder->stored("server", "server"), storedSettings().server);
+    QVERIFY(!QFile::exists(m_folder->filePath("irssatir.velmor")));
+    QVERIFY(!QFile::exists(m_folder->filePath("fytPar.velmor")));
+}
+
+void TestParametreModel::missingStoreStillWritesSideFiles()
+{
+    QVERIFY(QFile::remove(storePath(m_folder->path())));
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    QCOMPARE(model.fields().srvadi, QString());
+    QCOMPARE(model.fields().text3, QStringLiteral("10"));
+    QCOMPARE(model.fields().text4, QStringLiteral("10"));
+    QCOMPARE(model.fields().option, QStringLiteral("1"));
+
+    const SaveOutcome outcome = model.serverkaydet();
+    QCOMPARE(outcome.failures.size(), 1);
+    QVERIFY2(outcome.failures.first().contains(QStringLiteral("data.dbs")),
+             qPrintable(outcome.failures.first()));
+    QVERIFY(!QFile::exists(storePath(m_folder->path()))); // never created by a save
+    QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("10\r\n10\r\n"));
+    QCOMPARE(m_folder->bytes("fytPar.velmor"), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestParametreModel)
+#include "tst_parametremodel.moc"

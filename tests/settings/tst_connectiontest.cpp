@@ -12,6 +12,7 @@ using namespace tarvel::test;
 using Outcome = ConnectionCheck::Outcome;
 
 Q_DECLARE_METATYPE(ConnectionCheck::Outcome)
+Q_DECLARE_METATYPE(tarvel::ErpDiagnostic)
 
 namespace {
 const QString database = QStringLiteral("TARVELDB");
@@ -42,7 +43,8 @@ void TestConnectionTest::initTestCase()
     QVERIFY2(!settingsErpFile().isEmpty(), qPrintable(settingsErpError()));
     if (!TdsServer::freeTdsInstalled())
         return; // the server cases skip themselves
-    m_server = std::make_unique<TdsServer>(TdsServer::Options{settingsErpFile(), user, password, database, {}});
+    m_server =
+        std::make_unique<TdsServer>(TdsServer::Options{settingsErpFile(), user, password, database, {}});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorText()));
 }
 
@@ -59,7 +61,8 @@ void TestConnectionTest::againstServer_data()
     QTest::newRow("wrong password") << "" << database << user << "Gizli'Şifre;2" << Outcome::LoginRefused
                                     << "şifre yanlış";
     QTest::newRow("wrong login") << "" << database << "sa" << password << Outcome::LoginRefused << "\"sa\"";
-    QTest::newRow("wrong database") << "" << "BASKA" << user << password << Outcome::DatabaseUnavailable
+    QTest::newRow("wrong database") << ""
+                                    << "BASKA" << user << password << Outcome::DatabaseUnavailable
                                     << "\"BASKA\" veritabanı açılamadı";
     const QString closed = QStringLiteral("127.0.0.1,%1").arg(LoopbackPort(false).port());
     QTest::newRow("closed port") << closed << database << user << password << Outcome::NoAnswer
@@ -79,8 +82,8 @@ void TestConnectionTest::againstServer()
     if (!m_server)
         QSKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
 
-    const ConnectionCheck check =
-        checkConnection({server.isEmpty() ? m_server->serverValue() : server, database, user, password}, m_dir.path());
+    const ConnectionCheck check = checkConnection(
+        {server.isEmpty() ? m_server->serverValue() : server, database, user, password}, m_dir.path());
     QCOMPARE(check.outcome, outcome);
     QVERIFY2(check.text.contains(says), qPrintable(check.text));
     QVERIFY2(!check.text.contains(password), qPrintable(check.text));
@@ -94,8 +97,8 @@ void TestConnectionTest::silentPortAnswersInTime()
     QVERIFY(silent.port() > 0);
     QElapsedTimer clock;
     clock.start();
-    const ConnectionCheck check =
-        checkConnection({QStringLiteral("127.0.0.1,%1").arg(silent.port()), database, user, password}, m_dir.path());
+    const ConnectionCheck check = checkConnection(
+        {QStringLiteral("127.0.0.1,%1").arg(silent.port()), database, user, password}, m_dir.path());
     const qint64 took = clock.elapsed();
     QCOMPARE(check.outcome, Outcome::NoAnswer);
     QVERIFY2(took < 5500, qPrintable(QStringLiteral("the test took %1 ms").arg(took)));
@@ -119,7 +122,8 @@ void TestConnectionTest::demoErpFile()
     if (!QFile::exists(empty))
         QCOMPARE(writeSqliteFile(empty, QStringLiteral("CREATE TABLE X (A INTEGER);")), QString());
 
-    const ConnectionCheck check = checkConnection({QStringLiteral("sqlite:") + file, {}, {}, {}}, m_dir.path());
+    const ConnectionCheck check =
+        checkConnection({QStringLiteral("sqlite:") + file, {}, {}, {}}, m_dir.path());
     QCOMPARE(check.outcome, outcome);
 }
 
@@ -128,21 +132,28 @@ void TestConnectionTest::classify_data()
     QTest::addColumn<QVector<ErpDiagnostic>>("records");
     QTest::addColumn<Outcome>("outcome");
 
-    const ErpDiagnostic unable{QStringLiteral("08001"), 0, QStringLiteral("Unable to connect to data source")};
+    const ErpDiagnostic unable{QStringLiteral("08001"), 0,
+                               QStringLiteral("Unable to connect to data source")};
     const ErpDiagnostic login{QStringLiteral("42000"), 18456, QStringLiteral("Login failed for user 'sa'.")};
     QTest::newRow("login failed") << QVector<ErpDiagnostic>{login, unable} << Outcome::LoginRefused;
     QTest::newRow("login failed, system driver")
-        << QVector<ErpDiagnostic>{{QStringLiteral("28000"), 18456, QStringLiteral("Kullanıcı girişi başarısız.")}}
+        << QVector<ErpDiagnostic>{{QStringLiteral("28000"), 18456,
+                                   QStringLiteral("Kullanıcı girişi başarısız.")}}
         << Outcome::LoginRefused;
     QTest::newRow("cannot open database")
-        << QVector<ErpDiagnostic>{login, {QStringLiteral("42000"), 4060, QStringLiteral("Cannot open database")}, unable}
+        << QVector<ErpDiagnostic>{login,
+                                  {QStringLiteral("42000"), 4060, QStringLiteral("Cannot open database")},
+                                  unable}
         << Outcome::DatabaseUnavailable;
-    QTest::newRow("timeout") << QVector<ErpDiagnostic>{{QStringLiteral("HYT00"), 0, QStringLiteral("Timeout expired")},
+    QTest::newRow("timeout") << QVector<ErpDiagnostic>{{QStringLiteral("HYT00"), 0,
+                                                        QStringLiteral("Timeout expired")},
                                                        unable}
                              << Outcome::NoAnswer;
-    QTest::newRow("refused") << QVector<ErpDiagnostic>{{QStringLiteral("08S01"), 20009, QStringLiteral("unavailable")}}
+    QTest::newRow("refused") << QVector<ErpDiagnostic>{{QStringLiteral("08S01"), 20009,
+                                                        QStringLiteral("unavailable")}}
                              << Outcome::NoAnswer;
-    QTest::newRow("nothing known") << QVector<ErpDiagnostic>{{QStringLiteral("IM002"), 0, QStringLiteral("no driver")}}
+    QTest::newRow("nothing known") << QVector<ErpDiagnostic>{{QStringLiteral("IM002"), 0,
+                                                              QStringLiteral("no driver")}}
                                    << Outcome::Failed;
     QTest::newRow("no records") << QVector<ErpDiagnostic>{} << Outcome::Failed;
 }

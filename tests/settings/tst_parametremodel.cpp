@@ -243,6 +243,7 @@ void TestParametreModel::firmChosenTwice()
     model.load();
     const ParametreFields before = model.fields();
     const QString firm = QStringLiteral("3- MEHMET'İN GIDA");
+    QVERIFY(!model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş."))); // nothing of firm 1 may stay
     QVERIFY(!model.firChosen(firm));
     QVERIFY(!model.firChosen(firm));
 

@@ -51,8 +51,10 @@ void TestStartupEntry::addThenRemove_data()
     QTest::addColumn<QString>("configHome"); // relative to the home; empty: unset
     QTest::addColumn<QString>("expected");   // the entry's file, relative to the home
 
-    QTest::newRow("default folder") << "" << ".config/autostart/TARVELSATIS.desktop";
-    QTest::newRow("XDG_CONFIG_HOME") << "ayarlar" << "ayarlar/autostart/TARVELSATIS.desktop";
+    QTest::newRow("default folder") << ""
+                                    << ".config/autostart/TARVELSATIS.desktop";
+    QTest::newRow("XDG_CONFIG_HOME") << "ayarlar"
+                                     << "ayarlar/autostart/TARVELSATIS.desktop";
 }
 
 void TestStartupEntry::addThenRemove()
@@ -74,7 +76,8 @@ void TestStartupEntry::addThenRemove()
     const QString text = QString::fromUtf8(file.readAll());
     QVERIFY2(text.startsWith(QStringLiteral("[Desktop Entry]\n")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nName=TARVELSATIS\n")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1/VELMORTARVELBARKOD.exe\"\n").arg(workDir)), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\nExec=\"%1/VELMORTARVELBARKOD.exe\"\n").arg(workDir)),
+             qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nPath=%1\n").arg(workDir)), qPrintable(text));
 
     QVERIFY(!entry.add()); // a second add replaces the entry
@@ -87,7 +90,8 @@ void TestStartupEntry::execKeepsOddPathsWhole_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("exec");
 
-    QTest::newRow("blanks, Turkish letters") << "/opt/Çalışma Dizini" << "\"/opt/Çalışma Dizini/VELMORTARVELBARKOD.exe\"";
+    QTest::newRow("blanks, Turkish letters") << "/opt/Çalışma Dizini"
+                                             << "\"/opt/Çalışma Dizini/VELMORTARVELBARKOD.exe\"";
     // Inside quotes $ and \ are escaped, then every backslash is doubled as in any value; % is no field code.
     QTest::newRow("dollar, percent, backslash") << "/opt/a$b%c\\d"
                                                 << "\"/opt/a\\\\$b%%c\\\\\\\\d/VELMORTARVELBARKOD.exe\"";

@@ -107,12 +107,15 @@ Parametre::Parametre(const AppPaths &paths, QWidget *parent, ErpConnection *conn
     connect(iptalButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_firdurum, 1);
     buttons->addStretch();
+    buttons->addSpacing(12);
     buttons->addWidget(kaydetButton);
     buttons->addWidget(iptalButton);
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 12);
+    body->setSpacing(10);
     body->addWidget(m_tabs);
     body->addLayout(buttons);
 
@@ -227,7 +230,8 @@ QWidget *Parametre::programTab()
     m_don = comboBox(tab, "don");
     m_dov1 = comboBox(tab, "dov1");
     m_stkartipi = comboBox(tab, "stkartipi");
-    m_firdurum = new QLabel(tab);
+    // The firm list's state sits in the button row, so the form never moves under the mouse.
+    m_firdurum = new QLabel(this);
     m_firdurum->setObjectName(QStringLiteral("firdurum"));
     m_firdurum->setWordWrap(true);
     m_firdurum->setStyleSheet(QStringLiteral("color: #a40000;"));
@@ -298,7 +302,6 @@ QWidget *Parametre::programTab()
     int row = 0;
     grid->addWidget(label(QStringLiteral("FİRMA"), tab), row, 0);
     grid->addWidget(m_fir, row++, 1);
-    grid->addWidget(m_firdurum, row++, 1);
     const std::pair<const char *, QComboBox *> lists[] = {
         {"Çalışma Dönemi", m_don}, {"DÖVİZ 1", m_dov1}, {"Malzeme Kart Tipi", m_stkartipi}};
     for (const auto &[text, combo] : lists) {

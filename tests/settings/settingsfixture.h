@@ -6,11 +6,14 @@
 
 #include "common/tdsserver.h"
 #include "foundation/apppaths.h"
+#include "foundation/erpconnection.h"
 #include "foundation/localstore.h"
 #include "foundation/sidefiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace tarvel::test {
 
@@ -86,6 +89,14 @@ public:
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     AppPaths paths() const { return {m_dir.path(), m_dir.path()}; }
     QString erpFile() const { return m_erp; }
+
+    // A connection of the test's own to the small ERP; lastError() says why it is closed.
+    std::unique_ptr<ErpConnection> openErp() const
+    {
+        auto connection = std::make_unique<ErpConnection>();
+        connection->open({QStringLiteral("sqlite:") + m_erp, {}, {}, {}});
+        return connection;
+    }
 
     void writeStore(StoreContents contents = storedSettings()) const
     {

@@ -109,9 +109,8 @@ void TestParametre::init()
     m_folder = std::make_unique<SettingsFolder>();
     QVERIFY2(m_folder->error().isEmpty(), qPrintable(m_folder->error()));
     m_folder->writeStore();
-    m_erp = std::make_unique<ErpConnection>();
-    QVERIFY2(m_erp->open({QStringLiteral("sqlite:") + m_folder->erpFile(), {}, {}, {}}),
-             qPrintable(m_erp->lastError()));
+    m_erp = m_folder->openErp();
+    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->lastError()));
     m_messages.clear();
     setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
         m_messages.append({text, caption, icon, buttons});

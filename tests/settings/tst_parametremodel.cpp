@@ -64,9 +64,8 @@ void TestParametreModel::init()
     m_folder = std::make_unique<SettingsFolder>();
     QVERIFY2(m_folder->error().isEmpty(), qPrintable(m_folder->error()));
     m_folder->writeStore();
-    m_erp = std::make_unique<ErpConnection>();
-    QVERIFY2(m_erp->open({QStringLiteral("sqlite:") + m_folder->erpFile(), {}, {}, {}}),
-             qPrintable(m_erp->lastError()));
+    m_erp = m_folder->openErp();
+    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->lastError()));
 }
 
 void TestParametreModel::loadReadsStoreAndSideFiles()

@@ -75,6 +75,44 @@ QLabel *label(const QString &text, QWidget *parent)
     return new QLabel(text, parent);
 }
 
+// A tab's form: labels in the first column, fields in the second, row by row.
+class FormGrid {
+public:
+    explicit FormGrid(QWidget *tab) : m_tab(tab), m_grid(new QGridLayout(tab))
+    {
+        m_grid->setContentsMargins(16, 16, 16, 12);
+        m_grid->setHorizontalSpacing(12);
+        m_grid->setVerticalSpacing(8);
+        m_grid->setColumnMinimumWidth(0, 130);
+        m_grid->setColumnStretch(1, 1);
+    }
+    // The rows below the last one take what height is left.
+    ~FormGrid() { m_grid->setRowStretch(m_row, 1); }
+
+    void add(const QString &text, QWidget *field)
+    {
+        m_grid->addWidget(label(text, m_tab), m_row, 0);
+        m_grid->addWidget(field, m_row++, 1);
+    }
+    void add(const QString &text, QLayout *fields)
+    {
+        m_grid->addWidget(label(text, m_tab), m_row, 0);
+        m_grid->addLayout(fields, m_row++, 1);
+    }
+    void field(QWidget *field, Qt::Alignment alignment = {})
+    {
+        m_grid->addWidget(field, m_row++, 1, alignment);
+    }
+    void wide(QWidget *widget) { m_grid->addWidget(widget, m_row++, 0, 1, 2); }
+    void wide(QLayout *layout) { m_grid->addLayout(layout, m_row++, 0, 1, 2); }
+    void gap(int height) { m_grid->setRowMinimumHeight(m_row++, height); }
+
+private:
+    QWidget *m_tab;
+    QGridLayout *m_grid;
+    int m_row = 0;
+};
+
 } // namespace
 
 Parametre::Parametre(const AppPaths &paths, QWidget *parent, ErpConnection *connection)
@@ -196,30 +234,18 @@ QWidget *Parametre::serverTab()
     loginLayout->setColumnMinimumWidth(0, 110);
     loginLayout->setColumnStretch(1, 1);
 
-    auto *grid = new QGridLayout(tab);
-    grid->setContentsMargins(16, 16, 16, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(8);
-    grid->setColumnMinimumWidth(0, 120);
-    grid->setColumnStretch(1, 1);
-    int row = 0;
-    const std::pair<const char *, QLineEdit *> fields[] = {{"Server Name:", m_srvadi},
-                                                           {"Veritabanı Adı:", m_sqladi},
-                                                           {"Kullanıcı Adı:", m_kladi},
-                                                           {"Şifre:", m_pass}};
-    for (const auto &[text, field] : fields) {
-        grid->addWidget(label(QString::fromUtf8(text), tab), row, 0);
-        grid->addWidget(field, row++, 1);
-    }
-    grid->addWidget(m_bagdene, row++, 1, Qt::AlignLeft);
-    grid->addWidget(m_bagsonuc, row++, 1);
-    grid->setRowMinimumHeight(row++, 6);
-    grid->addWidget(m_check1, row++, 1);
-    grid->addWidget(label(QStringLiteral("İnstance Name:"), tab), row, 0);
-    grid->addWidget(m_instance, row++, 1);
-    grid->setRowMinimumHeight(row++, 6);
-    grid->addWidget(loginBox, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
+    FormGrid form(tab);
+    form.add(QStringLiteral("Server Name:"), m_srvadi);
+    form.add(QStringLiteral("Veritabanı Adı:"), m_sqladi);
+    form.add(QStringLiteral("Kullanıcı Adı:"), m_kladi);
+    form.add(QStringLiteral("Şifre:"), m_pass);
+    form.field(m_bagdene, Qt::AlignLeft);
+    form.field(m_bagsonuc);
+    form.gap(6);
+    form.field(m_check1);
+    form.add(QStringLiteral("İnstance Name:"), m_instance);
+    form.gap(6);
+    form.wide(loginBox);
     return tab;
 }
 
@@ -293,28 +319,16 @@ QWidget *Parametre::programTab()
     counts->addWidget(m_text4);
     counts->addStretch();
 
-    auto *grid = new QGridLayout(tab);
-    grid->setContentsMargins(16, 16, 16, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(8);
-    grid->setColumnMinimumWidth(0, 130);
-    grid->setColumnStretch(1, 1);
-    int row = 0;
-    grid->addWidget(label(QStringLiteral("FİRMA"), tab), row, 0);
-    grid->addWidget(m_fir, row++, 1);
-    const std::pair<const char *, QComboBox *> lists[] = {
-        {"Çalışma Dönemi", m_don}, {"DÖVİZ 1", m_dov1}, {"Malzeme Kart Tipi", m_stkartipi}};
-    for (const auto &[text, combo] : lists) {
-        grid->addWidget(label(QString::fromUtf8(text), tab), row, 0);
-        grid->addWidget(combo, row++, 1);
-    }
-    grid->addWidget(label(QStringLiteral("İrsaliye Satır Sayısı"), tab), row, 0);
-    grid->addLayout(counts, row++, 1);
-    grid->setRowMinimumHeight(row++, 4);
-    grid->addWidget(optionBox, row++, 0, 1, 2);
-    grid->addWidget(pictureBox, row++, 0, 1, 2);
-    grid->addLayout(startupLayout, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
+    FormGrid form(tab);
+    form.add(QStringLiteral("FİRMA"), m_fir);
+    form.add(QStringLiteral("Çalışma Dönemi"), m_don);
+    form.add(QStringLiteral("DÖVİZ 1"), m_dov1);
+    form.add(QStringLiteral("Malzeme Kart Tipi"), m_stkartipi);
+    form.add(QStringLiteral("İrsaliye Satır Sayısı"), counts);
+    form.gap(4);
+    form.wide(optionBox);
+    form.wide(pictureBox);
+    form.wide(startupLayout);
     return tab;
 }
 

@@ -111,6 +111,8 @@ void ParametreModel::load()
     sqloku();
     fytparyukle();
     irssatiroku();
+    if (m_choices.fir.contains(m_fields.fir))
+        firChosen(m_fields.fir);
 }
 
 void ParametreModel::oku()

@@ -41,7 +41,10 @@ public:
     // The fixed list of material card types.
     static QStringList cardTypes();
 
-    // The load: oku, sqloku, fytparyukle, irssatiroku, in this order.
+    // The load: oku, sqloku, fytparyukle, irssatiroku, in this order. Then
+    // the lists of the stored firm are filled as its choice would fill them,
+    // so its periods and currencies can be picked without choosing the firm
+    // again (a failure there only leaves those lists empty).
     void load();
     // login, instan and server rows; a failing step or column is skipped.
     void oku();

@@ -111,6 +111,9 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
              QStringList({QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("3- MEHMET'İN GIDA"),
                           QStringLiteral("4- EKSİK FİRMA")}));
     QVERIFY(model.firmListError().isEmpty());
+    // The stored firm's periods are offered at once.
+    QCOMPARE(model.choices().don, QStringList({QStringLiteral("1- 1-(01.01.2025)  (31.12.2025)"),
+                                               QStringLiteral("2- 1-(01.01.2026)  (31.12.2026)")}));
 }
 
 void TestParametreModel::saveRoundTrip()

@@ -145,6 +145,7 @@ Parametre::Parametre(const AppPaths &paths, QWidget *parent, ErpConnection *conn
     connect(iptalButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
     buttons->addWidget(m_firdurum, 1);
     buttons->addStretch();
     buttons->addSpacing(12);
@@ -307,6 +308,7 @@ QWidget *Parametre::programTab()
     connect(addButton, &QPushButton::clicked, this, &Parametre::addStartupEntry);
     connect(removeButton, &QPushButton::clicked, this, &Parametre::removeStartupEntry);
     auto *startupLayout = new QHBoxLayout;
+    startupLayout->setSpacing(10);
     startupLayout->addWidget(addButton);
     startupLayout->addWidget(removeButton);
     startupLayout->addStretch();

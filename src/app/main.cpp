@@ -2,6 +2,7 @@
 // and the side files in its directories.
 #include "analysis/ui/invoiceanalysiswindow.h"
 #include "foundation/apppaths.h"
+#include "loading/ui/loadingwindow.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/windowfactory.h"
@@ -9,7 +10,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 using namespace tarvel;
 
@@ -19,6 +22,12 @@ int main(int argc, char *argv[])
     // Widgets that format numbers or dates speak Turkish whatever the machine says.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     QApplication::setWindowIcon(programIcon());
+    // Qt's own dialogs (file dialog, print preview) in Turkish where the
+    // translations are installed.
+    QTranslator qtTurkish;
+    if (qtTurkish.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTurkish);
 
     // The program folder holds the programs, Tsrm/ and the list appearance
     // files; the folder it is started in holds data.dbs and the side files.
@@ -27,6 +36,7 @@ int main(int argc, char *argv[])
     // The report windows and the parameters window of this build; a report
     // window that is not set here opens as a placeholder.
     WindowFactory windows;
+    windows.setReportCreator(ReportKind::Loading, [](const AppPaths &p) { return new LoadingWindow(p); });
     windows.setReportCreator(ReportKind::InvoiceAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
     windows.setSettingsCreator(

@@ -34,6 +34,7 @@ int firmsCommand(Context &context);
 int initStoreCommand(Context &context);
 int demoCommand(Context &context);
 int loadingCommand(Context &context);
+int waybillsCommand(Context &context);
 int invoicesCommand(Context &context);
 int invoiceAnalysisCommand(Context &context);
 int itemAnalysisCommand(Context &context);

@@ -25,6 +25,8 @@ const char *const usage =
     "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
     "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
     "                           make a program folder with the generated demo company\n"
+    "  waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8] [--customer NAME] [--special-code CODE]\n"
+    "                           the waybill picker's list for those filters (JSON)\n"
     "  loading --refs R1,... [--merge] [--xls FILE]\n"
     "                           the loading report of those waybills (JSON)\n"
     "  invoices --from yyyyMMdd --to yyyyMMdd [--customer NAME] [--customer-code CODE]\n"
@@ -111,6 +113,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("init-store"), cli::initStoreCommand},
         {QStringLiteral("demo"), cli::demoCommand},
         {QStringLiteral("loading"), cli::loadingCommand},
+        {QStringLiteral("waybills"), cli::waybillsCommand},
         {QStringLiteral("invoices"), cli::invoicesCommand},
         {QStringLiteral("invoice-analysis"), cli::invoiceAnalysisCommand},
         {QStringLiteral("item-analysis"), cli::itemAnalysisCommand},

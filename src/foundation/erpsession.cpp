@@ -81,6 +81,14 @@ bool ErpSession::connect(const QString &workDir)
     return m_primary->isOpen();
 }
 
+void ErpSession::reset()
+{
+    m_primary = std::make_unique<ErpConnection>();
+    m_watch = std::make_unique<ErpConnection>();
+    m_settings = {};
+    m_traceFile.clear();
+}
+
 void ErpSession::setTraceFile(const QString &path)
 {
     m_traceFile = path;

@@ -32,6 +32,11 @@ public:
 
     void setTraceFile(const QString &path);
 
+    // Back to the state of a process that has not connected: both connections
+    // closed, no settings, no trace file. For tests, so none sees another's
+    // connection.
+    void reset();
+
 private:
     ErpSession();
     std::unique_ptr<ErpConnection> m_primary;
@@ -41,6 +46,9 @@ private:
 };
 
 // Shorthand for the primary connection, which every ERP statement runs on.
-inline ErpConnection &erp() { return ErpSession::instance().primary(); }
+inline ErpConnection &erp()
+{
+    return ErpSession::instance().primary();
+}
 
 } // namespace tarvel

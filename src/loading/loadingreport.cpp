@@ -2,7 +2,9 @@
 
 #include "foundation/errors.h"
 #include "foundation/numbers.h"
+#include "foundation/sidefiles.h"
 #include "foundation/sqlvalue.h"
+#include "grid/gridappearance.h"
 
 namespace tarvel {
 
@@ -20,24 +22,46 @@ void buildLoadingList(DataGrid &grid)
     t.addField(QStringLiteral("miktar"), 50);
     t.addField(QStringLiteral("tutar"), 50);
     t.setKeyField(QStringLiteral("sira"));
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"), .caption = QStringLiteral("SIRA"),
-                    .field = QStringLiteral("sira"), .width = 40, .alignment = Qt::AlignCenter,
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
+                    .caption = QStringLiteral("SIRA"),
+                    .field = QStringLiteral("sira"),
+                    .width = 40,
+                    .alignment = Qt::AlignCenter,
                     .footer = GridTotal::rowCount()});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"), .caption = QStringLiteral("KODU"),
-                    .field = QStringLiteral("stokkod"), .width = 150});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn3"), .caption = QStringLiteral("AÇIKLAMA"),
-                    .field = QStringLiteral("ack"), .width = 350});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn4"), .caption = QStringLiteral("BİRİM"),
-                    .field = QStringLiteral("birim"), .width = 64, .alignment = Qt::AlignCenter});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn5"), .caption = QStringLiteral("BİRİM FİYAT"),
-                    .field = QStringLiteral("birimfiyat"), .width = 100, .alignment = Qt::AlignRight});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn6"), .caption = QStringLiteral("KDV"),
-                    .field = QStringLiteral("kdv"), .width = 40, .alignment = Qt::AlignCenter});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn7"), .caption = QStringLiteral("MİKTAR"),
-                    .field = QStringLiteral("miktar"), .width = 64, .alignment = Qt::AlignRight,
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
+                    .caption = QStringLiteral("KODU"),
+                    .field = QStringLiteral("stokkod"),
+                    .width = 150});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn3"),
+                    .caption = QStringLiteral("AÇIKLAMA"),
+                    .field = QStringLiteral("ack"),
+                    .width = 350});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn4"),
+                    .caption = QStringLiteral("BİRİM"),
+                    .field = QStringLiteral("birim"),
+                    .width = 64,
+                    .alignment = Qt::AlignCenter});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn5"),
+                    .caption = QStringLiteral("BİRİM FİYAT"),
+                    .field = QStringLiteral("birimfiyat"),
+                    .width = 100,
+                    .alignment = Qt::AlignRight});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn6"),
+                    .caption = QStringLiteral("KDV"),
+                    .field = QStringLiteral("kdv"),
+                    .width = 40,
+                    .alignment = Qt::AlignCenter});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn7"),
+                    .caption = QStringLiteral("MİKTAR"),
+                    .field = QStringLiteral("miktar"),
+                    .width = 64,
+                    .alignment = Qt::AlignRight,
                     .footer = GridTotal::sumOf(QStringLiteral("miktar"))});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn8"), .caption = QStringLiteral("TUTAR"),
-                    .field = QStringLiteral("tutar"), .width = 100, .alignment = Qt::AlignRight,
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn8"),
+                    .caption = QStringLiteral("TUTAR"),
+                    .field = QStringLiteral("tutar"),
+                    .width = 100,
+                    .alignment = Qt::AlignRight,
                     .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("###,###0.00"))});
     for (int c = 0; c < grid.columnCount(); ++c)
         grid.setColumnReadOnly(c, true);
@@ -49,10 +73,16 @@ void buildWaybillList(DataGrid &grid)
     t.addField(QStringLiteral("fisno"), 50);
     t.addField(QStringLiteral("tarih"), 50);
     t.setKeyField(QStringLiteral("fisno"));
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"), .caption = QStringLiteral("TARİH"),
-                    .field = QStringLiteral("tarih"), .width = 80, .readOnly = true});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"), .caption = QStringLiteral("FİŞ NO"),
-                    .field = QStringLiteral("fisno"), .width = 100, .readOnly = true});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
+                    .caption = QStringLiteral("TARİH"),
+                    .field = QStringLiteral("tarih"),
+                    .width = 80,
+                    .readOnly = true});
+    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
+                    .caption = QStringLiteral("FİŞ NO"),
+                    .field = QStringLiteral("fisno"),
+                    .width = 100,
+                    .readOnly = true});
 }
 
 // A caption plus an amount, written back with two decimals: the captions are
@@ -82,7 +112,6 @@ void LoadingReport::beginHandOver()
 {
     m_l1.table().close();
     m_l2.table().close();
-    m_rowOfItem.clear();
     m_totals = Totals{};
     emit fieldsChanged();
 }
@@ -91,8 +120,9 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
-    ErpRows header = m_context.query(QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STFICHE"))
-                                     + QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
+    ErpRows header =
+        m_context.query(QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STFICHE")) +
+                        QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
     if (header.eof())
         throw Error(QStringLiteral("İrsaliye bulunamadı (LOGICALREF=%1).").arg(ref));
 
@@ -106,12 +136,14 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
     m_totals.topk = addToCaption(m_totals.topk, header.number(QStringLiteral("TOTALVAT")));
     m_totals.gtop = addToCaption(m_totals.gtop, header.number(QStringLiteral("NETTOTAL")));
 
-    ErpRows card = m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
-                                   + QStringLiteral(" where ACTIVE='0' and LOGICALREF=")
-                                   + sqlValue(header.text(QStringLiteral("CLIENTREF"))));
+    ErpRows card =
+        m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                        QStringLiteral(" where ACTIVE='0' and LOGICALREF=") +
+                        sqlValue(header.text(QStringLiteral("CLIENTREF"))));
     if (!card.eof()) {
         m_customer.unvn = card.text(QStringLiteral("DEFINITION_"));
-        m_customer.adr = card.text(QStringLiteral("ADDR1")) + QLatin1Char(' ') + card.text(QStringLiteral("ADDR2"));
+        m_customer.adr =
+            card.text(QStringLiteral("ADDR1")) + QLatin1Char(' ') + card.text(QStringLiteral("ADDR2"));
         m_customer.shr = card.text(QStringLiteral("CITY"));
         m_customer.tel = card.text(QStringLiteral("TELCODES1")) + card.text(QStringLiteral("TELNRS1"));
         m_customer.vno = card.text(QStringLiteral("TAXNR"));
@@ -119,18 +151,19 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
     }
     emit fieldsChanged();
 
-    ErpRows lines = m_context.query(QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STLINE"))
-                                    + QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref)
-                                    + QStringLiteral(" AND LINETYPE='0'"));
+    ErpRows lines = m_context.query(
+        QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STLINE")) +
+        QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) + QStringLiteral(" AND LINETYPE='0'"));
     MemTable &list = m_l1.table();
     for (lines.first(); !lines.eof(); lines.next()) {
         const QString stockRef = lines.text(QStringLiteral("STOCKREF"));
-        ErpRows item = m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS"))
-                                       + QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
+        ErpRows item =
+            m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
+                            QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
         const QString unitRef = lines.text(QStringLiteral("UOMREF"));
-        ErpRows unit = m_context.query(QStringLiteral("select * from ")
-                                       + m_context.firmTable(QStringLiteral("UNITSETL"))
-                                       + QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
+        ErpRows unit = m_context.query(QStringLiteral("select * from ") +
+                                       m_context.firmTable(QStringLiteral("UNITSETL")) +
+                                       QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
         if (item.eof())
             throw Error(QStringLiteral("Malzeme kartı bulunamadı (LOGICALREF=%1).").arg(stockRef));
         if (unit.eof())
@@ -151,13 +184,40 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         list.setField(QStringLiteral("miktar"), lines.text(QStringLiteral("AMOUNT")));
         list.setField(QStringLiteral("tutar"), amount);
         list.post();
-        if (!m_rowOfItem.contains(code)) // the first row of a code takes the merges
+        if (birlestir == 1) {
+            // listekontrol has just brought the index up to date and found no
+            // row of this code: the new row is its first.
             m_rowOfItem.insert(code, row);
+            m_indexedAt = indexStamp();
+        }
     }
+}
+
+LoadingReport::IndexStamp LoadingReport::indexStamp() const
+{
+    const MemTable &list = m_l1.table();
+    return {list.structureGeneration(), list.fieldGeneration(list.fieldIndex(QStringLiteral("stokkod")))};
+}
+
+void LoadingReport::ensureItemIndex()
+{
+    // Rebuilt only when rows came or went, or an item code changed, other
+    // than through the merge itself: one pass per hand-over, not per line.
+    if (m_indexedAt == indexStamp())
+        return;
+    m_rowOfItem.clear();
+    const MemTable &list = m_l1.table();
+    const int code = list.fieldIndex(QStringLiteral("stokkod"));
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (!m_rowOfItem.contains(list.value(row, code)))
+            m_rowOfItem.insert(list.value(row, code), row);
+    }
+    m_indexedAt = indexStamp();
 }
 
 bool LoadingReport::listekontrol(const QString &kod, double miktar, const QString &tutar)
 {
+    ensureItemIndex();
     const auto found = m_rowOfItem.constFind(kod);
     if (found == m_rowOfItem.constEnd())
         return false;
@@ -187,13 +247,45 @@ void LoadingReport::deleteCurrentRow(bool confirmed)
         list.setValue(row, sira, QString::number(row + 1));
     list.first();
     list.resumeRedraw();
-    // Rows moved up: the merge index is rebuilt from the list as it is now.
-    m_rowOfItem.clear();
-    const int code = list.fieldIndex(QStringLiteral("stokkod"));
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (!m_rowOfItem.contains(list.value(row, code)))
-            m_rowOfItem.insert(list.value(row, code), row);
-    }
+}
+
+namespace {
+
+QString appearanceFile(const ReportContext &context)
+{
+    return fileIn(context.paths.programDir, QStringLiteral("list.velmor"));
+}
+
+} // namespace
+
+void LoadingReport::listeyukle()
+{
+    loadGridAppearance(m_l1, appearanceFile(m_context), QStringLiteral("Fl1"));
+}
+
+void LoadingReport::saveAppearance() const
+{
+    saveGridAppearance(m_l1, appearanceFile(m_context), QStringLiteral("Fl1"));
+}
+
+QString LoadingReport::caption(const QString &programDir)
+{
+    // Kept for the run: a settings file that went missing since leaves the
+    // firm name of the last reading.
+    static QString firmName;
+    const QStringList lines = readLineFile(fileIn(programDir, QStringLiteral("fytPar.velmor")), 9);
+    if (lines.size() >= 9)
+        firmName = lines.at(8);
+    return QStringLiteral("ARAÇ YÜKLEME RAPORU   ") + firmName;
+}
+
+QString LoadingReport::statusText(const QString &fir, const QString &don)
+{
+    const QStringList firm = fir.split(QLatin1Char('-'));
+    const QStringList period = don.split(QLatin1Char('-'));
+    if (firm.size() < 2 || period.size() < 3)
+        return QString();
+    return firm.at(1) + QStringLiteral("  ") + period.at(0) + QStringLiteral("  ") + period.at(2);
 }
 
 } // namespace tarvel

@@ -34,11 +34,17 @@ public:
     explicit LoadingReport(const ReportContext &context, QObject *parent = nullptr);
 
     const ReportContext &context() const { return m_context; }
+    // The window learns the firm and period only after its list appearance
+    // is applied (start-up order); the next statement uses them.
+    void setContext(const ReportContext &context) { m_context = context; }
     DataGrid &l1() { return m_l1; }
     const DataGrid &l1() const { return m_l1; }
     DataGrid &l2() { return m_l2; }
     const DataGrid &l2() const { return m_l2; }
     const Customer &customer() const { return m_customer; }
+    // The user's own text in a customer field: printing takes the fields as
+    // they stand. No fieldsChanged: the window already shows it.
+    void setCustomer(const Customer &customer) { m_customer = customer; }
     const Totals &totals() const { return m_totals; }
     ProgressState &pr1() { return m_pr1; }
 
@@ -58,6 +64,21 @@ public:
     // the rows 1..n again whatever the answer.
     void deleteCurrentRow(bool confirmed);
 
+    // The loading list's appearance: section "Fl1" of list.velmor in the
+    // program directory (the waybill picker keeps section "l1" of the same
+    // file). Failures are ignored.
+    void listeyukle();
+    void saveAppearance() const;
+
+    // The window caption: "ARAÇ YÜKLEME RAPORU", three blanks and line 9 of
+    // fytPar.velmor in the program directory (the firm name of the
+    // settings). A missing file or line keeps what was last read in this run.
+    static QString caption(const QString &programDir);
+    // Status panel 4: firm name, the period number and the period's dates,
+    // parts of the stored choices split at every "-" (blanks kept), joined by
+    // two blanks; empty when a part is missing.
+    static QString statusText(const QString &fir, const QString &don);
+
 signals:
     // The customer fields or the totals changed.
     void fieldsChanged();
@@ -69,7 +90,17 @@ private:
     Customer m_customer;
     Totals m_totals;
     ProgressState m_pr1;
-    QHash<QString, int> m_rowOfItem; // item code -> first row holding it (merge index)
+    // The merge index: item code -> the first row (in stored order) holding it,
+    // valid for the list as it was at m_indexedAt.
+    struct IndexStamp {
+        quint64 structure = 0;
+        quint64 codes = 0;
+        bool operator==(const IndexStamp &) const = default;
+    };
+    IndexStamp indexStamp() const;
+    void ensureItemIndex();
+    QHash<QString, int> m_rowOfItem;
+    IndexStamp m_indexedAt;
 };
 
 } // namespace tarvel

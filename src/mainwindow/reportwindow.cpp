@@ -2,6 +2,9 @@
 
 #include "mainwindow.h"
 
+#include "dialogs/messagebox.h"
+#include "foundation/sharedsettings.h"
+
 #include <QCloseEvent>
 #include <QMenu>
 
@@ -20,6 +23,19 @@ void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
     // The report sits in a QMdiSubWindow inside the main window's MDI area.
     if (auto *main = qobject_cast<MainWindow *>(window()))
         main->popupContextMenu(which, globalPos);
+}
+
+ReportContext ReportWindow::loadSharedSettings(const AppPaths &paths)
+{
+    SharedSettings &settings = sharedSettings();
+    if (!oku(paths.workDir, settings))
+        showmessage(QStringLiteral("Ayarları Kontrol Ediniz..."), Caption::Dikkat, Icon::Check,
+                    Buttons::Tamam, this);
+    ReportContext context;
+    context.paths = paths;
+    context.fir = settings.fir;
+    context.don = settings.don;
+    return context;
 }
 
 void ReportWindow::closeEvent(QCloseEvent *event)

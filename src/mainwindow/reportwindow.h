@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/reportcontext.h"
+
 #include <QWidget>
 
 class QMenu;
@@ -36,6 +38,13 @@ public:
     void popupContextMenu(ContextMenu which, const QPoint &globalPos);
 
 protected:
+    // The start-up step every report window shares (oku): the firm and period
+    // of data.dbs in the working directory into the shared settings, with
+    // "Ayarları Kontrol Ediniz..." when they cannot be read; the window goes
+    // on with what the settings then hold. Statements run on the session's
+    // primary connection.
+    ReportContext loadSharedSettings(const AppPaths &paths);
+
     // Runs once when the window closes, also when the program ends through the
     // main window: the place to save the list appearance.
     virtual void unload();

@@ -21,6 +21,7 @@
 #include "demo/erptables.h"
 #include "foundation/apppaths.h"
 #include "foundation/erpconnection.h"
+#include "foundation/localstore.h"
 #include "foundation/reportcontext.h"
 
 #include <QList>
@@ -121,6 +122,22 @@ public:
         return QStringLiteral("%1- %2-(01.01.2024)  (31.12.2024)")
             .arg(m_period, 2, 10, QLatin1Char('0'))
             .arg(m_firm);
+    }
+
+    // A data.dbs in dir with this firm and period chosen, as the window
+    // program and tarvel-report read it; its server is the file written last
+    // unless another connection is given (the TDS test server).
+    void writeStore(const QString &dir, const ErpServerSettings &server = {}) const
+    {
+        StoreContents contents;
+        contents.loginPassword = QStringLiteral("1234");
+        contents.server = server.server.isEmpty() ? serverValue() : server.server;
+        contents.database = server.database;
+        contents.user = server.user;
+        contents.password = server.password;
+        contents.fir = fir();
+        contents.don = don();
+        createStore(storePath(dir), contents);
     }
 
     ReportContext context(const AppPaths &paths, ErpConnection &connection) const

@@ -156,7 +156,7 @@ void PickerWindow::addFilter(const QString &label, QWidget *control)
 
 void PickerWindow::load()
 {
-    resize(900, 620);
+    resize(1080, 640);
     centerform(this);
     try {
         m_picker->open(QDate::currentDate());

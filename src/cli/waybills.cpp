@@ -1,0 +1,94 @@
+// tarvel-report waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8]
+// [--customer NAME] [--special-code CODE]: the waybill picker's "Göster" with
+// those filter choices, and its list as JSON.
+#include "cli.h"
+#include "commandargs.h"
+#include "foundation/errors.h"
+#include "grid/reportjson.h"
+#include "loading/loadingreport.h"
+#include "pickers/waybillpicker.h"
+#include "reportsession.h"
+
+namespace tarvel::cli {
+
+namespace {
+
+const char *const waybillsUsage = "usage: tarvel-report waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8]"
+                                  " [--customer NAME] [--special-code CODE]\n";
+
+// The entry of a list whose text before " --> " (or whole text) is the code.
+std::optional<QString> entryOf(const QStringList &entries, const QString &code)
+{
+    for (const QString &entry : entries.mid(1)) { // past "Tümü"
+        if (entry.section(QStringLiteral(" --> "), 0, 0) == code)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int waybillsCommand(Context &context)
+{
+    CommandArgs args(context.args,
+                     {.values = {QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--type"),
+                                 QStringLiteral("--customer"), QStringLiteral("--special-code")},
+                      .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
+    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    const QString type = args.value(QStringLiteral("--type"));
+    if (args.ok() && args.has(QStringLiteral("--type")) && type != QLatin1String("7") &&
+        type != QLatin1String("8")) {
+        context.err << "tarvel-report waybills: --type 7 (perakende) ya da 8 (toptan) olur, \"" << type
+                    << "\" değil\n"
+                    << waybillsUsage;
+        return 2;
+    }
+    if (!args.ok()) {
+        context.err << "tarvel-report waybills: " << args.error() << "\n" << waybillsUsage;
+        return 2;
+    }
+    const std::optional<ReportContext> reportContext = openReport(context);
+    if (!reportContext)
+        return 1;
+
+    LoadingReport caller(*reportContext);
+    WaybillPicker picker(*reportContext, caller);
+    try {
+        picker.open(QDate::currentDate());
+        picker.setTr1(*from);
+        picker.setTr2(*to);
+        if (!type.isEmpty())
+            picker.setIrstip(picker.documentTypes().at(type.toInt() - 6)); // (07)..., (08)...
+        if (args.has(QStringLiteral("--special-code"))) {
+            const QString code = args.value(QStringLiteral("--special-code"));
+            const std::optional<QString> entry = entryOf(picker.specialCodes(), code);
+            if (!entry) {
+                context.err << QStringLiteral(
+                                   "Özel kod bulunamadı: %1 (satış irsaliyesi özel kodlarında yok)\n")
+                                   .arg(code);
+                return 1;
+            }
+            picker.setOzkod(*entry);
+        }
+        // Typed, not chosen: a name that is no card's whole name filters nothing.
+        if (args.has(QStringLiteral("--customer")))
+            picker.setCr(args.value(QStringLiteral("--customer")));
+        picker.gosterbul(0);
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return 1;
+    }
+
+    ReportJson json;
+    json.addList(QStringLiteral("l1"), picker.l1());
+    json.addField(QStringLiteral("tr1"), picker.startKey());
+    json.addField(QStringLiteral("tr2"), picker.endKey());
+    json.addField(QStringLiteral("irstip"), picker.irstip());
+    json.addField(QStringLiteral("cr"), picker.cr());
+    json.addField(QStringLiteral("crref"), picker.crref());
+    json.addField(QStringLiteral("ozkod"), picker.ozkod());
+    return finishReport(context, json, picker.l1(), {});
+}
+
+} // namespace tarvel::cli

@@ -1,0 +1,328 @@
+#include "loading/ui/loadingwindow.h"
+
+#include "dialogs/centerform.h"
+#include "dialogs/messagebox.h"
+#include "loading/loadingreport.h"
+#include "loading/ui/truckpicture.h"
+#include "mainwindow/reportcatalog.h"
+#include "pickers/ui/waybillpickerwindow.h"
+#include "widgets/gridwidget.h"
+#include "widgets/xpprogressbar.h"
+
+#include <QCursor>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+namespace {
+
+const QColor shading(234, 240, 242);
+
+QPushButton *button(const char *objectName, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(objectName));
+    b->setMinimumWidth(110);
+    return b;
+}
+
+QLineEdit *field(const char *objectName, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromUtf8(objectName));
+    return edit;
+}
+
+// A total caption: right-aligned in a sunken frame, "0,00" at first.
+QLabel *totalCaption(const char *objectName, QWidget *parent)
+{
+    auto *label = new QLabel(QStringLiteral("0,00"), parent);
+    label->setObjectName(QString::fromUtf8(objectName));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setMinimumWidth(120);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QWidget *titleBand(QWidget *parent)
+{
+    auto *band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("baslik"));
+    band->setAutoFillBackground(true);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, QColor(51, 102, 153));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    band->setPalette(palette);
+
+    auto *picture = new QLabel(band);
+    picture->setPixmap(truckPicture(40, band->devicePixelRatioF()));
+    auto *caption = new QLabel(QStringLiteral("ARAÇ YUKLEME RAPORU"), band);
+    caption->setObjectName(QStringLiteral("baslik1"));
+    QFont font = caption->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    caption->setFont(font);
+
+    auto *layout = new QHBoxLayout(band);
+    layout->setContentsMargins(10, 4, 10, 4);
+    layout->addWidget(picture);
+    layout->addSpacing(8);
+    layout->addWidget(caption, 1);
+    return band;
+}
+
+} // namespace
+
+LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QWidget *parent)
+    : ReportWindow(parent), m_paths(paths), m_printer(std::move(printer)),
+      m_report(new LoadingReport(ReportContext{paths, {}, {}, nullptr}, this))
+{
+    setObjectName(reportInfo(ReportKind::Loading).objectName);
+    setWindowTitle(reportInfo(ReportKind::Loading).windowCaption);
+    build();
+
+    // Start-up, in this order: centre, the list's appearance, the shared
+    // settings, the caption, the status panel.
+    resize(1000, 700);
+    centerform(this);
+    m_report->listeyukle();
+    m_report->setContext(loadSharedSettings(paths));
+    setWindowTitle(LoadingReport::caption(paths.programDir));
+    m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
+    showFields();
+}
+
+LoadingWindow::~LoadingWindow() = default;
+
+void LoadingWindow::build()
+{
+    // The waybills: "İrsaliyeler" and the list l2.
+    auto *waybillBox = new QGroupBox(QStringLiteral("İrsaliye"), this);
+    QPushButton *irsaliyeler = button("chameleonButton12", QStringLiteral("İrsaliyeler"), waybillBox);
+    irsaliyeler->setToolTip(QStringLiteral("İrsaliye seç (F5)"));
+    m_l2 = new GridWidget(&m_report->l2(), waybillBox);
+    m_l2->setObjectName(QStringLiteral("l2"));
+    m_l2->shadeOddRows(shading);
+    m_l2->setMinimumWidth(220);
+    m_l2->setMaximumHeight(150);
+    auto *waybillLayout = new QVBoxLayout(waybillBox);
+    waybillLayout->addWidget(irsaliyeler, 0, Qt::AlignLeft);
+    waybillLayout->addWidget(m_l2, 1);
+
+    // The customer box.
+    auto *customerBox = new QGroupBox(QStringLiteral("Cari Hesap Bilgileri"), this);
+    m_unvn = field("unvn", customerBox);
+    m_vno = field("vno", customerBox);
+    m_vd = field("vd", customerBox);
+    m_tel = field("tel", customerBox);
+    m_shr = field("shr", customerBox);
+    m_adr = new QPlainTextEdit(customerBox);
+    m_adr->setObjectName(QStringLiteral("adr"));
+    m_adr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_adr->setFixedHeight(m_adr->fontMetrics().lineSpacing() * 3 + 12);
+    auto *customer = new QGridLayout(customerBox);
+    const auto add = [customer, customerBox](const QString &label, QWidget *w, int row, int column,
+                                             int span = 1) {
+        auto *caption = new QLabel(label, customerBox);
+        caption->setBuddy(w);
+        customer->addWidget(caption, row, column);
+        customer->addWidget(w, row, column + 1, 1, span);
+    };
+    add(QStringLiteral("Ünvanı"), m_unvn, 0, 0, 3);
+    add(QStringLiteral("Vergi No"), m_vno, 1, 0);
+    add(QStringLiteral("V.Dairesi"), m_vd, 1, 2);
+    add(QStringLiteral("Telefon"), m_tel, 2, 0);
+    add(QStringLiteral("Şehir"), m_shr, 2, 2);
+    add(QStringLiteral("Adres"), m_adr, 3, 0, 3);
+    customer->setColumnStretch(1, 1);
+    customer->setColumnStretch(3, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(waybillBox, 2);
+    top->addWidget(customerBox, 3);
+
+    // The loading list.
+    m_l1 = new GridWidget(&m_report->l1(), this);
+    m_l1->setObjectName(QStringLiteral("l1"));
+    m_l1->shadeOddRows(shading);
+
+    // The bottom box: totals, "Yazdır", "Satır Sil".
+    auto *bottomBox = new QGroupBox(this);
+    bottomBox->setObjectName(QStringLiteral("altkutu"));
+    auto *totalsBox = new QGroupBox(QStringLiteral("Toplamlar"), bottomBox);
+    m_topl = totalCaption("topl", totalsBox);
+    m_topi = totalCaption("topi", totalsBox);
+    m_topk = totalCaption("topk", totalsBox);
+    m_gtop = totalCaption("gtop", totalsBox);
+    auto *totals = new QGridLayout(totalsBox);
+    const QList<QPair<QString, QLabel *>> captions{{QStringLiteral("Toplam"), m_topl},
+                                                   {QStringLiteral("Toplam İndirim"), m_topi},
+                                                   {QStringLiteral("Toplam Kdv"), m_topk},
+                                                   {QStringLiteral("Net"), m_gtop}};
+    for (int i = 0; i < captions.size(); ++i) {
+        totals->addWidget(new QLabel(captions.at(i).first, totalsBox), i / 2, (i % 2) * 2);
+        totals->addWidget(captions.at(i).second, i / 2, (i % 2) * 2 + 1);
+    }
+    QPushButton *yazdir = button("chameleonButton14", QStringLiteral("Yazdır"), bottomBox);
+    QPushButton *satirSil = button("chameleonButton15", QStringLiteral("Satır Sil"), bottomBox);
+    auto *bottom = new QHBoxLayout(bottomBox);
+    bottom->addWidget(totalsBox);
+    bottom->addStretch();
+    bottom->addWidget(yazdir, 0, Qt::AlignBottom);
+    bottom->addWidget(satirSil, 0, Qt::AlignBottom);
+
+    m_pr1 = new XpProgressBar(this);
+    m_pr1->setObjectName(QStringLiteral("pr1"));
+    m_pr1->setScrolling(9);
+    m_pr1->setColor(QColor(51, 153, 255));
+    m_pr1->setFixedHeight(18);
+    m_pr1->follow(&m_report->pr1());
+
+    // Six panels: date, time, then texts; the fourth carries firm and period.
+    m_sb1 = new QStatusBar(this);
+    m_sb1->setObjectName(QStringLiteral("sb1"));
+    m_sb1->setSizeGripEnabled(false);
+    for (int i = 1; i <= 6; ++i) {
+        auto *panel = new QLabel(m_sb1);
+        panel->setObjectName(QStringLiteral("panel%1").arg(i));
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setMinimumWidth(i == 4 ? 200 : 70);
+        m_sb1->addWidget(panel, i == 4 ? 1 : 0);
+        m_panels << panel;
+    }
+    showClock();
+    auto *clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &LoadingWindow::showClock);
+    clock->start(1000);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addWidget(titleBand(this));
+    layout->addLayout(top);
+    layout->addWidget(m_l1, 1);
+    layout->addWidget(bottomBox);
+    layout->addWidget(m_pr1);
+    layout->addWidget(m_sb1);
+
+    connect(irsaliyeler, &QPushButton::clicked, this, &LoadingWindow::irsaliyeler);
+    auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    f5->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f5, &QShortcut::activated, this, &LoadingWindow::irsaliyeler);
+    connect(yazdir, &QPushButton::clicked, this, [this] { popupMenu(QCursor::pos()); });
+    connect(m_l1, &GridWidget::mouseDown, this, [this](int button, Qt::KeyboardModifiers, const QPoint &at) {
+        if (button == 2)
+            popupMenu(at);
+    });
+    connect(satirSil, &QPushButton::clicked, this, &LoadingWindow::satirSil);
+    connect(m_report, &LoadingReport::fieldsChanged, this, &LoadingWindow::showFields);
+    for (QLineEdit *edit : {m_unvn, m_vno, m_vd, m_tel, m_shr})
+        connect(edit, &QLineEdit::textEdited, this, &LoadingWindow::takeEditedFields);
+    connect(m_adr, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_showing)
+            takeEditedFields();
+    });
+}
+
+void LoadingWindow::takeEditedFields()
+{
+    m_report->setCustomer(
+        {m_unvn->text(), m_vno->text(), m_vd->text(), m_tel->text(), m_adr->toPlainText(), m_shr->text()});
+}
+
+void LoadingWindow::showClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_panels.at(0)->setText(now.toString(QStringLiteral("dd.MM.yyyy")));
+    m_panels.at(1)->setText(now.toString(QStringLiteral("HH:mm")));
+}
+
+void LoadingWindow::showFields()
+{
+    const LoadingReport::Customer &c = m_report->customer();
+    m_unvn->setText(c.unvn);
+    m_vno->setText(c.vno);
+    m_vd->setText(c.vd);
+    m_tel->setText(c.tel);
+    {
+        const QScopedValueRollback showing(m_showing, true);
+        m_adr->setPlainText(c.adr);
+    }
+    m_shr->setText(c.shr);
+    const LoadingReport::Totals &t = m_report->totals();
+    m_topl->setText(t.topl);
+    m_topi->setText(t.topi);
+    m_topk->setText(t.topk);
+    m_gtop->setText(t.gtop);
+}
+
+void LoadingWindow::irsaliyeler()
+{
+    // Built anew for every use; it saves its list appearance when it closes.
+    QPointer<WaybillPickerWindow> picker = new WaybillPickerWindow(m_report->context(), *m_report, this);
+    picker->exec();
+    delete picker;
+}
+
+void LoadingWindow::popupMenu(const QPoint &globalPos)
+{
+    if (m_report->l1().table().rowCount() > 0)
+        popupContextMenu(ContextMenu::Aracyuk, globalPos);
+}
+
+void LoadingWindow::satirSil()
+{
+    if (m_report->l1().table().rowCount() == 0)
+        return;
+    const bool yes = showmessage(QStringLiteral("Satırı Silmek İstediğinize Eminmisiniz...?"),
+                                 Caption::Dikkat, Icon::Check, Buttons::EvetHayir, this);
+    m_report->deleteCurrentRow(yes);
+}
+
+void LoadingWindow::printloadinglist(int mode)
+{
+    if (m_printer)
+        m_printer(*m_report, mode, this);
+}
+
+void LoadingWindow::listeexelkaydet()
+{
+    QFileDialog dialog(this, QStringLiteral("Dosya Kaydetme Yeri"));
+    dialog.setObjectName(QStringLiteral("kaydet"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
+    // Turkish also where Qt's own translations are not installed.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Konum:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosya adı:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Kaydet"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("İptal"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString name = dialog.selectedFiles().constFirst();
+    if (name.isEmpty())
+        return;
+    m_l1->saveXls(name); // a failure ends the export without a word
+}
+
+void LoadingWindow::unload()
+{
+    m_report->saveAppearance();
+}
+
+} // namespace tarvel

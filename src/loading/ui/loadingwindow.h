@@ -1,0 +1,79 @@
+#pragma once
+
+#include "foundation/apppaths.h"
+#include "mainwindow/reportwindow.h"
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace tarvel {
+
+class GridWidget;
+class LoadingReport;
+class XpProgressBar;
+
+// tarvelfatura, the vehicle loading report's window over LoadingReport: the
+// loading list l1, the box "İrsaliye" with "İrsaliyeler" and the waybill list
+// l2, the customer box, the totals, "Yazdır" and "Satır Sil", the progress bar
+// pr1 and the status bar sb1. F5 opens the waybill picker as "İrsaliyeler"
+// does; "Yazdır" and a right click on the list pop up the main window's menu
+// aracyuk while the list has rows.
+class LoadingWindow : public ReportWindow {
+    Q_OBJECT
+public:
+    // "Önizleme" (1) and "Yazdır" (2) of the loading list; the printing
+    // subsystem's entry, handed in by the program that links it.
+    using Printer = std::function<void(const LoadingReport &report, int mode, QWidget *parent)>;
+
+    explicit LoadingWindow(const AppPaths &paths, Printer printer = {}, QWidget *parent = nullptr);
+    ~LoadingWindow() override;
+
+    LoadingReport &report() const { return *m_report; }
+
+    // "İrsaliyeler" and F5: the waybill picker, modally.
+    void irsaliyeler();
+    // "Satır Sil": after "Satırı Silmek İstediğinize Eminmisiniz...?".
+    void satirSil();
+
+    void printloadinglist(int mode) override;
+    // "Liste Exel Kaydet": the list as .xls under the name the save dialog
+    // returns, exactly as returned. Cancel writes nothing; a failure is silent.
+    void listeexelkaydet() override;
+
+protected:
+    void unload() override;
+
+private:
+    void build();
+    void showFields();
+    void takeEditedFields();
+    void popupMenu(const QPoint &globalPos);
+    void showClock();
+
+    AppPaths m_paths;
+    Printer m_printer;
+    LoadingReport *m_report;
+    GridWidget *m_l1 = nullptr;
+    GridWidget *m_l2 = nullptr;
+    QLineEdit *m_unvn = nullptr;
+    QLineEdit *m_vno = nullptr;
+    QLineEdit *m_vd = nullptr;
+    QLineEdit *m_tel = nullptr;
+    QPlainTextEdit *m_adr = nullptr;
+    QLineEdit *m_shr = nullptr;
+    QLabel *m_topl = nullptr;
+    QLabel *m_topi = nullptr;
+    QLabel *m_topk = nullptr;
+    QLabel *m_gtop = nullptr;
+    XpProgressBar *m_pr1 = nullptr;
+    QStatusBar *m_sb1 = nullptr;
+    QList<QLabel *> m_panels;
+    bool m_showing = false; // the fields are being filled from the model
+};
+
+} // namespace tarvel

@@ -1,0 +1,337 @@
+// The loading report's model against the fixture ERP: irsaliyebul's
+// statements and mapping, the merge (single precision, item code as key),
+// the totals kept as captions, the customer fields, deletion with
+// renumbering, the appearance section and the caption and status texts.
+#include "common/waybillfixture.h"
+#include "foundation/errors.h"
+#include "foundation/sidefiles.h"
+#include "loading/loadingreport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+using test::ErpFixture;
+
+namespace {
+
+// Rows as "field=value|..." over the fields given.
+QStringList rows(const DataGrid &grid, const QStringList &fields)
+{
+    QStringList out;
+    const MemTable &t = grid.table();
+    for (int r = 0; r < t.rowCount(); ++r) {
+        QStringList cells;
+        for (const QString &f : fields)
+            cells << t.value(r, t.fieldIndex(f));
+        out << cells.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+QStringList allFields(const DataGrid &grid)
+{
+    QStringList fields;
+    for (int f = 0; f < grid.table().fieldCount(); ++f)
+        fields << grid.table().fieldAt(f).name;
+    return fields;
+}
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+class TestLoadingReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void oneWaybill();
+    void statementsAsSent();
+    void merge_data();
+    void merge();
+    void totalsRoundPerWaybill();
+    void customerOfLastFoundCard();
+    void unknownWaybillStops();
+    void missingItemStops();
+    void deletion_data();
+    void deletion();
+    void appearanceBesidePickerSection();
+    void statusText_data();
+    void statusText();
+    void caption();
+
+private:
+    void handOver(const QStringList &refs, int birlestir);
+
+    QTemporaryDir m_dir;
+    ErpFixture m_erp;
+    std::unique_ptr<ErpConnection> m_connection;
+    std::unique_ptr<LoadingReport> m_report;
+    QString m_trace;
+};
+
+void TestLoadingReport::initTestCase()
+{
+    test::addWaybillFixture(m_erp);
+    const QString error = m_erp.write(m_dir.filePath(QStringLiteral("erp.sqlite")));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_trace = m_dir.filePath(QStringLiteral("trace.sql"));
+}
+
+void TestLoadingReport::init()
+{
+    m_connection = std::make_unique<ErpConnection>();
+    QVERIFY(m_erp.open(*m_connection));
+    m_report = std::make_unique<LoadingReport>(m_erp.context({m_dir.path(), m_dir.path()}, *m_connection));
+}
+
+void TestLoadingReport::cleanup()
+{
+    m_report.reset();
+    m_connection.reset();
+    for (const char *name : {"list.velmor", "trace.sql", "fytPar.velmor"})
+        QFile::remove(m_dir.filePath(QString::fromLatin1(name)));
+}
+
+void TestLoadingReport::handOver(const QStringList &refs, int birlestir)
+{
+    m_report->beginHandOver();
+    for (const QString &ref : refs)
+        m_report->irsaliyebul(ref, birlestir);
+}
+
+void TestLoadingReport::oneWaybill()
+{
+    handOver({QStringLiteral("101")}, 0);
+    const DataGrid &l1 = m_report->l1();
+    QCOMPARE(allFields(l1),
+             QStringList({"sira", "stokkod", "ack", "birim", "birimfiyat", "kdv", "miktar", "tutar"}));
+    // Item lines only: the promotion line stays out; the same item twice
+    // gives two rows when nothing is merged.
+    QCOMPARE(rows(l1, allFields(l1)),
+             QStringList({"1|A001|ELMA|ADET|10,00|18|2|20,00", "2|A001|ELMA|ADET|10,00|18|3|30,00",
+                          "3|B002|ARMUT|ADET|7,50|8|1|7,50"}));
+    QCOMPARE(l1.footerText(l1.columnOfField(QStringLiteral("sira"))), QStringLiteral("3"));
+    QCOMPARE(l1.footerText(l1.columnOfField(QStringLiteral("miktar"))), QStringLiteral("6"));
+    QCOMPARE(l1.footerText(l1.columnOfField(QStringLiteral("tutar"))), QStringLiteral("57,50"));
+    QCOMPARE(rows(m_report->l2(), {QStringLiteral("tarih"), QStringLiteral("fisno")}),
+             QStringList{QStringLiteral("05.01.2024|IRS-101")});
+
+    const LoadingReport::Customer &c = m_report->customer();
+    QCOMPARE(c.unvn, QStringLiteral("MEHMET'İN GIDA"));
+    QCOMPARE(c.adr, QStringLiteral("ATATÜRK CAD. NO:5 KAT:2"));
+    QCOMPARE(c.shr, QStringLiteral("İZMİR"));
+    QCOMPARE(c.tel, QStringLiteral("02324445566"));
+    QCOMPARE(c.vno, QStringLiteral("6130012345"));
+    QCOMPARE(c.vd, QStringLiteral("KONAK"));
+    const LoadingReport::Totals &t = m_report->totals();
+    QCOMPARE(QStringList({t.topl, t.topi, t.topk, t.gtop}), QStringList({"1,00", "0,50", "0,10", "0,60"}));
+}
+
+void TestLoadingReport::statementsAsSent()
+{
+    m_connection->setTraceFile(m_trace);
+    handOver({QStringLiteral("104")}, 1);
+    QCOMPARE(readFile(m_trace).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             QStringList({"select * from LG_001_01_STFICHE WHERE LOGICALREF='104'",
+                          "select * from LG_001_CLCARD where ACTIVE='0' and LOGICALREF='99'",
+                          "select * from LG_001_01_STLINE WHERE STFICHEREF='104' AND LINETYPE='0'",
+                          "select * from LG_001_ITEMS WHERE LOGICALREF='3'",
+                          "select * from LG_001_UNITSETL WHERE  LOGICALREF='1'"}));
+}
+
+void TestLoadingReport::merge_data()
+{
+    QTest::addColumn<QStringList>("refs");
+    QTest::addColumn<int>("birlestir");
+    QTest::addColumn<QStringList>("expected"); // sira|stokkod|birim|birimfiyat|miktar|tutar
+
+    QTest::newRow("off: one row per line")
+        << QStringList{"101", "102"} << 0
+        << QStringList{"1|A001|ADET|10,00|2|20,00", "2|A001|ADET|10,00|3|30,00", "3|B002|ADET|7,50|1|7,50",
+                       "4|A001|KOLİ|100,00|4|400,00"};
+    QTest::newRow("on: two lines of one waybill, the first line's price")
+        << QStringList{"101"} << 1 << QStringList{"1|A001|ADET|10,00|5|50,00", "2|B002|ADET|7,50|1|7,50"};
+    // The key is the item code: another unit is added into the same row.
+    QTest::newRow("on: the same item in another unit on another waybill")
+        << QStringList{"101", "102"} << 1
+        << QStringList{"1|A001|ADET|10,00|9|450,00", "2|B002|ADET|7,50|1|7,50"};
+    // Sums are kept in single precision: seven significant digits.
+    QTest::newRow("on: single precision sums")
+        << QStringList{"109"} << 1 << QStringList{"1|A001|ADET|12345678,90|0,3|1234568,00"};
+    QTest::newRow("off: the same amounts stay exact")
+        << QStringList{"109"} << 0
+        << QStringList{"1|A001|ADET|12345678,90|0,1|1234567,89", "2|A001|ADET|0,05|0,2|0,01"};
+    QTest::newRow("on: rows of earlier waybills take later lines")
+        << QStringList{"104", "101", "109"} << 1
+        << QStringList{"1|C003|ADET|1,00|0,1|0,10", "2|A001|ADET|10,00|5,3|1234618,00",
+                       "3|B002|ADET|7,50|1|7,50"};
+}
+
+void TestLoadingReport::merge()
+{
+    QFETCH(QStringList, refs);
+    QFETCH(int, birlestir);
+    QFETCH(QStringList, expected);
+    handOver(refs, birlestir);
+    QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "birim", "birimfiyat", "miktar", "tutar"}), expected);
+}
+
+void TestLoadingReport::totalsRoundPerWaybill()
+{
+    // The captions are the store: 1,004 shows as 1,00, and the second
+    // waybill is added to that, giving 2,00 and not 2,01.
+    m_report->beginHandOver();
+    m_report->irsaliyebul(QStringLiteral("101"), 0);
+    QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
+    m_report->irsaliyebul(QStringLiteral("102"), 0);
+    QCOMPARE(m_report->totals().topl, QStringLiteral("2,00"));
+    QCOMPARE(m_report->totals().gtop, QStringLiteral("1,60"));
+    // A new hand-over starts from 0,00 again.
+    handOver({QStringLiteral("104")}, 0);
+    QCOMPARE(m_report->totals().topl, QStringLiteral("0,10"));
+    QCOMPARE(m_report->totals().topi, QStringLiteral("0,00"));
+}
+
+void TestLoadingReport::customerOfLastFoundCard()
+{
+    // 102's customer card is inactive: the fields keep 101's customer.
+    handOver({QStringLiteral("101"), QStringLiteral("102")}, 0);
+    QCOMPARE(m_report->customer().unvn, QStringLiteral("MEHMET'İN GIDA"));
+    QCOMPARE(m_report->customer().shr, QStringLiteral("İZMİR"));
+    handOver({QStringLiteral("109")}, 0);
+    QCOMPARE(m_report->customer().unvn, QStringLiteral("AYŞE TİCARET"));
+    QCOMPARE(m_report->customer().vd, QStringLiteral("ÇANKAYA"));
+    // Emptying the lists leaves the customer fields.
+    m_report->beginHandOver();
+    QCOMPARE(m_report->customer().unvn, QStringLiteral("AYŞE TİCARET"));
+}
+
+void TestLoadingReport::unknownWaybillStops()
+{
+    m_report->beginHandOver();
+    m_report->irsaliyebul(QStringLiteral("101"), 0);
+    try {
+        m_report->irsaliyebul(QStringLiteral("5000"), 0);
+        QFAIL("no error");
+    } catch (const Error &e) {
+        QVERIFY2(e.description().contains(QLatin1String("5000")), qPrintable(e.description()));
+    }
+    QCOMPARE(m_report->l2().table().rowCount(), 1);
+    QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
+    // A reference with an apostrophe is a waybill that does not exist, never a broken statement.
+    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("1' OR '1'='1"), 0));
+    QCOMPARE(m_report->l1().table().rowCount(), 3);
+}
+
+void TestLoadingReport::missingItemStops()
+{
+    m_report->beginHandOver();
+    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("108"), 1));
+    // The header and the lines before the failing one stay.
+    QCOMPARE(m_report->l2().table().rowCount(), 1);
+    QCOMPARE(rows(m_report->l1(), {"stokkod", "miktar"}), QStringList{"A001|1"});
+    QCOMPARE(m_report->totals().gtop, QStringLiteral("11,80"));
+}
+
+void TestLoadingReport::deletion_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("EVET deletes the current row and renumbers")
+        << 1 << true << QStringList{"1|A001|2", "2|B002|1"};
+    QTest::newRow("HAYIR keeps the rows and their order")
+        << 1 << false << QStringList{"1|A001|2", "2|A001|3", "3|B002|1"};
+    QTest::newRow("the last row") << 2 << true << QStringList{"1|A001|2", "2|A001|3"};
+}
+
+void TestLoadingReport::deletion()
+{
+    QFETCH(int, current);
+    QFETCH(bool, confirmed);
+    QFETCH(QStringList, expected);
+    handOver({QStringLiteral("101")}, 0);
+    m_report->l1().table().setCurrentRow(current);
+    m_report->deleteCurrentRow(confirmed);
+    QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "miktar"}), expected);
+    QCOMPARE(m_report->l1().table().currentRow(), 0);
+    QVERIFY(!m_report->l1().table().isRedrawSuspended());
+    // Neither the totals nor the waybill list change.
+    QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
+    QCOMPARE(m_report->l2().table().rowCount(), 1);
+}
+
+void TestLoadingReport::appearanceBesidePickerSection()
+{
+    const QString file = m_dir.filePath(QStringLiteral("list.velmor"));
+    // The waybill picker's section is there already and stays as it is.
+    iniwrite(QStringLiteral("l1"), QStringLiteral("l1-2"), QStringLiteral("77"), file);
+    m_report->l1().setColumnWidth(2, 420);
+    m_report->saveAppearance();
+    for (int i = 0; i < 8; ++i)
+        QVERIFY(!iniread(QStringLiteral("Fl1"), QStringLiteral("l1-%1").arg(i), file).isEmpty());
+    QVERIFY(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-8"), file).isEmpty());
+    QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("l1-2"), file), QStringLiteral("420"));
+    QVERIFY(!iniread(QStringLiteral("Fl1"), QStringLiteral("Font"), file).isEmpty());
+    QVERIFY(!iniread(QStringLiteral("Fl1"), QStringLiteral("FontSize"), file).isEmpty());
+    QCOMPARE(iniread(QStringLiteral("Fl1"), QStringLiteral("FontBold"), file), QStringLiteral("False"));
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-2"), file), QStringLiteral("77"));
+
+    // A new screen reads its own section back; a bad value keeps the design width.
+    iniwrite(QStringLiteral("Fl1"), QStringLiteral("l1-3"), QStringLiteral("geniş"), file);
+    LoadingReport again(m_report->context());
+    again.listeyukle();
+    QCOMPARE(again.l1().columnWidth(2), 420);
+    QCOMPARE(again.l1().columnWidth(3), 64);
+}
+
+void TestLoadingReport::statusText_data()
+{
+    QTest::addColumn<QString>("fir");
+    QTest::addColumn<QString>("don");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("parts as they are") << "1-ÖRNEK"
+                                       << "2-x-y"
+                                       << "ÖRNEK  2  y";
+    QTest::newRow("as the settings store them") << "1- ÖRNEK GIDA A.Ş."
+                                                << "02- 1-(01.01.2024)  (31.12.2024)"
+                                                << " ÖRNEK GIDA A.Ş.  02  (01.01.2024)  (31.12.2024)";
+    QTest::newRow("period without dates") << "1- ÖRNEK"
+                                          << "02- 1"
+                                          << "";
+    QTest::newRow("nothing stored") << ""
+                                    << ""
+                                    << "";
+}
+
+void TestLoadingReport::statusText()
+{
+    QFETCH(QString, fir);
+    QFETCH(QString, don);
+    QFETCH(QString, text);
+    QCOMPARE(LoadingReport::statusText(fir, don), text);
+}
+
+void TestLoadingReport::caption()
+{
+    const QString file = m_dir.filePath(QStringLiteral("fytPar.velmor"));
+    QStringList lines(8, QStringLiteral("x"));
+    QVERIFY(writeLineFile(file, lines + QStringList{QStringLiteral("ÖRNEK GIDA")}));
+    QCOMPARE(LoadingReport::caption(m_dir.path()), QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
+    // A file without a ninth line keeps what was read last in this run.
+    QVERIFY(writeLineFile(file, lines));
+    QCOMPARE(LoadingReport::caption(m_dir.path()), QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
+}
+
+QTEST_GUILESS_MAIN(TestLoadingReport)
+#include "tst_loadingreport.moc"

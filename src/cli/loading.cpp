@@ -12,8 +12,7 @@ namespace tarvel::cli {
 
 namespace {
 
-const char *const loadingUsage =
-    "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
+const char *const loadingUsage = "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
 
 } // namespace
 
@@ -24,13 +23,30 @@ void addLoadingScreen(ReportJson &json, const LoadingReport &report)
     const LoadingReport::Customer &c = report.customer();
     const LoadingReport::Totals &t = report.totals();
     const QList<QPair<QString, QString>> fields{
-        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno}, {QStringLiteral("vd"), c.vd},
-        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr}, {QStringLiteral("shr"), c.shr},
+        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno},   {QStringLiteral("vd"), c.vd},
+        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr},   {QStringLiteral("shr"), c.shr},
         {QStringLiteral("topl"), t.topl}, {QStringLiteral("topi"), t.topi}, {QStringLiteral("topk"), t.topk},
         {QStringLiteral("gtop"), t.gtop},
     };
     for (const auto &[name, value] : fields)
         json.addField(name, value);
+}
+
+std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringList &refs, bool merge)
+{
+    const std::optional<ReportContext> reportContext = openReport(context);
+    if (!reportContext)
+        return nullptr;
+    auto report = std::make_unique<LoadingReport>(*reportContext);
+    report->beginHandOver();
+    try {
+        for (const QString &ref : refs)
+            report->irsaliyebul(ref, merge ? 1 : 0);
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return nullptr;
+    }
+    return report;
 }
 
 int loadingCommand(Context &context)
@@ -43,21 +59,13 @@ int loadingCommand(Context &context)
         context.err << "tarvel-report loading: " << args.error() << "\n" << loadingUsage;
         return 2;
     }
-    const std::optional<ReportContext> reportContext = openReport(context);
-    if (!reportContext)
+    const std::unique_ptr<LoadingReport> report =
+        handOverWaybills(context, *refs, args.flag(QStringLiteral("--merge")));
+    if (!report)
         return 1;
-    LoadingReport report(*reportContext);
-    report.beginHandOver();
-    try {
-        for (const QString &ref : *refs)
-            report.irsaliyebul(ref, args.flag(QStringLiteral("--merge")) ? 1 : 0);
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return 1;
-    }
     ReportJson json;
-    addLoadingScreen(json, report);
-    return finishReport(context, json, report.l1(), {.xls = args.value(QStringLiteral("--xls"))});
+    addLoadingScreen(json, *report);
+    return finishReport(context, json, report->l1(), {.xls = args.value(QStringLiteral("--xls"))});
 }
 
 } // namespace tarvel::cli

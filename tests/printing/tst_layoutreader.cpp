@@ -6,6 +6,7 @@
 #include "printing/layouts/defaultlayouts.h"
 #include "printing/printfields.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@ private slots:
     void badLayouts_data();
     void badLayouts();
     void missingFile();
+    void documentedExampleReads();
 };
 
 void TestLayoutReader::defaultLayoutBindsEveryField()
@@ -119,6 +121,18 @@ void TestLayoutReader::missingFile()
     } catch (const Error &e) {
         QCOMPARE(e.description(), QStringLiteral("Yazdırma tasarımı bulunamadı: ") + path);
     }
+}
+
+void TestLayoutReader::documentedExampleReads()
+{
+    QFile doc(QStringLiteral(TARVEL_SOURCE_DIR "/docs/layout-format.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const qsizetype start = text.lastIndexOf("```xml\n") + 7;
+    const QByteArray example = text.mid(start, text.indexOf("```", start) - start);
+    const ReportLayout layout = LayoutReader::parse(example, QStringLiteral("docs example"));
+    QCOMPARE(layout.paperSize(), QSizeF(240, 140));
+    QCOMPARE(layout.section(ReportLayout::Detail).controls.size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutReader)

@@ -189,23 +189,10 @@ ReportControl LayoutReader::readControl()
     c.italic = flag(QStringLiteral("italic"), false);
     c.wrap = flag(QStringLiteral("wrap"), false);
 
-    const QString align = attribute(QStringLiteral("align"));
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (align == QLatin1String("center"))
-        horizontal = Qt::AlignHCenter;
-    else if (align == QLatin1String("right"))
-        horizontal = Qt::AlignRight;
-    else if (!align.isEmpty() && align != QLatin1String("left"))
-        fail(QStringLiteral("align \"%1\" olamaz (left, center, right)").arg(align));
-    const QString valign = attribute(QStringLiteral("valign"));
-    Qt::Alignment vertical = Qt::AlignVCenter;
-    if (valign == QLatin1String("top"))
-        vertical = Qt::AlignTop;
-    else if (valign == QLatin1String("bottom"))
-        vertical = Qt::AlignBottom;
-    else if (!valign.isEmpty() && valign != QLatin1String("middle"))
-        fail(QStringLiteral("valign \"%1\" olamaz (top, middle, bottom)").arg(valign));
-    c.alignment = horizontal | vertical;
+    c.alignment = choice(QStringLiteral("align"),
+                         {{"left", Qt::AlignLeft}, {"center", Qt::AlignHCenter}, {"right", Qt::AlignRight}}) |
+                  choice(QStringLiteral("valign"),
+                         {{"middle", Qt::AlignVCenter}, {"top", Qt::AlignTop}, {"bottom", Qt::AlignBottom}});
 
     const QString frame = attribute(QStringLiteral("frame"));
     for (const QString &side : frame.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -268,6 +255,22 @@ double LayoutReader::number(const QString &name, double fallback, bool required)
     if (!ok || !std::isfinite(value))
         fail(QStringLiteral("%1 değeri sayı değil: \"%2\"").arg(name, attribute(name)));
     return value;
+}
+
+Qt::Alignment
+LayoutReader::choice(const QString &name,
+                     std::initializer_list<std::pair<const char *, Qt::AlignmentFlag>> values) const
+{
+    const QString value = attribute(name);
+    if (value.isEmpty())
+        return values.begin()->second;
+    QStringList names;
+    for (const auto &[text, alignment] : values) {
+        if (value == QLatin1String(text))
+            return alignment;
+        names << QString::fromLatin1(text);
+    }
+    fail(QStringLiteral("%1 \"%2\" olamaz (%3)").arg(name, value, names.join(QStringLiteral(", "))));
 }
 
 bool LayoutReader::flag(const QString &name, bool fallback) const

@@ -3,6 +3,8 @@
 #include "printing/reportlayout.h"
 
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 class QXmlStreamReader;
 
@@ -31,6 +33,9 @@ private:
     QString attribute(const QString &name) const;
     double number(const QString &name, double fallback, bool required = false) const;
     bool flag(const QString &name, bool fallback) const;
+    // One of the named values; the first when the attribute is not given.
+    Qt::Alignment choice(const QString &name,
+                         std::initializer_list<std::pair<const char *, Qt::AlignmentFlag>> values) const;
     void onlyAttributes(const QStringList &names) const;
     void skipEnd();
     [[noreturn]] void fail(const QString &what) const;

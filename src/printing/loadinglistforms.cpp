@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tarvel {
 
@@ -27,35 +28,36 @@ QString grouped(const QString &caption)
     return value ? formatGrouped2(*value) : caption;
 }
 
+using Row = LoadingListInput::Row;
+// The customer block and the list fields, by the column they go to.
+constexpr std::pair<int, QString LoadingListInput::*> customerColumns[] = {
+    {CariUnvan, &LoadingListInput::unvn},      {CariVergiNo, &LoadingListInput::vno},
+    {CariVergiDairesi, &LoadingListInput::vd}, {CariTelefon, &LoadingListInput::tel},
+    {CariAdres, &LoadingListInput::adr},       {CariSehir, &LoadingListInput::shr},
+};
+constexpr std::pair<int, QString Row::*> itemColumns[] = {
+    {StokSira, &Row::sira},     {StokKodu, &Row::stokkod}, {StokCinsi, &Row::ack},
+    {StokKdv, &Row::kdv},       {StokBirim, &Row::birim},  {StokBirimFiyat, &Row::birimfiyat},
+    {StokMiktar, &Row::miktar}, {StokTutar, &Row::tutar},  {StokTopTutar, &Row::tutar},
+};
+
 void writeHeading(PrintTable &t, int row, const LoadingListInput &in, const FixedValues &v)
 {
     t.setCell(row, IrsaliyeTarihi, v.date);
     t.setCell(row, IrsaliyeSaati, v.time);
-    t.setCell(row, CariUnvan, in.unvn);
-    t.setCell(row, CariVergiNo, in.vno);
-    t.setCell(row, CariVergiDairesi, in.vd);
-    t.setCell(row, CariTelefon, in.tel);
-    t.setCell(row, CariAdres, in.adr);
-    t.setCell(row, CariSehir, in.shr);
+    for (const auto &[column, field] : customerColumns)
+        t.setCell(row, column, in.*field);
 }
 
-void writeItem(PrintTable &t, int row, const LoadingListInput &in, const LoadingListInput::Row &r,
-               const FixedValues &v)
+void writeItem(PrintTable &t, int row, const LoadingListInput &in, const Row &r, const FixedValues &v)
 {
-    t.setCell(row, IrsaliyeNo, QString());
     writeHeading(t, row, in, v);
-    t.setCell(row, CariYetkili, QString());
-    t.setCell(row, StokSira, r.sira);
-    t.setCell(row, StokBarkod, QString());
-    t.setCell(row, StokKodu, r.stokkod);
-    t.setCell(row, StokCinsi, r.ack);
-    t.setCell(row, StokKdv, r.kdv);
-    t.setCell(row, StokBirim, r.birim);
-    t.setCell(row, StokBirimFiyat, r.birimfiyat);
-    t.setCell(row, StokMiktar, r.miktar);
-    t.setCell(row, StokTutar, r.tutar);
+    for (const auto &[column, field] : itemColumns)
+        t.setCell(row, column, r.*field);
+    // The waybill number, contact and barcode are not known here.
+    for (int column : {IrsaliyeNo, CariYetkili, StokBarkod})
+        t.setCell(row, column, QString());
     t.setCell(row, StokIndirim, QStringLiteral("0"));
-    t.setCell(row, StokTopTutar, r.tutar);
 }
 
 // The carried total in the list's grouped pattern. It is summed in single

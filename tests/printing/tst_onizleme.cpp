@@ -40,18 +40,36 @@ QToolButton *tool(const QWidget &window, const char *name)
 class TestOnizleme : public QObject {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
     void windowAndTools();
     void paging();
     void zoom();
+
+private:
+    // Shown before each test, with the seven-record form.
+    std::unique_ptr<WaybillReport> m_report;
+    std::unique_ptr<Onizleme> m_window;
 };
+
+void TestOnizleme::init()
+{
+    m_report = std::make_unique<WaybillReport>(sevenRecordForm());
+    m_window = std::make_unique<Onizleme>();
+    // The report stays the caller's.
+    QCOMPARE(&m_window->arepac(*m_report), m_report.get());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestOnizleme::cleanup()
+{
+    m_window.reset();
+}
 
 void TestOnizleme::windowAndTools()
 {
-    Onizleme window;
-    const WaybillReport report = sevenRecordForm();
-    QCOMPARE(&window.arepac(report), &report);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Onizleme &window = *m_window;
 
     QCOMPARE(window.objectName(), QStringLiteral("onizleme"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmor Önizleme"));
@@ -76,11 +94,7 @@ void TestOnizleme::windowAndTools()
 
 void TestOnizleme::paging()
 {
-    Onizleme window;
-    const WaybillReport report = sevenRecordForm();
-    window.arepac(report);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Onizleme &window = *m_window;
     QCOMPARE(window.pageCount(), 3);
     QCOMPARE(window.currentPage(), 1);
 
@@ -99,11 +113,7 @@ void TestOnizleme::paging()
 
 void TestOnizleme::zoom()
 {
-    Onizleme window;
-    const WaybillReport report = sevenRecordForm();
-    window.arepac(report);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Onizleme &window = *m_window;
     auto *box = window.findChild<QComboBox *>(QStringLiteral("zoom"));
 
     const qreal fitted = window.viewer()->zoomFactor();

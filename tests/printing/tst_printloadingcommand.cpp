@@ -1,6 +1,7 @@
 // tarvel-report print-loading on the demo company: its loading list as the
 // waybill forms of the default layout in one PDF, read back as text, and the
 // messages and exit codes of a run that cannot print.
+#include "common/programrun.h"
 #include "foundation/numbers.h"
 #include "foundation/sidefiles.h"
 #include "printing/device/printerdevice.h"
@@ -14,38 +15,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvel;
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Run run(const QString &program, const QStringList &args, const QString &workDir)
-{
-    QProcess process;
-    process.setWorkingDirectory(workDir);
-    process.start(program, args);
-    Run result;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        result.err = program + QStringLiteral(" did not run: ") + process.errorString();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
-} // namespace
+using tarvel::test::ProgramRun;
+using tarvel::test::runProgram;
 
 class TestPrintLoadingCommand : public QObject {
     Q_OBJECT
@@ -58,9 +33,9 @@ private slots:
     void badArguments();
 
 private:
-    Run report(const QStringList &args) const
+    ProgramRun report(const QStringList &args) const
     {
-        return run(m_folder + QStringLiteral("/tarvel-report"), args, m_folder);
+        return runProgram(m_folder + QStringLiteral("/tarvel-report"), args, m_folder);
     }
     void setPrinter(const QString &printer) const
     {
@@ -77,15 +52,15 @@ void TestPrintLoadingCommand::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_folder = m_dir.filePath(QStringLiteral("demo"));
-    const Run demo =
-        run(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"),
-            {QStringLiteral("demo"), m_folder, QStringLiteral("--date"), QStringLiteral("2025-03-15")},
-            m_dir.path());
+    const ProgramRun demo =
+        runProgram(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"),
+                   {QStringLiteral("demo"), m_folder, QStringLiteral("--date"), QStringLiteral("2025-03-15")},
+                   m_dir.path());
     QVERIFY2(demo.exitCode == 0, qPrintable(demo.err));
     // The demo's loading list, as the README's run command prints it.
-    const Run refs =
-        run(QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(TARVEL_SOURCE_DIR "/scripts/demo-loading-refs.py"), m_folder}, m_dir.path());
+    const ProgramRun refs = runProgram(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(TARVEL_SOURCE_DIR "/scripts/demo-loading-refs.py"), m_folder}, m_dir.path());
     QVERIFY2(refs.exitCode == 0, qPrintable(refs.err));
     m_refs = refs.out.trimmed();
     QVERIFY(!m_refs.isEmpty());
@@ -100,7 +75,7 @@ void TestPrintLoadingCommand::demoListAsPdf()
     setPrinter(defaultLayoutPrinter);
 
     // What the loading report holds for those waybills.
-    const Run loading = report({QStringLiteral("loading"), QStringLiteral("--refs"), m_refs});
+    const ProgramRun loading = report({QStringLiteral("loading"), QStringLiteral("--refs"), m_refs});
     QVERIFY2(loading.exitCode == 0, qPrintable(loading.err));
     const QJsonObject screen = QJsonDocument::fromJson(loading.out.toUtf8()).object();
     const QJsonObject fields = screen.value(QStringLiteral("fields")).toObject();
@@ -113,7 +88,7 @@ void TestPrintLoadingCommand::demoListAsPdf()
     QVERIFY2(rows.size() > 10, "the demo list should need more than one form of ten rows");
 
     const QString pdf = m_dir.filePath(QStringLiteral("irsaliye.pdf"));
-    const Run printed = report(
+    const ProgramRun printed = report(
         {QStringLiteral("print-loading"), QStringLiteral("--refs"), m_refs, QStringLiteral("--pdf"), pdf});
     QVERIFY2(printed.exitCode == 0, qPrintable(printed.err));
     const QStringList pages = printingtest::pdfPages(pdf);
@@ -165,7 +140,7 @@ void TestPrintLoadingCommand::cannotPrint()
     if (layoutGone)
         QVERIFY(QFile::rename(layout, layout + QStringLiteral(".saklı")));
     const QString pdf = m_dir.filePath(QStringLiteral("none.pdf"));
-    const Run printed = report(
+    const ProgramRun printed = report(
         {QStringLiteral("print-loading"), QStringLiteral("--refs"), m_refs, QStringLiteral("--pdf"), pdf});
     if (layoutGone)
         QVERIFY(QFile::rename(layout + QStringLiteral(".saklı"), layout));
@@ -185,7 +160,7 @@ void TestPrintLoadingCommand::badArguments_data()
 void TestPrintLoadingCommand::badArguments()
 {
     QFETCH(QStringList, args);
-    const Run printed = report(QStringList{QStringLiteral("print-loading")} + args);
+    const ProgramRun printed = report(QStringList{QStringLiteral("print-loading")} + args);
     QCOMPARE(printed.exitCode, 2);
     QVERIFY2(printed.err.contains(QStringLiteral("usage: tarvel-report print-loading")),
              qPrintable(printed.err));

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <functional>
 #include <unistd.h>
 
 using namespace tarvel;
@@ -50,6 +52,25 @@ void fill(LoadingReport &report, int rows)
         t.post();
     }
 }
+
+// Calls act on each preview window as soon as it is the active modal window;
+// printLoadingList waits until the window is closed.
+class PreviewWatcher : public QObject {
+public:
+    explicit PreviewWatcher(std::function<void(Onizleme *)> act) : m_act(std::move(act))
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto *window = qobject_cast<Onizleme *>(QApplication::activeModalWidget()))
+                m_act(window);
+        });
+        m_timer.start();
+    }
+
+private:
+    std::function<void(Onizleme *)> m_act;
+    QTimer m_timer;
+};
 
 struct Message {
     QString text;
@@ -163,23 +184,19 @@ void TestPrintLoadingList::previewShowsEachFormInTurn()
     // Each preview window is closed as soon as it shows; the next may only
     // open after that.
     QStringList seen;
-    QTimer closer;
-    closer.setInterval(20);
-    connect(&closer, &QTimer::timeout, this, [&] {
-        auto *window = qobject_cast<Onizleme *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        seen << QStringLiteral("%1 %2").arg(window->windowTitle()).arg(window->pageCount());
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return w->isVisible() && qobject_cast<Onizleme *>(w); }),
-                 1);
-        window->close();
-    });
-    closer.start();
-    printLoadingList(report, 1, nullptr);
-    closer.stop();
-
+    int open = 0;
+    {
+        const PreviewWatcher watcher([&](Onizleme *window) {
+            seen << QStringLiteral("%1 %2").arg(window->windowTitle()).arg(window->pageCount());
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            open = std::max<int>(open, std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
+                                     return w->isVisible() && qobject_cast<Onizleme *>(w);
+                                 }));
+            window->close();
+        });
+        printLoadingList(report, 1, nullptr);
+    }
+    QCOMPARE(open, 1);
     QCOMPARE(seen, QStringList(3, QStringLiteral("Velmor Önizleme 1")));
     QCOMPARE(m_messages.size(), 0);
     QCOMPARE(jobCount(), 0);
@@ -190,18 +207,13 @@ void TestPrintLoadingList::previewButtonPrintsOneCopy()
     needQueue();
     LoadingReport report(context());
     fill(report, 5);
-    QTimer clicker;
-    clicker.setInterval(20);
-    connect(&clicker, &QTimer::timeout, this, [&] {
-        QWidget *window = QApplication::activeModalWidget();
-        if (!window)
-            return;
-        window->findChild<QToolButton *>(QStringLiteral("yazdir"))->click();
-        window->close();
-    });
-    clicker.start();
-    printLoadingList(report, 1, nullptr);
-    clicker.stop();
+    {
+        const PreviewWatcher watcher([](Onizleme *window) {
+            window->findChild<QToolButton *>(QStringLiteral("yazdir"))->click();
+            window->close();
+        });
+        printLoadingList(report, 1, nullptr);
+    }
     QTRY_COMPARE(jobCount(), 1);
 }
 

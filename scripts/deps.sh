@@ -13,6 +13,8 @@ packages=(
   libgsf-1-dev                              # the compound-file container of .xls files
   fonts-dejavu-core                         # a font with every Turkish letter, also offscreen
   python3 python3-xlrd                      # the SQL Server stand-in and the .xls reader of the tests
+  cups cups-client printer-driver-cups-pdf  # printers and the PDF printer TARVEL-PDF for the waybill forms
+  poppler-utils                             # pdftotext: the tests read the printed forms back
 )
 
 missing=()

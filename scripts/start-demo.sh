@@ -6,9 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
+bash scripts/printer-setup.sh || echo "Without a printer the waybill forms can neither be previewed nor printed." >&2
 build=${TARVEL_BUILD_DIR:-build}
 demo=${TARVEL_DEMO_DIR:-$PWD/demo}
 "$build/bin/tarvel-report" demo "$demo"
+scripts=$PWD/scripts
 cd "$demo"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec ./tarvel
@@ -27,5 +29,10 @@ if [ -n "$refs" ]; then
   ./tarvel-report invoice-analysis --refs "$refs" --xls reports/fatura-karlilik.xls \
     --pdf reports/fatura-karlilik.pdf > reports/fatura-karlilik.json
   echo "  reports/fatura-karlilik.xls, .pdf and .json (profit of the last 30 days' invoices)"
+fi
+# The demo loading list on the waybill forms, as "Önizleme" shows it.
+loading_refs=$(/usr/bin/python3 "$scripts/demo-loading-refs.py" "$demo")
+if ./tarvel-report print-loading --refs "$loading_refs" --pdf reports/irsaliye.pdf > /dev/null; then
+  echo "  reports/irsaliye.pdf (the loading list of waybills $loading_refs on the waybill forms)"
 fi
 echo "To see the window, run this command again on a desktop, or: xvfb-run -a $demo/tarvel"

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
 namespace tarvel {
 class LoadingReport;
@@ -29,6 +30,10 @@ using Command = int (*)(Context &);
 // The loading report's screen in a report document: l1, l2 and the fields.
 void addLoadingScreen(ReportJson &json, const LoadingReport &report);
 
+// The waybill picker's hand-over of those waybills (LOGICALREFs, in that
+// order) into a fresh loading report; nothing after saying why on stderr.
+std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringList &refs, bool merge);
+
 // Subcommands, one file each.
 int firmsCommand(Context &context);
 int initStoreCommand(Context &context);
@@ -38,5 +43,6 @@ int waybillsCommand(Context &context);
 int invoicesCommand(Context &context);
 int invoiceAnalysisCommand(Context &context);
 int itemAnalysisCommand(Context &context);
+int printLoadingCommand(Context &context);
 
 } // namespace tarvel::cli

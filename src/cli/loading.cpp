@@ -33,6 +33,23 @@ void addLoadingScreen(ReportJson &json, const LoadingReport &report)
         json.addField(name, value);
 }
 
+std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringList &refs, bool merge)
+{
+    const std::optional<ReportContext> reportContext = openReport(context);
+    if (!reportContext)
+        return nullptr;
+    auto report = std::make_unique<LoadingReport>(*reportContext);
+    report->beginHandOver();
+    try {
+        for (const QString &ref : refs)
+            report->irsaliyebul(ref, merge ? 1 : 0);
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return nullptr;
+    }
+    return report;
+}
+
 int loadingCommand(Context &context)
 {
     CommandArgs args(context.args, {.flags = {QStringLiteral("--merge")},
@@ -43,21 +60,13 @@ int loadingCommand(Context &context)
         context.err << "tarvel-report loading: " << args.error() << "\n" << loadingUsage;
         return 2;
     }
-    const std::optional<ReportContext> reportContext = openReport(context);
-    if (!reportContext)
+    const std::unique_ptr<LoadingReport> report =
+        handOverWaybills(context, *refs, args.flag(QStringLiteral("--merge")));
+    if (!report)
         return 1;
-    LoadingReport report(*reportContext);
-    report.beginHandOver();
-    try {
-        for (const QString &ref : *refs)
-            report.irsaliyebul(ref, args.flag(QStringLiteral("--merge")) ? 1 : 0);
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return 1;
-    }
     ReportJson json;
-    addLoadingScreen(json, report);
-    return finishReport(context, json, report.l1(), {.xls = args.value(QStringLiteral("--xls"))});
+    addLoadingScreen(json, *report);
+    return finishReport(context, json, report->l1(), {.xls = args.value(QStringLiteral("--xls"))});
 }
 
 } // namespace tarvel::cli

@@ -36,6 +36,9 @@ const char *const usage =
     "                           the invoice profit analysis of those invoices (JSON)\n"
     "  item-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT]\n"
     "                           the item run of the invoice profit analysis (JSON)\n"
+    "  print-loading --refs R1,... [--merge] (--pdf FILE | --print)\n"
+    "                           their loading list on the selected waybill layout: every form\n"
+    "                           into one PDF, or printed on the layout's printer\n"
     "  (report commands also take --xls FILE and --pdf FILE: the list as saved and printed)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
@@ -59,13 +62,19 @@ std::optional<QString> storeDirectory(const QString &value)
 
 int main(int argc, char *argv[])
 {
-    // Printouts (--pdf) need fonts, so a GUI application, which never shows a
-    // window and so needs no display; everything else runs without one.
+    // Printouts (--pdf, --print) need fonts, so a GUI application, which never
+    // shows a window and so needs no display; everything else runs without one.
     bool printing = false;
     for (int i = 1; i < argc; ++i)
-        printing = printing || qstrcmp(argv[i], "--pdf") == 0;
+        printing = printing || qstrcmp(argv[i], "--pdf") == 0 || qstrcmp(argv[i], "--print") == 0;
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform asks for a runtime folder it never uses; the
+    // warning about a missing one would only be noise on our error output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+            qt_message_output(type, context, message);
+    });
     const std::unique_ptr<QCoreApplication> application =
         printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
@@ -114,6 +123,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("demo"), cli::demoCommand},
         {QStringLiteral("loading"), cli::loadingCommand},
         {QStringLiteral("waybills"), cli::waybillsCommand},
+        {QStringLiteral("print-loading"), cli::printLoadingCommand},
         {QStringLiteral("invoices"), cli::invoicesCommand},
         {QStringLiteral("invoice-analysis"), cli::invoiceAnalysisCommand},
         {QStringLiteral("item-analysis"), cli::itemAnalysisCommand},

@@ -4,6 +4,7 @@
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
 #include "foundation/sidefiles.h"
+#include "printing/layouts/defaultlayouts.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,6 +99,7 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
     folder.files << QFileInfo(storePath(folder.directory)).fileName();
     writeSideFiles(folder.directory, folder.summary);
     folder.files << QStringLiteral("fytPar.velmor") << QStringLiteral("irssatir.velmor");
+    folder.files << writeDefaultLayouts(folder.directory);
 
     for (const QString &program : programFileNames()) {
         const QString source = QDir(programDir).filePath(program);

@@ -7,7 +7,8 @@
 namespace tarvel::demo {
 
 // The program folder of the demo company: the ERP file, data.dbs pointing at
-// it with firm and period chosen, the side files, and the programs.
+// it with firm and period chosen, the side files, the default waybill layout
+// (Tsrm/) and the programs.
 inline const QString demoErpFileName = QStringLiteral("demo-erp.sqlite");
 inline const QString demoLoginPassword = QStringLiteral("1234"); // the settings window's password
 

@@ -1,0 +1,90 @@
+// tarvel-report print-loading --refs R1,... [--merge] (--pdf FILE | --print):
+// the hand-over of those waybills, then their loading list on the selected
+// waybill layout as "Önizleme" shows it (every form into one PDF) or as
+// "Yazdır" prints it.
+#include "cli.h"
+#include "commandargs.h"
+#include "foundation/errors.h"
+#include "loading/loadingreport.h"
+#include "printing/device/printerdevice.h"
+#include "printing/formoutput.h"
+#include "printing/formpdfwriter.h"
+#include "printing/loadinglistprint.h"
+
+#include <QFileInfo>
+
+namespace tarvel::cli {
+
+namespace {
+
+const char *const printLoadingUsage =
+    "usage: tarvel-report print-loading --refs R1,R2,... [--merge] (--pdf FILE | --print)\n";
+
+// Previewed forms go into the PDF file; printed ones to the printer.
+class CliFormOutput : public FormOutput {
+public:
+    explicit CliFormOutput(const QString &pdf) : m_pdf(pdf) {}
+
+    bool printerExists(const QString &printerName) override { return printerexists(printerName); }
+    void preview(const WaybillReport &report) override { m_pdf.add(report); }
+    void print(const WaybillReport &report) override { printReport(report); }
+
+    FormPdfWriter &pdf() { return m_pdf; }
+
+private:
+    FormPdfWriter m_pdf;
+};
+
+} // namespace
+
+int printLoadingCommand(Context &context)
+{
+    CommandArgs args(context.args, {.flags = {QStringLiteral("--merge"), QStringLiteral("--print")},
+                                    .values = {QStringLiteral("--refs"), QStringLiteral("--pdf")},
+                                    .required = {QStringLiteral("--refs")}});
+    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
+    const bool toPrinter = args.flag(QStringLiteral("--print"));
+    const QString pdf = args.value(QStringLiteral("--pdf"));
+    if (!args.ok() || toPrinter == !pdf.isEmpty()) {
+        context.err << "tarvel-report print-loading: "
+                    << (args.ok() ? QStringLiteral("--pdf FILE ya da --print verilmeli (one of them)")
+                                  : args.error())
+                    << "\n"
+                    << printLoadingUsage;
+        return 2;
+    }
+    const std::unique_ptr<LoadingReport> report =
+        handOverWaybills(context, *refs, args.flag(QStringLiteral("--merge")));
+    if (!report)
+        return 1;
+    if (report->l1().table().rowCount() == 0) {
+        context.err << QStringLiteral("Yükleme listesi boş: bu irsaliyelerde basılacak satır yok.\n");
+        return 1;
+    }
+
+    const QString pdfPath = pdf.isEmpty() ? QString() : QFileInfo(pdf).absoluteFilePath();
+    CliFormOutput output(pdfPath);
+    PrintOutcome outcome =
+        runLoadingListPrint(loadingListInput(*report), toPrinter ? 2 : 1, report->context().paths, output);
+    try {
+        // Forms written before a failure stay in the file, as printed ones stay printed.
+        output.pdf().finish();
+    } catch (const Error &e) {
+        if (outcome.kind == PrintOutcome::Done)
+            outcome = {PrintOutcome::Failed, e.description(), outcome.forms};
+    }
+    if (outcome.kind != PrintOutcome::Done) {
+        context.err << outcome.message() << "\n";
+        return 1;
+    }
+    if (toPrinter)
+        context.out << QStringLiteral("%1 form yazıcıya gönderildi.\n").arg(outcome.forms);
+    else
+        context.out << QStringLiteral("%1 form, %2 sayfa: %3\n")
+                           .arg(outcome.forms)
+                           .arg(output.pdf().pages())
+                           .arg(pdfPath);
+    return 0;
+}
+
+} // namespace tarvel::cli

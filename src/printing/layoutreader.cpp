@@ -1,0 +1,317 @@
+#include "printing/layoutreader.h"
+
+#include "foundation/errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <cmath>
+
+namespace tarvel {
+
+namespace {
+
+const QString defaultFamily = QStringLiteral("DejaVu Sans");
+
+struct NamedSize {
+    const char *name;
+    QPageSize::PageSizeId id;
+};
+constexpr NamedSize pageSizes[] = {
+    {"A3", QPageSize::A3}, {"A4", QPageSize::A4},         {"A5", QPageSize::A5},
+    {"B5", QPageSize::B5}, {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal},
+};
+
+const QStringList controlAttributes{
+    QStringLiteral("name"),       QStringLiteral("tag"),    QStringLiteral("caption"),
+    QStringLiteral("x"),          QStringLiteral("y"),      QStringLiteral("width"),
+    QStringLiteral("height"),     QStringLiteral("font"),   QStringLiteral("size"),
+    QStringLiteral("bold"),       QStringLiteral("italic"), QStringLiteral("align"),
+    QStringLiteral("valign"),     QStringLiteral("frame"),  QStringLiteral("frame-width"),
+    QStringLiteral("background"), QStringLiteral("wrap"),
+};
+
+} // namespace
+
+ReportLayout LayoutReader::read(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        throw Error(QStringLiteral("Yazdırma tasarımı bulunamadı: %1").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Yazdırma tasarımı okunamadı: %1 (%2)").arg(path, file.errorString()));
+    return parse(file.readAll(), path);
+}
+
+ReportLayout LayoutReader::parse(const QByteArray &text, const QString &path)
+{
+    QXmlStreamReader xml(text);
+    LayoutReader reader(xml, path);
+    return reader.readLayout();
+}
+
+ReportLayout LayoutReader::readLayout()
+{
+    ReportLayout layout;
+    layout.path = m_path;
+    m_fontFamily = defaultFamily;
+    if (!m_xml.readNextStartElement())
+        fail(QStringLiteral("dosya boş ya da XML değil"));
+    if (m_xml.name() != QLatin1String("layout"))
+        fail(QStringLiteral("kök öğe <layout> olmalı, <%1> bulundu").arg(m_xml.name().toString()));
+    onlyAttributes({QStringLiteral("version")});
+
+    const QStringList sectionNames{QStringLiteral("pageheader"), QStringLiteral("detail"),
+                                   QStringLiteral("pagefooter")};
+    while (m_xml.readNextStartElement()) {
+        const QString element = m_xml.name().toString();
+        const int section = int(sectionNames.indexOf(element));
+        if (element == QLatin1String("page")) {
+            readPage(layout);
+        } else if (element == QLatin1String("font")) {
+            readDefaultFont();
+        } else if (section >= 0) {
+            if (m_seenSection[section])
+                fail(QStringLiteral("<%1> bölümü iki kez var").arg(element));
+            m_seenSection[section] = true;
+            readSection(layout.sections[size_t(section)]);
+        } else {
+            fail(QStringLiteral(
+                     "<%1> burada beklenmiyor (page, font, pageheader, detail, pagefooter olabilir)")
+                     .arg(element));
+        }
+    }
+    if (m_xml.hasError())
+        fail(QString());
+    checkFits(layout);
+    return layout;
+}
+
+void LayoutReader::readPage(ReportLayout &layout)
+{
+    onlyAttributes({QStringLiteral("size"), QStringLiteral("orientation"), QStringLiteral("margins")});
+    const QString size = attribute(QStringLiteral("size"));
+    if (!size.isEmpty()) {
+        bool named = false;
+        for (const NamedSize &n : pageSizes) {
+            if (size.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0) {
+                layout.pageSize = QPageSize(n.id);
+                named = true;
+            }
+        }
+        static const QRegularExpression custom(QStringLiteral("^\\s*([0-9.,]+)\\s*x\\s*([0-9.,]+)\\s*$"));
+        const QRegularExpressionMatch m = custom.match(size);
+        if (!named && m.hasMatch()) {
+            const double w = QString(m.captured(1)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            const double h = QString(m.captured(2)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            if (w > 0 && h > 0)
+                layout.pageSize = QPageSize(QSizeF(w, h), QPageSize::Millimeter);
+            named = w > 0 && h > 0;
+        }
+        if (!named)
+            fail(QStringLiteral("kağıt boyu \"%1\" tanınmıyor (A4, A5, Letter ... ya da 210x297 gibi mm)")
+                     .arg(size));
+    }
+    const QString orientation = attribute(QStringLiteral("orientation"));
+    if (orientation == QLatin1String("landscape"))
+        layout.orientation = QPageLayout::Landscape;
+    else if (!orientation.isEmpty() && orientation != QLatin1String("portrait"))
+        fail(QStringLiteral("orientation \"%1\" olamaz (portrait ya da landscape)").arg(orientation));
+
+    const QString margins = attribute(QStringLiteral("margins"));
+    if (!margins.isEmpty()) {
+        QList<double> values;
+        for (QString part : margins.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const double v = part.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            if (!ok || v < 0)
+                fail(QStringLiteral("margins değeri geçersiz: \"%1\"").arg(margins));
+            values << v;
+        }
+        if (values.size() == 1)
+            layout.margins = QMarginsF(values[0], values[0], values[0], values[0]);
+        else if (values.size() == 4)
+            layout.margins = QMarginsF(values[0], values[1], values[2], values[3]);
+        else
+            fail(QStringLiteral("margins bir ya da dört sayı olmalı (sol üst sağ alt): \"%1\"").arg(margins));
+    }
+    skipEnd();
+}
+
+void LayoutReader::readDefaultFont()
+{
+    onlyAttributes({QStringLiteral("family"), QStringLiteral("size")});
+    const QString family = attribute(QStringLiteral("family"));
+    if (!family.isEmpty())
+        m_fontFamily = family;
+    m_fontSize = number(QStringLiteral("size"), m_fontSize);
+    if (m_fontSize <= 0)
+        fail(QStringLiteral("yazı boyu sıfırdan büyük olmalı"));
+    skipEnd();
+}
+
+void LayoutReader::readSection(ReportSection &section)
+{
+    onlyAttributes({QStringLiteral("height")});
+    section.height = number(QStringLiteral("height"), 0, true);
+    if (section.height < 0)
+        fail(QStringLiteral("bölüm yüksekliği eksi olamaz"));
+    while (m_xml.readNextStartElement())
+        section.controls << readControl();
+}
+
+ReportControl LayoutReader::readControl()
+{
+    ReportControl c;
+    const QString element = m_xml.name().toString();
+    if (element == QLatin1String("label"))
+        c.kind = ReportControl::Kind::Label;
+    else if (element == QLatin1String("textbox"))
+        c.kind = ReportControl::Kind::TextBox;
+    else
+        fail(QStringLiteral("<%1> burada beklenmiyor (label ya da textbox olabilir)").arg(element));
+    onlyAttributes(controlAttributes);
+
+    c.name = attribute(QStringLiteral("name"));
+    c.tag = attribute(QStringLiteral("tag"));
+    c.caption = attribute(QStringLiteral("caption"));
+    c.rect = QRectF(number(QStringLiteral("x"), 0, true), number(QStringLiteral("y"), 0, true),
+                    number(QStringLiteral("width"), 0, true), number(QStringLiteral("height"), 0, true));
+    if (c.rect.width() < 0 || c.rect.height() < 0)
+        fail(QStringLiteral("genişlik ve yükseklik eksi olamaz"));
+    const QString family = attribute(QStringLiteral("font"));
+    c.fontFamily = family.isEmpty() ? m_fontFamily : family;
+    c.fontSize = number(QStringLiteral("size"), m_fontSize);
+    if (c.fontSize <= 0)
+        fail(QStringLiteral("yazı boyu sıfırdan büyük olmalı"));
+    c.bold = flag(QStringLiteral("bold"), false);
+    c.italic = flag(QStringLiteral("italic"), false);
+    c.wrap = flag(QStringLiteral("wrap"), false);
+
+    c.alignment = choice(QStringLiteral("align"),
+                         {{"left", Qt::AlignLeft}, {"center", Qt::AlignHCenter}, {"right", Qt::AlignRight}}) |
+                  choice(QStringLiteral("valign"),
+                         {{"middle", Qt::AlignVCenter}, {"top", Qt::AlignTop}, {"bottom", Qt::AlignBottom}});
+
+    const QString frame = attribute(QStringLiteral("frame"));
+    for (const QString &side : frame.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (side == QLatin1String("all"))
+            c.frame = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+        else if (side == QLatin1String("left"))
+            c.frame |= Qt::LeftEdge;
+        else if (side == QLatin1String("top"))
+            c.frame |= Qt::TopEdge;
+        else if (side == QLatin1String("right"))
+            c.frame |= Qt::RightEdge;
+        else if (side == QLatin1String("bottom"))
+            c.frame |= Qt::BottomEdge;
+        else if (side != QLatin1String("none"))
+            fail(QStringLiteral("frame \"%1\" olamaz (none, all ya da left top right bottom)").arg(frame));
+    }
+    c.frameWidth = number(QStringLiteral("frame-width"), c.frameWidth);
+    const QString background = attribute(QStringLiteral("background"));
+    if (!background.isEmpty()) {
+        c.background = QColor::fromString(background);
+        if (!c.background.isValid())
+            fail(QStringLiteral("background \"%1\" bir renk değil (#rrggbb)").arg(background));
+    }
+    skipEnd();
+    return c;
+}
+
+void LayoutReader::checkFits(const ReportLayout &layout) const
+{
+    const ReportSection &detail = layout.section(ReportLayout::Detail);
+    if (detail.height <= 0)
+        throw Error(
+            QStringLiteral("%1: <detail> bölümü yok ya da yüksekliği 0; kalemler basılamaz").arg(m_path));
+    const double room = layout.detailBottom() - layout.detailTop();
+    if (room < detail.height)
+        throw Error(QStringLiteral("%1: sayfa başı ve sayfa sonu arasında bir <detail> satırına yer kalmıyor "
+                                   "(kalan %2 mm, satır %3 mm)")
+                        .arg(m_path)
+                        .arg(room, 0, 'f', 1)
+                        .arg(detail.height, 0, 'f', 1));
+}
+
+QString LayoutReader::attribute(const QString &name) const
+{
+    return m_xml.attributes().value(name).toString();
+}
+
+double LayoutReader::number(const QString &name, double fallback, bool required) const
+{
+    if (!m_xml.attributes().hasAttribute(name)) {
+        if (required)
+            fail(QStringLiteral("<%1> için %2 gerekli").arg(m_xml.name().toString(), name));
+        return fallback;
+    }
+    // A person editing the file may well write the decimal comma.
+    QString text = attribute(name).trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        fail(QStringLiteral("%1 değeri sayı değil: \"%2\"").arg(name, attribute(name)));
+    return value;
+}
+
+Qt::Alignment
+LayoutReader::choice(const QString &name,
+                     std::initializer_list<std::pair<const char *, Qt::AlignmentFlag>> values) const
+{
+    const QString value = attribute(name);
+    if (value.isEmpty())
+        return values.begin()->second;
+    QStringList names;
+    for (const auto &[text, alignment] : values) {
+        if (value == QLatin1String(text))
+            return alignment;
+        names << QString::fromLatin1(text);
+    }
+    fail(QStringLiteral("%1 \"%2\" olamaz (%3)").arg(name, value, names.join(QStringLiteral(", "))));
+}
+
+bool LayoutReader::flag(const QString &name, bool fallback) const
+{
+    const QString value = attribute(name);
+    if (value.isEmpty())
+        return fallback;
+    if (value == QLatin1String("true") || value == QLatin1String("1"))
+        return true;
+    if (value == QLatin1String("false") || value == QLatin1String("0"))
+        return false;
+    fail(QStringLiteral("%1 değeri true ya da false olmalı: \"%2\"").arg(name, value));
+}
+
+void LayoutReader::onlyAttributes(const QStringList &names) const
+{
+    for (const QXmlStreamAttribute &a : m_xml.attributes()) {
+        if (!names.contains(a.name().toString()))
+            fail(QStringLiteral("<%1> öğesinde bilinmeyen özellik: %2")
+                     .arg(m_xml.name().toString(), a.name().toString()));
+    }
+}
+
+void LayoutReader::skipEnd()
+{
+    const QString parent = m_xml.name().toString();
+    if (m_xml.readNextStartElement())
+        fail(QStringLiteral("<%1> içinde <%2> beklenmiyor").arg(parent, m_xml.name().toString()));
+}
+
+void LayoutReader::fail(const QString &what) const
+{
+    if (m_xml.hasError())
+        throw Error(QStringLiteral("Yazdırma tasarımı hatalı: %1, satır %2: XML hatası: %3")
+                        .arg(m_path)
+                        .arg(m_xml.lineNumber())
+                        .arg(m_xml.errorString()));
+    throw Error(QStringLiteral("Yazdırma tasarımı hatalı: %1, satır %2: %3")
+                    .arg(m_path)
+                    .arg(m_xml.lineNumber())
+                    .arg(what));
+}
+
+} // namespace tarvel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "printing/printtable.h"
+#include "printing/reportlayout.h"
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace tarvel {
+
+// One waybill form as the report engine prints it (report ar1): a layout fed
+// with the records of one form's print table. Painting runs the record feed
+// from its start, lays the detail bands down the page and starts a new page
+// when the detail area is full; the page header is drawn with its page's
+// first record, the page footer with its last. The one painting code for the
+// preview, the printer and PDF files; QtGui only.
+class WaybillReport {
+public:
+    WaybillReport(const ReportLayout &layout, const PrintTable &table, int rowCount);
+
+    const ReportLayout &layout() const { return m_layout; }
+    const PrintTable &table() const { return m_table; }
+    int rowCount() const { return m_rowCount; }
+
+    // What the printing sets on the report's printer.
+    QString printerName;
+    QString documentName;
+    int printQuality = 0; // -4: the printer's highest resolution
+
+    // Paints every page on a device whose page layout is layout().pageLayout()
+    // and returns the number of pages; 0 when there is no record or the
+    // device cannot be painted on.
+    int paint(QPagedPaintDevice *device) const;
+    // The same on a painter already begun on the device; with continuing,
+    // the first page goes on a new page of the device (forms of one PDF).
+    int paint(QPainter &painter, QPagedPaintDevice *device, bool continuing) const;
+
+private:
+    ReportLayout m_layout;
+    PrintTable m_table;
+    int m_rowCount = 0;
+};
+
+} // namespace tarvel

@@ -152,7 +152,7 @@ int invoiceAnalysisCommand(Context &context)
     try {
         const QStringList missing = picker.listInvoices(*refs);
         if (!missing.isEmpty()) {
-            context.err << QStringLiteral("Fatura bulunamadı (LOGICALREF): %1\n")
+            context.err << QStringLiteral("Satış faturası bulunamadı (LOGICALREF): %1\n")
                                .arg(missing.join(QStringLiteral(", ")));
             return 1;
         }

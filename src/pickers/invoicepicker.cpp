@@ -135,7 +135,8 @@ QStringList InvoicePicker::listInvoices(const QStringList &refs)
     for (const QString &ref : refs) {
         ErpRows invoice = context().query(QStringLiteral("select * from ") +
                                           context().periodTable(QStringLiteral("INVOICE")) +
-                                          QStringLiteral(" where LOGICALREF=") + sqlValue(ref));
+                                          QStringLiteral(" where LOGICALREF=") + sqlValue(ref) +
+                                          QStringLiteral(" AND (TRCODE='8' OR TRCODE='7')"));
         if (invoice.eof())
             missing << ref;
         appendFound(invoice);

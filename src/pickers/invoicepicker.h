@@ -33,9 +33,9 @@ public:
     bool extraTax() const { return m_extraTax; }
     void setExtraTax(bool on) { m_extraTax = on; }
 
-    // tarvel-report's way to tick invoices by reference: each invoice of refs,
-    // in that order, becomes a ticked row as a search would list it. Returns
-    // the refs that name no invoice. Throws ErpError.
+    // tarvel-report's way to tick invoices by reference: each sales invoice
+    // of refs, in that order, becomes a ticked row as a search would list it.
+    // Returns the refs that name no sales invoice. Throws ErpError.
     QStringList listInvoices(const QStringList &refs);
 
 protected:

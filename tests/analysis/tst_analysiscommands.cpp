@@ -127,6 +127,7 @@ void TestAnalysisCommands::refusals_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says");
     QTest::newRow("unknown invoice") << QStringList{"invoice-analysis", "--refs", "10,999"} << 1 << "999";
+    QTest::newRow("purchase invoice") << QStringList{"invoice-analysis", "--refs", "13"} << 1 << "13";
     QTest::newRow("inactive salesman")
         << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--salesman", "3"} << 1
         << "Satış elemanı";

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,33 +51,7 @@ void AnalysisWindow::build(const ReportInfo &info)
     m_heading->setFont(headingFont);
     (new QHBoxLayout(headingBox))->addWidget(m_heading);
 
-    auto *filterBox = new QFrame(this);
-    filterBox->setObjectName(QStringLiteral("Frame1"));
-    filterBox->setFrameShape(QFrame::StyledPanel);
-    auto *rows = new QVBoxLayout(filterBox);
-    for (QHBoxLayout *&row : m_filterRows) {
-        row = new QHBoxLayout;
-        rows->addLayout(row);
-    }
-    m_filterRows[0]->addStretch(1);
-    auto *clear = new QPushButton(QStringLiteral("Listeyi Temizle"), filterBox);
-    clear->setObjectName(QStringLiteral("temizle"));
-    connect(clear, &QPushButton::clicked, m_model.get(), &ProfitAnalysis::clearList);
-    disableWhileRunning(clear);
-    m_filterRows[1]->addWidget(clear);
-    m_filterRows[1]->addStretch(1);
-    m_check1 = new QCheckBox(design.groupingCaption, filterBox);
-    m_check1->setObjectName(QStringLiteral("Check1"));
-    connect(m_check1, &QCheckBox::toggled, m_model.get(), &ProfitAnalysis::setGrouped);
-    m_filterRows[1]->addWidget(m_check1);
-    m_filterRows[1]->addSpacing(12);
-    m_vatLabel = new QLabel(filterBox);
-    m_vatLabel->setObjectName(design.vatLabelName);
-    m_vatLabel->setMinimumWidth(m_vatLabel->fontMetrics().horizontalAdvance(QStringLiteral("Kdv Hariç")) + 8);
-    QFont vatFont = m_vatLabel->font();
-    vatFont.setBold(true);
-    m_vatLabel->setFont(vatFont);
-    m_filterRows[1]->addWidget(m_vatLabel);
+    QFrame *filterBox = buildFilterFrame(design);
 
     m_l1 = new GridWidget(&m_model->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
@@ -112,6 +85,39 @@ void AnalysisWindow::build(const ReportInfo &info)
     layout->addWidget(m_l1, 1);
     layout->addWidget(m_pr1);
     layout->addWidget(m_sb1);
+}
+
+QFrame *AnalysisWindow::buildFilterFrame(const AnalysisDesign &design)
+{
+    // Two rows: the window's own inputs, then "Listeyi Temizle", Check1 and the VAT label.
+    auto *filterBox = new QFrame(this);
+    filterBox->setObjectName(QStringLiteral("Frame1"));
+    filterBox->setFrameShape(QFrame::StyledPanel);
+    auto *rows = new QVBoxLayout(filterBox);
+    for (QHBoxLayout *&row : m_filterRows) {
+        row = new QHBoxLayout;
+        rows->addLayout(row);
+    }
+    m_filterRows[0]->addStretch(1);
+    auto *clear = new QPushButton(QStringLiteral("Listeyi Temizle"), filterBox);
+    clear->setObjectName(QStringLiteral("temizle"));
+    connect(clear, &QPushButton::clicked, m_model.get(), &ProfitAnalysis::clearList);
+    disableWhileRunning(clear);
+    m_filterRows[1]->addWidget(clear);
+    m_filterRows[1]->addStretch(1);
+    m_check1 = new QCheckBox(design.groupingCaption, filterBox);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    connect(m_check1, &QCheckBox::toggled, m_model.get(), &ProfitAnalysis::setGrouped);
+    m_filterRows[1]->addWidget(m_check1);
+    m_filterRows[1]->addSpacing(12);
+    m_vatLabel = new QLabel(filterBox);
+    m_vatLabel->setObjectName(design.vatLabelName);
+    m_vatLabel->setMinimumWidth(m_vatLabel->fontMetrics().horizontalAdvance(QStringLiteral("Kdv Hariç")) + 8);
+    QFont vatFont = m_vatLabel->font();
+    vatFont.setBold(true);
+    m_vatLabel->setFont(vatFont);
+    m_filterRows[1]->addWidget(m_vatLabel);
+    return filterBox;
 }
 
 void AnalysisWindow::addFilterWidget(QWidget *widget, int row)

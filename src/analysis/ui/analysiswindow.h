@@ -9,6 +9,7 @@
 #include <memory>
 
 class QCheckBox;
+class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -16,6 +17,7 @@ class QStatusBar;
 
 namespace tarvel {
 
+struct AnalysisDesign;
 class GridWidget;
 class ProfitAnalysis;
 class XpProgressBar;
@@ -71,6 +73,7 @@ protected:
 
 private:
     void build(const ReportInfo &info);
+    QFrame *buildFilterFrame(const AnalysisDesign &design);
     void onMouseDown(int button, const QPoint &globalPos);
     void onRunningChanged(bool running);
     void reportFailures();

@@ -6,6 +6,7 @@
 #include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/windowfactory.h"
+#include "printing/ui/printloadinglist.h"
 #include "settings/ui/parametre.h"
 
 #include <QApplication>
@@ -36,7 +37,8 @@ int main(int argc, char *argv[])
     // The report windows and the parameters window of this build; a report
     // window that is not set here opens as a placeholder.
     WindowFactory windows;
-    windows.setReportCreator(ReportKind::Loading, [](const AppPaths &p) { return new LoadingWindow(p); });
+    windows.setReportCreator(ReportKind::Loading,
+                             [](const AppPaths &p) { return new LoadingWindow(p, printLoadingList); });
     windows.setReportCreator(ReportKind::InvoiceAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
     windows.setSettingsCreator(

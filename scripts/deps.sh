@@ -15,6 +15,8 @@ packages=(
   python3 python3-xlrd                      # the SQL Server stand-in and the .xls reader of the tests
   cups cups-client printer-driver-cups-pdf  # printers and the PDF printer TARVEL-PDF for the waybill forms
   poppler-utils                             # pdftotext: the tests read the printed forms back
+  qt6-translations-l10n                     # Qt's own dialogs (save dialog, print preview) in Turkish
+  xvfb xauth                                # xvfb-run: the window program on a virtual display
 )
 
 missing=()

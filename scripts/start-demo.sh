@@ -35,4 +35,10 @@ loading_refs=$(/usr/bin/python3 "$scripts/demo-loading-refs.py" "$demo")
 if ./tarvel-report print-loading --refs "$loading_refs" --pdf reports/irsaliye.pdf > /dev/null; then
   echo "  reports/irsaliye.pdf (the loading list of waybills $loading_refs on the waybill forms)"
 fi
-echo "To see the window, run this command again on a desktop, or: xvfb-run -a $demo/tarvel"
+# The same loading list as the screen shows it and as "Liste Exel Kaydet" saves it.
+if ./tarvel-report loading --refs "$loading_refs" --xls reports/arac-yukleme.xls > reports/arac-yukleme.json; then
+  echo "  reports/arac-yukleme.json and .xls (that loading list as the screen shows it)"
+fi
+# The program reads data.dbs from the folder it starts in.
+echo "To see the window, run this command again on a desktop. To run it on a virtual display"
+echo "(screenshots, checks): cd $demo && xvfb-run -a -s '-screen 0 1280x1024x24' ./tarvel"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "foundation/erpconnection.h"
+#include "foundation/reportcontext.h"
+
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <functional>
+#include <memory>
+
+namespace tarvel::bench {
+
+// The large demo company the report benchmarks run on: made once in a folder
+// and reused by later runs (the same size and date give the same content).
+struct BenchCompany {
+    QString folder;
+    std::unique_ptr<ErpConnection> connection;
+    ReportContext context; // firm and period as data.dbs chooses them
+    QDate today;           // the company's reference date
+};
+
+// The best of `runs` timings of an action, in milliseconds (the first run
+// warms the database's caches and is not counted when runs > 1).
+inline double bestMs(int runs, const std::function<void()> &action)
+{
+    double best = -1;
+    for (int i = 0; i <= runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        action();
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        if (i > 0 || runs == 0)
+            best = best < 0 ? ms : qMin(best, ms);
+    }
+    return best;
+}
+
+// One figure per line, "name: value", for scripts to read.
+inline void figure(QTextStream &out, const char *name, double value, int decimals = 0)
+{
+    out << name << ": " << QString::number(value, 'f', decimals) << "\n";
+    out.flush();
+}
+
+// The vehicle loading report's figures.
+void loadingBench(BenchCompany &company, int runs, QTextStream &out);
+
+} // namespace tarvel::bench

@@ -1,0 +1,85 @@
+// report-bench [--dir DIR] [--size small|large|N] [--date yyyy-MM-dd] [--runs N]
+//
+// Times the report screens' models on a large demo company, made in DIR on
+// the first run and reused afterwards (default: tarvel-report-bench in the
+// temporary folder, size large, date 2024-06-28). Each figure is printed as
+// "name: value"; times are the best of --runs runs (default 3) after one
+// warm-up run, in milliseconds.
+#include "benchcompany.h"
+
+#include "demo/demofolder.h"
+#include "foundation/errors.h"
+#include "foundation/localstore.h"
+#include "foundation/sharedsettings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace tarvel;
+
+namespace {
+
+bench::BenchCompany openCompany(const QString &folder, int scale, const QDate &today, QTextStream &out)
+{
+    bench::BenchCompany company;
+    company.folder = QDir(folder).absolutePath();
+    company.today = today;
+    const QString erpFile = QDir(company.folder).filePath(demo::demoErpFileName);
+    if (!QFileInfo::exists(erpFile) || !QFileInfo::exists(storePath(company.folder))) {
+        out << "making the demo company (scale " << scale << ") in " << company.folder << " ...\n";
+        out.flush();
+        demo::makeDemoFolder(company.folder, QCoreApplication::applicationDirPath(), {scale, today});
+    }
+    SharedSettings settings;
+    if (!oku(company.folder, settings))
+        throw Error(QStringLiteral("data.dbs of %1 holds no firm and period").arg(company.folder));
+    company.connection = std::make_unique<ErpConnection>();
+    if (!company.connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}}))
+        throw Error(company.connection->lastError());
+    company.context.paths = {company.folder, company.folder};
+    company.context.fir = settings.fir;
+    company.context.don = settings.don;
+    company.context.connection = company.connection.get();
+    return company;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("folder of the demo company"),
+                                       QStringLiteral("DIR"),
+                                       QDir(QDir::tempPath()).filePath(QStringLiteral("tarvel-report-bench")));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("small, large or 1..100"),
+                                        QStringLiteral("SIZE"), QStringLiteral("large"));
+    const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("reference date"),
+                                        QStringLiteral("yyyy-MM-dd"), QStringLiteral("2024-06-28"));
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("timed runs per figure"),
+                                        QStringLiteral("N"), QStringLiteral("3"));
+    parser.addOptions({dirOption, sizeOption, dateOption, runsOption});
+    parser.process(app);
+
+    const std::optional<int> scale = demo::parseDemoSize(parser.value(sizeOption));
+    const QDate today = QDate::fromString(parser.value(dateOption), Qt::ISODate);
+    const int runs = parser.value(runsOption).toInt();
+    if (!scale || !demo::isValidReferenceDate(today) || runs < 1) {
+        err << "report-bench: --size small|large|1..100, --date yyyy-MM-dd and --runs 1 or more\n";
+        return 2;
+    }
+    try {
+        bench::BenchCompany company = openCompany(parser.value(dirOption), *scale, today, out);
+        bench::loadingBench(company, runs, out);
+    } catch (const Error &e) {
+        err << "report-bench: " << e.description() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -21,9 +21,9 @@ constexpr int wantedLines = 10000;
 QHash<QString, int> linesPerWaybill(const ReportContext &context)
 {
     QHash<QString, int> lines;
-    ErpRows counts = context.query(QStringLiteral("select STFICHEREF, count(*) as N from ")
-                                   + context.periodTable(QStringLiteral("STLINE"))
-                                   + QStringLiteral(" where LINETYPE='0' group by STFICHEREF"));
+    ErpRows counts = context.query(QStringLiteral("select STFICHEREF, count(*) as N from ") +
+                                   context.periodTable(QStringLiteral("STLINE")) +
+                                   QStringLiteral(" where LINETYPE='0' group by STFICHEREF"));
     for (counts.first(); !counts.eof(); counts.next())
         lines.insert(counts.text(QStringLiteral("STFICHEREF")), int(counts.number(QStringLiteral("N"))));
     return lines;

@@ -55,9 +55,9 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("folder of the demo company"),
-                                       QStringLiteral("DIR"),
-                                       QDir(QDir::tempPath()).filePath(QStringLiteral("tarvel-report-bench")));
+    const QCommandLineOption dirOption(
+        QStringLiteral("dir"), QStringLiteral("folder of the demo company"), QStringLiteral("DIR"),
+        QDir(QDir::tempPath()).filePath(QStringLiteral("tarvel-report-bench")));
     const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("small, large or 1..100"),
                                         QStringLiteral("SIZE"), QStringLiteral("large"));
     const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("reference date"),

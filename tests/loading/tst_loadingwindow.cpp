@@ -2,6 +2,7 @@
 // the main window opens tarvelfatura, F5 opens irsaliyeform, "Göster", two
 // rows ticked, "İrsaliye Görüntüle"; then the screen's texts, "Satır Sil",
 // the context menu, the spreadsheet export and the appearance saved on close.
+#include "common/gridvalues.h"
 #include "common/waybillfixture.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
@@ -50,15 +51,6 @@ template <typename T> void onNextModal(QObject *context, std::function<void(T *)
         action(modal);
     });
     timer->start();
-}
-
-QStringList column(const DataGrid &grid, const QString &field)
-{
-    QStringList values;
-    const MemTable &t = grid.table();
-    for (int r = 0; r < t.rowCount(); ++r)
-        values << t.value(r, t.fieldIndex(field));
-    return values;
 }
 
 void doubleClickRow(GridWidget *grid, int row)
@@ -176,7 +168,7 @@ void TestLoadingWindow::pickAndShow()
 {
     pickWaybills({0, 1});
     const LoadingReport &report = loadingWindow()->report();
-    QCOMPARE(column(report.l2(), QStringLiteral("fisno")), QStringList({"IRS-101", "IRS-102"}));
+    QCOMPARE(test::fieldValues(report.l2(), QStringLiteral("fisno")), QStringList({"IRS-101", "IRS-102"}));
 
     GridWidget *l1 = child<GridWidget>("l1");
     QCOMPARE(l1->model()->rowCount(), 4);

@@ -1,6 +1,7 @@
 // The waybill picker's model against a small fixture ERP: the filters and the
 // statement they make, the rows, "Göster" against "Listeye Ekle", selecting,
 // and the hand-over to the loading report with its progress bar.
+#include "common/gridvalues.h"
 #include "common/waybillfixture.h"
 #include "foundation/errors.h"
 #include "foundation/progressstate.h"
@@ -16,15 +17,6 @@ using namespace tarvel;
 using test::ErpFixture;
 
 namespace {
-
-QStringList column(const DataGrid &grid, const QString &field)
-{
-    QStringList values;
-    const MemTable &t = grid.table();
-    for (int r = 0; r < t.rowCount(); ++r)
-        values << t.value(r, t.fieldIndex(field));
-    return values;
-}
 
 QStringList lastLines(const QString &path, int count)
 {
@@ -193,7 +185,7 @@ void TestWaybillPicker::filters()
     m_picker->setCr(cr);
     QCOMPARE(m_picker->crref(), crref);
     search();
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("fisno")), fisnos);
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("fisno")), fisnos);
 
     // The search statement is the first one after the customer lookup.
     const QString expected = QStringLiteral("select * from LG_001_01_STFICHE where IOCODE='3' AND "
@@ -229,7 +221,7 @@ void TestWaybillPicker::dateRange()
     QFETCH(QDate, to);
     QFETCH(QStringList, fisnos);
     search(from, to);
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("fisno")), fisnos);
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("fisno")), fisnos);
 }
 
 void TestWaybillPicker::rowContents()
@@ -266,11 +258,13 @@ void TestWaybillPicker::gosterReplacesEkleAppends()
 {
     search();
     search();
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("sira")), QStringList({"1", "2", "3", "4", "5"}));
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sira")),
+             QStringList({"1", "2", "3", "4", "5"}));
     m_picker->setIrstip(QStringLiteral("(07)Parakende Satış İrsaliyesi"));
     m_picker->gosterbul(1);
     // Appended rows count from 1 again.
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("sira")), QStringList({"1", "2", "3", "4", "5", "1"}));
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sira")),
+             QStringList({"1", "2", "3", "4", "5", "1"}));
     QCOMPARE(m_picker->l1().table().currentRow(), 0);
     m_picker->clearList();
     QCOMPARE(m_picker->l1().table().rowCount(), 0);
@@ -281,7 +275,7 @@ void TestWaybillPicker::selecting()
     search();
     QCOMPARE(m_picker->tickedCount(), 0);
     m_picker->toggle(1); // empty counts as unticked
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("sec")), QStringList({"", "True", "", "", ""}));
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sec")), QStringList({"", "True", "", "", ""}));
     m_picker->toggle(1);
     QCOMPARE(m_picker->tickedCount(), 0);
     m_picker->setAllTicked(true);
@@ -289,7 +283,8 @@ void TestWaybillPicker::selecting()
     m_picker->toggle(4);
     QCOMPARE(m_picker->tickedCount(), 4);
     m_picker->setAllTicked(false);
-    QCOMPARE(column(m_picker->l1(), QStringLiteral("sec")), QStringList(5, QStringLiteral("False")));
+    QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sec")),
+             QStringList(5, QStringLiteral("False")));
 }
 
 void TestWaybillPicker::handOver()
@@ -310,7 +305,8 @@ void TestWaybillPicker::handOver()
     m_picker->handOver();
 
     // Display order, whatever unticked rows lie between; 1..n on pr1.
-    QCOMPARE(column(m_report->l2(), QStringLiteral("fisno")), QStringList({"IRS-101", "IRS-104", "IRS-109"}));
+    QCOMPARE(test::fieldValues(m_report->l2(), QStringLiteral("fisno")),
+             QStringList({"IRS-101", "IRS-104", "IRS-109"}));
     QCOMPARE(seen, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     QCOMPARE(pr1.value(), 0);
     QVERIFY(!pr1.showText());
@@ -318,7 +314,8 @@ void TestWaybillPicker::handOver()
     QCOMPARE(rowSignals, 0); // redrawing suspended throughout: no redraw per row
     QCOMPARE(m_report->l1().table().currentRow(), 0);
     // Merged: A of 101 and 109 in one row.
-    QCOMPARE(column(m_report->l1(), QStringLiteral("stokkod")), QStringList({"A001", "B002", "C003"}));
+    QCOMPARE(test::fieldValues(m_report->l1(), QStringLiteral("stokkod")),
+             QStringList({"A001", "B002", "C003"}));
 }
 
 void TestWaybillPicker::secondHandOverReplacesFirst()
@@ -332,9 +329,9 @@ void TestWaybillPicker::secondHandOverReplacesFirst()
     m_picker->setAllTicked(false);
     tick({QStringLiteral("IRS-104")});
     m_picker->handOver();
-    QCOMPARE(column(m_report->l1(), QStringLiteral("stokkod")), QStringList({"C003"}));
-    QCOMPARE(column(m_report->l1(), QStringLiteral("sira")), QStringList({"1"}));
-    QCOMPARE(column(m_report->l2(), QStringLiteral("fisno")), QStringList({"IRS-104"}));
+    QCOMPARE(test::fieldValues(m_report->l1(), QStringLiteral("stokkod")), QStringList({"C003"}));
+    QCOMPARE(test::fieldValues(m_report->l1(), QStringLiteral("sira")), QStringList({"1"}));
+    QCOMPARE(test::fieldValues(m_report->l2(), QStringLiteral("fisno")), QStringList({"IRS-104"}));
     QCOMPARE(m_report->totals().topl, QStringLiteral("0,10"));
     QCOMPARE(m_report->totals().gtop, QStringLiteral("0,10"));
     // 104's customer card is missing: the customer of the first hand-over stays.
@@ -348,8 +345,8 @@ void TestWaybillPicker::failingHandOverLeavesCallerUsable()
     QVERIFY_THROWS_EXCEPTION(Error, m_picker->handOver());
     // What was handed over before the failure stays; the list shows again
     // and the bar is back at 0.
-    QCOMPARE(column(m_report->l2(), QStringLiteral("fisno")), QStringList({"IRS-101", "IRS-108"}));
-    QCOMPARE(column(m_report->l1(), QStringLiteral("stokkod")),
+    QCOMPARE(test::fieldValues(m_report->l2(), QStringLiteral("fisno")), QStringList({"IRS-101", "IRS-108"}));
+    QCOMPARE(test::fieldValues(m_report->l1(), QStringLiteral("stokkod")),
              QStringList({"A001", "A001", "B002", "A001"}));
     QCOMPARE(m_report->pr1().value(), 0);
     QVERIFY(!m_report->pr1().showText());

@@ -4,9 +4,7 @@
 #include "cli.h"
 #include "foundation/erpsession.h"
 #include "foundation/errors.h"
-#include "foundation/localstore.h"
-
-#include <QFileInfo>
+#include "foundation/sharedsettings.h"
 
 namespace tarvel::cli {
 
@@ -17,26 +15,28 @@ int firmsCommand(Context &context)
         return 2;
     }
     ErpSession &session = ErpSession::instance();
-    if (!session.connect(context.storeDir)) {
+    const bool connected = session.connect(context.storeDir);
+    // A store that cannot be read is said as the window says it, with its
+    // cause; "no server given" alone would send the user to the wrong place.
+    if (!session.storeError().isEmpty())
+        context.err << settingsCheckMessage(session.storeError()) << "\n";
+    if (!connected) {
         // Server and database help to find the fault; the password never appears.
         const ErpServerSettings &settings = session.settings();
-        const QString error = session.primary().lastError();
         context.err << QStringLiteral(
                            "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n"
                            "Cannot connect to the ERP database (server: \"%1\", database: \"%2\").\n")
                            .arg(settings.server, settings.database);
-        if (!QFileInfo::exists(storePath(context.storeDir)))
-            context.err << QStringLiteral("data.dbs bulunamadı / not found: ") << storePath(context.storeDir)
-                        << "\n";
-        else if (!error.isEmpty())
-            context.err << error << "\n";
+        if (session.storeError().isEmpty())
+            context.err << session.primary().lastError() << "\n";
         return 1;
     }
     try {
         ErpRows rows = session.primary().query(QStringLiteral("select * from L_CAPIFIRM"));
+        // One firm per line: a line break inside a name shows as a blank.
         for (rows.first(); !rows.eof(); rows.next())
-            context.out << rows.text(QStringLiteral("NR")) << "- " << rows.text(QStringLiteral("name"))
-                        << "\n";
+            context.out << rows.lineText(QStringLiteral("NR")) << "- "
+                        << rows.lineText(QStringLiteral("name")) << "\n";
     } catch (const ErpError &e) {
         context.err << QStringLiteral("Firma listesi okunamadı / Cannot read the firm list: ")
                     << e.description() << "\n";

@@ -83,7 +83,11 @@ int main(int argc, char *argv[])
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},
-                         QDir::currentPath(), QString(), {}, out, err};
+                         QDir::currentPath(),
+                         QString(),
+                         {},
+                         out,
+                         err};
 
     // Options common to every command come before or after the command name.
     QStringList rest;
@@ -114,8 +118,15 @@ int main(int argc, char *argv[])
         out.flush();
         return rest.isEmpty() ? 2 : 0;
     }
-    if (!context.traceFile.isEmpty())
-        ErpSession::instance().setTraceFile(context.traceFile);
+    // Opened before anything is sent: a trace that cannot be written must
+    // stop the run, not lose the statements.
+    if (!context.traceFile.isEmpty()) {
+        QString error;
+        if (!ErpSession::instance().setTraceFile(context.traceFile, &error)) {
+            err << "tarvel-report: --trace-sql: " << error << "\n";
+            return 1;
+        }
+    }
 
     const QMap<QString, cli::Command> commands{
         {QStringLiteral("firms"), cli::firmsCommand},

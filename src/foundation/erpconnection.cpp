@@ -2,23 +2,11 @@
 #include "erpbackend.h"
 
 #include "errors.h"
-
-#include <QFile>
+#include "sqltrace.h"
 
 namespace tarvel {
 
 namespace {
-
-void appendTrace(const QString &file, const QString &statement)
-{
-    QFile trace(file);
-    if (!trace.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        qWarning("tarvel: cannot write the SQL trace %s", qPrintable(file));
-        return;
-    }
-    trace.write(statement.toUtf8());
-    trace.write("\n");
-}
 
 bool isSqlitePath(const QString &server)
 {
@@ -73,14 +61,26 @@ ErpRows ErpConnection::query(const QString &statement)
             QStringLiteral("ERP veritabanına yalnızca tek bir select sorgusu gönderilir: %1").arg(statement));
     if (!m_backend)
         throw ErpError(QStringLiteral("ERP veritabanı bağlantısı açık değil."));
-    if (!m_traceFile.isEmpty())
-        appendTrace(m_traceFile, statement);
+    if (m_trace)
+        m_trace->append(statement);
     return m_backend->query(statement);
 }
 
-void ErpConnection::setTraceFile(const QString &path)
+bool ErpConnection::setTraceFile(const QString &path, QString *error)
 {
-    m_traceFile = path;
+    m_trace.reset();
+    if (path.isEmpty())
+        return true;
+    QString why;
+    m_trace = SqlTrace::open(path, &why);
+    if (error)
+        *error = why;
+    return bool(m_trace);
+}
+
+void ErpConnection::setTrace(std::shared_ptr<SqlTrace> trace)
+{
+    m_trace = std::move(trace);
 }
 
 } // namespace tarvel

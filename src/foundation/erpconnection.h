@@ -9,9 +9,11 @@
 
 namespace tarvel {
 
+class SqlTrace;
+
 // What readserversettings takes from the local store's server row.
 struct ErpServerSettings {
-    QString server;   // "host", "host,port", "host\instance", or "sqlite:PATH" for the embedded demo ERP
+    QString server; // "host", "host,port", "host\instance", or "sqlite:PATH" for the embedded demo ERP
     QString database;
     QString user;
     QString password;
@@ -53,7 +55,9 @@ public:
     // with the decimal comma and up to 15 digits, datetimes as dd.MM.yyyy with
     // the time of day only when it is not midnight.
     QString text(const QString &column) const;
-    double number(const QString &column) const;     // NULL or text that is no number -> 0
+    // text() with CR and LF as blanks, for lists of one entry per line.
+    QString lineText(const QString &column) const;
+    double number(const QString &column) const;      // NULL or text that is no number -> 0
     QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
 
 private:
@@ -88,8 +92,12 @@ public:
 
     ErpRows query(const QString &statement); // throws ErpError
 
-    // Appends every statement sent, exactly as sent, one per line (tarvel-report --trace-sql).
-    void setTraceFile(const QString &path);
+    // Appends every statement sent, exactly as sent, one per line (tarvel-report
+    // --trace-sql). The file is opened here; false (with *error) when it cannot
+    // be. An empty path ends the trace.
+    bool setTraceFile(const QString &path, QString *error = nullptr);
+    // The same trace for several connections (the session's two).
+    void setTrace(std::shared_ptr<SqlTrace> trace);
 
     class Backend;
 
@@ -97,7 +105,7 @@ private:
     std::unique_ptr<Backend> m_backend;
     QString m_lastError;
     QVector<ErpDiagnostic> m_lastDiagnostics;
-    QString m_traceFile;
+    std::shared_ptr<SqlTrace> m_trace;
 };
 
 // The ODBC connection string for the settings; the one place that knows the

@@ -3,6 +3,7 @@
 
 #include "errors.h"
 #include "numbers.h"
+#include "oneline.h"
 
 namespace tarvel {
 
@@ -107,6 +108,11 @@ QString ErpRows::text(const QString &column) const
     default:
         return v.toString();
     }
+}
+
+QString ErpRows::lineText(const QString &column) const
+{
+    return oneLine(text(column));
 }
 
 double ErpRows::number(const QString &column) const

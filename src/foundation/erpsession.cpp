@@ -2,6 +2,7 @@
 
 #include "errors.h"
 #include "localstore.h"
+#include "sqltrace.h"
 
 #include <QDir>
 
@@ -35,26 +36,32 @@ ErpSession::ErpSession()
 {
 }
 
-ErpServerSettings ErpSession::readserversettings(const QString &workDir)
+ErpServerSettings ErpSession::readserversettings(const QString &workDir, QString *storeError)
 {
     ErpServerSettings settings;
+    QString firstError;
     try {
         StoreSession session(storePath(workDir));
         const StoreRow row = session.store().query(selectRow(QStringLiteral("server")));
-        const auto copy = [&row](const char *column, QString &target) {
+        const auto copy = [&row, &firstError](const char *column, QString &target) {
             try {
                 target = row.value(QLatin1String(column));
-            } catch (const StoreError &) {
+            } catch (const StoreError &e) {
                 // carries on: the value stays empty and the connection attempt decides
+                if (firstError.isEmpty())
+                    firstError = e.description();
             }
         };
         copy("server", settings.server);
         copy("sql", settings.database);
         copy("kuladi", settings.user);
         copy("sifre", settings.password);
-    } catch (const StoreError &) {
+    } catch (const StoreError &e) {
         // no store or no server row: every value stays empty
+        firstError = e.description();
     }
+    if (storeError)
+        *storeError = firstError;
     return settings;
 }
 
@@ -65,12 +72,12 @@ ErpServerSettings ErpSession::resolved(ErpServerSettings settings, const QString
 
 bool ErpSession::connect(const QString &workDir)
 {
-    m_settings = readserversettings(workDir);
+    m_settings = readserversettings(workDir, &m_storeError);
     const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
     // Each connection is replaced, which closes the old one, before the new one opens.
     for (std::unique_ptr<ErpConnection> *connection : {&m_primary, &m_watch}) {
         *connection = std::make_unique<ErpConnection>();
-        (*connection)->setTraceFile(m_traceFile);
+        (*connection)->setTrace(m_trace);
     }
     // When the primary connection fails the watch connection, with the same
     // settings, stays closed: trying it too would only freeze the window for
@@ -86,14 +93,21 @@ void ErpSession::reset()
     m_primary = std::make_unique<ErpConnection>();
     m_watch = std::make_unique<ErpConnection>();
     m_settings = {};
-    m_traceFile.clear();
+    m_storeError.clear();
+    m_trace.reset();
 }
 
-void ErpSession::setTraceFile(const QString &path)
+bool ErpSession::setTraceFile(const QString &path, QString *error)
 {
-    m_traceFile = path;
-    m_primary->setTraceFile(path);
-    m_watch->setTraceFile(path);
+    m_trace.reset();
+    QString why;
+    if (!path.isEmpty())
+        m_trace = SqlTrace::open(path, &why);
+    m_primary->setTrace(m_trace);
+    m_watch->setTrace(m_trace);
+    if (error)
+        *error = why;
+    return path.isEmpty() || m_trace;
 }
 
 } // namespace tarvel

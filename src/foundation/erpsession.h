@@ -15,8 +15,9 @@ public:
     const ErpServerSettings &settings() const { return m_settings; }
 
     // readserversettings: the server row of data.dbs in workDir. Each failing
-    // step leaves its value empty, nothing is reported.
-    static ErpServerSettings readserversettings(const QString &workDir);
+    // step leaves its value empty and carries on; the first failure's cause
+    // (file, table, column and what is wrong) goes to *storeError, else "".
+    static ErpServerSettings readserversettings(const QString &workDir, QString *storeError = nullptr);
 
     // The settings as connect() opens them: a relative "sqlite:PATH" is taken
     // relative to workDir. For a connection of one's own with typed settings.
@@ -29,8 +30,15 @@ public:
     // A relative "sqlite:PATH" is taken relative to workDir. References from
     // primary()/watch()/erp() do not survive a connect: ask again.
     bool connect(const QString &workDir);
+    // Why the last connect could not read the server settings from data.dbs,
+    // or "" when it read them: the connection error alone would only say
+    // that no server was given.
+    QString storeError() const { return m_storeError; }
 
-    void setTraceFile(const QString &path);
+    // Opens the statement trace for both connections, now and after every
+    // connect; false (with *error) when the file cannot be written. An empty
+    // path ends the trace.
+    bool setTraceFile(const QString &path, QString *error = nullptr);
 
     // Back to the state of a process that has not connected: both connections
     // closed, no settings, no trace file. For tests, so none sees another's
@@ -42,7 +50,8 @@ private:
     std::unique_ptr<ErpConnection> m_primary;
     std::unique_ptr<ErpConnection> m_watch;
     ErpServerSettings m_settings;
-    QString m_traceFile;
+    QString m_storeError;
+    std::shared_ptr<SqlTrace> m_trace;
 };
 
 // Shorthand for the primary connection, which every ERP statement runs on.

@@ -6,10 +6,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <sqlite3.h>
 
 namespace tarvel {
 
@@ -18,10 +21,67 @@ namespace {
 const QString handleConnection = QStringLiteral("tarvel-localstore");
 const QString createConnection = QStringLiteral("tarvel-localstore-create");
 
+// How long a store locked by another program is waited for.
+constexpr int busyTimeoutMs = 1500;
+
 QString errorText(const QSqlError &error)
 {
     const QString text = error.text().trimmed();
     return text.isEmpty() ? QStringLiteral("bilinmeyen hata") : text;
+}
+
+// "PATH okunamadı: CAUSE"
+QString unreadable(const QString &path, const QString &cause)
+{
+    return QStringLiteral("%1 okunamadı: %2").arg(path, cause);
+}
+
+// The table a store statement reads ("select * from server where ..." -> server).
+QString tableOf(const QString &statement)
+{
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+(\\w+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = from.match(statement);
+    return match.hasMatch() ? match.captured(1) : statement;
+}
+
+// What SQLite's error means, in Turkish; the engine's own text for the rest.
+QString sqliteCause(const QSqlError &error)
+{
+    const QString text = error.databaseText().trimmed();
+    static const QRegularExpression missing(QStringLiteral("^no such (table|column): *(\\S+)"));
+    if (const QRegularExpressionMatch m = missing.match(text); m.hasMatch()) {
+        return m.captured(1) == QLatin1String("table")
+                   ? QStringLiteral("\"%1\" tablosu yok.").arg(m.captured(2))
+                   : QStringLiteral("\"%1\" alanı yok.").arg(m.captured(2));
+    }
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff; // primary code of an extended one
+    if (ok) {
+        switch (code) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return QStringLiteral("dosya başka bir program tarafından kilitli; o program kapanınca yeniden "
+                                  "deneyin.");
+        case SQLITE_NOTADB:
+            return QStringLiteral("dosya bir veritabanı değil (bozuk ya da başka bir dosya).");
+        case SQLITE_CORRUPT:
+            return QStringLiteral("veritabanı dosyası bozuk.");
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+        case SQLITE_CANTOPEN:
+            return QStringLiteral("dosya açılamadı (erişim izni yok ya da dosya kullanılamıyor).");
+        case SQLITE_READONLY:
+            return QStringLiteral("dosyaya yazma izni yok.");
+        case SQLITE_FULL:
+            return QStringLiteral("disk dolu.");
+        case SQLITE_IOERR:
+            return QStringLiteral("disk okuma/yazma hatası (%1).").arg(text);
+        default:
+            break;
+        }
+    }
+    return text.isEmpty() ? errorText(error) : text;
 }
 
 // The tables and columns of data.dbs, key column first.
@@ -95,10 +155,13 @@ void fillStore(QSqlDatabase &db, const StoreContents &contents)
 
 QString StoreRow::value(const QString &column) const
 {
-    const auto it = m_values.constFind(column.toLower());
-    if (it == m_values.constEnd())
-        throw StoreError(QStringLiteral("Yerel veri dosyasında alan yok veya değeri boş: %1").arg(column));
-    return it.value();
+    const QString key = column.toLower();
+    const auto it = m_values.constFind(key);
+    if (it != m_values.constEnd())
+        return it.value();
+    const QString what = m_nulls.contains(key) ? QStringLiteral("\"%1\" tablosunda \"%2\" alanı boş (NULL).")
+                                               : QStringLiteral("\"%1\" tablosunda \"%2\" alanı yok.");
+    throw StoreError(unreadable(m_path, what.arg(m_table, column)));
 }
 
 bool StoreRow::has(const QString &column) const
@@ -119,10 +182,17 @@ LocalStore::~LocalStore() = default;
 void LocalStore::open(const QString &path)
 {
     close();
-    // QSQLITE would create a missing file silently; the program must never do so.
+    // QSQLITE would create a missing file silently; the program must never do
+    // so. A FIFO would block the open, and a folder is no store either.
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (!info.exists())
         throw StoreError(QStringLiteral("Yerel veri dosyası bulunamadı: %1").arg(path));
+    if (info.isDir())
+        throw StoreError(unreadable(path, QStringLiteral("bu bir klasör, dosya değil.")));
+    if (!info.isFile())
+        throw StoreError(unreadable(path, QStringLiteral("normal bir dosya değil.")));
+    if (!info.isReadable())
+        throw StoreError(unreadable(path, QStringLiteral("dosyayı okuma izni yok.")));
 
     if (m_connectionName.isEmpty()) {
         QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), handleConnection);
@@ -130,11 +200,22 @@ void LocalStore::open(const QString &path)
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isValid())
-        throw StoreError(errorText(db.lastError()));
+        throw StoreError(unreadable(path, errorText(db.lastError())));
+    // Another program holding the file locked gets a short wait, not Qt's five seconds.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     db.setDatabaseName(info.absoluteFilePath());
     if (!db.open())
-        throw StoreError(
-            QStringLiteral("Yerel veri dosyası açılamadı: %1: %2").arg(path, errorText(db.lastError())));
+        throw StoreError(unreadable(path, sqliteCause(db.lastError())));
+    m_path = path;
+    // SQLite reads the file only at the first statement: a file that is no
+    // database, or one locked by another program, must fail the open.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        const QString cause = sqliteCause(probe.lastError());
+        probe = QSqlQuery();
+        close();
+        throw StoreError(unreadable(path, cause));
+    }
 }
 
 bool LocalStore::isOpen() const
@@ -148,17 +229,25 @@ StoreRow LocalStore::query(const QString &statement)
         throw StoreError(QStringLiteral("Yerel veri dosyası açık değil"));
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     q.setForwardOnly(true);
+    const QString table = tableOf(statement);
     if (!q.exec(statement))
-        throw StoreError(errorText(q.lastError()));
-    if (!q.next())
-        throw StoreError(QStringLiteral("Kayıt bulunamadı: %1").arg(statement));
+        throw StoreError(unreadable(m_path, sqliteCause(q.lastError())));
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            throw StoreError(unreadable(m_path, sqliteCause(q.lastError())));
+        throw StoreError(unreadable(
+            m_path, QStringLiteral("\"%1\" tablosunda aranan satır yok (%2).").arg(table, statement)));
+    }
     const QSqlRecord record = q.record();
     QHash<QString, QString> values;
+    QSet<QString> nulls;
     for (int i = 0; i < record.count(); ++i) {
-        if (!q.isNull(i))
+        if (q.isNull(i))
+            nulls.insert(record.fieldName(i).toLower());
+        else
             values.insert(record.fieldName(i).toLower(), q.value(i).toString());
     }
-    return StoreRow(std::move(values));
+    return StoreRow(std::move(values), std::move(nulls), m_path, table);
 }
 
 void LocalStore::execute(const QString &statement)
@@ -167,7 +256,7 @@ void LocalStore::execute(const QString &statement)
         throw StoreError(QStringLiteral("Yerel veri dosyası açık değil"));
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     if (!q.exec(statement))
-        throw StoreError(errorText(q.lastError()));
+        throw StoreError(QStringLiteral("%1 yazılamadı: %2").arg(m_path, sqliteCause(q.lastError())));
 }
 
 void LocalStore::close()

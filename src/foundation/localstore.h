@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace tarvel {
@@ -9,24 +10,36 @@ namespace tarvel {
 class StoreRow {
 public:
     StoreRow() = default;
-    explicit StoreRow(QHash<QString, QString> values) : m_values(std::move(values)) {}
-    // Throws StoreError when the column is missing or was NULL (NULLs are not kept).
+    // path and table name the row in errors: "/x/data.dbs", "server".
+    StoreRow(QHash<QString, QString> values, QSet<QString> nulls, QString path, QString table)
+        : m_values(std::move(values)), m_nulls(std::move(nulls)), m_path(std::move(path)),
+          m_table(std::move(table))
+    {
+    }
+    // Throws StoreError naming file, table and column when the column is
+    // missing or was NULL (NULLs are not kept: has() is false for them).
     QString value(const QString &column) const;
     bool has(const QString &column) const;
 
 private:
     QHash<QString, QString> m_values;
+    QSet<QString> m_nulls;
+    QString m_path, m_table;
 };
 
 // The local store data.dbs: an SQLite file of single-row tables. One handle for
 // the whole process; every user opens it, runs its statements and closes it
 // again within one event. The program never creates the file or its tables
 // (init-store of tarvel-report does, for new installations and tests).
+// Every StoreError says in Turkish what is wrong and where: the file's path,
+// then the cause (no such file, a folder, no read permission, not a database,
+// locked by another program, a missing table, row or column, a NULL).
 class LocalStore {
 public:
     static LocalStore &handle();
 
-    // Opens an existing file; a missing file is an error, never created here.
+    // Opens an existing file and checks that it is a database that can be
+    // read now; a missing file is an error, never created here.
     void open(const QString &path); // throws StoreError
     bool isOpen() const;
     // Runs a select and returns its first row; no row is an error.
@@ -39,6 +52,7 @@ public:
 private:
     LocalStore() = default;
     QString m_connectionName;
+    QString m_path;
 };
 
 // Opens the store and closes it again when the scope ends, also on errors.

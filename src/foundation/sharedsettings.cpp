@@ -13,6 +13,11 @@ SharedSettings &sharedSettings()
 
 bool oku(const QString &workDir, SharedSettings &settings)
 {
+    return oku(workDir, settings, nullptr);
+}
+
+bool oku(const QString &workDir, SharedSettings &settings, QString *error)
+{
     try {
         StoreSession session(storePath(workDir));
         // Field by field, so a failure leaves the fields after it as they were.
@@ -31,10 +36,20 @@ bool oku(const QString &workDir, SharedSettings &settings)
         settings.birim2 = db.value(QStringLiteral("birim2"));
         settings.stkartipi = db.value(QStringLiteral("stkartipi"));
         settings.brset = db.value(QStringLiteral("brset"));
-    } catch (const StoreError &) {
+    } catch (const StoreError &e) {
+        if (error)
+            *error = e.description();
         return false;
     }
+    if (error)
+        error->clear();
     return true;
+}
+
+QString settingsCheckMessage(const QString &cause)
+{
+    const QString message = QStringLiteral("Ayarları Kontrol Ediniz...");
+    return cause.isEmpty() ? message : message + QLatin1Char('\n') + cause;
 }
 
 } // namespace tarvel

@@ -19,5 +19,12 @@ SharedSettings &sharedSettings();
 // new values, the rest keep what they held. The window then shows
 // "Ayarları Kontrol Ediniz..." and carries on.
 bool oku(const QString &workDir, SharedSettings &settings);
+// The same, with the cause of a failure in *error (file, table, column and
+// what is wrong with it, in Turkish) for the line under the message.
+bool oku(const QString &workDir, SharedSettings &settings, QString *error);
+
+// The settings check message with its cause on the next line:
+// "Ayarları Kontrol Ediniz...\n<cause>" (just the first line without a cause).
+QString settingsCheckMessage(const QString &cause);
 
 } // namespace tarvel

@@ -1,5 +1,7 @@
 #include "sidefiles.h"
 
+#include "oneline.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -84,6 +86,19 @@ bool readAll(const QString &file, QByteArray &bytes)
     return true;
 }
 
+// Editors that save "UTF-8 with BOM" put these three bytes first. Read with
+// them, the first line would be "\xEF\xBB\xBF[section]" and never match.
+const QByteArray utf8Bom("\xEF\xBB\xBF");
+
+// Removes a leading byte-order mark; true when there was one.
+bool takeBom(QByteArray &bytes)
+{
+    if (!bytes.startsWith(utf8Bom))
+        return false;
+    bytes.remove(0, utf8Bom.size());
+    return true;
+}
+
 bool writeAll(const QString &file, const QByteArray &bytes)
 {
     QSaveFile f(file);
@@ -165,15 +180,6 @@ QByteArray lineEndOf(const QByteArray &bytes)
     return "\n";
 }
 
-// A value with a line break would start new lines of its own in the file.
-QString oneLine(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return t;
-}
-
 } // namespace
 
 QByteArray toCp1254(const QString &text)
@@ -209,6 +215,7 @@ QString iniread(const QString &section, const QString &key, const QString &file)
     QByteArray bytes;
     if (!readAll(file, bytes))
         return QString();
+    takeBom(bytes);
     const QList<RawLine> lines = splitLines(bytes);
     const std::pair<int, int> body = findSection(lines, section);
     if (body.first < 0)
@@ -227,7 +234,8 @@ QString iniread(const QString &section, const QString &key, const QString &file)
 void iniwrite(const QString &section, const QString &key, const QString &value, const QString &file)
 {
     QByteArray bytes;
-    readAll(file, bytes); // a missing file starts empty
+    readAll(file, bytes);            // a missing file starts empty
+    const bool bom = takeBom(bytes); // kept: the file is rewritten as it was
     QList<RawLine> lines = splitLines(bytes);
     const QByteArray eol = lineEndOf(bytes);
     const QByteArray entry = toCp1254(oneLine(key) + QLatin1Char('=') + oneLine(value));
@@ -256,7 +264,7 @@ void iniwrite(const QString &section, const QString &key, const QString &value, 
         lines.insert(insertAt + 1, {entry, eol});
     }
 
-    QByteArray out;
+    QByteArray out = bom ? utf8Bom : QByteArray();
     out.reserve(bytes.size() + entry.size() + 16);
     for (const RawLine &line : std::as_const(lines))
         out += line.text + line.end;
@@ -268,6 +276,7 @@ QStringList readLineFile(const QString &file, int maxLines)
     QByteArray bytes;
     if (!readAll(file, bytes))
         return {};
+    takeBom(bytes);
     QStringList result;
     const QList<RawLine> lines = splitLines(bytes);
     for (int i = 0; i < lines.size() && i < maxLines; ++i)

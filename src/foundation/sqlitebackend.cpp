@@ -6,6 +6,7 @@
 #include "errors.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -120,6 +121,17 @@ std::unique_ptr<ErpConnection::Backend> openSqliteBackend(const QString &path, Q
 {
     if (path.trimmed().isEmpty()) {
         *error = QStringLiteral("SQLite dosyası belirtilmemiş.");
+        return nullptr;
+    }
+    // Only a regular file: opening a FIFO waits for a writer that never comes,
+    // and a device or folder is no database either.
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = QStringLiteral("SQLite dosyası bulunamadı: %1").arg(path);
+        return nullptr;
+    }
+    if (!info.isFile()) {
+        *error = QStringLiteral("SQLite dosyası normal bir dosya değil: %1").arg(path);
         return nullptr;
     }
     // Read only and never created: a wrong path must fail here, not leave an

@@ -16,9 +16,12 @@ bool isWordChar(QChar c)
 
 // Words that write, run code or change the server (writetext and updatetext
 // write text columns, enable and disable switch triggers, send and receive
-// write to and take from message queues). T-SQL needs no ';' between
-// statements ("select 1 delete from x" is two), so a select that carries one
-// of them outside literals, quoted names and comments is refused as well.
+// write to and take from message queues, conversation ends or moves one,
+// begin/commit/rollback/tran open and end transactions that hold locks, and
+// the locking hints take locks that block the ERP's own users). T-SQL needs no
+// ';' between statements ("select 1 delete from x" is two), so a select that
+// carries one of them outside literals, quoted names and comments is refused
+// as well.
 const QSet<QString> &writingWords()
 {
     static const QSet<QString> words{
@@ -32,7 +35,10 @@ const QSet<QString> &writingWords()
         QStringLiteral("openrowset"),  QStringLiteral("opendatasource"), QStringLiteral("openquery"),
         QStringLiteral("reconfigure"), QStringLiteral("writetext"),      QStringLiteral("updatetext"),
         QStringLiteral("enable"),      QStringLiteral("disable"),        QStringLiteral("send"),
-        QStringLiteral("receive"),
+        QStringLiteral("receive"),     QStringLiteral("conversation"),   QStringLiteral("begin"),
+        QStringLiteral("tran"),        QStringLiteral("transaction"),    QStringLiteral("commit"),
+        QStringLiteral("rollback"),    QStringLiteral("tablockx"),       QStringLiteral("holdlock"),
+        QStringLiteral("updlock"),     QStringLiteral("xlock"),
     };
     return words;
 }
@@ -63,6 +69,7 @@ bool isReadOnlyStatement(const QString &statement)
     bool firstToken = true;
     bool startsWithSelect = false;
     bool afterSemicolon = false;
+    QString previousWord;
     int i = 0;
     while (i < n) {
         const QChar c = s.at(i);
@@ -108,6 +115,7 @@ bool isReadOnlyStatement(const QString &statement)
             if (i < 0)
                 return false; // an open literal: nobody can tell where the statement ends
             firstToken = false;
+            previousWord.clear();
             continue;
         }
         if (isWordChar(c)) {
@@ -119,10 +127,15 @@ bool isReadOnlyStatement(const QString &statement)
                 startsWithSelect = word == QLatin1String("select");
             else if (writingWords().contains(word))
                 return false;
+            // "next value for SEQ" advances the sequence; "next" alone is harmless.
+            if (previousWord == QLatin1String("next") && word == QLatin1String("value"))
+                return false;
+            previousWord = word;
             firstToken = false;
             continue;
         }
         firstToken = false;
+        previousWord.clear();
         ++i;
     }
     return startsWithSelect;

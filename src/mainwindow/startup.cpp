@@ -1,7 +1,9 @@
 #include "startup.h"
 
 #include "baglan.h"
+#include "dialogs/messagebox.h"
 #include "foundation/erpsession.h"
+#include "foundation/sharedsettings.h"
 #include "mainwindow.h"
 
 #include <QDialog>
@@ -31,7 +33,13 @@ Baglan *Startup::baglan() const
 
 bool Startup::erpconnect()
 {
-    const bool connected = ErpSession::instance().connect(m_paths.workDir);
+    ErpSession &session = ErpSession::instance();
+    const bool connected = session.connect(m_paths.workDir);
+    // An unreadable data.dbs would otherwise end in the connection-failure
+    // window with no word of the real cause. The main window's load repeats
+    // the start's erpconnect at once; the message is not shown twice.
+    if (!session.storeError().isEmpty() && !m_loadingMain)
+        showmessage(settingsCheckMessage(session.storeError()), Caption::Dikkat, Icon::Check, Buttons::Tamam);
     if (connected)
         showMainWindow();
     else

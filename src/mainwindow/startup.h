@@ -22,7 +22,8 @@ public:
 
     // Re-reads the server settings and rebuilds the ERP connections; shows the
     // main window when the primary connection opened, else the
-    // connection-failure window. True when it connected.
+    // connection-failure window. True when it connected. When data.dbs could
+    // not be read, "Ayarları Kontrol Ediniz..." with the cause comes first.
     bool erpconnect();
 
     MainWindow *mainWindow() const;

@@ -18,11 +18,14 @@ const QString password = QStringLiteral("Gizli'Şifre1");
 
 const char *const erpScript = R"sql(
 CREATE TABLE L_CAPIFIRM (NR SMALLINT, NAME VARCHAR(61));
-INSERT INTO L_CAPIFIRM VALUES (1, 'ÖRNEK GIDA A.Ş.'), (12, 'MEHMET''İN GIDA'), (1234, '%100 DOĞAL ŞĞİıçöü');
+INSERT INTO L_CAPIFIRM VALUES (1, 'ÖRNEK GIDA A.Ş.'), (12, 'MEHMET''İN GIDA'), (1234, '%100 DOĞAL ŞĞİıçöü'),
+  (7, 'İKİ' || char(13) || char(10) || 'SATIR' || char(10) || 'AD');
 )sql";
 
+// One line per firm: line breaks inside a name show as blanks.
 const QStringList expectedFirms{QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("12- MEHMET'İN GIDA"),
-                                QStringLiteral("1234- %100 DOĞAL ŞĞİıçöü")};
+                                QStringLiteral("1234- %100 DOĞAL ŞĞİıçöü"),
+                                QStringLiteral("7- İKİ  SATIR AD")};
 
 using Run = test::ProgramRun;
 
@@ -42,6 +45,10 @@ private slots:
     void firmsThroughSqlServer();
     void unreachable_data();
     void unreachable();
+    void damagedStore_data();
+    void damagedStore();
+    void traceNotWritable_data();
+    void traceNotWritable();
 
 private:
     // A program folder with a data.dbs naming the given server.
@@ -83,6 +90,7 @@ void TestFirms::firmsFromDemoErp()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
     QCOMPARE(readFile(trace), QStringLiteral("select * from L_CAPIFIRM\n"));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 }
 
 void TestFirms::firmsThroughSqlServer()
@@ -142,6 +150,68 @@ void TestFirms::unreachable()
         QVERIFY2(run.err.contains(QStringLiteral("ERPDB")), qPrintable(run.err));
     }
     QVERIFY2(!run.err.contains(password), qPrintable(run.err));
+}
+
+void TestFirms::damagedStore_data()
+{
+    QTest::addColumn<QString>("damage"); // statement run on the store, or "<garbage>"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("not a database") << "<garbage>" << 1 << "bir veritabanı değil";
+    QTest::newRow("server table missing") << "drop table server" << 1 << "\"server\" tablosu yok";
+    QTest::newRow("server row missing")
+        << "update server set id = '2'" << 1 << "\"server\" tablosunda aranan satır yok";
+    // The server value was read and the demo ERP needs no password: the firms
+    // are listed, and the damage is still said.
+    QTest::newRow("password column missing")
+        << "alter table server drop column sifre" << 0 << "\"server\" tablosunda \"sifre\" alanı yok";
+}
+
+// What is wrong with data.dbs and where, never "no server given".
+void TestFirms::damagedStore()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, exitCode);
+    QFETCH(QString, cause);
+    const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
+    const QString path = storePath(folder);
+    if (damage == QLatin1String("<garbage>")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(2048, 'x'));
+    } else {
+        StoreSession session(path);
+        session.store().execute(damage);
+    }
+    const Run run = report(folder, {QStringLiteral("firms")});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Ayarları Kontrol Ediniz...\n")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(path) && run.err.contains(cause), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QStringLiteral("belirtilmemiş")), qPrintable(run.err));
+    if (exitCode == 0)
+        QCOMPARE(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expectedFirms);
+}
+
+void TestFirms::traceNotWritable_data()
+{
+    QTest::addColumn<QString>("trace"); // relative to the test folder, or absolute
+    QTest::newRow("a folder") << "";
+    QTest::newRow("folder that does not exist") << "no/such/folder/trace.sql";
+    QTest::newRow("full disk") << "/dev/full";
+}
+
+// Failing before the trace loses anything: no statement goes out untraced.
+void TestFirms::traceNotWritable()
+{
+    QFETCH(QString, trace);
+    const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
+    const QString path = QDir(folder).absoluteFilePath(trace);
+    const Run run = report(folder, {QStringLiteral("--trace-sql"), path, QStringLiteral("firms")});
+    QVERIFY2(run.exitCode == 1, qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("izleme dosyası")) && run.err.contains(QDir::cleanPath(path)),
+             qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFirms)

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace tarvel;
 
 namespace {
@@ -82,6 +84,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_erp;
+    QString m_fifo;
 };
 
 void TestErpConnection::initTestCase()
@@ -90,6 +93,8 @@ void TestErpConnection::initTestCase()
     m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
     const QString error = test::writeSqliteFile(m_erp, QString::fromUtf8(erpScript));
     QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_fifo = m_dir.filePath(QStringLiteral("erp.fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
 }
 
 void TestErpConnection::readOnlyStatement_data()
@@ -106,6 +111,8 @@ void TestErpConnection::readOnlyStatement_data()
     QTest::newRow("writing word inside a literal") << "select * from X where A='delete from x'" << true;
     QTest::newRow("column names holding words") << "select UPDATEDATE, INSERTED_BY from X" << true;
     QTest::newRow("; in a comment") << "select 1 -- ; delete from x" << true;
+    QTest::newRow("next and value apart") << "select NEXT, VALUE from X" << true;
+    QTest::newRow("locking hint in a literal") << "select * from X where A='holdlock'" << true;
 
     QTest::newRow("update") << "update LG_001_CLCARD set CODE='x'" << false;
     QTest::newRow("delete") << "delete from LG_001_CLCARD" << false;
@@ -125,6 +132,15 @@ void TestErpConnection::readOnlyStatement_data()
     QTest::newRow("updatetext after a select") << "select 1 updatetext X.NOTE 0x0102 0 null 'x'" << false;
     QTest::newRow("trigger switched off") << "select 1 disable trigger all on LG_001_CLCARD" << false;
     QTest::newRow("queue read empties it") << "select 1 receive * from Q" << false;
+    QTest::newRow("sequence advanced") << "select next value for dbo.SEQ" << false;
+    QTest::newRow("sequence advanced, comment between") << "select NEXT /* x */ VALUE for S" << false;
+    QTest::newRow("transaction opened") << "select 1 begin tran" << false;
+    QTest::newRow("transaction committed") << "select 1 commit transaction" << false;
+    QTest::newRow("conversation ended") << "select 1 end conversation @h" << false;
+    QTest::newRow("exclusive table lock") << "select * from X with (tablockx)" << false;
+    QTest::newRow("lock held to the end") << "select * from X with (HOLDLOCK)" << false;
+    QTest::newRow("update lock") << "select * from X with (updlock, rowlock)" << false;
+    QTest::newRow("exclusive lock") << "select * from X (xlock)" << false;
     QTest::newRow("unbalanced apostrophe") << "select * from X where A='MEHMET'İN GIDA'" << false;
     QTest::newRow("open comment") << "select 1 /* delete" << false;
 }
@@ -334,6 +350,10 @@ void TestErpConnection::sqliteOpenFails_data()
     QTest::newRow("not a database") << "sqlite:" + QStringLiteral(TARVEL_SOURCE_DIR "/CMakeLists.txt")
                                     << QString();
     QTest::newRow("no server at all") << "" << QString();
+    // Opening these would wait for ever (a FIFO waits for a writer) or read a device.
+    QTest::newRow("FIFO") << "sqlite:" + m_fifo << QString();
+    QTest::newRow("folder") << "sqlite:" + m_dir.path() << QString();
+    QTest::newRow("device") << QStringLiteral("sqlite:/dev/zero") << QString();
 }
 
 void TestErpConnection::sqliteOpenFails()

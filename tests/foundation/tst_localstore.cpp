@@ -4,9 +4,14 @@
 #include "foundation/localstore.h"
 #include "foundation/sharedsettings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
+#include <unistd.h>
 
 using namespace tarvel;
 
@@ -302,39 +307,69 @@ void TestLocalStore::okuFailures_data()
 {
     QTest::addColumn<QString>("damage");   // statement run on a complete store, or a marker
     QTest::addColumn<int>("fieldsLoaded"); // fields copied in order before the failure
-    QTest::newRow("missing file") << "<no file>" << 0;
-    QTest::newRow("not a database") << "<garbage>" << 0;
-    QTest::newRow("missing ses table") << "drop table ses" << 0;
-    QTest::newRow("ses NULL") << "update ses set bulmases = NULL" << 1;
-    QTest::newRow("missing veritabani row") << "delete from veritabani" << 2;
-    QTest::newRow("row of another id") << "update veritabani set id = '2'" << 2;
-    QTest::newRow("missing veritabani table") << "drop table veritabani" << 2;
-    QTest::newRow("fir NULL") << "update veritabani set fir = NULL" << 4;
-    QTest::newRow("missing fiyat2 column") << "alter table veritabani drop column fiyat2" << 7;
-    QTest::newRow("missing brset column") << "alter table veritabani drop column brset" << 11;
+    QTest::addColumn<QString>("cause");    // what the error must say besides the file's path
+    QTest::newRow("missing file") << "<no file>" << 0 << "bulunamadı";
+    QTest::newRow("not a database") << "<garbage>" << 0 << "bir veritabanı değil";
+    QTest::newRow("a folder") << "<folder>" << 0 << "klasör";
+    QTest::newRow("locked by another program") << "<locked>" << 0 << "kilitli";
+    QTest::newRow("no read permission") << "<unreadable>" << 0 << "izni yok";
+    QTest::newRow("missing ses table") << "drop table ses" << 0 << "\"ses\" tablosu yok";
+    QTest::newRow("ses NULL") << "update ses set bulmases = NULL" << 1
+                              << "\"ses\" tablosunda \"bulmases\" alanı boş (NULL)";
+    QTest::newRow("missing veritabani row")
+        << "delete from veritabani" << 2 << "\"veritabani\" tablosunda aranan satır yok";
+    QTest::newRow("row of another id")
+        << "update veritabani set id = '2'" << 2 << "\"veritabani\" tablosunda aranan satır yok";
+    QTest::newRow("missing veritabani table") << "drop table veritabani" << 2 << "\"veritabani\" tablosu yok";
+    QTest::newRow("fir NULL") << "update veritabani set fir = NULL" << 4
+                              << "\"veritabani\" tablosunda \"fir\" alanı boş (NULL)";
+    QTest::newRow("missing fiyat2 column") << "alter table veritabani drop column fiyat2" << 7
+                                           << "\"veritabani\" tablosunda \"fiyat2\" alanı yok";
+    QTest::newRow("missing brset column") << "alter table veritabani drop column brset" << 11
+                                          << "\"veritabani\" tablosunda \"brset\" alanı yok";
 }
 
+// The loader stops at the failing step and says what is wrong and where.
 void TestLocalStore::okuFailures()
 {
     QFETCH(QString, damage);
     QFETCH(int, fieldsLoaded);
+    QFETCH(QString, cause);
+    sqlite3 *locker = nullptr;
+    const auto unlock = qScopeGuard([&] { sqlite3_close(locker); });
     if (damage == "<garbage>") {
         QFile f(m_path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'x'));
+    } else if (damage == "<folder>") {
+        QVERIFY(QDir().mkdir(m_path));
     } else if (damage != "<no file>") {
         createStore(m_path, distinctContents());
-        StoreSession session(m_path);
-        session.store().execute(damage);
+        if (damage == "<locked>") {
+            // Another program in the middle of writing it.
+            QCOMPARE(sqlite3_open(QFile::encodeName(m_path).constData(), &locker), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(locker, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+        } else if (damage == "<unreadable>") {
+            if (::geteuid() == 0)
+                QSKIP("root reads every file");
+            QVERIFY(QFile::setPermissions(m_path, QFile::WriteOwner));
+        } else {
+            StoreSession session(m_path);
+            session.store().execute(damage);
+        }
     }
 
     SharedSettings settings = oldSettings();
-    QVERIFY(!oku(m_dir.path(), settings));
+    QString error;
+    QVERIFY(!oku(m_dir.path(), settings, &error));
     const QStringList expected =
         distinctShared().mid(0, fieldsLoaded) + sharedValues(oldSettings()).mid(fieldsLoaded);
     QCOMPARE(sharedValues(settings), expected);
+    QVERIFY2(error.contains(m_path) && error.contains(cause), qPrintable(error));
     if (damage == "<no file>")
         QVERIFY(!QFile::exists(m_path));
+    if (damage == "<folder>")
+        QVERIFY(QDir().rmdir(m_path));
 }
 
 QTEST_GUILESS_MAIN(TestLocalStore)

@@ -118,6 +118,10 @@ void TestSideFiles::iniRead_data()
     QTest::newRow("missing key") << list << "l1"
                                  << "l9"
                                  << "";
+    // Saved "with BOM" by an editor: the section on the first line still counts.
+    QTest::newRow("byte-order mark before the first section") << "\xEF\xBB\xBF" + list << "l1"
+                                                              << "l1-0"
+                                                              << "120";
     QTest::newRow("section is not a suffix match") << QByteArray("[Fl1]\r\nl1-0=80\r\n") << "l1"
                                                    << "l1-0"
                                                    << "";
@@ -234,6 +238,10 @@ void TestSideFiles::iniWrite_data()
         << QByteArray("[a]\r\n") << "a"
         << "font"
         << "Şekil İş" << QByteArray("[a]\r\nfont=\xDE\x65kil \xDD\xFE\r\n");
+    QTest::newRow("byte-order mark kept, section on line 1 found")
+        << QByteArray("\xEF\xBB\xBF[a]\r\nk=1\r\n") << "a"
+        << "k"
+        << "2" << QByteArray("\xEF\xBB\xBF[a]\r\nk=2\r\n");
     QTest::newRow("line break in value stays one line") << QByteArray("[a]\r\nk=1\r\n") << "a"
                                                         << "k"
                                                         << "x\r\ny" << QByteArray("[a]\r\nk=x  y\r\n");
@@ -295,6 +303,9 @@ void TestSideFiles::lineFileRead_data()
     QTest::newRow("more lines than asked") << QByteArray("1\r\n2\r\n3\r\n") << 2 << QStringList{"1", "2"};
     QTest::newRow("blanks kept") << QByteArray(" a \r\n") << 2 << QStringList{" a "};
     QTest::newRow("empty file") << QByteArray() << 2 << QStringList{};
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "10\r\n1\r\n")
+                                     << 2 << QStringList{"10", "1"};
 }
 
 void TestSideFiles::lineFileRead()

@@ -4,6 +4,7 @@
 // instance, and the real program started in a prepared folder.
 #include "common/tdsserver.h"
 #include "dialogs/logingate.h"
+#include "dialogs/messagebox.h"
 #include "foundation/erpsession.h"
 #include "foundation/localstore.h"
 #include "mainwindow/baglan.h"
@@ -69,6 +70,8 @@ private slots:
     void reachableErpOpensMainWindow();
     void unreachableErpOpensBaglan_data();
     void unreachableErpOpensBaglan();
+    void unreadableStoreSaysWhy_data();
+    void unreadableStoreSaysWhy();
     void baglanGreysButtonForTheAttempt();
     void failedRetryEnablesBaglanAgain();
     void retryAfterServerIsBackOpensMainWindow();
@@ -85,7 +88,8 @@ private:
     void writeStore(const QString &server, const QString &dir = QString());
     AppPaths paths() const { return {m_dir->path(), m_dir->path()}; }
 
-    QString m_erp; // the ERP fixture, shared by every test
+    QString m_erp;          // the ERP fixture, shared by every test
+    QStringList m_messages; // what showmessage was asked to show
     QTemporaryDir m_fixtures;
     std::unique_ptr<QTemporaryDir> m_dir; // program and working folder of one test
 };
@@ -104,6 +108,11 @@ void TestStartup::initTestCase()
 void TestStartup::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
+    m_messages.clear();
+    setMessageResponder([this](const QString &text, int, int, int) {
+        m_messages << text;
+        return 1;
+    });
     // Every test starts from closed connections, whatever the one before left.
     writeStore(QStringLiteral("sqlite:") + m_dir->filePath("no-such-erp.sqlite"));
     QVERIFY(!ErpSession::instance().connect(m_dir->path()));
@@ -117,6 +126,7 @@ void TestStartup::cleanup()
             delete w;
     }
     m_dir.reset();
+    setMessageResponder({});
 }
 
 void TestStartup::writeStore(const QString &server, const QString &dir)
@@ -193,6 +203,49 @@ void TestStartup::unreachableErpOpensBaglan()
     QCOMPARE(baglan->baglanButton()->text(), QStringLiteral("Bağlan"));
     QVERIFY(baglan->ayarlarButton()->x() < baglan->baglanButton()->x());
     QVERIFY2(took < 5000, qPrintable(QStringLiteral("erpconnect took %1 ms").arg(took)));
+    QCOMPARE(m_messages, QStringList()); // the settings were read: nothing to check there
+}
+
+void TestStartup::unreadableStoreSaysWhy_data()
+{
+    QTest::addColumn<QString>("damage"); // statement run on the store, or a marker
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("no data.dbs") << "<none>"
+                                 << "bulunamadı";
+    QTest::newRow("not a database") << "<garbage>"
+                                    << "bir veritabanı değil";
+    QTest::newRow("server table missing") << "drop table server"
+                                          << "\"server\" tablosu yok";
+    QTest::newRow("server row missing") << "delete from server"
+                                        << "\"server\" tablosunda aranan satır yok";
+}
+
+// Not "no server given": the message names data.dbs and what is wrong with it,
+// then the connection-failure window opens as before.
+void TestStartup::unreadableStoreSaysWhy()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, cause);
+    const QString path = storePath(m_dir->path());
+    if (damage == "<none>") {
+        QVERIFY(QFile::remove(path));
+    } else if (damage == "<garbage>") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(2048, 'x'));
+    } else {
+        StoreSession session(path);
+        session.store().execute(damage);
+    }
+    Startup startup(paths(), WindowFactory());
+    QVERIFY(!startup.erpconnect());
+    QCOMPARE(m_messages.size(), 1);
+    const QStringList lines = m_messages.first().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("Ayarları Kontrol Ediniz..."));
+    QVERIFY2(lines.size() == 2 && lines.at(1).contains(path) && lines.at(1).contains(cause),
+             qPrintable(m_messages.first()));
+    QVERIFY(startup.baglan() && startup.baglan()->isVisible());
 }
 
 void TestStartup::baglanGreysButtonForTheAttempt()

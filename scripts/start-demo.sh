@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Command 1 of the README: installs what is missing, builds, makes the demo
-# company's program folder and starts the program in it. Without a display it
-# says so and writes the demo company's reports to files instead.
+# company's program folder (once: a later run keeps it and its settings and
+# only updates its programs) and starts the program in it. Without a display
+# it says so and writes the demo company's reports to files instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -9,7 +10,22 @@ bash scripts/build.sh
 bash scripts/printer-setup.sh || echo "Without a printer the waybill forms can neither be previewed nor printed." >&2
 build=${TARVEL_BUILD_DIR:-build}
 demo=${TARVEL_DEMO_DIR:-$PWD/demo}
-"$build/bin/tarvel-report" demo "$demo"
+if [ -e "$demo/data.dbs" ]; then
+  # Made by an earlier run, and maybe changed since in the settings window:
+  # tarvel-report demo never replaces a folder's files, so its data and
+  # settings stay; only the programs are brought up to the build just made
+  # (each renamed into place, so a running copy is not disturbed).
+  echo "$demo already holds a program folder: its data and settings stay as they are,"
+  echo "its programs are replaced by the ones just built. For a fresh demo company"
+  echo "dated today, remove $demo (or set TARVEL_DEMO_DIR to another folder) and run this again."
+  for program in tarvel-report tarvel; do
+    [ -f "$build/bin/$program" ] || continue
+    cp "$build/bin/$program" "$demo/.$program.new"
+    mv -f "$demo/.$program.new" "$demo/$program"
+  done
+else
+  "$build/bin/tarvel-report" demo "$demo"
+fi
 scripts=$PWD/scripts
 cd "$demo"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -16,6 +16,7 @@ const char *const demoUsage =
     "usage: tarvel-report demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
     "  Makes DIR a program folder with the generated demo company: the demo ERP\n"
     "  (SQLite), data.dbs pointing at it, the side files and the programs.\n"
+    "  A folder that already holds any of these files is refused and left as it is.\n"
     "  --size  small (default): some dozens of customers, ~150 items, a few thousand lines;\n"
     "          large: over 2,000 items, 500 customers, 200,000 stock lines;\n"
     "          N (1 to 100): N times the small company's documents (large is 60).\n"

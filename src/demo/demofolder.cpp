@@ -9,27 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace tarvel::demo {
 
 namespace {
 
-// The program may be running from the folder it remakes (tarvel-report demo .),
-// so a program is replaced by renaming a fresh copy over it, never by writing
-// into the running file.
-void copyProgram(const QString &source, const QString &target)
-{
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        return;
-    const QString part = target + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!QFile::copy(source, part))
-        throw Error(QStringLiteral("Cannot copy %1 to %2").arg(source, part));
-    QFile::setPermissions(part, QFile::permissions(source));
-    QFile::remove(target);
-    if (!QFile::rename(part, target))
-        throw Error(QStringLiteral("Cannot rename %1 to %2").arg(part, target));
-}
+const QString fytParFile = QStringLiteral("fytPar.velmor");
+const QString irssatirFile = QStringLiteral("irssatir.velmor");
+const QString layoutFolder = QStringLiteral("Tsrm"); // the default layouts' tree
 
 void writeStore(const QString &directory, const QString &erpPath, const DemoSummary &summary)
 {
@@ -43,14 +31,13 @@ void writeStore(const QString &directory, const QString &erpPath, const DemoSumm
     contents.fiyat1 = QStringLiteral("0- TL");
     contents.stkartipi = QStringLiteral("1-Ticari mal");
     contents.genkdv = QStringLiteral("20");
-    // createStore never overwrites: build beside the old store, then swap.
-    const QString path = storePath(directory);
-    const QString part = path + QStringLiteral(".part");
-    QFile::remove(part);
-    createStore(part, contents);
-    QFile::remove(path);
-    if (!QFile::rename(part, path))
-        throw StoreError(QStringLiteral("Cannot rename %1 to %2").arg(part, path));
+    createStore(storePath(directory), contents);
+}
+
+void writeSideFile(const QString &directory, const QString &name, const QStringList &lines)
+{
+    if (!writeLineFile(fileIn(directory, name), lines))
+        throw Error(QStringLiteral("%1 yazılamadı.").arg(fileIn(directory, name)));
 }
 
 void writeSideFiles(const QString &directory, const DemoSummary &summary)
@@ -64,14 +51,47 @@ void writeSideFiles(const QString &directory, const DemoSummary &summary)
     const words::CodeDefinition &group = words::accountGroupCodes().first();
     fytPar << group.code + QStringLiteral("- ") + group.definition;
     fytPar << summary.firmName << QStringLiteral("1") << QString();
-    if (!writeLineFile(fileIn(directory, QStringLiteral("fytPar.velmor")), fytPar))
-        throw Error(
-            QStringLiteral("Cannot write %1").arg(fileIn(directory, QStringLiteral("fytPar.velmor"))));
+    writeSideFile(directory, fytParFile, fytPar);
     // Ten rows on each waybill form, one copy.
-    if (!writeLineFile(fileIn(directory, QStringLiteral("irssatir.velmor")),
-                       {QStringLiteral("10"), QStringLiteral("1")}))
-        throw Error(
-            QStringLiteral("Cannot write %1").arg(fileIn(directory, QStringLiteral("irssatir.velmor"))));
+    writeSideFile(directory, irssatirFile, {QStringLiteral("10"), QStringLiteral("1")});
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// The first folder of path that does not exist yet ("" when it exists): the
+// one to remove again when the folder cannot be made after all.
+QString firstMissingFolder(const QString &path)
+{
+    QString missing;
+    QFileInfo info(path);
+    while (!info.exists() && !info.isSymLink() && !info.isRoot()) {
+        missing = info.absoluteFilePath();
+        info = QFileInfo(info.absolutePath());
+    }
+    return missing;
+}
+
+// Moves the made files from staging into an existing target, one rename each.
+// Nothing there is ever replaced; when a move fails, the files moved so far
+// go back, so the target is left as it was.
+void moveInto(const QString &staging, const QString &target, const QStringList &files)
+{
+    QStringList moved;
+    for (const QString &file : files) {
+        const QString from = QDir(staging).filePath(file);
+        const QString to = QDir(target).filePath(file);
+        if (QFileInfo::exists(to) || !QFile::rename(from, to)) {
+            for (const QString &back : std::as_const(moved))
+                QFile::rename(QDir(target).filePath(back), QDir(staging).filePath(back));
+            throw Error(
+                QStringLiteral("%1, %2 klasörüne taşınamadı; klasör değiştirilmedi.").arg(from, target));
+        }
+        moved << file;
+    }
 }
 
 } // namespace
@@ -89,27 +109,92 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
 {
     DemoFolder folder;
     folder.directory = QFileInfo(directory).absoluteFilePath();
-    if (!QDir().mkpath(folder.directory))
-        throw Error(QStringLiteral("Cannot create the folder %1").arg(folder.directory));
+    const QDir target(folder.directory);
+    const QFileInfo targetInfo(folder.directory);
+    if (targetInfo.exists() && !targetInfo.isDir())
+        throw Error(QStringLiteral("%1 bir klasör değil.").arg(folder.directory));
 
-    const QString erpPath = QDir(folder.directory).filePath(demoErpFileName);
-    folder.summary = writeDemoErp(erpPath, options);
-    folder.files << demoErpFileName;
-    writeStore(folder.directory, erpPath, folder.summary);
-    folder.files << QFileInfo(storePath(folder.directory)).fileName();
-    writeSideFiles(folder.directory, folder.summary);
-    folder.files << QStringLiteral("fytPar.velmor") << QStringLiteral("irssatir.velmor");
-    folder.files << writeDefaultLayouts(folder.directory);
-
+    // What the folder will hold: files and the layout tree, moved in whole. A
+    // program that is the very file at its place (the folder's own
+    // tarvel-report making it complete) is left as it is.
+    const QStringList dataFiles{demoErpFileName, QFileInfo(storePath(folder.directory)).fileName(),
+                                fytParFile, irssatirFile};
+    const QStringList made = dataFiles + QStringList{layoutFolder};
+    QStringList programs; // to copy
+    QStringList inPlace;  // already there
     for (const QString &program : programFileNames()) {
         const QString source = QDir(programDir).filePath(program);
-        if (!QFileInfo(source).isFile()) {
+        if (!QFileInfo(source).isFile())
             folder.missingPrograms << program;
-            continue;
-        }
-        copyProgram(source, QDir(folder.directory).filePath(program));
-        folder.files << program;
+        else if (isSameFile(source, target.filePath(program)))
+            inPlace << program;
+        else
+            programs << program;
     }
+
+    // An installation's data.dbs holds its server, password and choices: a
+    // folder that already has any of the files to write is refused as a whole.
+    QStringList present;
+    for (const QString &file : made + programs) {
+        const QFileInfo existing(target.filePath(file));
+        if (existing.exists() || existing.isSymLink())
+            present << file;
+    }
+    if (!present.isEmpty())
+        throw Error(QStringLiteral("%1 klasöründe zaten var: %2. Hiçbir dosya değiştirilmedi; demo için "
+                                   "başka bir klasör seçin.")
+                        .arg(folder.directory, present.join(QStringLiteral(", "))));
+
+    // Everything is built in a hidden folder and moved in at the end, so a
+    // failure half-way (no space left, an unreadable program) leaves nothing.
+    // It sits inside an existing target (the same disk, so the moves are
+    // renames) or beside a new one, which it then becomes.
+    const QString madeFolder =
+        targetInfo.exists() ? QString() : firstMissingFolder(targetInfo.absolutePath());
+    if (!targetInfo.exists() && !QDir().mkpath(targetInfo.absolutePath()))
+        throw Error(QStringLiteral("%1 klasörü oluşturulamadı.").arg(targetInfo.absolutePath()));
+    try {
+        const QString stagingTemplate =
+            targetInfo.exists()
+                ? target.filePath(QStringLiteral(".demo-XXXXXX"))
+                : QDir(targetInfo.absolutePath())
+                      .filePath(QLatin1Char('.') + targetInfo.fileName() + QStringLiteral(".demo-XXXXXX"));
+        QTemporaryDir staging(stagingTemplate);
+        if (!staging.isValid())
+            throw Error(QStringLiteral("%1 oluşturulamadı: %2").arg(stagingTemplate, staging.errorString()));
+        // A temporary folder is private to its owner; the program folder it
+        // may become is an ordinary one.
+        QFile::setPermissions(staging.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                                  QFile::ExeOther);
+
+        // The store names the ERP file where it will be, not where it is built.
+        folder.summary = writeDemoErp(staging.filePath(demoErpFileName), options);
+        writeStore(staging.path(), target.filePath(demoErpFileName), folder.summary);
+        writeSideFiles(staging.path(), folder.summary);
+        folder.files << dataFiles << writeDefaultLayouts(staging.path());
+        for (const QString &program : std::as_const(programs)) {
+            const QString source = QDir(programDir).filePath(program);
+            const QString copy = staging.filePath(program);
+            QFile file(source);
+            if (!file.copy(copy) || !QFile::setPermissions(copy, QFile::permissions(source)))
+                throw Error(
+                    QStringLiteral("%1, %2 olarak kopyalanamadı: %3").arg(source, copy, file.errorString()));
+        }
+        if (targetInfo.exists()) {
+            moveInto(staging.path(), folder.directory, made + programs);
+        } else {
+            if (!QDir().rename(staging.path(), folder.directory))
+                throw Error(
+                    QStringLiteral("%1, %2 olarak adlandırılamadı.").arg(staging.path(), folder.directory));
+            staging.setAutoRemove(false);
+        }
+    } catch (...) {
+        if (!madeFolder.isEmpty())
+            QDir(madeFolder).removeRecursively(); // made just now for this folder: empty again
+        throw;
+    }
+    folder.files << programs << inPlace;
     return folder;
 }
 

@@ -19,8 +19,13 @@ struct DemoFolder {
     QStringList missingPrograms; // programs not found beside the running one
 };
 
-// Makes (or remakes) the folder. programDir is where the programs to copy are;
-// a program that is not there is skipped and named in missingPrograms.
+// Makes the folder, new or existing, all or nothing: a folder that already
+// holds any of the files it would write (an installation's data.dbs, side
+// files, other programs) is refused with their names and left untouched, and
+// everything is built in a hidden folder and moved in only at the end, so a
+// failure half-way changes nothing. programDir is where the programs to copy
+// are; a program that is not there is skipped and named in missingPrograms,
+// one that is already the very file in the folder stays.
 // Throws tarvel::Error or tarvel::StoreError.
 DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, const DemoOptions &options);
 

@@ -8,7 +8,9 @@
 #include "foundation/localstore.h"
 #include "foundation/sidefiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -33,6 +35,22 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every entry below folder, hidden ones too: path -> content hash ("/" for a folder).
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = QDir(folder).relativeFilePath(path);
+        entries.insert(name, it.fileInfo().isDir()
+                                 ? QByteArray("/")
+                                 : QCryptographicHash::hash(readBytes(path), QCryptographicHash::Sha256));
+    }
+    return entries;
+}
+
 } // namespace
 
 class TestDemoCommand : public QObject {
@@ -45,7 +63,12 @@ private slots:
     void programsAreCopied();
     void copiedProgramConnects();
     void sameDateSameErp();
-    void remakeInPlace();
+    void secondRunRefused();
+    void refusesExistingFiles_data();
+    void refusesExistingFiles();
+    void completesInstalledFolder();
+    void failureChangesNothing_data();
+    void failureChangesNothing();
     void badArguments_data();
     void badArguments();
 
@@ -188,22 +211,124 @@ void TestDemoCommand::sameDateSameErp()
     QVERIFY(first == readBytes(m_dir.filePath(QStringLiteral("second/demo-erp.sqlite"))));
 }
 
-// Run again in the folder it made, as its own copied program, for another
-// year: everything is replaced, nothing half-written stays behind.
-void TestDemoCommand::remakeInPlace()
+// Run again in the folder it made, as its own copied program: the folder is
+// an installation now (its settings may have been changed), so nothing is
+// replaced.
+void TestDemoCommand::secondRunRefused()
 {
+    const QMap<QString, QByteArray> before = snapshot(m_folder);
     const Run again = test::runProgram(
         QDir(m_folder).filePath(QStringLiteral("tarvel-report")),
         {QStringLiteral("demo"), QStringLiteral("."), QStringLiteral("--date"), QStringLiteral("2026-06-01")},
         m_folder);
-    QVERIFY2(again.exitCode == 0, qPrintable(again.err));
-    QVERIFY(QFileInfo(QDir(m_folder).filePath(QStringLiteral("tarvel-report"))).isExecutable());
-    QCOMPARE(QDir(m_folder).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
-    StoreSession session(storePath(m_folder));
-    QCOMPARE(session.store()
-                 .query(QStringLiteral("select * from veritabani where id='1'"))
-                 .value(QStringLiteral("don")),
-             QStringLiteral("2- 1-(01.01.2026)  (31.12.2026)"));
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY2(again.err.contains(QStringLiteral("data.dbs")) &&
+                 again.err.contains(QStringLiteral("demo-erp.sqlite")),
+             qPrintable(again.err));
+    QCOMPARE(snapshot(m_folder), before);
+}
+
+void TestDemoCommand::refusesExistingFiles_data()
+{
+    QTest::addColumn<QStringList>("files"); // made in the folder before the run
+    QTest::addColumn<QStringList>("named"); // what the refusal must name
+
+    QTest::newRow("an installation") << QStringList{"data.dbs", "fytPar.velmor", "notes.txt"}
+                                     << QStringList{"data.dbs", "fytPar.velmor"};
+    QTest::newRow("one side file") << QStringList{"irssatir.velmor"} << QStringList{"irssatir.velmor"};
+    QTest::newRow("data.dbs that is a folder") << QStringList{"data.dbs/"} << QStringList{"data.dbs"};
+    QTest::newRow("another program of that name")
+        << QStringList{"tarvel-report"} << QStringList{"tarvel-report"};
+}
+
+// Nothing of an existing installation is replaced: refused with the names,
+// every byte as it was, nothing added.
+void TestDemoCommand::refusesExistingFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, named);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("kurulum"));
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString &file : std::as_const(files)) {
+        if (file.endsWith(QLatin1Char('/'))) {
+            QVERIFY(QDir(folder).mkdir(file.chopped(1)));
+        } else if (file == QLatin1String("data.dbs")) {
+            StoreContents contents;
+            contents.server = QStringLiteral("SUNUCU\\SQL2019");
+            contents.password = QStringLiteral("gerçek parola");
+            contents.loginPassword = QStringLiteral("GİZLİ");
+            createStore(storePath(folder), contents);
+        } else {
+            QFile f(QDir(folder).filePath(file));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("kullanıcının dosyası\r\n");
+        }
+    }
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    const Run result = demo({QStringLiteral("kurulum")}, dir.path());
+    QCOMPARE(result.exitCode, 1);
+    for (const QString &name : std::as_const(named))
+        QVERIFY2(result.err.contains(name), qPrintable(result.err));
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+// A folder laid out by the install step holds the programs: its own
+// tarvel-report makes it complete and leaves the programs as they are.
+void TestDemoCommand::completesInstalledFolder()
+{
+    QTemporaryDir dir;
+    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+        const QString built = QStringLiteral(TARVEL_BIN_DIR "/") + program;
+        if (QFileInfo::exists(built))
+            QVERIFY(QFile::copy(built, dir.filePath(program)));
+    }
+    const QMap<QString, QByteArray> programs = snapshot(dir.path());
+    const Run result = test::runProgram(dir.filePath(QStringLiteral("tarvel-report")),
+                                        {QStringLiteral("demo"), QStringLiteral(".")}, dir.path());
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QVERIFY(QFileInfo(storePath(dir.path())).isFile());
+    const QMap<QString, QByteArray> after = snapshot(dir.path());
+    for (auto it = programs.cbegin(); it != programs.cend(); ++it)
+        QCOMPARE(after.value(it.key()), it.value());
+}
+
+void TestDemoCommand::failureChangesNothing_data()
+{
+    QTest::addColumn<QString>("folder"); // relative to a fresh test folder holding notes.txt
+    QTest::addColumn<int>("blocks");     // file size limit in 512-byte blocks: where the disk is "full"
+
+    QTest::newRow("existing folder, full while the ERP is written") << "." << 200;
+    QTest::newRow("existing folder, full while the programs are copied") << "." << 8000;
+    QTest::newRow("new folders, full while the ERP is written") << "yeni/demo" << 200;
+    QTest::newRow("new folders, full while the programs are copied") << "yeni/demo" << 8000;
+}
+
+// A disk that fills up half-way: the run fails and leaves the folder exactly
+// as it was, with no half-written or temporary file and no new folder.
+void TestDemoCommand::failureChangesNothing()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, blocks);
+    QTemporaryDir dir;
+    {
+        QFile notes(dir.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("kalmalı\n");
+    }
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    // Past the limit a write fails with "file too large", as on a full disk
+    // (the signal it would raise is ignored, as the shell passes it on).
+    const Run result =
+        test::runProgram(QStringLiteral("/bin/sh"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" demo \"$1\"").arg(blocks),
+                          QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), folder},
+                         dir.path());
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(!result.err.isEmpty(), "the failure must be named");
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 void TestDemoCommand::badArguments_data()

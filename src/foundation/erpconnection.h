@@ -111,7 +111,9 @@ private:
 // The ODBC connection string for the settings; the one place that knows the
 // driver of each platform. The password is in it, so never show it.
 // Linux: FreeTDS, "host" -> SERVER=host;PORT=1433, "host,port" -> PORT=port,
-// "host\instance" -> SERVER=host\instance (port from the browser service).
+// "host\instance" -> SERVER=host\instance (open() never sends that form: it
+// asks the server's browser service for the instance's port within the login
+// timeout and connects to host,port; no answer fails naming the instance).
 // Values holding ';', braces or outer blanks are put in braces.
 QString odbcConnectionString(const ErpServerSettings &settings);
 

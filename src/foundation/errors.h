@@ -10,7 +10,9 @@ namespace tarvel {
 class Error : public std::runtime_error {
 public:
     explicit Error(const QString &description)
-        : std::runtime_error(description.toStdString()), m_description(description) {}
+        : std::runtime_error(description.toStdString()), m_description(description)
+    {
+    }
     const QString &description() const { return m_description; }
 
 private:

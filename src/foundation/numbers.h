@@ -20,10 +20,10 @@ QString datekey(const QDate &date);
 // ---- Number texts --------------------------------------------------------
 // All use the decimal comma. Halves are rounded away from zero on the decimal
 // value as a person reads it (1,005 -> 1,01), never on the binary float.
-QString formatFixed2(double value);   // "#0.00"        12,50  -3,00  0,05
-QString formatUpTo8(double value);    // "#0.00######"  12,50  0,12345678
-QString formatGrouped2(double value); // "###,###0.00"  1.234,50
-QString formatPlain(double value);    // up to 15 significant digits, no trailing zeros: 12,5  3  18
+QString formatFixed2(double value);     // "#0.00"        12,50  -3,00  0,05
+QString formatUpTo8(double value);      // "#0.00######"  12,50  0,12345678
+QString formatGrouped2(double value);   // "###,###0.00"  1.234,50
+QString formatPlain(double value);      // up to 15 significant digits, no trailing zeros: 12,5  3  18
 QString formatPlainSingle(float value); // the same with 7 significant digits (single precision sums)
 
 // Reads a number text as the lists hold it ("1234,56", "-3", "1.234,50", " 12,5 ").

@@ -3,6 +3,8 @@
 #include "erpbackend.h"
 
 #include "errors.h"
+#include "serveraddress.h"
+#include "sqlbrowser.h"
 
 #include <QStringList>
 
@@ -103,6 +105,15 @@ bool fitsConnectionString(const ErpServerSettings &settings)
     }
     return true;
 #endif
+}
+
+// The UDP port of the server's browser service; tests point it at a
+// responder of their own.
+int browserPort()
+{
+    bool ok = false;
+    const int port = qEnvironmentVariableIntValue("TARVEL_SQL_BROWSER_PORT", &ok);
+    return ok && port > 0 && port <= 65535 ? port : defaultSqlBrowserPort;
 }
 
 enum class OdbcKind { Integer, Real, DateTime, Text };
@@ -286,6 +297,19 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
         *error = QStringLiteral("Bağlantı ayarlarındaki bir değer \"};\" içeriyor; sürücü bunu okuyamaz.");
         return nullptr;
     }
+    ErpServerSettings effective = settings;
+#ifndef Q_OS_WIN
+    // The instance's port is asked for within the login budget; the driver's
+    // own lookup would take sixteen seconds to give up.
+    const ServerAddress address = parseServerAddress(settings.server);
+    if (!address.instance.isEmpty() && address.port.isEmpty()) {
+        const std::optional<int> port = resolveInstancePort(address.host, address.instance, browserPort(),
+                                                            erpTimeoutSeconds * 1000, error);
+        if (!port)
+            return nullptr;
+        effective.server = address.host + QLatin1Char(',') + QString::number(*port);
+    }
+#endif
     SQLHENV env = SQL_NULL_HENV;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
         *error = QStringLiteral("ODBC ortamı oluşturulamadı.");
@@ -303,7 +327,7 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
                        0);
     SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
                        reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
-    std::vector<SQLWCHAR> text = wide(odbcConnectionString(settings));
+    std::vector<SQLWCHAR> text = wide(odbcConnectionString(effective));
     const SQLRETURN rc =
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
@@ -326,28 +350,16 @@ QString odbcConnectionString(const ErpServerSettings &settings)
            QLatin1String(";PWD=") + odbcValue(settings.password) + QLatin1Char(';');
 #else
     // FreeTDS takes the port as a key of its own. A named instance without a
-    // port is found through the server's browser service, so no PORT then.
-    QString host = server;
-    QString port = QStringLiteral("1433");
-    bool portGiven = false;
-    if (host.startsWith(QLatin1String("tcp:"), Qt::CaseInsensitive))
-        host.remove(0, 4);
-    const int comma = int(host.indexOf(QLatin1Char(',')));
-    if (comma >= 0) {
-        port = host.mid(comma + 1).trimmed();
-        host = host.left(comma).trimmed();
-        portGiven = true;
-    }
-    const int backslash = int(host.indexOf(QLatin1Char('\\')));
+    // port is resolved by openOdbcBackend() first; given here, the driver's
+    // own lookup is left to it.
+    const ServerAddress address = parseServerAddress(server);
     QString serverKey;
-    if (backslash >= 0 && !portGiven) {
-        serverKey = QLatin1String("SERVER=") + odbcValue(host);
+    if (!address.instance.isEmpty() && address.port.isEmpty()) {
+        serverKey = QLatin1String("SERVER=") + odbcValue(address.host + QLatin1Char('\\') + address.instance);
     } else {
-        if (backslash >= 0)
-            host = host.left(backslash);
-        if (host == QLatin1String(".") || host.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0)
-            host = QStringLiteral("localhost");
-        serverKey = QLatin1String("SERVER=") + odbcValue(host) + QLatin1String(";PORT=") + odbcValue(port);
+        const QString port = address.port.isEmpty() ? QStringLiteral("1433") : address.port;
+        serverKey =
+            QLatin1String("SERVER=") + odbcValue(address.host) + QLatin1String(";PORT=") + odbcValue(port);
     }
     return QLatin1String("DRIVER={FreeTDS};") + serverKey + QLatin1String(";DATABASE=") +
            odbcValue(settings.database) + QLatin1String(";UID=") + odbcValue(settings.user) +

@@ -1,14 +1,17 @@
 // tarvel-report firms: the firm list from the demo ERP and from SQL Server
 // must be the same lines, and a server that cannot be reached must be said so.
+#include "common/browserresponder.h"
 #include "common/programrun.h"
 #include "common/tdsserver.h"
 #include "foundation/localstore.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvel;
+using test::BrowserResponder;
 using test::LoopbackPort;
 using test::TdsServer;
 
@@ -109,12 +112,13 @@ void TestFirms::firmsThroughSqlServer()
 void TestFirms::unreachable_data()
 {
     QTest::addColumn<QString>("server"); // "" for a folder without data.dbs
-    QTest::addColumn<int>("port");       // replaces PORT in server
+    QTest::addColumn<int>("port");       // replaces PORT in server; -2: a browser service that never answers
 
     QTest::newRow("nobody listens") << "127.0.0.1,PORT" << 0;
     QTest::newRow("never answers") << "127.0.0.1,PORT" << 1;
     QTest::newRow("demo ERP file missing") << "sqlite:/yok/erp.sqlite" << -1;
     QTest::newRow("no data.dbs") << "" << -1;
+    QTest::newRow("named instance, browser never answers") << "127.0.0.1\\ERPINST" << -2;
 }
 
 void TestFirms::unreachable()
@@ -123,6 +127,10 @@ void TestFirms::unreachable()
     QFETCH(int, port);
 
     const LoopbackPort loopback(port == 1);
+    const BrowserResponder silentBrowser({});
+    if (port == -2)
+        qputenv("TARVEL_SQL_BROWSER_PORT", QByteArray::number(silentBrowser.port()));
+    const auto unset = qScopeGuard([] { qunsetenv("TARVEL_SQL_BROWSER_PORT"); });
     if (port >= 0) {
         QVERIFY(loopback.port() > 0);
         server.replace(QStringLiteral("PORT"), QString::number(loopback.port()));
@@ -150,6 +158,9 @@ void TestFirms::unreachable()
         QVERIFY2(run.err.contains(QStringLiteral("ERPDB")), qPrintable(run.err));
     }
     QVERIFY2(!run.err.contains(password), qPrintable(run.err));
+    if (port == -2)
+        QVERIFY2(run.err.contains(QStringLiteral("\"127.0.0.1\\ERPINST\" örneği bulunamadı")),
+                 qPrintable(run.err));
 }
 
 void TestFirms::damagedStore_data()
@@ -184,7 +195,7 @@ void TestFirms::damagedStore()
         StoreSession session(path);
         session.store().execute(damage);
     }
-    const Run run = report(folder, {QStringLiteral("firms")});
+    const Run run = test::runReport(folder, {QStringLiteral("firms")});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith(QStringLiteral("Ayarları Kontrol Ediniz...\n")), qPrintable(run.err));
     QVERIFY2(run.err.contains(path) && run.err.contains(cause), qPrintable(run.err));
@@ -207,7 +218,7 @@ void TestFirms::traceNotWritable()
     QFETCH(QString, trace);
     const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
     const QString path = QDir(folder).absoluteFilePath(trace);
-    const Run run = report(folder, {QStringLiteral("--trace-sql"), path, QStringLiteral("firms")});
+    const Run run = test::runReport(folder, {QStringLiteral("--trace-sql"), path, QStringLiteral("firms")});
     QVERIFY2(run.exitCode == 1, qPrintable(run.err));
     QVERIFY2(run.err.contains(QStringLiteral("izleme dosyası")) && run.err.contains(QDir::cleanPath(path)),
              qPrintable(run.err));

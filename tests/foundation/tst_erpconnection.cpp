@@ -5,6 +5,7 @@
 #include "foundation/erpsession.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
+#include "foundation/sqlbrowser.h"
 #include "foundation/sqlvalue.h"
 
 #include <QCryptographicHash>
@@ -64,6 +65,8 @@ private slots:
 
     void connectionString_data();
     void connectionString();
+    void browserAnswer_data();
+    void browserAnswer();
 
     void fieldValues_data();
     void fieldValues();
@@ -198,6 +201,8 @@ void TestErpConnection::connectionString_data()
                                          << "SERVER=erp;PORT=1500";
     QTest::newRow("this machine") << "."
                                   << "SERVER=localhost;PORT=1433";
+    QTest::newRow("tcp: and (local) with a port") << "tcp:(local),1500"
+                                                  << "SERVER=localhost;PORT=1500";
 }
 
 void TestErpConnection::connectionString()
@@ -208,6 +213,40 @@ void TestErpConnection::connectionString()
         odbcConnectionString({server, QStringLiteral("ERPDB"), QStringLiteral("sa"), QStringLiteral("p;w")}),
         QStringLiteral("DRIVER={FreeTDS};") + serverKeys +
             QStringLiteral(";DATABASE=ERPDB;UID=sa;PWD={p;w};TDS_Version=7.4;ClientCharset=UTF-8;Timeout=4"));
+}
+
+void TestErpConnection::browserAnswer_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<int>("port"); // 0: none
+
+    const QByteArray record =
+        "ServerName;ERP;InstanceName;SQLEXPRESS;IsClustered;No;Version;15.0;tcp;49172;;";
+    const auto answer = [](const QByteArray &text, int length = -1) {
+        const int n = length < 0 ? int(text.size()) : length;
+        return QByteArray(1, char(0x05)) + char(n & 0xff) + char(n >> 8) + text;
+    };
+    QTest::newRow("one instance") << answer(record) << "SQLEXPRESS" << 49172;
+    QTest::newRow("instance name in other case") << answer(record) << "sqlexpress" << 49172;
+    QTest::newRow("second of two records")
+        << answer("ServerName;ERP;InstanceName;MUHASEBE;tcp;1500;;" + record) << "SQLEXPRESS" << 49172;
+    QTest::newRow("record of another instance") << answer(record) << "MUHASEBE" << 0;
+    QTest::newRow("no tcp entry") << answer("ServerName;ERP;InstanceName;SQLEXPRESS;np;\\\\ERP\\pipe;;")
+                                  << "SQLEXPRESS" << 0;
+    QTest::newRow("tcp entry that is no port")
+        << answer("InstanceName;SQLEXPRESS;tcp;x;;") << "SQLEXPRESS" << 0;
+    QTest::newRow("text cut short by its length") << answer(record, 40) << "SQLEXPRESS" << 0;
+    QTest::newRow("not an answer") << QByteArray("\x04SQLEXPRESS") << "SQLEXPRESS" << 0;
+    QTest::newRow("three bytes") << QByteArray("\x05\x00\x00") << "SQLEXPRESS" << 0;
+}
+
+void TestErpConnection::browserAnswer()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, instance);
+    QFETCH(int, port);
+    QCOMPARE(portFromSqlBrowserAnswer(answer, instance).value_or(0), port);
 }
 
 void TestErpConnection::fieldValues_data()

@@ -1,15 +1,18 @@
 // The SQL Server path for real: ODBC + FreeTDS against the TDS test server,
 // which serves a small SQLite ERP with the declared types of the real one.
+#include "common/browserresponder.h"
 #include "common/tdsserver.h"
 #include "foundation/erpconnection.h"
 #include "foundation/errors.h"
 #include "foundation/sqlvalue.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarvel;
+using test::BrowserResponder;
 using test::LoopbackPort;
 using test::TdsServer;
 
@@ -85,6 +88,8 @@ private slots:
     void passwordWithSeparators();
     void silentServer();
     void closedPort();
+    void namedInstance_data();
+    void namedInstance();
 
 private:
     ErpServerSettings settings() const { return {m_server->serverValue(), database, user, password}; }
@@ -319,6 +324,68 @@ void TestTds::closedPort()
     QVERIFY(!erp.open({QStringLiteral("127.0.0.1,%1").arg(port), database, user, password}));
     QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!erp.lastError().isEmpty());
+}
+
+void TestTds::namedInstance_data()
+{
+    QTest::addColumn<QString>("instance"); // as written after "127.0.0.1\\"
+    QTest::addColumn<QString>("browser");  // "port": names the server's port; "silent", "closed", "no tcp"
+    QTest::addColumn<QString>("error");    // "" when it opens, else what the error must say
+
+    QTest::newRow("browser names the port") << "SQLEXPRESS"
+                                            << "port"
+                                            << "";
+    QTest::newRow("instance name in other case") << "sqlexpress"
+                                                 << "port"
+                                                 << "";
+    QTest::newRow("browser never answers") << "SQLEXPRESS"
+                                           << "silent"
+                                           << "yanıt vermedi";
+    QTest::newRow("no browser service") << "SQLEXPRESS"
+                                        << "closed"
+                                        << "çalışmıyor";
+    QTest::newRow("instance without TCP") << "SQLEXPRESS"
+                                          << "no tcp"
+                                          << "TCP";
+}
+
+// "host\instance" as the settings window writes it: the instance's port is
+// asked for within the login timeout, never the driver's sixteen seconds.
+void TestTds::namedInstance()
+{
+    QFETCH(QString, instance);
+    QFETCH(QString, browser);
+    QFETCH(QString, error);
+
+    QByteArray answer;
+    if (browser == QLatin1String("port"))
+        answer = BrowserResponder::answerFor(QStringLiteral("SQLEXPRESS"), m_server->port());
+    else if (browser == QLatin1String("no tcp"))
+        answer = BrowserResponder::answerFor(QStringLiteral("SQLEXPRESS"), 0);
+    BrowserResponder responder(answer);
+    const int browserPort =
+        browser == QLatin1String("closed") ? BrowserResponder::closedPort() : responder.port();
+    QVERIFY(browserPort > 0);
+    qputenv("TARVEL_SQL_BROWSER_PORT", QByteArray::number(browserPort));
+    const auto unset = qScopeGuard([] { qunsetenv("TARVEL_SQL_BROWSER_PORT"); });
+
+    ErpConnection erp;
+    QElapsedTimer clock;
+    clock.start();
+    const bool opened = erp.open({QStringLiteral("127.0.0.1\\") + instance, database, user, password});
+    const qint64 took = clock.elapsed();
+    if (error.isEmpty()) {
+        QVERIFY2(opened, qPrintable(erp.lastError()));
+        QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
+        QCOMPARE(responder.lastRequest(), QByteArray("\x04") + instance.toLatin1() + QByteArray(1, '\0'));
+        return;
+    }
+    QVERIFY(!opened);
+    QVERIFY2(took < 5500, qPrintable(QStringLiteral("%1 ms").arg(took)));
+    QVERIFY2(erp.lastError().contains(instance) && erp.lastError().contains(error),
+             qPrintable(erp.lastError()));
+    if (browser == QLatin1String("silent"))
+        QVERIFY2(responder.requests() >= 2, "a lost request is sent again"); // once a second
 }
 
 QTEST_GUILESS_MAIN(TestTds)

@@ -18,6 +18,9 @@ class ErpConnection::Backend {
 public:
     virtual ~Backend() = default;
     virtual ErpRows query(const QString &statement) = 0; // throws ErpError
+    // True when the connection is lost for good (the server went away or
+    // stopped answering): the connection then closes.
+    virtual bool isDead() const { return false; }
 };
 
 // Each gives nullptr with *error set when the database cannot be opened.

@@ -63,7 +63,17 @@ ErpRows ErpConnection::query(const QString &statement)
         throw ErpError(QStringLiteral("ERP veritabanı bağlantısı açık değil."));
     if (m_trace)
         m_trace->append(statement);
-    return m_backend->query(statement);
+    try {
+        return m_backend->query(statement);
+    } catch (const ErpError &e) {
+        // A lost connection stays closed rather than failing every statement
+        // in its own way; the next connect builds a new one.
+        if (m_backend->isDead()) {
+            m_backend.reset();
+            m_lastError = e.description();
+        }
+        throw;
+    }
 }
 
 bool ErpConnection::setTraceFile(const QString &path, QString *error)

@@ -5,6 +5,8 @@
 #include "errors.h"
 #include "serveraddress.h"
 #include "sqlbrowser.h"
+#include "statementwatchdog.h"
+#include "tcpsockets.h"
 
 #include <QStringList>
 
@@ -15,6 +17,8 @@
 #include <sqlext.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <vector>
 
 namespace tarvel {
@@ -142,46 +146,95 @@ OdbcKind odbcKind(SQLSMALLINT sqlType)
     }
 }
 
-// Frees a statement handle on every path out of query().
-struct StatementHandle {
-    SQLHSTMT handle = SQL_NULL_HSTMT;
-    ~StatementHandle()
-    {
-        if (handle != SQL_NULL_HSTMT)
-            SQLFreeHandle(SQL_HANDLE_STMT, handle);
-    }
-};
+// The longest a single call may wait for the server: the statement timeout,
+// then a moment for the server to confirm the cancel the driver sends.
+constexpr std::chrono::milliseconds callLimit(erpTimeoutSeconds * 1000 + 500);
 
 class OdbcBackend final : public ErpConnection::Backend {
 public:
-    OdbcBackend(SQLHENV env, SQLHDBC dbc) : m_env(env), m_dbc(dbc) {}
+    // socket: the connection's TCP socket, -1 when unknown (no watchdog then).
+    OdbcBackend(SQLHENV env, SQLHDBC dbc, int socket);
     ~OdbcBackend() override;
 
     ErpRows query(const QString &statement) override;
+    bool isDead() const override;
 
 private:
+    // Runs one driver call that may wait for the server, bounded by callLimit.
+    template <typename Call> SQLRETURN bounded(Call call);
     QVariant value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind);
     [[noreturn]] void fail(SQLHSTMT stmt);
 
     SQLHENV m_env;
     SQLHDBC m_dbc;
+    // Destroyed first: its thread may touch the socket until then.
+    std::unique_ptr<StatementWatchdog> m_watchdog;
 };
+
+// Frees a statement handle on every path out of query(); freeing one with a
+// result still pending makes the driver finish it with the server.
+class StatementHandle {
+public:
+    explicit StatementHandle(std::function<void(SQLHSTMT)> free) : m_free(std::move(free)) {}
+    ~StatementHandle()
+    {
+        if (handle != SQL_NULL_HSTMT)
+            m_free(handle);
+    }
+    SQLHSTMT handle = SQL_NULL_HSTMT;
+
+private:
+    std::function<void(SQLHSTMT)> m_free;
+};
+
+OdbcBackend::OdbcBackend(SQLHENV env, SQLHDBC dbc, int socket) : m_env(env), m_dbc(dbc)
+{
+    if (socket >= 0)
+        m_watchdog = std::make_unique<StatementWatchdog>([socket] { shutdownSocket(socket); });
+}
 
 OdbcBackend::~OdbcBackend()
 {
+    m_watchdog.reset();
     SQLDisconnect(m_dbc);
     SQLFreeHandle(SQL_HANDLE_DBC, m_dbc);
     SQLFreeHandle(SQL_HANDLE_ENV, m_env);
 }
 
+template <typename Call> SQLRETURN OdbcBackend::bounded(Call call)
+{
+    if (!m_watchdog)
+        return call();
+    m_watchdog->arm(callLimit);
+    const SQLRETURN rc = call();
+    m_watchdog->disarm();
+    return rc;
+}
+
+bool OdbcBackend::isDead() const
+{
+    if (m_watchdog && m_watchdog->fired())
+        return true;
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    return SQL_SUCCEEDED(SQLGetConnectAttr(m_dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
+           dead == SQL_CD_TRUE;
+}
+
 void OdbcBackend::fail(SQLHSTMT stmt)
 {
+    if (m_watchdog && m_watchdog->fired())
+        throw ErpError(QStringLiteral("ERP sunucusu %1 saniye içinde yanıt vermedi, sorgunun iptaline de; "
+                                      "bağlantı kesildi.")
+                           .arg(erpTimeoutSeconds));
     throw ErpError(diagnostics(SQL_HANDLE_STMT, stmt));
 }
 
 ErpRows OdbcBackend::query(const QString &statement)
 {
-    StatementHandle stmt;
+    if (m_watchdog && m_watchdog->fired())
+        throw ErpError(QStringLiteral("ERP sunucusu bağlantısı kesildi."));
+    StatementHandle stmt(
+        [this](SQLHSTMT handle) { bounded([handle] { return SQLFreeHandle(SQL_HANDLE_STMT, handle); }); });
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, m_dbc, &stmt.handle))) {
         stmt.handle = SQL_NULL_HSTMT;
         throw ErpError(diagnostics(SQL_HANDLE_DBC, m_dbc));
@@ -189,7 +242,8 @@ ErpRows OdbcBackend::query(const QString &statement)
     SQLSetStmtAttrW(stmt.handle, SQL_ATTR_QUERY_TIMEOUT,
                     reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
     std::vector<SQLWCHAR> text = wide(statement);
-    SQLRETURN rc = SQLExecDirectW(stmt.handle, text.data(), SQLINTEGER(statement.size()));
+    SQLRETURN rc =
+        bounded([&] { return SQLExecDirectW(stmt.handle, text.data(), SQLINTEGER(statement.size())); });
     if (rc == SQL_NO_DATA)
         return {};
     if (!SQL_SUCCEEDED(rc))
@@ -214,7 +268,7 @@ ErpRows OdbcBackend::query(const QString &statement)
     // The whole result now: callers run further statements while they walk it,
     // and the server keeps only one open result per connection.
     QVector<QVector<QVariant>> rows;
-    while ((rc = SQLFetch(stmt.handle)) != SQL_NO_DATA) {
+    while ((rc = bounded([&] { return SQLFetch(stmt.handle); })) != SQL_NO_DATA) {
         if (!SQL_SUCCEEDED(rc))
             fail(stmt.handle);
         QVector<QVariant> row;
@@ -328,6 +382,10 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
     SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
                        reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
     std::vector<SQLWCHAR> text = wide(odbcConnectionString(effective));
+    // The port the driver connects to, to tell its socket from others.
+    const QString portText = parseServerAddress(effective.server).port;
+    const int serverPort = portText.isEmpty() ? 1433 : portText.toInt();
+    const std::set<int> socketsBefore = connectedTcpSockets(serverPort);
     const SQLRETURN rc =
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
@@ -337,7 +395,7 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
         SQLFreeHandle(SQL_HANDLE_ENV, env);
         return nullptr;
     }
-    return std::make_unique<OdbcBackend>(env, dbc);
+    return std::make_unique<OdbcBackend>(env, dbc, newSocket(socketsBefore, connectedTcpSockets(serverPort)));
 }
 
 QString odbcConnectionString(const ErpServerSettings &settings)

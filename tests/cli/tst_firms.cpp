@@ -2,6 +2,7 @@
 // must be the same lines, and a server that cannot be reached must be said so.
 #include "common/browserresponder.h"
 #include "common/programrun.h"
+#include "common/storedamage.h"
 #include "common/tdsserver.h"
 #include "foundation/localstore.h"
 
@@ -165,7 +166,7 @@ void TestFirms::unreachable()
 
 void TestFirms::damagedStore_data()
 {
-    QTest::addColumn<QString>("damage"); // statement run on the store, or "<garbage>"
+    QTest::addColumn<QString>("damage"); // as test::damageStore() takes it
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("cause");
 
@@ -187,14 +188,7 @@ void TestFirms::damagedStore()
     QFETCH(QString, cause);
     const QString folder = folderWith(QLatin1String("sqlite:") + m_erp, QStringLiteral("DEMO"), {});
     const QString path = storePath(folder);
-    if (damage == QLatin1String("<garbage>")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray(2048, 'x'));
-    } else {
-        StoreSession session(path);
-        session.store().execute(damage);
-    }
+    QVERIFY(test::damageStore(path, damage));
     const Run run = test::runReport(folder, {QStringLiteral("firms")});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith(QStringLiteral("Ayarları Kontrol Ediniz...\n")), qPrintable(run.err));

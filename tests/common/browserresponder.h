@@ -11,11 +11,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "loopback.h"
+
 #include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <mutex>
@@ -26,18 +24,11 @@ namespace tarvel::test {
 class BrowserResponder {
 public:
     // answer empty: reads every request and never answers.
-    explicit BrowserResponder(QByteArray answer) : m_answer(std::move(answer))
+    explicit BrowserResponder(QByteArray answer)
+        : m_answer(std::move(answer)), m_fd(bindLoopback(SOCK_DGRAM, false, &m_port))
     {
-        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this] { serve(); });
+        if (m_fd >= 0)
+            m_thread = std::thread([this] { serve(); });
     }
     ~BrowserResponder()
     {
@@ -78,15 +69,8 @@ public:
     // A loopback UDP port on which nothing listens: requests are refused.
     static int closedPort()
     {
-        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
         int port = 0;
-        if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
-            ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-            port = ntohs(address.sin_port);
+        const int fd = bindLoopback(SOCK_DGRAM, false, &port);
         if (fd >= 0)
             ::close(fd);
         return port;
@@ -118,8 +102,8 @@ private:
     }
 
     QByteArray m_answer;
+    int m_port = 0; // before m_fd, which sets it
     int m_fd = -1;
-    int m_port = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_requests{0};
     mutable std::mutex m_mutex;

@@ -10,11 +10,9 @@
 //   settings.server = "127.0.0.1," + QString::number(relay.port());
 //   relay.setSilent(true);
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "loopback.h"
+
 #include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -25,17 +23,11 @@ namespace tarvel::test {
 
 class TcpRelay {
 public:
-    explicit TcpRelay(int targetPort) : m_target(targetPort)
+    explicit TcpRelay(int targetPort)
+        : m_target(targetPort), m_listen(bindLoopback(SOCK_STREAM, true, &m_port))
     {
-        m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = loopback(0);
-        socklen_t length = sizeof address;
-        if (m_listen < 0 || ::bind(m_listen, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            ::listen(m_listen, 8) != 0 ||
-            ::getsockname(m_listen, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_thread = std::thread([this] { relay(); });
+        if (m_listen >= 0)
+            m_thread = std::thread([this] { relay(); });
     }
     ~TcpRelay()
     {
@@ -56,15 +48,6 @@ public:
     void setSilent(bool silent) { m_silent = silent; }
 
 private:
-    static sockaddr_in loopback(int port)
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = htons(quint16(port));
-        return address;
-    }
-
     // Passes what is waiting on from to to; false when from has closed.
     static bool pass(int from, int to)
     {
@@ -112,7 +95,7 @@ private:
         if (client < 0)
             return;
         const int server = ::socket(AF_INET, SOCK_STREAM, 0);
-        const sockaddr_in address = loopback(m_target);
+        const sockaddr_in address = loopbackAddress(m_target);
         if (server < 0 ||
             ::connect(server, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
             ::close(client);
@@ -136,8 +119,8 @@ private:
     }
 
     int m_target;
+    int m_port = 0; // before m_listen, which sets it
     int m_listen = -1;
-    int m_port = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_silent{false};
     std::vector<std::pair<int, int>> m_pairs; // used by the relay thread only

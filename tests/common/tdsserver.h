@@ -22,10 +22,7 @@
 
 #include <sqlite3.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "loopback.h"
 
 namespace tarvel::test {
 
@@ -138,19 +135,7 @@ private:
 // never answers; not listening, every connection is refused.
 class LoopbackPort {
 public:
-    explicit LoopbackPort(bool listening)
-    {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            (listening && ::listen(m_fd, 8) != 0) ||
-            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-    }
+    explicit LoopbackPort(bool listening) : m_fd(bindLoopback(SOCK_STREAM, listening, &m_port)) {}
     ~LoopbackPort()
     {
         if (m_fd >= 0)
@@ -161,8 +146,8 @@ public:
     int port() const { return m_port; }
 
 private:
+    int m_port = 0; // before m_fd, which sets it
     int m_fd = -1;
-    int m_port = 0;
 };
 
 // Writes an SQLite file from an SQL script (tables with the ERP's declared

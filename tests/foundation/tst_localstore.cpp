@@ -1,5 +1,6 @@
 // The local store data.dbs: the handle, the program's statements, the store
 // builder and the report windows' shared-settings loader.
+#include "common/storedamage.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
 #include "foundation/sharedsettings.h"
@@ -305,10 +306,10 @@ void TestLocalStore::okuEmptyRowLoads()
 
 void TestLocalStore::okuFailures_data()
 {
-    QTest::addColumn<QString>("damage");   // statement run on a complete store, or a marker
+    QTest::addColumn<QString>("damage");   // as test::damageStore() takes it, or "<locked>", "<unreadable>"
     QTest::addColumn<int>("fieldsLoaded"); // fields copied in order before the failure
     QTest::addColumn<QString>("cause");    // what the error must say besides the file's path
-    QTest::newRow("missing file") << "<no file>" << 0 << "bulunamadı";
+    QTest::newRow("missing file") << "<none>" << 0 << "bulunamadı";
     QTest::newRow("not a database") << "<garbage>" << 0 << "bir veritabanı değil";
     QTest::newRow("a folder") << "<folder>" << 0 << "klasör";
     QTest::newRow("locked by another program") << "<locked>" << 0 << "kilitli";
@@ -337,26 +338,17 @@ void TestLocalStore::okuFailures()
     QFETCH(QString, cause);
     sqlite3 *locker = nullptr;
     const auto unlock = qScopeGuard([&] { sqlite3_close(locker); });
-    if (damage == "<garbage>") {
-        QFile f(m_path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-    } else if (damage == "<folder>") {
-        QVERIFY(QDir().mkdir(m_path));
-    } else if (damage != "<no file>") {
-        createStore(m_path, distinctContents());
-        if (damage == "<locked>") {
-            // Another program in the middle of writing it.
-            QCOMPARE(sqlite3_open(QFile::encodeName(m_path).constData(), &locker), SQLITE_OK);
-            QCOMPARE(sqlite3_exec(locker, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
-        } else if (damage == "<unreadable>") {
-            if (::geteuid() == 0)
-                QSKIP("root reads every file");
-            QVERIFY(QFile::setPermissions(m_path, QFile::WriteOwner));
-        } else {
-            StoreSession session(m_path);
-            session.store().execute(damage);
-        }
+    createStore(m_path, distinctContents());
+    if (damage == "<locked>") {
+        // Another program in the middle of writing it.
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_path).constData(), &locker), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(locker, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    } else if (damage == "<unreadable>") {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        QVERIFY(QFile::setPermissions(m_path, QFile::WriteOwner));
+    } else {
+        QVERIFY(test::damageStore(m_path, damage));
     }
 
     SharedSettings settings = oldSettings();
@@ -366,7 +358,7 @@ void TestLocalStore::okuFailures()
         distinctShared().mid(0, fieldsLoaded) + sharedValues(oldSettings()).mid(fieldsLoaded);
     QCOMPARE(sharedValues(settings), expected);
     QVERIFY2(error.contains(m_path) && error.contains(cause), qPrintable(error));
-    if (damage == "<no file>")
+    if (damage == "<none>")
         QVERIFY(!QFile::exists(m_path));
     if (damage == "<folder>")
         QVERIFY(QDir().rmdir(m_path));

@@ -2,6 +2,7 @@
 // to the connection-failure window, the retry and the settings path of that
 // window, one window of each kind however often erpconnect runs, the second
 // instance, and the real program started in a prepared folder.
+#include "common/storedamage.h"
 #include "common/tdsserver.h"
 #include "dialogs/logingate.h"
 #include "dialogs/messagebox.h"
@@ -208,7 +209,7 @@ void TestStartup::unreachableErpOpensBaglan()
 
 void TestStartup::unreadableStoreSaysWhy_data()
 {
-    QTest::addColumn<QString>("damage"); // statement run on the store, or a marker
+    QTest::addColumn<QString>("damage"); // as test::damageStore() takes it
     QTest::addColumn<QString>("cause");
 
     QTest::newRow("no data.dbs") << "<none>"
@@ -228,16 +229,7 @@ void TestStartup::unreadableStoreSaysWhy()
     QFETCH(QString, damage);
     QFETCH(QString, cause);
     const QString path = storePath(m_dir->path());
-    if (damage == "<none>") {
-        QVERIFY(QFile::remove(path));
-    } else if (damage == "<garbage>") {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray(2048, 'x'));
-    } else {
-        StoreSession session(path);
-        session.store().execute(damage);
-    }
+    QVERIFY(test::damageStore(path, damage));
     Startup startup(paths(), WindowFactory());
     QVERIFY(!startup.erpconnect());
     QCOMPARE(m_messages.size(), 1);

@@ -223,8 +223,8 @@ bool OdbcBackend::isDead() const
 void OdbcBackend::fail(SQLHSTMT stmt)
 {
     if (m_watchdog && m_watchdog->fired())
-        throw ErpError(QStringLiteral("ERP sunucusu %1 saniye içinde yanıt vermedi, sorgunun iptaline de; "
-                                      "bağlantı kesildi.")
+        throw ErpError(QStringLiteral("ERP sunucusu %1 saniye içinde yanıt vermedi ve sorgunun iptalini de "
+                                      "onaylamadı; bağlantı kesildi.")
                            .arg(erpTimeoutSeconds));
     throw ErpError(diagnostics(SQL_HANDLE_STMT, stmt));
 }

@@ -27,6 +27,11 @@ struct Context {
 
 using Command = int (*)(Context &);
 
+// Connects as the program does at start-up. On failure, and when data.dbs
+// could not be read wholly, says why on err ("Ayarları Kontrol Ediniz..."
+// with the store's cause, the server and database, the driver's message).
+bool connectErp(Context &context);
+
 // The loading report's screen in a report document: l1, l2 and the fields.
 void addLoadingScreen(ReportJson &json, const LoadingReport &report);
 

@@ -1,36 +1,22 @@
 #include "reportsession.h"
 
-#include "foundation/erpsession.h"
-#include "foundation/localstore.h"
 #include "foundation/sharedsettings.h"
 #include "grid/gridexport.h"
 #include "grid/gridprinter.h"
 #include "grid/reportjson.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace tarvel::cli {
 
 std::optional<ReportContext> openReport(Context &context)
 {
-    ErpSession &session = ErpSession::instance();
-    if (!session.connect(context.storeDir)) {
-        const ErpServerSettings &settings = session.settings();
-        context.err << QStringLiteral(
-                           "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n")
-                           .arg(settings.server, settings.database);
-        const QString error = session.primary().lastError();
-        if (!QFileInfo::exists(storePath(context.storeDir)))
-            context.err << QStringLiteral("data.dbs bulunamadı: ") << storePath(context.storeDir) << "\n";
-        else if (!error.isEmpty())
-            context.err << error << "\n";
+    if (!connectErp(context))
         return std::nullopt;
-    }
     SharedSettings settings;
-    if (!oku(context.storeDir, settings)) {
-        context.err << QStringLiteral("Ayarları Kontrol Ediniz... (firma ve dönem okunamadı: %1)\n")
-                           .arg(storePath(context.storeDir));
+    QString cause;
+    if (!oku(context.storeDir, settings, &cause)) {
+        context.err << settingsCheckMessage(cause) << "\n";
         return std::nullopt;
     }
     ReportContext report;

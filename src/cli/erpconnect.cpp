@@ -1,0 +1,30 @@
+// The connection every ERP command starts with, and what it says when the
+// store or the server fails.
+#include "cli.h"
+#include "foundation/erpsession.h"
+#include "foundation/sharedsettings.h"
+
+namespace tarvel::cli {
+
+bool connectErp(Context &context)
+{
+    ErpSession &session = ErpSession::instance();
+    const bool connected = session.connect(context.storeDir);
+    // A store that cannot be read is said as the window says it, with its
+    // cause; "no server given" alone would send the user to the wrong place.
+    if (!session.storeError().isEmpty())
+        context.err << settingsCheckMessage(session.storeError()) << "\n";
+    if (!connected) {
+        // Server and database help to find the fault; the password never appears.
+        const ErpServerSettings &settings = session.settings();
+        context.err << QStringLiteral(
+                           "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n"
+                           "Cannot connect to the ERP database (server: \"%1\", database: \"%2\").\n")
+                           .arg(settings.server, settings.database);
+        if (session.storeError().isEmpty())
+            context.err << session.primary().lastError() << "\n";
+    }
+    return connected;
+}
+
+} // namespace tarvel::cli

@@ -9,8 +9,11 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=${TARVEL_SANITIZE_BUILD_DIR:-build-sanitize}
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+# -O1 with line tables only: the reports keep file and line, and the build
+# takes about as long as the plain one instead of twice as long.
 TARVEL_BUILD_DIR=$build bash scripts/build.sh \
   "-DCMAKE_CXX_FLAGS=$flags" \
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" \
   "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined"
 bash scripts/printer-setup.sh

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+
 using namespace tarvel;
 
 namespace {
@@ -47,13 +49,12 @@ private slots:
     void checkAllInDisplayOrder();
 
 private:
-    DataGrid *m_grid = nullptr;
+    std::unique_ptr<DataGrid> m_grid; // a fresh list for every test, freed after the last
 };
 
 void TestGridGrouping::init()
 {
-    delete m_grid;
-    m_grid = new DataGrid;
+    m_grid = std::make_unique<DataGrid>();
     gridtest::designList(*m_grid);
     gridtest::fillThreeInvoices(*m_grid); // F1: A C, F2: B E, F3: D
 }
@@ -205,7 +206,7 @@ void TestGridGrouping::collapseAndExpand()
 void TestGridGrouping::rowChangingGroup()
 {
     m_grid->setGroupIndex(gridtest::Heading, 0);
-    QSignalSpy reset(m_grid, &DataGrid::displayReset);
+    QSignalSpy reset(m_grid.get(), &DataGrid::displayReset);
     m_grid->table().setCurrentRow(0); // A moves from F1 to F3
     m_grid->table().edit();
     m_grid->table().setField("fatbilgi", "F3");
@@ -237,7 +238,7 @@ void TestGridGrouping::emptyKeysFormOneGroup()
 
 void TestGridGrouping::groupingChangedSignal()
 {
-    QSignalSpy changed(m_grid, &DataGrid::groupingChanged);
+    QSignalSpy changed(m_grid.get(), &DataGrid::groupingChanged);
     m_grid->setGroupIndex(gridtest::Heading, 0);
     m_grid->setGroupIndex(gridtest::Heading, 0);
     QCOMPARE(changed.count(), 1);
@@ -247,7 +248,7 @@ void TestGridGrouping::groupingChangedSignal()
 
 void TestGridGrouping::checkAllInDisplayOrder()
 {
-    QSignalSpy reset(m_grid, &DataGrid::displayReset);
+    QSignalSpy reset(m_grid.get(), &DataGrid::displayReset);
     m_grid->setAllChecked(gridtest::Check, true);
     for (int r = 0; r < m_grid->table().rowCount(); ++r)
         QCOMPARE(m_grid->table().value(r, 0), QStringLiteral("True"));

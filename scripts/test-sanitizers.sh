@@ -21,9 +21,8 @@ bash scripts/printer-setup.sh
 logs="$PWD/$build/sanitizer-logs"
 rm -rf "$logs"
 mkdir -p "$logs"
-# Leaks inside third-party libraries (Qt's platform and font code, fontconfig,
-# glib) that our code cannot free are suppressed by library name only; see the
-# file. Nothing of ours is ever listed there.
+# Leaks inside third-party libraries that our code cannot free are suppressed
+# by library name only; see the file. Nothing of ours is ever listed there.
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:log_path=$logs/asan"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/ubsan"

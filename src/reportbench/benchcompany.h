@@ -4,6 +4,7 @@
 #include "foundation/reportcontext.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTextStream>
 #include <functional>
 #include <memory>
@@ -42,7 +43,15 @@ inline void figure(QTextStream &out, const char *name, double value, int decimal
     out.flush();
 }
 
+// The statements an action sends on a connection, in order, as traced.
+QStringList tracedStatements(ErpConnection &connection, const std::function<void()> &action);
+// The best time of the statements sent in a plain loop: every result
+// fetched, nothing done with it.
+double bareStatementsMs(int runs, ErpConnection &connection, const QStringList &statements);
+
 // The vehicle loading report's figures.
 void loadingBench(BenchCompany &company, int runs, QTextStream &out);
+// The invoice profit analysis's figures.
+void analysisBench(BenchCompany &company, int runs, QTextStream &out);
 
 } // namespace tarvel::bench

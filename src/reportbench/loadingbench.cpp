@@ -7,9 +7,7 @@
 #include "loading/loadingreport.h"
 #include "pickers/waybillpicker.h"
 
-#include <QFile>
 #include <QHash>
-#include <QTemporaryFile>
 
 namespace tarvel::bench {
 
@@ -41,22 +39,6 @@ int tickUntil(WaybillPicker &picker, const QHash<QString, int> &lines)
         total += lines.value(list.value(row, ref));
     }
     return total;
-}
-
-// The statements a hand-over sends, in order, as the connection traced them.
-QStringList statementsOf(WaybillPicker &picker, ErpConnection &connection)
-{
-    QTemporaryFile trace;
-    if (!trace.open())
-        throw Error(QStringLiteral("no temporary file for the statement trace"));
-    trace.close();
-    connection.setTraceFile(trace.fileName());
-    picker.handOver();
-    connection.setTraceFile(QString());
-    QFile file(trace.fileName());
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("cannot read the statement trace"));
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -94,11 +76,8 @@ void loadingBench(BenchCompany &company, int runs, QTextStream &out)
 
     // The same statements in a plain loop: every result fetched, nothing done with it.
     picker.setMerge(false);
-    const QStringList statements = statementsOf(picker, *company.connection);
-    const double bare = bestMs(runs, [&] {
-        for (const QString &statement : statements)
-            company.connection->query(statement);
-    });
+    const QStringList statements = tracedStatements(*company.connection, [&picker] { picker.handOver(); });
+    const double bare = bareStatementsMs(runs, *company.connection, statements);
     figure(out, "bare-statements", statements.size());
     figure(out, "bare-statements-ms", bare);
 

@@ -77,6 +77,7 @@ int main(int argc, char *argv[])
     try {
         bench::BenchCompany company = openCompany(parser.value(dirOption), *scale, today, out);
         bench::loadingBench(company, runs, out);
+        bench::analysisBench(company, runs, out);
     } catch (const Error &e) {
         err << "report-bench: " << e.description() << "\n";
         return 1;

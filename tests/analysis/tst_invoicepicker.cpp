@@ -2,6 +2,7 @@
 // the statement it sends.
 #include "analysis/invoiceanalysis.h"
 #include "analysisfixture.h"
+#include "common/gridvalues.h"
 #include "pickers/invoicepicker.h"
 
 #include <QFile>
@@ -52,11 +53,7 @@ std::unique_ptr<InvoicePicker> TestInvoicePicker::openPicker()
 
 QStringList TestInvoicePicker::listed(const InvoicePicker &picker, const QString &field)
 {
-    const MemTable &list = picker.l1().table();
-    QStringList values;
-    for (int row = 0; row < list.rowCount(); ++row)
-        values << list.value(row, list.fieldIndex(field));
-    return values;
+    return test::fieldValues(picker.l1(), field);
 }
 
 QString TestInvoicePicker::trace() const

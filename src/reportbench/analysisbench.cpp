@@ -1,0 +1,50 @@
+// The invoice profit analysis: the invoice run of a month's invoices, handed
+// over as the picker does, and the "Tüm Ürünler" run over a year, each
+// against the bare cost of the same statements sent in a plain loop.
+#include "benchcompany.h"
+
+#include "analysis/invoiceanalysis.h"
+#include "pickers/invoicepicker.h"
+
+namespace tarvel::bench {
+
+namespace {
+
+// A run's timing against the bare cost of the statements it sends.
+void againstBare(BenchCompany &company, int runs, QTextStream &out, const QByteArray &name,
+                 const std::function<void()> &run, double runMs)
+{
+    const QStringList statements = tracedStatements(*company.connection, run);
+    const double bare = bareStatementsMs(runs, *company.connection, statements);
+    figure(out, QByteArray(name + "-statements").constData(), statements.size());
+    figure(out, QByteArray(name + "-bare-ms").constData(), bare);
+    figure(out, QByteArray(name + "-overhead").constData(), runMs / bare, 2);
+}
+
+} // namespace
+
+void analysisBench(BenchCompany &company, int runs, QTextStream &out)
+{
+    InvoiceAnalysis analysis(company.context);
+    InvoicePicker picker(company.context, analysis);
+    picker.open(company.today);
+    picker.setTr1(company.today.addMonths(-1));
+    picker.setTr2(company.today);
+    picker.gosterbul(0);
+    picker.setAllTicked(true);
+    figure(out, "invoice-analysis-invoices", picker.tickedCount());
+    const auto invoiceRun = [&picker] { picker.handOver(); };
+    const double invoices = bestMs(runs, invoiceRun);
+    figure(out, "invoice-analysis-ms", invoices);
+    figure(out, "invoice-analysis-rows", analysis.l1().table().rowCount());
+    againstBare(company, runs, out, "invoice-analysis", invoiceRun, invoices);
+
+    analysis.setDates({company.today.addYears(-1), company.today});
+    const auto itemRun = [&analysis] { analysis.analizyukle(); };
+    const double items = bestMs(runs, itemRun);
+    figure(out, "item-analysis-ms", items);
+    figure(out, "item-analysis-rows", analysis.l1().table().rowCount());
+    againstBare(company, runs, out, "item-analysis", itemRun, items);
+}
+
+} // namespace tarvel::bench

@@ -2,12 +2,10 @@
 // picker's list after "Göster", the invoice run of picked invoices and the
 // item run of the invoice profit analysis, each as the report document.
 #include "analysis/invoiceanalysis.h"
-#include "cli.h"
-#include "commandargs.h"
+#include "analysisreport.h"
 #include "foundation/errors.h"
 #include "grid/reportjson.h"
 #include "pickers/invoicepicker.h"
-#include "reportsession.h"
 
 #include <memory>
 
@@ -24,19 +22,6 @@ const char *const invoiceAnalysisUsage = "usage: tarvel-report invoice-analysis 
 const char *const itemAnalysisUsage = "usage: tarvel-report item-analysis --from yyyyMMdd --to yyyyMMdd "
                                       "[--name TEXT] [--xls FILE] [--pdf FILE]\n";
 
-const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
-
-ReportFiles filesOf(const CommandArgs &args)
-{
-    return {.xls = args.value(QStringLiteral("--xls")), .pdf = args.value(QStringLiteral("--pdf"))};
-}
-
-int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage)
-{
-    context.err << "tarvel-report " << command << ": " << args.error() << "\n" << usage;
-    return 2;
-}
-
 // The invoice window's model and its picker, opened as the window opens
 // them (salesmen, customers, codes and types listed).
 struct InvoiceScreen {
@@ -51,30 +36,7 @@ std::unique_ptr<InvoiceScreen> openInvoiceScreen(Context &context)
     if (!report)
         return nullptr;
     auto screen = std::make_unique<InvoiceScreen>(*report);
-    try {
-        screen->picker.open(QDate::currentDate());
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return nullptr;
-    }
-    return screen;
-}
-
-// The analysis list and Label3 as the window shows them after a run; a run
-// whose statements failed is reported instead (the window tells the user too).
-int finishAnalysis(Context &context, const InvoiceAnalysis &analysis, const ReportFiles &files)
-{
-    const ProfitAnalysis::Failures &failures = analysis.failures();
-    if (failures.count > 0) {
-        context.err << QStringLiteral("%1 ERP sorgusu başarısız oldu; ilki: %2\n")
-                           .arg(failures.count)
-                           .arg(failures.first);
-        return 1;
-    }
-    ReportJson json;
-    json.addList(QStringLiteral("l1"), analysis.l1());
-    json.addField(analysis.design().vatLabelName, analysis.vatLabel());
-    return finishReport(context, json, analysis.l1(), files);
+    return openPicker(context, screen->picker) ? std::move(screen) : nullptr;
 }
 
 } // namespace
@@ -113,12 +75,8 @@ int invoicesCommand(Context &context)
         }
     }
     picker.setCarkod(args.value(QStringLiteral("--customer-code")));
-    const QStringList missing = picker.satel().selectRefs(args.values(QStringLiteral("--salesman")));
-    if (!missing.isEmpty()) {
-        context.err << QStringLiteral("Satış elemanı listede yok (etkin değil ya da başka firmanın): %1\n")
-                           .arg(missing.join(QStringLiteral(", ")));
+    if (!selectSalesmen(context, picker.satel(), args))
         return 1;
-    }
     if (args.has(QStringLiteral("--special-code")))
         picker.setOzkod(args.value(QStringLiteral("--special-code")));
     if (!type.isEmpty())
@@ -150,7 +108,7 @@ int invoiceAnalysisCommand(Context &context)
         return 1;
     InvoicePicker &picker = screen->picker;
     try {
-        const QStringList missing = picker.listInvoices(*refs);
+        const QStringList missing = picker.listDocuments(*refs);
         if (!missing.isEmpty()) {
             context.err << QStringLiteral("Satış faturası bulunamadı (LOGICALREF): %1\n")
                                .arg(missing.join(QStringLiteral(", ")));

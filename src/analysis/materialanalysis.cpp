@@ -64,16 +64,10 @@ QString MaterialAnalysis::itemsStatement() const
            QStringLiteral("%'");
 }
 
-QString MaterialAnalysis::rangeCondition() const
-{
-    return QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) + QStringLiteral(" AND DATE_<=") +
-           sqlValue(m_dates.endKey()) + QLatin1Char(')');
-}
-
 QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QString &salesmen) const
 {
     return QStringLiteral("select * from ") + stockLineTable() +
-           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + rangeCondition() +
+           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + m_range +
            salesmen;
 }
 
@@ -87,6 +81,8 @@ bool MaterialAnalysis::faturabulanalizyukle()
     m_stopped = false;
     m_rowsMade = 0;
     const AnalysisModes modes = m_modes;
+    m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) + QStringLiteral(" AND DATE_<=") +
+              sqlValue(m_dates.endKey()) + QLatin1Char(')');
     MemTable &list = l1().table();
     pr1().setShowText(true);
     pr1().setValue(0);
@@ -151,7 +147,7 @@ MaterialAnalysis::Step MaterialAnalysis::addLineRow(const ErpRows &item, const E
                                 "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
                                 "from ") +
                  stockLineTable() + QStringLiteral(" where LOGICALREF=") +
-                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + rangeCondition());
+                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
     if (m_stop)
         return Step::Stop;
     std::optional<SaleLine> sale = readSaleLine(reread);

@@ -76,7 +76,6 @@ private:
 
     QString itemsStatement() const;
     QString salesLinesStatement(const QString &itemRef, const QString &salesmen) const;
-    QString rangeCondition() const;
     QStringList codes(const QString &condition);
     // The rows of every item; Stop when a stop request was seen.
     Step addRows(const AnalysisModes &modes, const QString &salesmen, Sums &sums);
@@ -85,6 +84,8 @@ private:
     bool writeRunTotals(const Sums &sums);
 
     AnalysisDates m_dates;
+    // The run's date condition, taken at its start: the dates may change while it runs.
+    QString m_range;
     QString m_text1;
     QString m_ozkod;
     QString m_grp;

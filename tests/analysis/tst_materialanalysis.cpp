@@ -12,8 +12,8 @@ using namespace tarvel;
 namespace {
 
 struct Filters {
-    QString name, specialCode, groupCode;
-    QStringList salesmen;
+    QString name{}, specialCode{}, groupCode{};
+    QStringList salesmen{};
     bool vatIncluded = false;
 };
 

@@ -12,8 +12,7 @@ namespace tarvel::cli {
 
 namespace {
 
-const char *const loadingUsage =
-    "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
+const char *const loadingUsage = "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
 
 } // namespace
 
@@ -24,8 +23,8 @@ void addLoadingScreen(ReportJson &json, const LoadingReport &report)
     const LoadingReport::Customer &c = report.customer();
     const LoadingReport::Totals &t = report.totals();
     const QList<QPair<QString, QString>> fields{
-        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno}, {QStringLiteral("vd"), c.vd},
-        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr}, {QStringLiteral("shr"), c.shr},
+        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno},   {QStringLiteral("vd"), c.vd},
+        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr},   {QStringLiteral("shr"), c.shr},
         {QStringLiteral("topl"), t.topl}, {QStringLiteral("topi"), t.topi}, {QStringLiteral("topk"), t.topk},
         {QStringLiteral("gtop"), t.gtop},
     };

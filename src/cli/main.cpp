@@ -84,14 +84,19 @@ int main(int argc, char *argv[])
             qt_message_output(type, context, message);
     });
     const std::unique_ptr<QCoreApplication> application =
-        printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},
-                         QDir::currentPath(), QString(), {}, out, err};
+                         QDir::currentPath(),
+                         QString(),
+                         {},
+                         out,
+                         err};
 
     // Options common to every command come before or after the command name.
     QStringList rest;

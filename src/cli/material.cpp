@@ -27,8 +27,7 @@ int materialAnalysisCommand(Context &context)
                    fileOptions,
          .repeated = {QStringLiteral("--salesman")},
          .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    const std::optional<DateRange> range = dateRange(args);
     if (!args.ok())
         return usageError(context, "material-analysis", args, materialUsage);
 
@@ -44,7 +43,7 @@ int materialAnalysisCommand(Context &context)
     }
     if (!selectSalesmen(context, analysis.satel(), args))
         return 1;
-    analysis.setDates({*from, *to});
+    analysis.setDates({range->from, range->to});
     analysis.setText1(args.value(QStringLiteral("--name")));
     analysis.setOzkod(args.value(QStringLiteral("--special-code")));
     analysis.setGrp(args.value(QStringLiteral("--group-code")));

@@ -3,7 +3,6 @@
 #include "analysis/orderanalysis.h"
 #include "analysisreport.h"
 #include "foundation/errors.h"
-#include "grid/reportjson.h"
 #include "pickers/customerpicker.h"
 #include "pickers/orderpicker.h"
 
@@ -17,12 +16,16 @@ const char *const ordersUsage =
 const char *const orderAnalysisUsage = "usage: tarvel-report order-analysis --refs R1,R2,... "
                                        "[--vat-included] [--extra-tax] [--xls FILE] [--pdf FILE]\n";
 
-// The customer as "Cari Kartlar" chooses it: the active card of that
-// reference among those the customer picker lists; false after saying why.
-bool chooseCustomerCard(Context &context, const ReportContext &report, OrderPicker &picker,
-                        const QString &ref)
+using OrderScreen = PickerScreen<OrderAnalysis, OrderPicker>;
+
+// --customer-ref as "Cari Kartlar" chooses it: the card of that reference
+// among those the customer picker lists (active ones); false after saying why.
+bool chooseCustomerCard(Context &context, OrderPicker &picker, const CommandArgs &args)
 {
-    CustomerPicker cariform(report);
+    if (!args.has(QStringLiteral("--customer-ref")))
+        return true;
+    const QString ref = args.value(QStringLiteral("--customer-ref"));
+    CustomerPicker cariform(picker.context());
     cariform.cariyukle(QString());
     MemTable &cards = cariform.l1().table();
     for (cards.first(); !cards.eof(); cards.next()) {
@@ -37,19 +40,19 @@ bool chooseCustomerCard(Context &context, const ReportContext &report, OrderPick
     return false;
 }
 
-// The customer options; false after saying why.
-bool chooseCustomer(Context &context, const ReportContext &report, OrderPicker &picker,
-                    const CommandArgs &args)
+// The option errors the argument parser does not see; true when there is none.
+bool ordersOptionsFit(Context &context, const CommandArgs &args)
 {
-    if (args.has(QStringLiteral("--customer-ref")))
-        return chooseCustomerCard(context, report, picker, args.value(QStringLiteral("--customer-ref")));
-    if (!args.has(QStringLiteral("--customer")))
-        return true;
-    picker.setCr(args.value(QStringLiteral("--customer")));
-    if (!picker.crref().isEmpty())
-        return true;
-    context.err << QStringLiteral("Bu unvanda etkin cari kart yok: %1\n").arg(picker.cr());
-    return false;
+    const QString payment = args.value(QStringLiteral("--payment"));
+    if (!payment.isEmpty() && payment != QLatin1String("0") && payment != QLatin1String("1")) {
+        context.err << "tarvel-report orders: --payment is 0 or 1\n" << ordersUsage;
+        return false;
+    }
+    if (args.has(QStringLiteral("--customer")) && args.has(QStringLiteral("--customer-ref"))) {
+        context.err << "tarvel-report orders: --customer or --customer-ref, not both\n" << ordersUsage;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -63,79 +66,45 @@ int ordersCommand(Context &context)
                    fileOptions,
          .repeated = {QStringLiteral("--salesman")},
          .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    const std::optional<DateRange> range = dateRange(args);
     if (!args.ok())
         return usageError(context, "orders", args, ordersUsage);
-    const QString payment = args.value(QStringLiteral("--payment"));
-    if (!payment.isEmpty() && payment != QLatin1String("0") && payment != QLatin1String("1")) {
-        context.err << "tarvel-report orders: --payment is 0 or 1\n" << ordersUsage;
+    if (!ordersOptionsFit(context, args))
         return 2;
-    }
-    if (args.has(QStringLiteral("--customer")) && args.has(QStringLiteral("--customer-ref"))) {
-        context.err << "tarvel-report orders: --customer or --customer-ref, not both\n" << ordersUsage;
-        return 2;
-    }
 
-    const std::optional<ReportContext> report = openReport(context);
-    if (!report)
+    const std::unique_ptr<OrderScreen> screen = openPickerScreen<OrderAnalysis, OrderPicker>(context);
+    if (!screen)
         return 1;
-    OrderAnalysis analysis(*report);
-    OrderPicker picker(*report, analysis);
-    if (!openPicker(context, picker))
-        return 1;
-    picker.setTr1(*from);
-    picker.setTr2(*to);
+    OrderPicker &picker = screen->picker;
+    picker.setTr1(range->from);
+    picker.setTr2(range->to);
     try {
-        if (!chooseCustomer(context, *report, picker, args) || !selectSalesmen(context, picker.satel(), args))
+        if (!typeCustomerName(context, picker, args) || !chooseCustomerCard(context, picker, args) ||
+            !selectSalesmen(context, picker.satel(), args))
             return 1;
-        if (!payment.isEmpty())
-            picker.setSiptip(OrderPicker::paymentTypes().value(payment.toInt() + 1));
-        picker.gosterbul(0);
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return 1;
     }
-    ReportJson json;
-    json.addList(QStringLiteral("l1"), picker.l1());
-    return finishReport(context, json, picker.l1(), filesOf(args));
+    if (const QString payment = args.value(QStringLiteral("--payment")); !payment.isEmpty())
+        picker.setSiptip(OrderPicker::paymentTypes().value(payment.toInt() + 1));
+    return showPickerList(context, picker, args);
 }
 
 int orderAnalysisCommand(Context &context)
 {
-    CommandArgs args(context.args,
-                     {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax")},
-                      .values = QStringList{QStringLiteral("--refs")} + fileOptions,
-                      .required = {QStringLiteral("--refs")}});
+    CommandArgs args(context.args, handOverSpec());
     const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
     if (!args.ok())
         return usageError(context, "order-analysis", args, orderAnalysisUsage);
 
-    const std::optional<ReportContext> report = openReport(context);
-    if (!report)
+    const std::unique_ptr<OrderScreen> screen = openPickerScreen<OrderAnalysis, OrderPicker>(context);
+    if (!screen || !handOverDocuments(context, screen->picker, args, *refs, QStringLiteral("Satış siparişi")))
         return 1;
-    OrderAnalysis analysis(*report);
-    OrderPicker picker(*report, analysis);
-    if (!openPicker(context, picker))
-        return 1;
-    try {
-        const QStringList missing = picker.listDocuments(*refs);
-        if (!missing.isEmpty()) {
-            context.err << QStringLiteral("Satış siparişi bulunamadı (LOGICALREF): %1\n")
-                               .arg(missing.join(QStringLiteral(", ")));
-            return 1;
-        }
-        picker.setVatIncluded(args.flag(QStringLiteral("--vat-included")));
-        picker.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
-        picker.handOver();
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return 1;
-    }
-    // The window shows this in a message box over a complete list.
-    if (analysis.overallError())
-        context.err << *analysis.overallError() << "\n";
-    return finishAnalysis(context, analysis, filesOf(args));
+    // The window shows this in a message box over the complete list.
+    if (const std::optional<QString> &error = screen->analysis.overallError())
+        context.err << *error << "\n";
+    return finishAnalysis(context, screen->analysis, filesOf(args));
 }
 
 } // namespace tarvel::cli

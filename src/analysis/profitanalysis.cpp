@@ -5,6 +5,7 @@
 #include "foundation/numbers.h"
 #include "foundation/sharedsettings.h"
 #include "foundation/sidefiles.h"
+#include "foundation/sqlvalue.h"
 #include "grid/gridappearance.h"
 
 namespace tarvel {
@@ -86,6 +87,23 @@ void ProfitAnalysis::faturagenelmaliyethesapla()
     list.post();
 }
 
+bool ProfitAnalysis::writeCostedOverall()
+{
+    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    if (m_l1.table().currentRow() < 0 || cost == 0)
+        return false;
+    ProfitAnalysis::faturagenelmaliyethesapla();
+    return true;
+}
+
+QString ProfitAnalysis::purchaseLinesStatement(const QString &cardRef, const QString &dateKey) const
+{
+    return QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") + stockLineTable() +
+           QStringLiteral(" where IOCODE='1' AND LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND "
+                          "TRCODE<>'13' AND STOCKREF=") +
+           sqlValue(cardRef) + QStringLiteral(" AND DATE_<=") + sqlValue(dateKey);
+}
+
 void ProfitAnalysis::setVatLabel(bool vatIncluded)
 {
     const QString text = vatIncluded ? QStringLiteral("Kdv Dahil") : QStringLiteral("Kdv Hariç");
@@ -127,6 +145,7 @@ bool ProfitAnalysis::beginRun()
         return false;
     m_running = true;
     m_failures = {};
+    m_statements = 0;
     emit runningChanged(true);
     return true;
 }
@@ -147,6 +166,7 @@ void ProfitAnalysis::betweenItems()
 
 ErpRows ProfitAnalysis::runQuery(const QString &statement)
 {
+    ++m_statements;
     try {
         return m_context.query(statement);
     } catch (const ErpError &e) {

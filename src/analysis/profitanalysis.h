@@ -63,8 +63,8 @@ public:
 
     // faturagenelmaliyethesapla: the overall profitability from the footer's
     // profit and cost, written into geneltoporan of the current row; 0 when the
-    // list has no cost.
-    void faturagenelmaliyethesapla();
+    // list has no cost (the order and material windows write nothing then).
+    virtual void faturagenelmaliyethesapla();
 
     // ---- Runs -------------------------------------------------------------------------------
     bool isRunning() const { return m_running; }
@@ -75,6 +75,8 @@ public:
     };
     // The statements of the last run that failed.
     const Failures &failures() const { return m_failures; }
+    // The statements the last run sent.
+    int statementCount() const { return m_statements; }
 
 signals:
     void runningChanged(bool running);
@@ -100,6 +102,16 @@ protected:
     void fillTypeNames();
     std::optional<QString> typeName(const QString &tip) const;
 
+    // The overall profitability g written into geneltoporan of the current
+    // row; false (nothing written) when there is no row or the list's cost
+    // total is 0, where the division has no result.
+    bool writeCostedOverall();
+
+    // The purchase lines a card's cost comes from, up to a date key (the
+    // last one returned counts): the statement the order and material
+    // analyses send.
+    QString purchaseLinesStatement(const QString &cardRef, const QString &dateKey) const;
+
     // Shows or hides columns by their index in the list.
     void setColumnsVisible(std::initializer_list<int> columns, bool visible);
 
@@ -117,6 +129,7 @@ private:
     bool m_running = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;
+    int m_statements = 0;
 };
 
 } // namespace tarvel

@@ -1,6 +1,8 @@
 // The window program. It reads no arguments: everything comes from data.dbs
 // and the side files in its directories.
 #include "analysis/ui/invoiceanalysiswindow.h"
+#include "analysis/ui/materialanalysiswindow.h"
+#include "analysis/ui/orderanalysiswindow.h"
 #include "foundation/apppaths.h"
 #include "loading/ui/loadingwindow.h"
 #include "mainwindow/pictures.h"
@@ -41,6 +43,10 @@ int main(int argc, char *argv[])
                              [](const AppPaths &p) { return new LoadingWindow(p, printLoadingList); });
     windows.setReportCreator(ReportKind::InvoiceAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
+    windows.setReportCreator(ReportKind::OrderAnalysis,
+                             [](const AppPaths &p) -> ReportWindow * { return new OrderAnalysisWindow(p); });
+    windows.setReportCreator(ReportKind::MaterialAnalysis,
+                             [](const AppPaths &p) -> ReportWindow * { return new MaterialAnalysisWindow(p); });
     windows.setSettingsCreator(
         [](const AppPaths &appPaths, QWidget *parent) { return new Parametre(appPaths, parent); });
 

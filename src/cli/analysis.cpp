@@ -2,12 +2,10 @@
 // picker's list after "Göster", the invoice run of picked invoices and the
 // item run of the invoice profit analysis, each as the report document.
 #include "analysis/invoiceanalysis.h"
-#include "cli.h"
-#include "commandargs.h"
+#include "analysisreport.h"
 #include "foundation/errors.h"
 #include "grid/reportjson.h"
 #include "pickers/invoicepicker.h"
-#include "reportsession.h"
 
 #include <memory>
 
@@ -24,58 +22,7 @@ const char *const invoiceAnalysisUsage = "usage: tarvel-report invoice-analysis 
 const char *const itemAnalysisUsage = "usage: tarvel-report item-analysis --from yyyyMMdd --to yyyyMMdd "
                                       "[--name TEXT] [--xls FILE] [--pdf FILE]\n";
 
-const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
-
-ReportFiles filesOf(const CommandArgs &args)
-{
-    return {.xls = args.value(QStringLiteral("--xls")), .pdf = args.value(QStringLiteral("--pdf"))};
-}
-
-int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage)
-{
-    context.err << "tarvel-report " << command << ": " << args.error() << "\n" << usage;
-    return 2;
-}
-
-// The invoice window's model and its picker, opened as the window opens
-// them (salesmen, customers, codes and types listed).
-struct InvoiceScreen {
-    explicit InvoiceScreen(const ReportContext &report) : analysis(report), picker(report, analysis) {}
-    InvoiceAnalysis analysis;
-    InvoicePicker picker;
-};
-
-std::unique_ptr<InvoiceScreen> openInvoiceScreen(Context &context)
-{
-    const std::optional<ReportContext> report = openReport(context);
-    if (!report)
-        return nullptr;
-    auto screen = std::make_unique<InvoiceScreen>(*report);
-    try {
-        screen->picker.open(QDate::currentDate());
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return nullptr;
-    }
-    return screen;
-}
-
-// The analysis list and Label3 as the window shows them after a run; a run
-// whose statements failed is reported instead (the window tells the user too).
-int finishAnalysis(Context &context, const InvoiceAnalysis &analysis, const ReportFiles &files)
-{
-    const ProfitAnalysis::Failures &failures = analysis.failures();
-    if (failures.count > 0) {
-        context.err << QStringLiteral("%1 ERP sorgusu başarısız oldu; ilki: %2\n")
-                           .arg(failures.count)
-                           .arg(failures.first);
-        return 1;
-    }
-    ReportJson json;
-    json.addList(QStringLiteral("l1"), analysis.l1());
-    json.addField(analysis.design().vatLabelName, analysis.vatLabel());
-    return finishReport(context, json, analysis.l1(), files);
-}
+using InvoiceScreen = PickerScreen<InvoiceAnalysis, InvoicePicker>;
 
 } // namespace
 
@@ -89,8 +36,7 @@ int invoicesCommand(Context &context)
                                 fileOptions,
                       .repeated = {QStringLiteral("--salesman")},
                       .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    const std::optional<DateRange> range = dateRange(args);
     const QString type = args.value(QStringLiteral("--type"));
     if (args.ok() && !type.isEmpty() && type != QLatin1String("7") && type != QLatin1String("8")) {
         context.err << "tarvel-report invoices: --type is 7 or 8\n" << invoicesUsage;
@@ -99,70 +45,33 @@ int invoicesCommand(Context &context)
     if (!args.ok())
         return usageError(context, "invoices", args, invoicesUsage);
 
-    const std::unique_ptr<InvoiceScreen> screen = openInvoiceScreen(context);
+    const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
     if (!screen)
         return 1;
     InvoicePicker &picker = screen->picker;
-    picker.setTr1(*from);
-    picker.setTr2(*to);
-    if (args.has(QStringLiteral("--customer"))) {
-        picker.setCr(args.value(QStringLiteral("--customer")));
-        if (picker.crref().isEmpty()) {
-            context.err << QStringLiteral("Bu unvanda etkin cari kart yok: %1\n").arg(picker.cr());
-            return 1;
-        }
-    }
-    picker.setCarkod(args.value(QStringLiteral("--customer-code")));
-    const QStringList missing = picker.satel().selectRefs(args.values(QStringLiteral("--salesman")));
-    if (!missing.isEmpty()) {
-        context.err << QStringLiteral("Satış elemanı listede yok (etkin değil ya da başka firmanın): %1\n")
-                           .arg(missing.join(QStringLiteral(", ")));
+    picker.setTr1(range->from);
+    picker.setTr2(range->to);
+    if (!typeCustomerName(context, picker, args) || !selectSalesmen(context, picker.satel(), args))
         return 1;
-    }
+    picker.setCarkod(args.value(QStringLiteral("--customer-code")));
     if (args.has(QStringLiteral("--special-code")))
         picker.setOzkod(args.value(QStringLiteral("--special-code")));
     if (!type.isEmpty())
         picker.setIrstip(picker.documentTypes().value(type == QLatin1String("7") ? 1 : 2));
     picker.setByEntryDate(args.flag(QStringLiteral("--by-entry-date")));
-    try {
-        picker.gosterbul(0);
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return 1;
-    }
-    ReportJson json;
-    json.addList(QStringLiteral("l1"), picker.l1());
-    return finishReport(context, json, picker.l1(), filesOf(args));
+    return showPickerList(context, picker, args);
 }
 
 int invoiceAnalysisCommand(Context &context)
 {
-    CommandArgs args(context.args,
-                     {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax")},
-                      .values = QStringList{QStringLiteral("--refs")} + fileOptions,
-                      .required = {QStringLiteral("--refs")}});
+    CommandArgs args(context.args, handOverSpec());
     const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
     if (!args.ok())
         return usageError(context, "invoice-analysis", args, invoiceAnalysisUsage);
 
-    const std::unique_ptr<InvoiceScreen> screen = openInvoiceScreen(context);
-    if (!screen)
+    const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
+    if (!screen || !handOverDocuments(context, screen->picker, args, *refs, QStringLiteral("Satış faturası")))
         return 1;
-    InvoicePicker &picker = screen->picker;
-    try {
-        const QStringList missing = picker.listInvoices(*refs);
-        if (!missing.isEmpty()) {
-            context.err << QStringLiteral("Satış faturası bulunamadı (LOGICALREF): %1\n")
-                               .arg(missing.join(QStringLiteral(", ")));
-            return 1;
-        }
-        picker.setVatIncluded(args.flag(QStringLiteral("--vat-included")));
-        picker.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
-        picker.handOver();
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
-        return 1;
-    }
     return finishAnalysis(context, screen->analysis, filesOf(args));
 }
 
@@ -172,8 +81,7 @@ int itemAnalysisCommand(Context &context)
                                                           QStringLiteral("--name")} +
                                               fileOptions,
                                     .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    const std::optional<DateRange> range = dateRange(args);
     if (!args.ok())
         return usageError(context, "item-analysis", args, itemAnalysisUsage);
 
@@ -181,7 +89,7 @@ int itemAnalysisCommand(Context &context)
     if (!report)
         return 1;
     InvoiceAnalysis analysis(*report);
-    analysis.setDates({*from, *to});
+    analysis.setDates({range->from, range->to});
     if (args.has(QStringLiteral("--name")))
         analysis.analizurunara(args.value(QStringLiteral("--name")));
     else

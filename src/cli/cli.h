@@ -49,5 +49,8 @@ int invoicesCommand(Context &context);
 int invoiceAnalysisCommand(Context &context);
 int itemAnalysisCommand(Context &context);
 int printLoadingCommand(Context &context);
+int ordersCommand(Context &context);
+int orderAnalysisCommand(Context &context);
+int materialAnalysisCommand(Context &context);
 
 } // namespace tarvel::cli

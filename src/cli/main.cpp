@@ -39,6 +39,14 @@ const char *const usage =
     "  print-loading --refs R1,... [--merge] (--pdf FILE | --print)\n"
     "                           their loading list on the selected waybill layout: every form\n"
     "                           into one PDF, or printed on the layout's printer\n"
+    "  orders --from yyyyMMdd --to yyyyMMdd [--customer NAME | --customer-ref REF]\n"
+    "         [--salesman REF ...] [--payment 0|1]\n"
+    "                           the order picker's list after \"Göster\" (JSON)\n"
+    "  order-analysis --refs R1,... [--vat-included] [--extra-tax]\n"
+    "                           the order profit analysis of those orders (JSON)\n"
+    "  material-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT] [--special-code TEXT]\n"
+    "         [--group-code TEXT] [--salesman REF ...] [--vat-included] [--extra-tax] [--grouped]\n"
+    "                           the material profit analysis run (JSON)\n"
     "  (report commands also take --xls FILE and --pdf FILE: the list as saved and printed)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
@@ -76,7 +84,8 @@ int main(int argc, char *argv[])
             qt_message_output(type, context, message);
     });
     const std::unique_ptr<QCoreApplication> application =
-        printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -138,6 +147,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("invoices"), cli::invoicesCommand},
         {QStringLiteral("invoice-analysis"), cli::invoiceAnalysisCommand},
         {QStringLiteral("item-analysis"), cli::itemAnalysisCommand},
+        {QStringLiteral("orders"), cli::ordersCommand},
+        {QStringLiteral("order-analysis"), cli::orderAnalysisCommand},
+        {QStringLiteral("material-analysis"), cli::materialAnalysisCommand},
     };
     const QString name = rest.takeFirst();
     const auto found = commands.constFind(name);

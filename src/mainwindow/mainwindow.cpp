@@ -273,7 +273,9 @@ void MainWindow::parame()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Each report window runs its own close (it saves its list appearance).
+    m_closing = true;
     m_mdi->closeAllSubWindows();
+    m_closing = false;
     for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
         if (!sub->isHidden()) { // it refused to close
             event->ignore();

@@ -52,6 +52,10 @@ public:
     QMenu *contextMenu(ContextMenu which) const;
     void popupContextMenu(ContextMenu which, const QPoint &globalPos);
 
+    // True while the frame closes its report windows: a window that refuses
+    // to close until it has finished something closes the frame again then.
+    bool isClosing() const { return m_closing; }
+
 signals:
     // The frame closed (its child windows closed first): the program ends.
     void closed();
@@ -83,6 +87,7 @@ private:
     std::array<QPointer<QMdiSubWindow>, 4> m_reports;
     bool m_tabsBuilt = false;
     bool m_shown = false;
+    bool m_closing = false;
 };
 
 } // namespace tarvel

@@ -275,7 +275,8 @@ void DocumentPicker::toggle(int row)
 QString DocumentPicker::rowField(int row, const QString &field) const
 {
     const MemTable &list = m_l1.table();
-    return list.value(row, list.fieldIndex(field));
+    const int index = list.fieldIndex(field);
+    return index < 0 ? QString() : list.value(row, index);
 }
 
 int DocumentPicker::tickedCount() const

@@ -127,7 +127,7 @@ protected:
     // 1, the common fields, the customer card, then fillRow).
     void appendFound(ErpRows &documents);
 
-    // Field of a list row as the list holds it.
+    // Field of a list row as the list holds it; empty for a field the list lacks.
     QString rowField(int row, const QString &field) const;
     // ozkod's code (the text before " --> "), empty for "Tümü".
     QString specialCode() const;

@@ -7,59 +7,32 @@
 namespace tarvel {
 
 InvoicePicker::InvoicePicker(const ReportContext &context, InvoiceAnalysis &caller, QObject *parent)
-    : DocumentPicker(
+    : AnalysisPicker(
           context, {.spanDays = 60, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
-          parent),
-      m_caller(caller)
+          caller, parent)
 {
-    addField(QStringLiteral("ind"), 50);
-    addField(QStringLiteral("nettutar"), 50);
     addField(QStringLiteral("satici"), 50);
     addField(QStringLiteral("scari"), 50);
     addField(QStringLiteral("scarikod"), 50);
 
-    DataGrid &grid = l1();
-    const auto column = [&grid](const char *name, const char *caption, const char *field, int width,
-                                bool visible = true) {
-        grid.addColumn({.objectName = QString::fromLatin1(name),
-                        .caption = QString::fromUtf8(caption),
-                        .field = QString::fromLatin1(field),
-                        .width = width,
-                        .visible = visible});
-    };
-    grid.addColumn(checkColumn());
-    column("DBGridColumn2", "", "sira", 50, false);
-    column("DBGridColumn3", "TARİH", "tarih", 80);
-    column("DBGridColumn4", "FİŞ NO", "fisno", 80);
-    column("DBGridColumn5", "BELGENO", "belno", 100);
-    column("DBGridColumn6", "CARİKOD", "carikod", 100);
-    column("DBGridColumn7", "ÜNVANI", "unvani", 200);
-    column("DBGridColumn8", "", "ref", 64, false);
-    column("DBGridColumn9", "TOP.İND.", "ind", 70);
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn10"),
-                    .caption = QStringLiteral("TUP.TUTAR"),
-                    .field = QStringLiteral("tutar"),
-                    .width = 100,
-                    .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
-    column("DBGridColumn11", "", "scarikod", 100, false);
-    column("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200, false);
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn13"),
-                    .caption = QStringLiteral("TOP.NET TUTAR"),
-                    .field = QStringLiteral("nettutar"),
-                    .width = 100,
-                    .alignment = Qt::AlignRight});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn14"),
+    addSharedColumns();
+    l1().addColumn(nettutarColumn("DBGridColumn13"));
+    l1().addColumn({.objectName = QStringLiteral("DBGridColumn14"),
                     .caption = QStringLiteral("FATURA TİPİ"),
                     .field = QStringLiteral("tip"),
                     .width = 100,
                     .displayMap = typeNames()});
-    column("DBGridColumn15", "Satış Elemanı", "satici", 150);
+    addColumn("DBGridColumn15", "Satış Elemanı", "satici", 150);
 }
 
-void InvoicePicker::openOwnLists()
+QString InvoicePicker::salesmanStatement() const
 {
-    m_satel.fill(context(), SalesmanList::activeOfFirmStatement(context()), SalesmanList::Entries::WithCode);
+    return SalesmanList::activeOfFirmStatement(context());
+}
+
+QString InvoicePicker::typeCondition() const
+{
+    return QStringLiteral(" AND (TRCODE='8' OR TRCODE='7')");
 }
 
 // ---- Search --------------------------------------------------------------------------------------
@@ -108,7 +81,7 @@ std::optional<QString> InvoicePicker::statement()
         code.isEmpty() ? QString() : QStringLiteral(" AND (SPECODE=") + sqlValue(code) + QLatin1Char(')');
     const QString type = documentType();
     const QString typeFragment = type.isEmpty()
-                                     ? QStringLiteral(" AND (TRCODE='8' OR TRCODE='7')")
+                                     ? typeCondition()
                                      : QStringLiteral(" AND (TRCODE=") + sqlValue(type) + QLatin1Char(')');
     const QString dateColumn =
         m_byEntryDate ? QStringLiteral("CAPIBLOCK_CREADEDDATE") : QStringLiteral("DATE_");
@@ -116,75 +89,14 @@ std::optional<QString> InvoicePicker::statement()
                                   sqlValue(startKey()) + QStringLiteral(" AND ") + dateColumn +
                                   QStringLiteral("<=") + sqlValue(endKey()) + QLatin1Char(')');
     return QStringLiteral("select * from ") + context().periodTable(QStringLiteral("INVOICE")) +
-           dateCondition + typeFragment + customerFragment + specialFragment + m_satel.filterFragment() +
+           dateCondition + typeFragment + customerFragment + specialFragment + satel().filterFragment() +
            codeFragment;
 }
 
 void InvoicePicker::fillRow(MemTable &list, const ErpRows &row)
 {
-    list.setField(QStringLiteral("satici"), m_satel.saticibul(row.text(QStringLiteral("SALESMANREF"))));
-    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
-    list.setField(QStringLiteral("nettutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
-    list.setField(QStringLiteral("ind"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
-}
-
-QStringList InvoicePicker::listInvoices(const QStringList &refs)
-{
-    QStringList missing;
-    const int first = l1().table().rowCount();
-    for (const QString &ref : refs) {
-        ErpRows invoice = context().query(QStringLiteral("select * from ") +
-                                          context().periodTable(QStringLiteral("INVOICE")) +
-                                          QStringLiteral(" where LOGICALREF=") + sqlValue(ref) +
-                                          QStringLiteral(" AND (TRCODE='8' OR TRCODE='7')"));
-        if (invoice.eof())
-            missing << ref;
-        appendFound(invoice);
-    }
-    MemTable &list = l1().table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
-    for (int row = first; row < list.rowCount(); ++row)
-        list.setValue(row, sec, QStringLiteral("True"));
-    return missing;
-}
-
-// ---- Hand-over ------------------------------------------------------------------------------------
-
-ProgressState &InvoicePicker::callerProgress()
-{
-    return m_caller.pr1();
-}
-
-DataGrid &InvoicePicker::callerList()
-{
-    return m_caller.l1();
-}
-
-void InvoicePicker::prepareCaller()
-{
-    m_caller.beginDocumentRun();
-}
-
-void InvoicePicker::handRow(int row)
-{
-    DocumentAnalysis::Document invoice;
-    invoice.ref = rowField(row, QStringLiteral("ref"));
-    invoice.fisno = rowField(row, QStringLiteral("fisno"));
-    invoice.belgeno = rowField(row, QStringLiteral("belno"));
-    invoice.unvan = rowField(row, QStringLiteral("unvani"));
-    invoice.indirim = rowField(row, QStringLiteral("ind"));
-    invoice.topnettop = rowField(row, QStringLiteral("tutar"));
-    invoice.tip = rowField(row, QStringLiteral("tip"));
-    invoice.kdvdahilsec = m_vatIncluded ? 1 : 0;
-    invoice.ekvergisec = m_extraTax ? 1 : 0;
-    invoice.faturatarihi = rowField(row, QStringLiteral("tarih"));
-    invoice.satici = rowField(row, QStringLiteral("satici"));
-    m_caller.faturabulanalizyukle(invoice);
-}
-
-void InvoicePicker::finishCaller()
-{
-    m_caller.finishDocumentRun();
+    list.setField(QStringLiteral("satici"), satel().saticibul(row.text(QStringLiteral("SALESMANREF"))));
+    AnalysisPicker::fillRow(list, row);
 }
 
 } // namespace tarvel

@@ -2,8 +2,10 @@
 
 #include "common/erpfixture.h"
 #include "foundation/localstore.h"
+#include "grid/datagrid.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 // The ERP the analysis tests read: five sales invoices and the purchases their
@@ -25,6 +27,17 @@
 // Invoice 14 (20.01.2024, AYŞE TİCARET, S01): no lines.
 // Purchase lines are keyed in date order, so the last one a statement returns
 // is the latest.
+//
+// Sales orders (orderFixtureRows):
+//   30 (12.01.2024, MEHMET'İN GIDA, S01, without payment plan, 195 after discounts):
+//      301 ELMA 10 x, net 95, discount share 5 (cost 6), 302 KİRAZ 4 x, net 100 (cost 10)
+//   31 (20.01.2024, AYŞE TİCARET card 2, S02, with payment plan): 311 ANNE'NİN REÇELİ, never bought
+//   32: a purchase order, never listed
+//   33 (25.01.2024, the second AYŞE TİCARET card 5, salesman of another firm, without payment
+//      plan): 331 ÇAY, bought for 0
+// For the material analysis the items carry special and group codes (KİRAZ's
+// special code KAMPANYA in the fifth field) and the sales lines their
+// invoice's salesman.
 
 inline const char *const analysisFixtureRows = R"sql(
 INSERT INTO LG_SLSMAN (LOGICALREF, CODE, DEFINITION_, ACTIVE, FIRMNR) VALUES
@@ -70,6 +83,34 @@ INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE
   (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0);
 )sql";
 
+inline const char *const orderFixtureRows = R"sql(
+INSERT INTO LG_001_CLCARD (LOGICALREF, ACTIVE, CARDTYPE, CODE, DEFINITION_) VALUES
+  (5, 0, 1, '120.05', 'AYŞE TİCARET');
+INSERT INTO LG_001_01_ORFICHE (LOGICALREF, TRCODE, FICHENO, DATE_, DOCODE, CLIENTREF, SALESMANREF, WITHPAYTRANS,
+    TOTALDISCOUNTS, TOTALDISCOUNTED, NETTOTAL) VALUES
+  (30, 1, 'S-30', '20240112', 'SD30', 1, 1, 0, 5, 195, 210.6),
+  (31, 1, 'S-31', '20240120', 'SD31', 2, 2, 1, 0, 40, 43.2),
+  (32, 2, 'A-32', '20240115', 'SD32', 3, 1, 0, 0, 500, 540),
+  (33, 1, 'S-33', '20240125', 'SD33', 5, 4, 0, 0, 20, 23.6);
+INSERT INTO LG_001_01_ORFLINE (LOGICALREF, ORDFICHEREF, STOCKREF, LINETYPE, DATE_, AMOUNT, PRICE, TOTAL, LINENET,
+    DISTCOST, VAT, ADDTAXAMOUNT, VATINC) VALUES
+  (301, 30, 1, 0, '20240112', 10, 10, 100, 95, 5, 8, 0, 0),
+  (302, 30, 3, 0, '20240112', 4, 25, 100, 100, 0, 8, 0, 0),
+  (311, 31, 8, 0, '20240120', 1, 40, 40, 40, 0, 8, 0, 0),
+  (321, 32, 1, 0, '20240115', 50, 10, 500, 500, 0, 8, 0, 0),
+  (331, 33, 4, 0, '20240125', 2, 10, 20, 20, 0, 18, 0, 0);
+INSERT INTO LG_001_SPECODES (LOGICALREF, CODETYPE, SPECODETYPE, SPECODE, DEFINITION_) VALUES
+  (3, 1, 1, 'MEYVE', 'MEYVELER'), (4, 1, 1, 'KAMPANYA', 'KAMPANYALI'), (5, 4, 0, 'GIDA', 'GIDA'),
+  (6, 4, 0, 'İÇECEK', 'İÇECEKLER');
+UPDATE LG_001_ITEMS SET SPECODE = '', SPECODE2 = '', SPECODE3 = '', SPECODE4 = '', SPECODE5 = '', STGRPCODE = '';
+UPDATE LG_001_ITEMS SET SPECODE = 'MEYVE', STGRPCODE = 'GIDA' WHERE LOGICALREF IN (1, 2, 3);
+UPDATE LG_001_ITEMS SET SPECODE5 = 'KAMPANYA' WHERE LOGICALREF = 3;
+UPDATE LG_001_ITEMS SET STGRPCODE = 'İÇECEK' WHERE LOGICALREF = 4;
+UPDATE LG_001_01_STLINE SET SALESMANREF = 1 WHERE INVOICEREF = 10;
+UPDATE LG_001_01_STLINE SET SALESMANREF = 2 WHERE INVOICEREF = 11;
+UPDATE LG_001_01_STLINE SET SALESMANREF = 4 WHERE INVOICEREF = 12;
+)sql";
+
 // The fixture ERP in a temporary folder: the file, a connection of the test's
 // own on it with a report context, and program folders whose data.dbs names it.
 class AnalysisErp {
@@ -80,8 +121,10 @@ public:
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
         QString error = m_fixture.write(path());
-        if (error.isEmpty())
-            error = tarvel::test::writeSqliteFile(path(), QString::fromUtf8(analysisFixtureRows));
+        for (const char *rows : {analysisFixtureRows, orderFixtureRows}) {
+            if (error.isEmpty())
+                error = tarvel::test::writeSqliteFile(path(), QString::fromUtf8(rows));
+        }
         if (error.isEmpty() && !m_fixture.open(m_connection))
             error = m_connection.lastError();
         return error;
@@ -117,3 +160,22 @@ private:
     tarvel::ErpConnection m_connection;
     int m_folders = 0;
 };
+
+// A field of a list row as the list holds it.
+inline QString cellOf(const tarvel::DataGrid &grid, int row, const QString &field)
+{
+    const tarvel::MemTable &table = grid.table();
+    return table.value(row, table.fieldIndex(field));
+}
+
+// The statements a connection sent since the trace file was last emptied.
+inline QStringList tracedStatements(const QString &traceFile)
+{
+    QFile file(traceFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    file.close();
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    return lines;
+}

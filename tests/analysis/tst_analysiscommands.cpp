@@ -1,4 +1,5 @@
-// tarvel-report invoices, invoice-analysis and item-analysis on the fixture
+// tarvel-report's picker and analysis commands (invoices, invoice-analysis,
+// item-analysis, orders, order-analysis, material-analysis) on the fixture
 // ERP: the same documents from the SQLite file and through SQL Server (the TDS
 // test server over ODBC and FreeTDS), the options reaching the runs, the files.
 #include "analysisfixture.h"
@@ -35,6 +36,12 @@ const QList<QStringList> commands{
     {"invoice-analysis", "--refs", "11,10", "--vat-included", "--extra-tax"},
     {"item-analysis", "--from", "20240101", "--to", "20240131"},
     {"item-analysis", "--from", "20240101", "--to", "20240131", "--name", "ANNE'NİN"},
+    {"orders", "--from", "20240101", "--to", "20240131", "--salesman", "1", "--salesman", "4"},
+    {"orders", "--from", "20240101", "--to", "20240131", "--customer-ref", "5", "--payment", "0"},
+    {"order-analysis", "--refs", "31,30"},
+    {"material-analysis", "--from", "20231201", "--to", "20240131", "--grouped"},
+    {"material-analysis", "--from", "20231201", "--to", "20240131", "--special-code", "MEY", "--salesman",
+     "1", "--salesman", "2", "--vat-included", "--extra-tax"},
 };
 
 } // namespace
@@ -45,6 +52,7 @@ private slots:
     void initTestCase();
     void sameThroughSqlServer();
     void optionsReachTheRun();
+    void orderAndMaterialOptions();
     void files();
     void refusals_data();
     void refusals();
@@ -107,6 +115,40 @@ void TestAnalysisCommands::optionsReachTheRun()
     QVERIFY(!footer.contains(QStringLiteral("kartop")));
 }
 
+void TestAnalysisCommands::orderAndMaterialOptions()
+{
+    // Order 31 first, as ticked; the label of the order window.
+    Run run = test::runReport(m_folder, commands.at(8));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(document.value(QStringLiteral("fields")).toObject().value(QStringLiteral("Label1")).toString(),
+             QStringLiteral("Kdv Hariç"));
+    QJsonArray groups = list(run.out).value(QStringLiteral("groups")).toArray();
+    QCOMPARE(groups.size(), 2);
+    QCOMPARE(groups.at(0).toObject().value(QStringLiteral("heading")).toString(),
+             QStringLiteral("SİPARİŞ: 31 - 20.01.2024 - S-31 - AYŞE TİCARET - ()"));
+    QCOMPARE(
+        groups.at(1).toObject().value(QStringLiteral("totals")).toObject().value(QStringLiteral("nettutar")),
+        QJsonValue(QStringLiteral("195,00")));
+
+    // Only costless orders: the list all the same, the division's failure said on stderr.
+    run = test::runReport(m_folder, {"order-analysis", "--refs", "31,33"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("Sıfıra bölme")), qPrintable(run.err));
+    QCOMPARE(list(run.out).value(QStringLiteral("rows")).toArray().size(), 2);
+
+    // The material run in its window's label, grouped by sales date.
+    run = test::runReport(m_folder, commands.at(9));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(document.value(QStringLiteral("fields")).toObject().value(QStringLiteral("Label3")).toString(),
+             QStringLiteral("Kdv Hariç"));
+    groups = list(run.out).value(QStringLiteral("groups")).toArray();
+    QCOMPARE(groups.size(), 3);
+    QCOMPARE(groups.at(1).toObject().value(QStringLiteral("heading")).toString(),
+             QStringLiteral("FATURA:  - 30.12.2023 -  -  - ()"));
+}
+
 void TestAnalysisCommands::files()
 {
     const QString xls = m_erp.filePath(QStringLiteral("analiz.xls"));
@@ -136,6 +178,20 @@ void TestAnalysisCommands::refusals_data()
         << "YOK A.Ş.";
     QTest::newRow("type") << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--type", "1"}
                           << 2 << "--type";
+    QTest::newRow("purchase order") << QStringList{"order-analysis", "--refs", "30,32"} << 1 << "32";
+    QTest::newRow("inactive card") << QStringList{"orders",   "--from",         "20240101", "--to",
+                                                  "20240131", "--customer-ref", "4"}
+                                   << 1 << "4";
+    QTest::newRow("both customers") << QStringList{"orders",       "--from",         "20240101",
+                                                   "--to",         "20240131",       "--customer",
+                                                   "AYŞE TİCARET", "--customer-ref", "5"}
+                                    << 2 << "--customer-ref";
+    QTest::newRow("payment") << QStringList{"orders",   "--from",    "20240101", "--to",
+                                            "20240131", "--payment", "2"}
+                             << 2 << "--payment";
+    QTest::newRow("material salesman")
+        << QStringList{"material-analysis", "--from", "20240101", "--to", "20240131", "--salesman", "9"} << 1
+        << "9";
     QTest::newRow("date") << QStringList{"item-analysis", "--from", "2024-01-01", "--to", "20240131"} << 2
                           << "--from";
 }

@@ -60,7 +60,7 @@ void TestInvoiceAnalysis::runInvoices(InvoiceAnalysis &analysis, const QStringLi
 {
     InvoicePicker picker(m_context, analysis);
     picker.open(QDate(2024, 1, 31));
-    QCOMPARE(picker.listInvoices(refs), QStringList());
+    QCOMPARE(picker.listDocuments(refs), QStringList());
     picker.setVatIncluded(vatIncluded);
     picker.setExtraTax(extraTax);
     picker.handOver();

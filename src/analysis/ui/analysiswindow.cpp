@@ -1,8 +1,11 @@
 #include "analysis/ui/analysiswindow.h"
 
+#include "analysis/analysisdates.h"
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "mainwindow/mainwindow.h"
+#include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 #include "widgets/xpprogressbar.h"
@@ -10,13 +13,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tarvel {
@@ -141,6 +147,24 @@ void AnalysisWindow::disableWhileRunning(QWidget *widget)
     widget->setEnabled(!m_model->isRunning());
 }
 
+void AnalysisWindow::addDateRange(std::function<void(const AnalysisDates &)> apply)
+{
+    m_applyDates = std::move(apply);
+    m_tr1 = pickerDateEdit("tr1", this);
+    m_tr2 = pickerDateEdit("tr2", this);
+    addFilterWidget(new QLabel(QStringLiteral("Baslangıc Tarihi:")));
+    addFilterWidget(m_tr1);
+    addFilterWidget(new QLabel(QStringLiteral("Bitiş Tarihi:")));
+    addFilterWidget(m_tr2);
+    connect(m_tr1, &QDateEdit::dateChanged, this, &AnalysisWindow::datesChanged);
+    connect(m_tr2, &QDateEdit::dateChanged, this, &AnalysisWindow::datesChanged);
+}
+
+void AnalysisWindow::datesChanged()
+{
+    m_applyDates({m_tr1->date(), m_tr2->date()});
+}
+
 // ---- Load and unload -----------------------------------------------------------------------------
 
 void AnalysisWindow::showEvent(QShowEvent *event)
@@ -156,7 +180,12 @@ void AnalysisWindow::load()
     m_loaded = true;
     centerform(this);
     m_model->listeyukle();
-    loadDates();
+    if (m_tr1) {
+        const AnalysisDates dates = AnalysisDates::opening(QDate::currentDate());
+        m_tr1->setDate(dates.tr1);
+        m_tr2->setDate(dates.tr2);
+        datesChanged();
+    }
     if (!m_model->acilisbasla(m_paths.workDir))
         showmessage(QStringLiteral("Ayarları Kontrol Ediniz..."), Caption::Dikkat, Icon::Check,
                     Buttons::Tamam, this);
@@ -166,12 +195,29 @@ void AnalysisWindow::load()
 
 void AnalysisWindow::closeEvent(QCloseEvent *event)
 {
-    // The run works on this window's list: it ends first.
+    // The run works on this window's list: it ends first. The close may come
+    // from inside the run (it processes events), so it is made again only
+    // after the run has returned.
     if (m_model->isRunning()) {
         event->ignore();
+        if (m_pendingClose == PendingClose::None && stopRunForClose()) {
+            const auto *main = qobject_cast<const MainWindow *>(window());
+            m_pendingClose = main && main->isClosing() ? PendingClose::Program : PendingClose::Window;
+        }
         return;
     }
     ReportWindow::closeEvent(event);
+}
+
+void AnalysisWindow::closeAfterRun()
+{
+    const PendingClose pending = std::exchange(m_pendingClose, PendingClose::None);
+    if (pending == PendingClose::Program)
+        window()->close();
+    else if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
 }
 
 void AnalysisWindow::unload()
@@ -221,6 +267,11 @@ void AnalysisWindow::onRunningChanged(bool running)
     }
     if (running)
         return;
+    if (m_pendingClose != PendingClose::None) {
+        // Queued: the run's own frames are still on the stack here.
+        QTimer::singleShot(0, this, &AnalysisWindow::closeAfterRun);
+        return;
+    }
     // The first document's heading, not just its first row.
     m_l1->view()->scrollToTop();
     reportFailures();

@@ -6,10 +6,12 @@
 
 #include <QList>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QFrame;
+class QDateEdit;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -18,6 +20,7 @@ class QStatusBar;
 namespace tarvel {
 
 struct AnalysisDesign;
+struct AnalysisDates;
 class GridWidget;
 class ProfitAnalysis;
 class XpProgressBar;
@@ -31,7 +34,10 @@ class XpProgressBar;
 // over a list with rows.
 //
 // While a run is in progress the buttons that start runs (and "Listeyi
-// Temizle") are disabled, the menu stays closed and the window does not close.
+// Temizle") are disabled and the menu stays closed. The window does not close
+// under a run: a run that can be stopped is asked to stop, and the close -
+// of this window, or of the program when the main window was closing - is
+// made again once the run has returned.
 class AnalysisWindow : public ReportWindow {
     Q_OBJECT
 public:
@@ -61,11 +67,17 @@ protected:
     QPushButton *addFilterButton(const QString &objectName, const QString &caption, int row = 0);
     // A widget that starts runs: disabled while one is in progress.
     void disableWhileRunning(QWidget *widget);
+    // The date pickers tr1 "Baslangıc Tarihi:" and tr2 "Bitiş Tarihi:" at the
+    // start of the first filter row. apply gets the range at the load (1
+    // January of this year to today) and at every change of either date,
+    // typed or picked: a run uses the dates shown.
+    void addDateRange(std::function<void(const AnalysisDates &)> apply);
 
-    // Load steps of the window's own: the date pickers (before the settings)
-    // and the lists filled from the ERP (after them).
-    virtual void loadDates() {}
+    // Load step of the window's own, after the settings: the lists filled from the ERP.
     virtual void loadAfterSettings() {}
+    // A close arrived during a run: stop it if the window can (true: the
+    // close is made again when the run has returned).
+    virtual bool stopRunForClose() { return false; }
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -77,6 +89,8 @@ private:
     void onMouseDown(int button, const QPoint &globalPos);
     void onRunningChanged(bool running);
     void reportFailures();
+    void datesChanged();
+    void closeAfterRun();
 
     AppPaths m_paths;
     std::unique_ptr<ProfitAnalysis> m_model;
@@ -90,6 +104,11 @@ private:
     QStatusBar *m_sb1 = nullptr;
     QLabel *m_status = nullptr;
     QList<QPointer<QWidget>> m_runStarters;
+    QDateEdit *m_tr1 = nullptr;
+    QDateEdit *m_tr2 = nullptr;
+    std::function<void(const AnalysisDates &)> m_applyDates;
+    enum class PendingClose { None, Window, Program };
+    PendingClose m_pendingClose = PendingClose::None;
     bool m_loaded = false;
 };
 

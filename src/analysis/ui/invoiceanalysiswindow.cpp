@@ -2,9 +2,7 @@
 
 #include "analysis/invoiceanalysis.h"
 #include "pickers/ui/invoicepickerwindow.h"
-#include "pickers/ui/pickerwidgets.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,15 +13,7 @@ InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, QWidget *par
     : AnalysisWindow(ReportKind::InvoiceAnalysis,
                      std::make_unique<InvoiceAnalysis>(ReportContext{paths, {}, {}, nullptr}), paths, parent)
 {
-    m_tr1 = pickerDateEdit("tr1", this);
-    m_tr2 = pickerDateEdit("tr2", this);
-    addFilterWidget(new QLabel(QStringLiteral("Baslangıc Tarihi:")));
-    addFilterWidget(m_tr1);
-    addFilterWidget(new QLabel(QStringLiteral("Bitiş Tarihi:")));
-    addFilterWidget(m_tr2);
-    // The keys follow every change of a date, typed or picked: a run uses the dates shown.
-    connect(m_tr1, &QDateEdit::dateChanged, this, &InvoiceAnalysisWindow::datesChanged);
-    connect(m_tr2, &QDateEdit::dateChanged, this, &InvoiceAnalysisWindow::datesChanged);
+    addDateRange([this](const AnalysisDates &dates) { analysis().setDates(dates); });
 
     QPushButton *invoices = addFilterButton(QStringLiteral("faturalar"), QStringLiteral("Faturalar"));
     QPushButton *allItems = addFilterButton(QStringLiteral("tumurunler"), QStringLiteral("Tüm Ürünler"));
@@ -46,19 +36,6 @@ InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, QWidget *par
 InvoiceAnalysis &InvoiceAnalysisWindow::analysis() const
 {
     return static_cast<InvoiceAnalysis &>(model());
-}
-
-void InvoiceAnalysisWindow::loadDates()
-{
-    const AnalysisDates dates = AnalysisDates::opening(QDate::currentDate());
-    m_tr1->setDate(dates.tr1);
-    m_tr2->setDate(dates.tr2);
-    datesChanged();
-}
-
-void InvoiceAnalysisWindow::datesChanged()
-{
-    analysis().setDates({m_tr1->date(), m_tr2->date()});
 }
 
 void InvoiceAnalysisWindow::faturalar()

@@ -2,7 +2,6 @@
 
 #include "analysis/ui/analysiswindow.h"
 
-class QDateEdit;
 class QLineEdit;
 
 namespace tarvel {
@@ -19,15 +18,9 @@ public:
 
     InvoiceAnalysis &analysis() const;
 
-protected:
-    void loadDates() override;
-
 private:
     void faturalar();
-    void datesChanged();
 
-    QDateEdit *m_tr1 = nullptr;
-    QDateEdit *m_tr2 = nullptr;
     QLineEdit *m_text1 = nullptr;
 };
 

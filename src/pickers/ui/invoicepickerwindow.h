@@ -1,9 +1,8 @@
 #pragma once
 
 #include "foundation/reportcontext.h"
-#include "pickers/ui/pickerwindow.h"
+#include "pickers/ui/analysispickerwindow.h"
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -11,14 +10,13 @@ namespace tarvel {
 
 class InvoiceAnalysis;
 class InvoicePicker;
-class SalesmanListWidget;
 
 // faturaform: the invoice picker window over InvoicePicker. Its own filters:
 // the customer code carkod, the salesmen satel, the special code ozkod, the
 // invoice type irstip and Check4 "Ekleme Tarihine Göre Bul"; its options
 // Check2 "Kdv Dahil" and Check3 "Ek Vergi Hesaplansın" go with every invoice.
 // "Tamam" hands the ticked invoices to the invoice profit analysis.
-class InvoicePickerWindow : public PickerWindow {
+class InvoicePickerWindow : public AnalysisPickerWindow {
     Q_OBJECT
 public:
     InvoicePickerWindow(const ReportContext &context, InvoiceAnalysis &caller, QWidget *parent = nullptr);
@@ -30,7 +28,6 @@ protected:
 
 private:
     QLineEdit *m_carkod = nullptr;
-    SalesmanListWidget *m_satel = nullptr;
     QComboBox *m_ozkod = nullptr;
     QComboBox *m_irstip = nullptr;
 };

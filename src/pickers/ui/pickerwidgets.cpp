@@ -1,5 +1,6 @@
 #include "pickers/ui/pickerwidgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -19,6 +20,13 @@ QPushButton *pickerButton(const char *objectName, const QString &caption, QWidge
     button->setDefault(false);
     button->setMinimumWidth(110);
     return button;
+}
+
+QCheckBox *pickerCheckBox(const char *objectName, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromUtf8(objectName));
+    return box;
 }
 
 QComboBox *pickerChoiceList(const char *objectName, QWidget *parent)

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -17,6 +18,8 @@ namespace tarvel {
 // A push button that never acts as the dialog's default button: Enter belongs
 // to the field it is pressed in (cr completes, Text1 searches).
 QPushButton *pickerButton(const char *objectName, const QString &caption, QWidget *parent);
+// A check box of a picker's options (Check2 "Kdv Dahil", ...).
+QCheckBox *pickerCheckBox(const char *objectName, const QString &caption, QWidget *parent);
 // A drop-down list to choose from (irstip, ozkod), as wide as its entries.
 QComboBox *pickerChoiceList(const char *objectName, QWidget *parent);
 // The entries a picker's model read, with the one it shows, filled without

@@ -66,11 +66,11 @@ void PickerWindow::buildLayout(const Design &design)
     m_crref->setFocusPolicy(Qt::NoFocus);
     m_crref->setMaximumWidth(80);
     m_crref->setToolTip(QStringLiteral("Seçili carinin referansı"));
-    auto *customer = new QHBoxLayout;
-    customer->addWidget(m_cr, 1);
-    customer->addWidget(m_crref);
+    m_customer = new QHBoxLayout;
+    m_customer->addWidget(m_cr, 1);
+    m_customer->addWidget(m_crref);
     m_filters->addWidget(new QLabel(QStringLiteral("Cari Unvanı:"), this), 1, 0);
-    m_filters->addLayout(customer, 1, 1, 1, 3);
+    m_filters->addLayout(m_customer, 1, 1, 1, 3);
 
     auto *search = new QVBoxLayout;
     QPushButton *goster = pickerButton("chameleonButton2", QStringLiteral("Göster"), this);
@@ -152,6 +152,11 @@ void PickerWindow::addFilter(const QString &label, QWidget *control)
     caption->setBuddy(control);
     m_filters->addWidget(caption, row, column);
     m_filters->addWidget(control, row, column + 1);
+}
+
+void PickerWindow::addCustomerButton(QPushButton *button)
+{
+    m_customer->addWidget(button);
 }
 
 void PickerWindow::load()

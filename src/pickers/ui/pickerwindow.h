@@ -6,6 +6,7 @@
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -77,6 +78,8 @@ protected:
     // below the dates and the customer, two to a row. An empty label gives
     // the control the whole width of the pair (check boxes).
     void addFilter(const QString &label, QWidget *control);
+    // A button beside the customer name cr ("Cari Kartlar").
+    void addCustomerButton(QPushButton *button);
     QPushButton *handOverButton() const { return m_handOver; }
 
     // The opening: centre, the model's opening (dates, appearance, customer
@@ -99,6 +102,7 @@ private:
     QDateEdit *m_tr2 = nullptr;
     QComboBox *m_cr = nullptr;
     QLineEdit *m_crref = nullptr;
+    QHBoxLayout *m_customer = nullptr;
     QGridLayout *m_filters = nullptr;
     int m_filterCount = 0;
     GridWidget *m_l1 = nullptr;

@@ -1,0 +1,194 @@
+#include "analysis/materialanalysis.h"
+
+#include "analysis/analysisnumbers.h"
+#include "foundation/errors.h"
+#include "foundation/numbers.h"
+#include "foundation/sqlvalue.h"
+
+#include <QScopeGuard>
+
+namespace tarvel {
+
+MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent)
+    : ProfitAnalysis(AnalysisKind::Material, context, parent),
+      m_dates(AnalysisDates::opening(QDate::currentDate()))
+{
+    fillTypeNames();
+}
+
+// ---- Filter lists ------------------------------------------------------------------------------
+
+QStringList MaterialAnalysis::codes(const QString &condition)
+{
+    QStringList entries{QString()};
+    try {
+        ErpRows rows = context().query(QStringLiteral("Select * from ") +
+                                       context().firmTable(QStringLiteral("SPECODES")) + condition);
+        for (rows.first(); !rows.eof(); rows.next())
+            entries << rows.text(QStringLiteral("SPECODE"));
+    } catch (const ErpError &) {
+        // Only a help for typing: the box still takes any text.
+    }
+    return entries;
+}
+
+void MaterialAnalysis::ozkodyukle()
+{
+    m_specialCodes = codes(QStringLiteral(" where CODETYPE='1' AND SPECODETYPE='1'"));
+}
+
+void MaterialAnalysis::grupkodyukle()
+{
+    m_groupCodes = codes(QStringLiteral(" where CODETYPE='4' AND SPECODETYPE='0'"));
+}
+
+void MaterialAnalysis::elemanekle()
+{
+    m_satel.fill(context(), SalesmanList::allStatement(), SalesmanList::Entries::WithoutCode);
+}
+
+// ---- Statements -----------------------------------------------------------------------------------
+
+QString MaterialAnalysis::itemsStatement() const
+{
+    const QString special = sqlEscaped(m_ozkod);
+    QString specialCodes;
+    for (const char *column : {"SPECODE", "SPECODE2", "SPECODE3", "SPECODE4", "SPECODE5"}) {
+        specialCodes += (specialCodes.isEmpty() ? QString() : QStringLiteral(" OR ")) +
+                        QString::fromLatin1(column) + QStringLiteral(" LIKE '%") + special +
+                        QStringLiteral("%'");
+    }
+    return QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
+           QStringLiteral(" Where NAME LIKE '%") + sqlEscaped(m_text1) + QStringLiteral("%' AND (") +
+           specialCodes + QStringLiteral(") AND STGRPCODE LIKE '%") + sqlEscaped(m_grp) +
+           QStringLiteral("%'");
+}
+
+QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QString &salesmen) const
+{
+    return QStringLiteral("select * from ") + stockLineTable() +
+           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + m_range +
+           salesmen;
+}
+
+// ---- The run ------------------------------------------------------------------------------------
+
+bool MaterialAnalysis::faturabulanalizyukle()
+{
+    if (!beginRun())
+        return false;
+    m_stop = false;
+    m_stopped = false;
+    m_rowsMade = 0;
+    const AnalysisModes modes = m_modes;
+    m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) + QStringLiteral(" AND DATE_<=") +
+              sqlValue(m_dates.endKey()) + QLatin1Char(')');
+    MemTable &list = l1().table();
+    pr1().setShowText(true);
+    pr1().setValue(0);
+    list.close();
+    list.open();
+    list.suspendRedraw();
+    bool totals = false;
+    {
+        // However the run ends (stop, no cost, a fault), the list shows again,
+        // the bar is back at 0 and "Bul" returns.
+        const auto finish = qScopeGuard([this, &list] {
+            list.first();
+            list.resumeRedraw();
+            list.refresh();
+        });
+        const QString salesmen = m_satel.filterFragment();
+        setVatLabel(modes.vatIncluded);
+        Sums sums;
+        m_stopped = addRows(modes, salesmen, sums) == Step::Stop;
+        totals = !m_stopped && writeRunTotals(sums);
+    }
+    if (totals)
+        faturagenelmaliyethesapla();
+    pr1().reset();
+    endRun();
+    return true;
+}
+
+MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, const QString &salesmen,
+                                                 Sums &sums)
+{
+    ErpRows items = runQuery(itemsStatement());
+    pr1().setMax(items.rowCount());
+    int counter = 0;
+    for (items.first(); !items.eof(); items.next()) {
+        betweenItems();
+        pr1().setValue(++counter);
+        if (m_stop)
+            return Step::Stop;
+        try {
+            ErpRows lines = runQuery(salesLinesStatement(items.text(QStringLiteral("LOGICALREF")), salesmen));
+            for (lines.first(); !lines.eof(); lines.next()) {
+                betweenItems();
+                if (m_stop || addLineRow(items, lines, modes, sums) == Step::Stop)
+                    return Step::Stop;
+            }
+        } catch (const Error &e) {
+            noteFailure(e);
+        }
+    }
+    return Step::Go;
+}
+
+MaterialAnalysis::Step MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line,
+                                                    const AnalysisModes &modes, Sums &sums)
+{
+    const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
+    const QString dateKey = datekey(line.dateTime(QStringLiteral("DATE_")).date());
+    const double u = unitCost(runQuery(purchaseLinesStatement(itemRef, dateKey)), modes.vatIncluded);
+    const ErpRows reread =
+        runQuery(QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
+                                "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
+                                "from ") +
+                 stockLineTable() + QStringLiteral(" where LOGICALREF=") +
+                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
+    if (m_stop)
+        return Step::Stop;
+    std::optional<SaleLine> sale = readSaleLine(reread);
+    if (!sale)
+        return Step::Go;
+    // The re-read leaves the VAT out: the sales line's own rate counts.
+    sale->vat = float(line.number(QStringLiteral("VAT")));
+    const RowDocument row{QStringLiteral("1"),
+                          {},
+                          {},
+                          {},
+                          {},
+                          {},
+                          documentHeading({}, line.text(QStringLiteral("DATE_")), {}, {}, {})};
+    const RowAmounts amounts = appendSaleRow(l1().table(), item.text(QStringLiteral("CODE")),
+                                             item.text(QStringLiteral("NAME")), *sale, u, modes, row);
+    ++m_rowsMade;
+    sums.sales = float(double(sums.sales) + amounts.sales);
+    sums.cost = float(double(sums.cost) + amounts.cost);
+    sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
+    return Step::Go;
+}
+
+bool MaterialAnalysis::writeRunTotals(const Sums &sums)
+{
+    MemTable &list = l1().table();
+    // With no row there is nothing to write on, with no cost no profitability:
+    // the run then ends as a stopped one does.
+    if (list.rowCount() == 0 || sums.cost == 0)
+        return false;
+    list.setCurrentRow(list.rowCount() - 1);
+    list.edit();
+    list.setField(QStringLiteral("nettutar"), formatPlainSingle(sums.gross));
+    list.setField(QStringLiteral("kartop"), fmt(double((sums.sales - sums.cost) / sums.cost * 100.0f)));
+    list.post();
+    return true;
+}
+
+void MaterialAnalysis::faturagenelmaliyethesapla()
+{
+    writeCostedOverall();
+}
+
+} // namespace tarvel

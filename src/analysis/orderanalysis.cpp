@@ -1,0 +1,41 @@
+#include "analysis/orderanalysis.h"
+
+#include "foundation/sqlvalue.h"
+
+namespace tarvel {
+
+OrderAnalysis::OrderAnalysis(const ReportContext &context, QObject *parent)
+    : DocumentAnalysis(AnalysisKind::Order, context, parent)
+{
+    // The type-name table stays empty: every heading ends in " - ()".
+}
+
+QString OrderAnalysis::linesStatement(const QString &ref) const
+{
+    return QStringLiteral("select * from ") + orderLineTable() + QStringLiteral(" Where ORDFICHEREF=") +
+           sqlValue(ref);
+}
+
+QString OrderAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
+{
+    return purchaseLinesStatement(cardRef, dateKey);
+}
+
+QString OrderAnalysis::rereadStatement(const QString &lineRef) const
+{
+    return QStringLiteral("select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1,ADDTAXAMOUNT AS "
+                          "EKVERGITUTAR,TOTAL AS toptutar1 ,LINETYPE AS linetip,DISTCOST from ") +
+           orderLineTable() + QStringLiteral(" where LOGICALREF=") + sqlValue(lineRef);
+}
+
+void OrderAnalysis::faturagenelmaliyethesapla()
+{
+    m_overallError.reset();
+    if (writeCostedOverall())
+        return;
+    m_overallError = QStringLiteral("Sıfıra bölme hatası: listenin satış maliyeti toplamı 0 olduğundan "
+                                    "genel karlılık hesaplanamadı.");
+    emit overallProfitabilityFailed(*m_overallError);
+}
+
+} // namespace tarvel

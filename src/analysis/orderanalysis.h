@@ -1,0 +1,41 @@
+#pragma once
+
+#include "analysis/documentanalysis.h"
+
+#include <optional>
+
+namespace tarvel {
+
+// The order profit analysis sipkaranalizform without its window: the document
+// analysis of the invoice run applied to sales orders, driven by the order
+// picker. The lines and their re-read come from the order lines, the costs
+// from the item's last purchase up to the order date. The list has no
+// toptutar and no satici, and its headings name no type ("... - ()").
+//
+// The overall profitability needs a cost: when the cost total is 0 (or the
+// list is empty) nothing is written and overallError() says why, for the
+// window to show in a plain message box.
+class OrderAnalysis : public DocumentAnalysis {
+    Q_OBJECT
+public:
+    explicit OrderAnalysis(const ReportContext &context, QObject *parent = nullptr);
+
+    void faturagenelmaliyethesapla() override;
+    // Why the last overall profitability could not be computed; nothing when it was.
+    const std::optional<QString> &overallError() const { return m_overallError; }
+
+signals:
+    void overallProfitabilityFailed(const QString &description);
+
+protected:
+    QString linesStatement(const QString &ref) const override;
+    QString purchaseStatement(const QString &cardRef, const QString &dateKey) const override;
+    QString rereadStatement(const QString &lineRef) const override;
+
+private:
+    QString orderLineTable() const { return context().periodTable(QStringLiteral("ORFLINE")); }
+
+    std::optional<QString> m_overallError;
+};
+
+} // namespace tarvel

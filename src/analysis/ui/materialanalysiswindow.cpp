@@ -1,0 +1,113 @@
+#include "analysis/ui/materialanalysiswindow.h"
+
+#include "analysis/materialanalysis.h"
+#include "dialogs/plainmessage.h"
+#include "foundation/errors.h"
+#include "pickers/ui/pickerwidgets.h"
+#include "pickers/ui/salesmanlistwidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tarvel {
+
+namespace {
+
+// A code box: any text may be typed, the firm's codes are offered.
+QComboBox *codeBox(const char *objectName)
+{
+    auto *box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(12);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return box;
+}
+
+} // namespace
+
+MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *parent)
+    : AnalysisWindow(ReportKind::MaterialAnalysis,
+                     std::make_unique<MaterialAnalysis>(ReportContext{paths, {}, {}, nullptr}), paths, parent)
+{
+    MaterialAnalysis &model = analysis();
+    addDateRange([&model](const AnalysisDates &dates) { model.setDates(dates); });
+    m_text1 = new QLineEdit;
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setMinimumWidth(160);
+    m_ozkod = codeBox("ozkod");
+    m_grp = codeBox("grp");
+    m_satel = new SalesmanListWidget(model.satel());
+    m_satel->setMinimumWidth(200);
+    addFilterWidget(new QLabel(QStringLiteral("Malzeme Cinsi")));
+    addFilterWidget(m_text1);
+    addFilterWidget(new QLabel(QStringLiteral("Malzeme Özel Kodu")));
+    addFilterWidget(m_ozkod);
+    addFilterWidget(new QLabel(QStringLiteral("Malzeme Grup Kodu")));
+    addFilterWidget(m_grp);
+    addFilterWidget(m_satel);
+
+    auto *check2 = new QCheckBox(QStringLiteral("Kdv Dahil"));
+    check2->setObjectName(QStringLiteral("Check2"));
+    auto *check3 = new QCheckBox(QStringLiteral("Ek Vergi Hesaplansın"));
+    check3->setObjectName(QStringLiteral("Check3"));
+    addFilterWidget(check2, 1);
+    addFilterWidget(check3, 1);
+    m_bul = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
+    m_durdur = addFilterButton(QStringLiteral("durdur"), QStringLiteral("Durdur"), 1);
+    m_durdur->hide();
+
+    connect(m_text1, &QLineEdit::textChanged, &model, &MaterialAnalysis::setText1);
+    connect(m_ozkod, &QComboBox::editTextChanged, &model, &MaterialAnalysis::setOzkod);
+    connect(m_grp, &QComboBox::editTextChanged, &model, &MaterialAnalysis::setGrp);
+    connect(check2, &QCheckBox::toggled, &model, &MaterialAnalysis::setVatIncluded);
+    connect(check3, &QCheckBox::toggled, &model, &MaterialAnalysis::setExtraTax);
+    connect(m_bul, &QPushButton::clicked, this, &MaterialAnalysisWindow::bul);
+    connect(m_text1, &QLineEdit::returnPressed, this, &MaterialAnalysisWindow::bul);
+    connect(m_durdur, &QPushButton::clicked, &model, &MaterialAnalysis::requestStop);
+    connect(&model, &ProfitAnalysis::runningChanged, this, &MaterialAnalysisWindow::showRunning);
+}
+
+MaterialAnalysis &MaterialAnalysisWindow::analysis() const
+{
+    return static_cast<MaterialAnalysis &>(model());
+}
+
+void MaterialAnalysisWindow::loadAfterSettings()
+{
+    MaterialAnalysis &model = analysis();
+    model.ozkodyukle();
+    model.grupkodyukle();
+    showChoices(m_ozkod, model.specialCodes(), QString());
+    showChoices(m_grp, model.groupCodes(), QString());
+    try {
+        model.elemanekle();
+    } catch (const Error &e) {
+        showPlainMessage(e.description(), this);
+    }
+    m_satel->showEntries();
+}
+
+void MaterialAnalysisWindow::bul()
+{
+    // Enter in Text1 during a run is no second run: the model refuses it.
+    analysis().faturabulanalizyukle();
+}
+
+void MaterialAnalysisWindow::showRunning(bool running)
+{
+    m_bul->setVisible(!running);
+    m_durdur->setVisible(running);
+}
+
+bool MaterialAnalysisWindow::stopRunForClose()
+{
+    analysis().requestStop();
+    return true;
+}
+
+} // namespace tarvel

@@ -1,0 +1,120 @@
+#include "analysisreport.h"
+
+#include "analysis/profitanalysis.h"
+#include "analysis/salesmanlist.h"
+#include "foundation/errors.h"
+#include "grid/reportjson.h"
+#include "pickers/analysispicker.h"
+
+namespace tarvel::cli {
+
+const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
+
+ReportFiles filesOf(const CommandArgs &args)
+{
+    return {.xls = args.value(QStringLiteral("--xls")), .pdf = args.value(QStringLiteral("--pdf"))};
+}
+
+int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage)
+{
+    context.err << "tarvel-report " << command << ": " << args.error() << "\n" << usage;
+    return 2;
+}
+
+std::optional<DateRange> dateRange(CommandArgs &args)
+{
+    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
+    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
+    if (!from || !to)
+        return std::nullopt;
+    return DateRange{*from, *to};
+}
+
+bool openPicker(Context &context, DocumentPicker &picker)
+{
+    try {
+        picker.open(QDate::currentDate());
+        return true;
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return false;
+    }
+}
+
+bool typeCustomerName(Context &context, DocumentPicker &picker, const CommandArgs &args)
+{
+    if (!args.has(QStringLiteral("--customer")))
+        return true;
+    picker.setCr(args.value(QStringLiteral("--customer")));
+    if (!picker.crref().isEmpty())
+        return true;
+    context.err << QStringLiteral("Bu unvanda etkin cari kart yok: %1\n").arg(picker.cr());
+    return false;
+}
+
+bool selectSalesmen(Context &context, SalesmanList &satel, const CommandArgs &args)
+{
+    const QStringList missing = satel.selectRefs(args.values(QStringLiteral("--salesman")));
+    if (missing.isEmpty())
+        return true;
+    context.err << QStringLiteral("Satış elemanı listede yok (etkin değil ya da başka firmanın): %1\n")
+                       .arg(missing.join(QStringLiteral(", ")));
+    return false;
+}
+
+int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const ReportFiles &files)
+{
+    const ProfitAnalysis::Failures &failures = analysis.failures();
+    if (failures.count > 0) {
+        context.err << QStringLiteral("%1 ERP sorgusu başarısız oldu; ilki: %2\n")
+                           .arg(failures.count)
+                           .arg(failures.first);
+        return 1;
+    }
+    ReportJson json;
+    json.addList(QStringLiteral("l1"), analysis.l1());
+    json.addField(analysis.design().vatLabelName, analysis.vatLabel());
+    return finishReport(context, json, analysis.l1(), files);
+}
+
+int showPickerList(Context &context, DocumentPicker &picker, const CommandArgs &args)
+{
+    try {
+        picker.gosterbul(0);
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return 1;
+    }
+    ReportJson json;
+    json.addList(QStringLiteral("l1"), picker.l1());
+    return finishReport(context, json, picker.l1(), filesOf(args));
+}
+
+CommandArgs::Spec handOverSpec()
+{
+    return {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax")},
+            .values = QStringList{QStringLiteral("--refs")} + fileOptions,
+            .required = {QStringLiteral("--refs")}};
+}
+
+bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandArgs &args,
+                       const QStringList &refs, const QString &missing)
+{
+    try {
+        const QStringList unknown = picker.listDocuments(refs);
+        if (!unknown.isEmpty()) {
+            context.err << QStringLiteral("%1 bulunamadı (LOGICALREF): %2\n")
+                               .arg(missing, unknown.join(QStringLiteral(", ")));
+            return false;
+        }
+        picker.setVatIncluded(args.flag(QStringLiteral("--vat-included")));
+        picker.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
+        picker.handOver();
+        return true;
+    } catch (const Error &e) {
+        context.err << e.description() << "\n";
+        return false;
+    }
+}
+
+} // namespace tarvel::cli

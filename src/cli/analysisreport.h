@@ -1,0 +1,82 @@
+#pragma once
+
+#include "cli.h"
+#include "commandargs.h"
+#include "reportsession.h"
+
+#include <QDate>
+#include <memory>
+#include <optional>
+
+namespace tarvel {
+class AnalysisPicker;
+class DocumentPicker;
+class ProfitAnalysis;
+class SalesmanList;
+} // namespace tarvel
+
+namespace tarvel::cli {
+
+// What the picker and analysis commands share.
+
+// --xls FILE and --pdf FILE, which every report command takes.
+extern const QStringList fileOptions;
+ReportFiles filesOf(const CommandArgs &args);
+
+// The argument error and the command's usage on stderr; exit code 2.
+int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage);
+
+// --from and --to of a command that requires both; nothing after an error (see args.error()).
+struct DateRange {
+    QDate from;
+    QDate to;
+};
+std::optional<DateRange> dateRange(CommandArgs &args);
+
+// The picker as its window opens it (customers, salesmen and its other lists
+// read); false after saying why on stderr.
+bool openPicker(Context &context, DocumentPicker &picker);
+
+// An analysis window's model with its picker, opened as the window opens
+// them; nothing after saying why the connection or a list failed.
+template <typename Analysis, typename Picker> struct PickerScreen {
+    explicit PickerScreen(const ReportContext &report) : analysis(report), picker(report, analysis) {}
+    Analysis analysis;
+    Picker picker;
+};
+template <typename Analysis, typename Picker>
+std::unique_ptr<PickerScreen<Analysis, Picker>> openPickerScreen(Context &context)
+{
+    const std::optional<ReportContext> report = openReport(context);
+    if (!report)
+        return nullptr;
+    auto screen = std::make_unique<PickerScreen<Analysis, Picker>>(*report);
+    return openPicker(context, screen->picker) ? std::move(screen) : nullptr;
+}
+
+// "Göster" in the picker and its list as the report document.
+int showPickerList(Context &context, DocumentPicker &picker, const CommandArgs &args);
+
+// The options of a hand-over command: --refs R1,... [--vat-included] [--extra-tax] and the files.
+CommandArgs::Spec handOverSpec();
+// The picker's hand-over of the documents of --refs, ticked in that order,
+// with the two analysis options. A ref that names no document the picker
+// could list is an error (missing says what it names: "Satış faturası");
+// false after saying why.
+bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandArgs &args,
+                       const QStringList &refs, const QString &missing);
+
+// --customer NAME typed into the picker's cr; false after saying that no
+// active card has that name. Nothing to do without the option.
+bool typeCustomerName(Context &context, DocumentPicker &picker, const CommandArgs &args);
+
+// Selects the --salesman references in the list; false after naming those
+// the list does not offer.
+bool selectSalesmen(Context &context, SalesmanList &satel, const CommandArgs &args);
+
+// The analysis list and the VAT-mode label as the window shows them after a
+// run; a run whose statements failed is reported instead (the window tells
+// the user too).
+int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const ReportFiles &files);
+
+} // namespace tarvel::cli

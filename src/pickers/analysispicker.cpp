@@ -1,0 +1,128 @@
+#include "pickers/analysispicker.h"
+
+#include "analysis/documentanalysis.h"
+#include "foundation/numbers.h"
+#include "foundation/sqlvalue.h"
+
+namespace tarvel {
+
+AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, DocumentAnalysis &caller,
+                               QObject *parent)
+    : DocumentPicker(context, design, parent), m_caller(caller)
+{
+    addField(QStringLiteral("ind"), 50);
+    addField(QStringLiteral("nettutar"), 50);
+}
+
+void AnalysisPicker::addColumn(const char *name, const char *caption, const char *field, int width,
+                               bool visible)
+{
+    l1().addColumn({.objectName = QString::fromLatin1(name),
+                    .caption = QString::fromUtf8(caption),
+                    .field = QString::fromLatin1(field),
+                    .width = width,
+                    .visible = visible});
+}
+
+void AnalysisPicker::addSharedColumns()
+{
+    l1().addColumn(checkColumn());
+    addColumn("DBGridColumn2", "", "sira", 50, false);
+    addColumn("DBGridColumn3", "TARİH", "tarih", 80);
+    addColumn("DBGridColumn4", "FİŞ NO", "fisno", 80);
+    addColumn("DBGridColumn5", "BELGENO", "belno", 100);
+    addColumn("DBGridColumn6", "CARİKOD", "carikod", 100);
+    addColumn("DBGridColumn7", "ÜNVANI", "unvani", 200);
+    addColumn("DBGridColumn8", "", "ref", 64, false);
+    addColumn("DBGridColumn9", "TOP.İND.", "ind", 70);
+    l1().addColumn({.objectName = QStringLiteral("DBGridColumn10"),
+                    .caption = QStringLiteral("TUP.TUTAR"),
+                    .field = QStringLiteral("tutar"),
+                    .width = 100,
+                    .alignment = Qt::AlignRight,
+                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
+    addColumn("DBGridColumn11", "", "scarikod", 100, false);
+    addColumn("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200, false);
+}
+
+GridColumn AnalysisPicker::nettutarColumn(const char *name) const
+{
+    return {.objectName = QString::fromLatin1(name),
+            .caption = QStringLiteral("TOP.NET TUTAR"),
+            .field = QStringLiteral("nettutar"),
+            .width = 100,
+            .alignment = Qt::AlignRight};
+}
+
+void AnalysisPicker::openOwnLists()
+{
+    m_satel.fill(context(), salesmanStatement(), SalesmanList::Entries::WithCode);
+}
+
+void AnalysisPicker::fillRow(MemTable &list, const ErpRows &row)
+{
+    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
+    list.setField(QStringLiteral("nettutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
+    list.setField(QStringLiteral("ind"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
+}
+
+QStringList AnalysisPicker::listDocuments(const QStringList &refs)
+{
+    QStringList missing;
+    const int first = l1().table().rowCount();
+    for (const QString &ref : refs) {
+        ErpRows document =
+            context().query(QStringLiteral("select * from ") + context().periodTable(documentTable()) +
+                            QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + typeCondition());
+        if (document.eof())
+            missing << ref;
+        appendFound(document);
+    }
+    MemTable &list = l1().table();
+    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    for (int row = first; row < list.rowCount(); ++row)
+        list.setValue(row, sec, QStringLiteral("True"));
+    return missing;
+}
+
+// ---- Hand-over ------------------------------------------------------------------------------------
+
+ProgressState &AnalysisPicker::callerProgress()
+{
+    return m_caller.pr1();
+}
+
+DataGrid &AnalysisPicker::callerList()
+{
+    return m_caller.l1();
+}
+
+void AnalysisPicker::prepareCaller()
+{
+    m_caller.beginDocumentRun();
+}
+
+void AnalysisPicker::handRow(int row)
+{
+    DocumentAnalysis::Document document;
+    document.ref = rowField(row, QStringLiteral("ref"));
+    document.fisno = rowField(row, QStringLiteral("fisno"));
+    document.belgeno = rowField(row, QStringLiteral("belno"));
+    document.unvan = rowField(row, QStringLiteral("unvani"));
+    document.indirim = rowField(row, QStringLiteral("ind"));
+    document.topnettop = rowField(row, QStringLiteral("tutar"));
+    document.tip = rowField(row, QStringLiteral("tip"));
+    document.kdvdahilsec = m_vatIncluded ? 1 : 0;
+    document.ekvergisec = m_extraTax ? 1 : 0;
+    document.faturatarihi = rowField(row, QStringLiteral("tarih"));
+    // Orders have no salesman column: the analysis gets none.
+    document.satici = rowField(row, QStringLiteral("satici"));
+    m_caller.faturabulanalizyukle(document);
+}
+
+void AnalysisPicker::finishCaller()
+{
+    m_caller.finishDocumentRun();
+}
+
+} // namespace tarvel

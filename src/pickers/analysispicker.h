@@ -1,0 +1,65 @@
+#pragma once
+
+#include "analysis/salesmanlist.h"
+#include "pickers/documentpicker.h"
+
+namespace tarvel {
+
+class DocumentAnalysis;
+
+// What the invoice and order pickers share: they filter by salesmen (satel),
+// carry the analysis options Check2 "Kdv Dahil" and Check3 "Ek Vergi
+// Hesaplansın" with every document, show the same first twelve columns (up to
+// the hidden ship-to card) with the amounts ind, tutar and nettutar, and hand
+// their ticked documents to a document analysis: one faturabulanalizyukle per
+// document, then the run's finish (grouped by document, overall profitability).
+class AnalysisPicker : public DocumentPicker {
+    Q_OBJECT
+public:
+    // satel "Satış Elemanı:", filled at opening (elemanekle).
+    SalesmanList &satel() { return m_satel; }
+    const SalesmanList &satel() const { return m_satel; }
+    bool vatIncluded() const { return m_vatIncluded; }
+    void setVatIncluded(bool on) { m_vatIncluded = on; }
+    bool extraTax() const { return m_extraTax; }
+    void setExtraTax(bool on) { m_extraTax = on; }
+
+    // tarvel-report's way to tick documents by reference: each document of
+    // refs that the picker could list (its types), in that order, becomes a
+    // ticked row as a search would list it. Returns the refs that name no
+    // such document. Throws ErpError.
+    QStringList listDocuments(const QStringList &refs);
+
+protected:
+    AnalysisPicker(const ReportContext &context, const Design &design, DocumentAnalysis &caller,
+                   QObject *parent);
+
+    // The columns at collection positions 0 to 11; the picker adds the rest.
+    void addSharedColumns();
+    void addColumn(const char *name, const char *caption, const char *field, int width, bool visible = true);
+    GridColumn nettutarColumn(const char *name) const;
+
+    // The period table of the documents (INVOICE, ORFICHE) and the condition
+    // on its types the search always makes (" AND (TRCODE='8' OR TRCODE='7')").
+    virtual QString documentTable() const = 0;
+    virtual QString typeCondition() const = 0;
+    // The salesman list's statement.
+    virtual QString salesmanStatement() const = 0;
+
+    // ind, tutar and nettutar of a result row.
+    void fillRow(MemTable &list, const ErpRows &row) override;
+    void openOwnLists() override;
+    ProgressState &callerProgress() override;
+    DataGrid &callerList() override;
+    void prepareCaller() override;
+    void handRow(int row) override;
+    void finishCaller() override;
+
+private:
+    DocumentAnalysis &m_caller;
+    SalesmanList m_satel;
+    bool m_vatIncluded = false;
+    bool m_extraTax = false;
+};
+
+} // namespace tarvel

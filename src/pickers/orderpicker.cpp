@@ -1,0 +1,60 @@
+#include "pickers/orderpicker.h"
+
+#include "analysis/orderanalysis.h"
+#include "foundation/sqlvalue.h"
+
+namespace tarvel {
+
+namespace {
+
+const QString all = QStringLiteral("Tümü");
+
+} // namespace
+
+OrderPicker::OrderPicker(const ReportContext &context, OrderAnalysis &caller, QObject *parent)
+    : AnalysisPicker(context, {.spanDays = 60, .appearanceSection = QStringLiteral("sip2")}, caller, parent),
+      m_siptip(all)
+{
+    addField(QStringLiteral("scari"), 50);
+    addField(QStringLiteral("scarikod"), 50);
+
+    addSharedColumns();
+    addColumn("DBGridColumn13", "FATURA TİPİ", "tip", 100, false);
+    l1().addColumn(nettutarColumn("DBGridColumn14"));
+}
+
+QStringList OrderPicker::paymentTypes()
+{
+    return {all, QStringLiteral("0-Ödemesiz"), QStringLiteral("1-Ödemeli")};
+}
+
+void OrderPicker::openOwnLists()
+{
+    m_siptip = all;
+    AnalysisPicker::openOwnLists();
+}
+
+QString OrderPicker::salesmanStatement() const
+{
+    return SalesmanList::allStatement();
+}
+
+QString OrderPicker::typeCondition() const
+{
+    return QStringLiteral(" AND TRCODE='1'");
+}
+
+std::optional<QString> OrderPicker::statement()
+{
+    const QString customer =
+        crref().isEmpty() ? QString() : QStringLiteral(" AND CLIENTREF=") + sqlValue(crref());
+    const QString payment = m_siptip == all ? QString()
+                                            : QStringLiteral(" AND WITHPAYTRANS=") +
+                                                  sqlValue(m_siptip.section(QLatin1Char('-'), 0, 0));
+    return QStringLiteral("select * from ") + context().periodTable(documentTable()) +
+           QStringLiteral(" where TRCODE='1' AND DATE_>=") + sqlValue(startKey()) +
+           QStringLiteral(" AND DATE_<=") + sqlValue(endKey()) + customer + satel().filterFragment() +
+           payment;
+}
+
+} // namespace tarvel

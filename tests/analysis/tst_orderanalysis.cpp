@@ -1,0 +1,238 @@
+// The order picker (its filters, its customer restriction, its appearance
+// section) and the order profit analysis driven by its hand-over: the order
+// lines, their costs, the order totals and the overall profitability that
+// needs a cost.
+#include "analysis/orderanalysis.h"
+#include "analysisfixture.h"
+#include "foundation/sidefiles.h"
+#include "pickers/orderpicker.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+class TestOrderAnalysis : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void search_data();
+    void search();
+    void customerHoldsForFurtherSearches();
+    void appearanceInItsOwnSection();
+    void orderRun();
+    void zeroCostReportsTheDivision();
+
+private:
+    // The hand-over of these orders, ticked in this order, as the picker makes it.
+    void runOrders(OrderAnalysis &analysis, const QStringList &refs);
+    static QStringList fisnos(const OrderPicker &picker);
+
+    AnalysisErp m_erp;
+    ReportContext m_context;
+    QString m_trace;
+};
+
+void TestOrderAnalysis::initTestCase()
+{
+    const QString error = m_erp.open();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_context = m_erp.context();
+    m_trace = m_erp.filePath(QStringLiteral("trace.sql"));
+    m_erp.connection().setTraceFile(m_trace);
+}
+
+void TestOrderAnalysis::runOrders(OrderAnalysis &analysis, const QStringList &refs)
+{
+    OrderPicker picker(m_context, analysis);
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.listDocuments(refs), QStringList());
+    picker.handOver();
+}
+
+QStringList TestOrderAnalysis::fisnos(const OrderPicker &picker)
+{
+    QStringList numbers;
+    for (int row = 0; row < picker.l1().table().rowCount(); ++row)
+        numbers << cellOf(picker.l1(), row, QStringLiteral("fisno"));
+    return numbers;
+}
+
+// ---- The picker --------------------------------------------------------------------------------------
+
+void TestOrderAnalysis::search_data()
+{
+    QTest::addColumn<QString>("customer");     // typed into cr
+    QTest::addColumn<QString>("chosenRef");    // then chosen through "Cari Kartlar"
+    QTest::addColumn<QStringList>("salesmen"); // refs ticked in satel
+    QTest::addColumn<int>("payment");          // siptip entry
+    QTest::addColumn<QStringList>("orders");
+
+    // Order 32 is a purchase order: never listed.
+    QTest::newRow("Tümü") << QString() << QString() << QStringList() << 0
+                          << QStringList{"S-30", "S-31", "S-33"};
+    QTest::newRow("0-Ödemesiz") << QString() << QString() << QStringList() << 1
+                                << QStringList{"S-30", "S-33"};
+    QTest::newRow("1-Ödemeli") << QString() << QString() << QStringList() << 2 << QStringList{"S-31"};
+    QTest::newRow("two salesmen") << QString() << QString() << QStringList{"1", "2"} << 0
+                                  << QStringList{"S-30", "S-31"};
+    // Every salesman record is offered, also one of another firm.
+    QTest::newRow("other firm's salesman")
+        << QString() << QString() << QStringList{"4"} << 0 << QStringList{"S-33"};
+    // Two cards share the name: typed, the first card's reference is taken ...
+    QTest::newRow("typed name") << QStringLiteral("AYŞE TİCARET") << QString() << QStringList() << 0
+                                << QStringList{"S-31"};
+    // ... chosen through the customer picker, the chosen card wins.
+    QTest::newRow("chosen card") << QStringLiteral("AYŞE TİCARET") << QStringLiteral("5") << QStringList()
+                                 << 0 << QStringList{"S-33"};
+    QTest::newRow("apostrophe") << QStringLiteral("MEHMET'İN GIDA LTD. ŞTİ.") << QString() << QStringList()
+                                << 0 << QStringList{"S-30"};
+    QTest::newRow("all together") << QStringLiteral("AYŞE TİCARET") << QStringLiteral("5") << QStringList{"4"}
+                                  << 1 << QStringList{"S-33"};
+}
+
+void TestOrderAnalysis::search()
+{
+    QFETCH(QString, customer);
+    QFETCH(QString, chosenRef);
+    QFETCH(QStringList, salesmen);
+    QFETCH(int, payment);
+    QFETCH(QStringList, orders);
+
+    OrderAnalysis analysis(m_context);
+    OrderPicker picker(m_context, analysis);
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.siptip(), QStringLiteral("Tümü"));
+    QCOMPARE(picker.satel().count(), 4);
+    QCOMPARE(picker.satel().entries().at(2), QStringLiteral("3-S03-PASİF ELEMAN"));
+    if (!customer.isEmpty())
+        picker.setCr(customer);
+    if (!chosenRef.isEmpty())
+        picker.setCrref(chosenRef);
+    QCOMPARE(picker.satel().selectRefs(salesmen), QStringList());
+    picker.setSiptip(OrderPicker::paymentTypes().at(payment));
+    picker.gosterbul(0);
+    QCOMPARE(fisnos(picker), orders);
+}
+
+void TestOrderAnalysis::customerHoldsForFurtherSearches()
+{
+    OrderAnalysis analysis(m_context);
+    OrderPicker picker(m_context, analysis);
+    picker.open(QDate(2024, 1, 31));
+    picker.setCr(QStringLiteral("AYŞE TİCARET"));
+    picker.setCrref(QStringLiteral("5"));
+    picker.gosterbul(0);
+    picker.gosterbul(1);
+    // Unlike the invoice picker's, the restriction holds until cr changes.
+    QCOMPARE(fisnos(picker), (QStringList{"S-33", "S-33"}));
+    const MemTable &list = picker.l1().table();
+    QCOMPARE(cellOf(picker.l1(), 1, QStringLiteral("sira")), QStringLiteral("1"));
+    QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("tutar")), QStringLiteral("20,00"));
+    QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("nettutar")), QStringLiteral("23,60"));
+    QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("tip")), QStringLiteral("1"));
+    QCOMPARE(list.fieldIndex(QStringLiteral("satici")), -1);
+    picker.setCr(QStringLiteral("AYŞE"));
+    picker.gosterbul(0);
+    QCOMPARE(fisnos(picker), (QStringList{"S-30", "S-31", "S-33"}));
+}
+
+void TestOrderAnalysis::appearanceInItsOwnSection()
+{
+    const QString file = m_erp.filePath(QStringLiteral("list.velmor"));
+    QFile::remove(file);
+    {
+        OrderAnalysis analysis(m_context);
+        OrderPicker picker(m_context, analysis);
+        picker.open(QDate(2024, 1, 31));
+        picker.l1().setColumnWidth(13, 140);
+        picker.saveAppearance();
+    }
+    QCOMPARE(iniread(QStringLiteral("sip2"), QStringLiteral("l1-13"), file), QStringLiteral("140"));
+    // The invoice and waybill pickers' section, whose columns differ, is left alone.
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-13"), file), QString());
+    OrderAnalysis analysis(m_context);
+    OrderPicker picker(m_context, analysis);
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.l1().columnWidth(13), 140);
+}
+
+// ---- The order run ---------------------------------------------------------------------------------
+
+void TestOrderAnalysis::orderRun()
+{
+    OrderAnalysis analysis(m_context);
+    QSignalSpy failed(&analysis, &OrderAnalysis::overallProfitabilityFailed);
+    tracedStatements(m_trace);
+    runOrders(analysis, {QStringLiteral("30"), QStringLiteral("31")});
+    const QStringList sent = tracedStatements(m_trace);
+    // Lines and their re-read from the order lines, costs without parentheses.
+    for (const char *statement :
+         {"select * from LG_001_01_ORFLINE Where ORDFICHEREF='30'",
+          "select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from LG_001_01_STLINE where IOCODE='1' AND "
+          "LINETYPE='0' "
+          "AND TRCODE<>'2' AND TRCODE<>'3' AND TRCODE<>'13' AND STOCKREF='1' AND DATE_<='20240112'",
+          "select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1,ADDTAXAMOUNT AS EKVERGITUTAR,TOTAL AS "
+          "toptutar1 "
+          ",LINETYPE AS linetip,DISTCOST from LG_001_01_ORFLINE where LOGICALREF='301'"})
+        QVERIFY2(sent.contains(QString::fromUtf8(statement)), statement);
+
+    const DataGrid &l1 = analysis.l1();
+    QStringList rows;
+    for (int row = 0; row < l1.table().rowCount(); ++row) {
+        QStringList cells;
+        for (const char *name : {"fatsirano", "kod", "tutar", "maliyet", "fark", "kar", "nettutar", "kartop"})
+            cells << cellOf(l1, row, QString::fromLatin1(name));
+        rows << cells.join(QLatin1Char(' '));
+    }
+    QCOMPARE(rows,
+             (QStringList{"1 M001 95,00 60,00 35,00 58,33  ", "2 M003 100,00 40,00 60,00 150,00 195,00 95",
+                          "1 M008 40,00 0,00 40,00 0,00 40,00 0"}));
+    QCOMPARE(l1.table().fieldIndex(QStringLiteral("toptutar")), -1);
+    QCOMPARE(analysis.vatLabel(), QStringLiteral("Kdv Hariç"));
+    QCOMPARE(analysis.design().vatLabelName, QStringLiteral("Label1"));
+
+    QVERIFY(l1.isGrouped());
+    QCOMPARE(l1.groupHeading(0),
+             QStringLiteral("SİPARİŞ: 30 - 12.01.2024 - S-30 - MEHMET'İN GIDA LTD. ŞTİ. - ()"));
+    QCOMPARE(l1.groupHeading(1), QStringLiteral("SİPARİŞ: 31 - 20.01.2024 - S-31 - AYŞE TİCARET - ()"));
+    // TOP. TUTAR sums nettutar: an order's group total is its TOTALDISCOUNTED.
+    QVERIFY(l1.column(AnalysisColumn::toptutar).visible);
+    QCOMPARE(l1.groupTotalText(0, AnalysisColumn::toptutar), QStringLiteral("195,00"));
+    QCOMPARE(l1.footerText(AnalysisColumn::toptutar), QStringLiteral("235,00"));
+    QCOMPARE(l1.groupTotalText(0, AnalysisColumn::toptutar - 13), QStringLiteral("SİPARİŞ TOPLAMLARI"));
+    const int karlilik = AnalysisColumn::toptutar + 1;
+    QCOMPARE(l1.groupTotalText(0, karlilik), QStringLiteral("%95,00"));
+    QCOMPARE(l1.footerText(karlilik), QStringLiteral("%135,00"));
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(!analysis.overallError());
+    QVERIFY(!analysis.isRunning());
+}
+
+void TestOrderAnalysis::zeroCostReportsTheDivision()
+{
+    OrderAnalysis analysis(m_context);
+    QSignalSpy failed(&analysis, &OrderAnalysis::overallProfitabilityFailed);
+    // REÇELİ was never bought, ÇAY bought for 0.
+    runOrders(analysis, {QStringLiteral("31"), QStringLiteral("33")});
+    const DataGrid &l1 = analysis.l1();
+    QCOMPARE(l1.table().rowCount(), 2);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(analysis.overallError());
+    QVERIFY(analysis.overallError()->contains(QStringLiteral("Sıfıra bölme")));
+    for (int row = 0; row < l1.table().rowCount(); ++row)
+        QCOMPARE(cellOf(l1, row, QStringLiteral("geneltoporan")), QString());
+    QCOMPARE(l1.footerText(AnalysisColumn::toptutar + 1), QStringLiteral("%0,00"));
+    for (int c = 0; c < l1.columnCount(); ++c)
+        QVERIFY2(!l1.footerText(c).contains(QStringLiteral("inf")) &&
+                     !l1.footerText(c).contains(QStringLiteral("nan")),
+                 qPrintable(l1.footerText(c)));
+
+    // The next run that can be computed clears the failure.
+    runOrders(analysis, {QStringLiteral("30")});
+    QVERIFY(!analysis.overallError());
+}
+
+QTEST_GUILESS_MAIN(TestOrderAnalysis)
+#include "tst_orderanalysis.moc"

@@ -1,9 +1,11 @@
-// The invoice profit analysis: the invoice run of a month's invoices, handed
-// over as the picker does, and the "Tüm Ürünler" run over a year, each
-// against the bare cost of the same statements sent in a plain loop.
+// The profit analyses: the invoice run of a month's invoices, handed over as
+// the picker does, the "Tüm Ürünler" run over a year and the material run
+// over every item for a year, each against the bare cost of the same
+// statements sent in a plain loop.
 #include "benchcompany.h"
 
 #include "analysis/invoiceanalysis.h"
+#include "analysis/materialanalysis.h"
 #include "pickers/invoicepicker.h"
 
 namespace tarvel::bench {
@@ -45,6 +47,15 @@ void analysisBench(BenchCompany &company, int runs, QTextStream &out)
     figure(out, "item-analysis-ms", items);
     figure(out, "item-analysis-rows", analysis.l1().table().rowCount());
     againstBare(company, runs, out, "item-analysis", itemRun, items);
+
+    // "Bul" with every filter empty: each item of the firm is looked at.
+    MaterialAnalysis material(company.context);
+    material.setDates({company.today.addYears(-1), company.today});
+    const auto materialRun = [&material] { material.faturabulanalizyukle(); };
+    const double materials = bestMs(runs, materialRun);
+    figure(out, "material-analysis-ms", materials);
+    figure(out, "material-analysis-rows", material.rowsMade());
+    againstBare(company, runs, out, "material-analysis", materialRun, materials);
 }
 
 } // namespace tarvel::bench

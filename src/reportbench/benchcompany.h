@@ -51,7 +51,7 @@ double bareStatementsMs(int runs, ErpConnection &connection, const QStringList &
 
 // The vehicle loading report's figures.
 void loadingBench(BenchCompany &company, int runs, QTextStream &out);
-// The invoice profit analysis's figures.
+// The profit analyses' figures.
 void analysisBench(BenchCompany &company, int runs, QTextStream &out);
 
 } // namespace tarvel::bench

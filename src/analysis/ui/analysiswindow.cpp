@@ -99,7 +99,9 @@ QFrame *AnalysisWindow::buildFilterFrame(const AnalysisDesign &design)
     auto *filterBox = new QFrame(this);
     filterBox->setObjectName(QStringLiteral("Frame1"));
     filterBox->setFrameShape(QFrame::StyledPanel);
-    auto *rows = new QVBoxLayout(filterBox);
+    m_filterOuter = new QHBoxLayout(filterBox);
+    auto *rows = new QVBoxLayout;
+    m_filterOuter->addLayout(rows, 1);
     for (QHBoxLayout *&row : m_filterRows) {
         row = new QHBoxLayout;
         rows->addLayout(row);
@@ -131,6 +133,12 @@ void AnalysisWindow::addFilterWidget(QWidget *widget, int row)
     QHBoxLayout *layout = m_filterRows[row == 0 ? 0 : 1];
     widget->setParent(layout->parentWidget());
     layout->insertWidget(m_filterInsertAt[row == 0 ? 0 : 1]++, widget);
+}
+
+void AnalysisWindow::addFilterSideWidget(QWidget *widget)
+{
+    widget->setParent(m_filterOuter->parentWidget());
+    m_filterOuter->addWidget(widget);
 }
 
 QPushButton *AnalysisWindow::addFilterButton(const QString &objectName, const QString &caption, int row)

@@ -65,6 +65,8 @@ protected:
     // grouping switch and the VAT label.
     void addFilterWidget(QWidget *widget, int row = 0);
     QPushButton *addFilterButton(const QString &objectName, const QString &caption, int row = 0);
+    // A widget to the right of both filter rows (the material window's salesmen).
+    void addFilterSideWidget(QWidget *widget);
     // A widget that starts runs: disabled while one is in progress.
     void disableWhileRunning(QWidget *widget);
     // The date pickers tr1 "Baslangıc Tarihi:" and tr2 "Bitiş Tarihi:" at the
@@ -95,6 +97,7 @@ private:
     AppPaths m_paths;
     std::unique_ptr<ProfitAnalysis> m_model;
     QHBoxLayout *m_filterRows[2] = {};
+    QHBoxLayout *m_filterOuter = nullptr;
     int m_filterInsertAt[2] = {};
     QLabel *m_heading = nullptr;
     QCheckBox *m_check1 = nullptr;

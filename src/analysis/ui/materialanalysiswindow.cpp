@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tarvel {
 
@@ -23,9 +24,22 @@ QComboBox *codeBox(const char *objectName)
     box->setObjectName(QString::fromLatin1(objectName));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumContentsLength(12);
+    box->setMinimumContentsLength(10);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
+}
+
+// A field with its label above it: the three item filters share one row
+// with the dates.
+QWidget *labelledField(const QString &label, QWidget *field)
+{
+    auto *pair = new QWidget;
+    auto *layout = new QVBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(new QLabel(label));
+    layout->addWidget(field);
+    return pair;
 }
 
 } // namespace
@@ -43,13 +57,11 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *p
     m_grp = codeBox("grp");
     m_satel = new SalesmanListWidget(model.satel());
     m_satel->setMinimumWidth(200);
-    addFilterWidget(new QLabel(QStringLiteral("Malzeme Cinsi")));
-    addFilterWidget(m_text1);
-    addFilterWidget(new QLabel(QStringLiteral("Malzeme Özel Kodu")));
-    addFilterWidget(m_ozkod);
-    addFilterWidget(new QLabel(QStringLiteral("Malzeme Grup Kodu")));
-    addFilterWidget(m_grp);
-    addFilterWidget(m_satel);
+    m_satel->setMaximumHeight(90);
+    addFilterWidget(labelledField(QStringLiteral("Malzeme Cinsi"), m_text1));
+    addFilterWidget(labelledField(QStringLiteral("Malzeme Özel Kodu"), m_ozkod));
+    addFilterWidget(labelledField(QStringLiteral("Malzeme Grup Kodu"), m_grp));
+    addFilterSideWidget(m_satel);
 
     auto *check2 = new QCheckBox(QStringLiteral("Kdv Dahil"));
     check2->setObjectName(QStringLiteral("Check2"));

@@ -37,11 +37,13 @@ void CustomerPicker::cariyukle(const QString &text)
         list.first();
         list.resumeRedraw();
     });
+    // A card is found by its code or by its name: a text both had to hold
+    // would find no card for a typed name.
     const QString pattern = sqlEscaped(text);
     ErpRows cards = m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD"))
-                                    + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND CODE LIKE '%")
-                                    + pattern + QStringLiteral("%' AND DEFINITION_ LIKE '%") + pattern
-                                    + QStringLiteral("%'"));
+                                    + QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND (CODE LIKE '%")
+                                    + pattern + QStringLiteral("%' OR DEFINITION_ LIKE '%") + pattern
+                                    + QStringLiteral("%')"));
     int sira = 0;
     for (cards.first(); !cards.eof(); cards.next()) {
         list.append();

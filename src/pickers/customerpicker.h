@@ -17,8 +17,8 @@ public:
     DataGrid &l1() { return m_l1; }
     const DataGrid &l1() const { return m_l1; }
 
-    // Fills the list with the cards matching the text (empty: every active
-    // card). The text is searched as typed: % and _ keep their meaning as
+    // Fills the list with the active cards whose code or name contains the
+    // text (empty: every active card). The text is searched as typed: % and _ keep their meaning as
     // pattern characters, an apostrophe is searched for. Throws ErpError; the
     // rows read so far stay.
     void cariyukle(const QString &text);

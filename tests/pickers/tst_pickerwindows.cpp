@@ -2,6 +2,7 @@
 // mouse and menu, the hand-over with its messages, the appearance saved on
 // every close; cariform's search and choice, and a choice reaching a picker's
 // customer through setCustomer as the order picker hands it over.
+#include "common/gridvalues.h"
 #include "common/waybillfixture.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
@@ -302,19 +303,31 @@ void TestPickerWindows::customerPickerSearches()
 
     auto *text1 = child<QLineEdit>(&cariform, "Text1");
     text1->setFocus();
-    QTest::keyClicks(text1, QStringLiteral("12"));
+    QTest::keyClicks(text1, QStringLiteral("BAKKAL"));
     QTest::keyClick(text1, Qt::Key_Return);
     QVERIFY(cariform.isVisible()); // Enter searches, it does not choose
     const MemTable &t = cariform.model().l1().table();
     QCOMPARE(t.rowCount(), 1);
-    QCOMPARE(t.value(0, t.fieldIndex(QStringLiteral("cari"))), QStringLiteral("BAKKAL 12"));
+    QCOMPARE(t.value(0, t.fieldIndex(QStringLiteral("kod"))), QStringLiteral("120.12"));
     QCOMPARE(t.value(0, t.fieldIndex(QStringLiteral("sehir"))), QStringLiteral("MANİSA"));
 
-    // An apostrophe is searched for, never breaks the statement.
-    text1->setText(QStringLiteral("MEHMET'"));
-    QTest::keyClick(text1, Qt::Key_Return);
-    QVERIFY(m_plain.isEmpty());
-    QCOMPARE(t.rowCount(), 0);
+    // A card is found by a part of its name or of its code; an apostrophe is
+    // searched for and never breaks the statement.
+    const struct {
+        const char *text;
+        QStringList names;
+    } searches[] = {
+        {"TİCARET", {"AYŞE TİCARET", "AYŞE TİCARET LTD"}},
+        {"320.", {"SEVKİYAT DEPOSU", "DEPO 12"}},
+        {"MEHMET'", {"MEHMET'İN GIDA"}},
+        {"YOK BÖYLE", {}},
+    };
+    for (const auto &search : searches) {
+        text1->setText(QString::fromUtf8(search.text));
+        QTest::keyClick(text1, Qt::Key_Return);
+        QVERIFY(m_plain.isEmpty());
+        QCOMPARE(test::fieldValues(cariform.model().l1(), QStringLiteral("cari")), search.names);
+    }
 }
 
 void TestPickerWindows::customerPickerChoice()

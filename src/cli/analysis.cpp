@@ -39,7 +39,7 @@ int invoicesCommand(Context &context)
     const std::optional<DateRange> range = dateRange(args);
     const QString type = args.value(QStringLiteral("--type"));
     if (args.ok() && !type.isEmpty() && type != QLatin1String("7") && type != QLatin1String("8")) {
-        context.err << "tarvel-report invoices: --type is 7 or 8\n" << invoicesUsage;
+        context.err << "tarvel-report invoices: --type 7 (perakende) ya da 8 (toptan) olur\n" << invoicesUsage;
         return 2;
     }
     if (!args.ok())

@@ -45,11 +45,11 @@ bool ordersOptionsFit(Context &context, const CommandArgs &args)
 {
     const QString payment = args.value(QStringLiteral("--payment"));
     if (!payment.isEmpty() && payment != QLatin1String("0") && payment != QLatin1String("1")) {
-        context.err << "tarvel-report orders: --payment is 0 or 1\n" << ordersUsage;
+        context.err << "tarvel-report orders: --payment 0 (ödemesiz) ya da 1 (ödemeli) olur\n" << ordersUsage;
         return false;
     }
     if (args.has(QStringLiteral("--customer")) && args.has(QStringLiteral("--customer-ref"))) {
-        context.err << "tarvel-report orders: --customer or --customer-ref, not both\n" << ordersUsage;
+        context.err << "tarvel-report orders: --customer ile --customer-ref birlikte verilemez\n" << ordersUsage;
         return false;
     }
     return true;

@@ -47,7 +47,7 @@ int printLoadingCommand(Context &context)
     const QString pdf = args.value(QStringLiteral("--pdf"));
     if (!args.ok() || toPrinter == !pdf.isEmpty()) {
         context.err << "tarvel-report print-loading: "
-                    << (args.ok() ? QStringLiteral("--pdf FILE ya da --print verilmeli (one of them)")
+                    << (args.ok() ? QStringLiteral("--pdf FILE ya da --print verilmeli (ikisinden biri)")
                                   : args.error())
                     << "\n"
                     << printLoadingUsage;

@@ -6,12 +6,12 @@
 #include "dialogs/passwordfield.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
+#include "foundation/numbers.h"
 
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace tarvel {

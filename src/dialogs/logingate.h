@@ -1,7 +1,6 @@
 #pragma once
 
 #include "foundation/apppaths.h"
-#include "foundation/numbers.h" // turkishUpper
 
 #include <QDialog>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "dialogs/logingate.h"
 #include "foundation/localstore.h"
+#include "foundation/numbers.h"
 
 #include <QApplication>
 #include <QLabel>

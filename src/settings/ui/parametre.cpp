@@ -9,7 +9,6 @@
 #include "settings/startupentry.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>

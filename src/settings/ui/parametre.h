@@ -31,7 +31,6 @@ public:
     // connection: where the lists are read; none means the program's primary connection.
     explicit Parametre(const AppPaths &paths, QWidget *parent = nullptr, ErpConnection *connection = nullptr);
 
-    ParametreModel &model() { return m_model; }
     QTabWidget *tabs() const { return m_tabs; }
 
     // What "Ekran Resmi Seç" asks: the chosen picture file, or empty when the

@@ -37,11 +37,8 @@ int invoicesCommand(Context &context)
                       .repeated = {QStringLiteral("--salesman")},
                       .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
     const std::optional<DateRange> range = dateRange(args);
-    const QString type = args.value(QStringLiteral("--type"));
-    if (args.ok() && !type.isEmpty() && type != QLatin1String("7") && type != QLatin1String("8")) {
-        context.err << "tarvel-report invoices: --type 7 (perakende) ya da 8 (toptan) olur\n" << invoicesUsage;
+    if (args.ok() && !documentTypeFits(context, args, "invoices", invoicesUsage))
         return 2;
-    }
     if (!args.ok())
         return usageError(context, "invoices", args, invoicesUsage);
 
@@ -56,8 +53,7 @@ int invoicesCommand(Context &context)
     picker.setCarkod(args.value(QStringLiteral("--customer-code")));
     if (args.has(QStringLiteral("--special-code")))
         picker.setOzkod(args.value(QStringLiteral("--special-code")));
-    if (!type.isEmpty())
-        picker.setIrstip(picker.documentTypes().value(type == QLatin1String("7") ? 1 : 2));
+    chooseDocumentType(picker, args);
     picker.setByEntryDate(args.flag(QStringLiteral("--by-entry-date")));
     return showPickerList(context, picker, args);
 }

@@ -41,6 +41,24 @@ bool openPicker(Context &context, DocumentPicker &picker)
     }
 }
 
+bool documentTypeFits(Context &context, const CommandArgs &args, const char *command, const char *usage)
+{
+    const QString type = args.value(QStringLiteral("--type"));
+    if (type.isEmpty() || type == QLatin1String("7") || type == QLatin1String("8"))
+        return true;
+    context.err << "tarvel-report " << command << ": --type 7 (perakende) ya da 8 (toptan) olur, \"" << type
+                << "\" değil\n"
+                << usage;
+    return false;
+}
+
+void chooseDocumentType(DocumentPicker &picker, const CommandArgs &args)
+{
+    const QString type = args.value(QStringLiteral("--type"));
+    if (!type.isEmpty())
+        picker.setIrstip(picker.documentTypes().value(type == QLatin1String("7") ? 1 : 2));
+}
+
 bool typeCustomerName(Context &context, DocumentPicker &picker, const CommandArgs &args)
 {
     if (!args.has(QStringLiteral("--customer")))

@@ -66,6 +66,12 @@ CommandArgs::Spec handOverSpec();
 bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandArgs &args,
                        const QStringList &refs, const QString &missing);
 
+// --type is empty, 7 or 8; otherwise false after saying so with the usage.
+bool documentTypeFits(Context &context, const CommandArgs &args, const char *command, const char *usage);
+// --type 7 or 8 chosen in the picker's type list (its entries after "Tümü");
+// nothing without the option.
+void chooseDocumentType(DocumentPicker &picker, const CommandArgs &args);
+
 // --customer NAME typed into the picker's cr; false after saying that no
 // active card has that name. Nothing to do without the option.
 bool typeCustomerName(Context &context, DocumentPicker &picker, const CommandArgs &args);

@@ -1,6 +1,7 @@
 // tarvel-report waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8]
 // [--customer NAME] [--special-code CODE]: the waybill picker's "Göster" with
 // those filter choices, and its list as JSON.
+#include "analysisreport.h"
 #include "cli.h"
 #include "commandargs.h"
 #include "foundation/errors.h"
@@ -34,32 +35,21 @@ int waybillsCommand(Context &context)
                      {.values = {QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--type"),
                                  QStringLiteral("--customer"), QStringLiteral("--special-code")},
                       .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
-    const QString type = args.value(QStringLiteral("--type"));
-    if (args.ok() && args.has(QStringLiteral("--type")) && type != QLatin1String("7") &&
-        type != QLatin1String("8")) {
-        context.err << "tarvel-report waybills: --type 7 (perakende) ya da 8 (toptan) olur, \"" << type
-                    << "\" değil\n"
-                    << waybillsUsage;
+    const std::optional<DateRange> range = dateRange(args);
+    if (args.ok() && !documentTypeFits(context, args, "waybills", waybillsUsage))
         return 2;
-    }
-    if (!args.ok()) {
-        context.err << "tarvel-report waybills: " << args.error() << "\n" << waybillsUsage;
-        return 2;
-    }
-    const std::optional<ReportContext> reportContext = openReport(context);
-    if (!reportContext)
-        return 1;
+    if (!args.ok())
+        return usageError(context, "waybills", args, waybillsUsage);
 
-    LoadingReport caller(*reportContext);
-    WaybillPicker picker(*reportContext, caller);
+    const std::unique_ptr<PickerScreen<LoadingReport, WaybillPicker>> screen =
+        openPickerScreen<LoadingReport, WaybillPicker>(context);
+    if (!screen)
+        return 1;
+    WaybillPicker &picker = screen->picker;
     try {
-        picker.open(QDate::currentDate());
-        picker.setTr1(*from);
-        picker.setTr2(*to);
-        if (!type.isEmpty())
-            picker.setIrstip(picker.documentTypes().at(type.toInt() - 6)); // (07)..., (08)...
+        picker.setTr1(range->from);
+        picker.setTr2(range->to);
+        chooseDocumentType(picker, args);
         if (args.has(QStringLiteral("--special-code"))) {
             const QString code = args.value(QStringLiteral("--special-code"));
             const std::optional<QString> entry = entryOf(picker.specialCodes(), code);

@@ -3,7 +3,6 @@
 #include "analysis/analysisnumbers.h"
 #include "foundation/errors.h"
 #include "foundation/numbers.h"
-#include "foundation/sharedsettings.h"
 #include "foundation/sidefiles.h"
 #include "foundation/sqlvalue.h"
 #include "grid/gridappearance.h"
@@ -26,15 +25,6 @@ ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, 
 ProfitAnalysis::~ProfitAnalysis() = default;
 
 // ---- Loading ---------------------------------------------------------------------------------
-
-bool ProfitAnalysis::acilisbasla(const QString &storeDir)
-{
-    SharedSettings &settings = sharedSettings();
-    const bool ok = oku(storeDir, settings);
-    m_context.fir = settings.fir;
-    m_context.don = settings.don;
-    return ok;
-}
 
 QString ProfitAnalysis::statusText() const
 {

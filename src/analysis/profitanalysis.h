@@ -40,11 +40,9 @@ public:
     ProgressState &pr1() { return m_pr1; }
 
     // ---- Loading -------------------------------------------------------------------------
-    // acilisbasla: reads the shared settings from data.dbs in storeDir; the
-    // firm and period the analysis names its tables from become what the
-    // shared settings hold, also after a failure (false: the window says
-    // "Ayarları Kontrol Ediniz..." and carries on).
-    bool acilisbasla(const QString &storeDir);
+    // The firm and period the analysis names its tables from, and its
+    // connection: the window sets them once it has loaded the settings.
+    void setContext(const ReportContext &context) { m_context = context; }
     // The status bar's text: firm name, period number, period dates.
     QString statusText() const;
     // The list appearance file (in the program folder, section "Fl1").

@@ -108,7 +108,11 @@ void TestAnalysisWindows::unreadableSettingsAreSaid()
     const QString empty = m_erp.filePath(QStringLiteral("empty"));
     QDir().mkpath(empty);
     const auto window = openWindow(empty);
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Ayarları Kontrol Ediniz...")});
+    QCOMPARE(m_messages.size(), 1);
+    const QStringList lines = m_messages.first().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("Ayarları Kontrol Ediniz..."));
+    // The second line names why the settings could not be read.
+    QVERIFY(lines.size() == 2 && lines.at(1).contains(QStringLiteral("data.dbs")));
     QVERIFY(window->isVisible());
 }
 

@@ -194,9 +194,7 @@ void AnalysisWindow::load()
         m_tr2->setDate(dates.tr2);
         datesChanged();
     }
-    if (!m_model->acilisbasla(m_paths.workDir))
-        showmessage(QStringLiteral("Ayarları Kontrol Ediniz..."), Caption::Dikkat, Icon::Check,
-                    Buttons::Tamam, this);
+    m_model->setContext(loadSharedSettings(m_paths));
     loadAfterSettings();
     m_status->setText(m_model->statusText());
 }

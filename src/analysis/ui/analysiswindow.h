@@ -59,7 +59,6 @@ protected:
     AnalysisWindow(ReportKind kind, std::unique_ptr<ProfitAnalysis> model, const AppPaths &paths,
                    QWidget *parent);
 
-    const AppPaths &paths() const { return m_paths; }
     // Puts a widget into one of the filter frame's two rows, after the ones
     // put there before. The second row ends in "Listeyi Temizle", the
     // grouping switch and the VAT label.

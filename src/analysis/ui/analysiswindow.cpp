@@ -206,9 +206,10 @@ void AnalysisWindow::closeEvent(QCloseEvent *event)
     // after the run has returned.
     if (m_model->isRunning()) {
         event->ignore();
-        if (m_pendingClose == PendingClose::None && stopRunForClose()) {
+        if (m_pendingClose == PendingClose::None) {
             const auto *main = qobject_cast<const MainWindow *>(window());
             m_pendingClose = main && main->isClosing() ? PendingClose::Program : PendingClose::Window;
+            stopRunForClose();
         }
         return;
     }

@@ -76,9 +76,9 @@ protected:
 
     // Load step of the window's own, after the settings: the lists filled from the ERP.
     virtual void loadAfterSettings() {}
-    // A close arrived during a run: stop it if the window can (true: the
-    // close is made again when the run has returned).
-    virtual bool stopRunForClose() { return false; }
+    // A close arrived during a run: stop it if the window can. Stopped or
+    // not, the close is made again when the run has returned.
+    virtual void stopRunForClose() {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

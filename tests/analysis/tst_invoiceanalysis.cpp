@@ -347,19 +347,27 @@ void TestInvoiceAnalysis::oneRunAtATime()
 {
     InvoiceAnalysis analysis(m_context);
     analysis.setDates({QDate(2024, 1, 1), QDate(2024, 1, 31)});
+    // Invoices ticked in the picker, handed over in the middle of the item run.
+    InvoicePicker picker(m_context, analysis);
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.listDocuments({QStringLiteral("10"), QStringLiteral("11")}), QStringList());
     int calls = 0;
     bool secondStarted = true;
     int rowsDuringRun = -1;
+    bool runningAfterHandOver = false;
     analysis.setBetweenItems([&] {
         if (++calls != 3)
             return;
         QVERIFY(analysis.isRunning());
         secondStarted = analysis.analizurunara(QStringLiteral("ELMA"));
+        picker.handOver(); // refused: the item run's rows stay
+        runningAfterHandOver = analysis.isRunning();
         rowsDuringRun = analysis.l1().table().rowCount();
         analysis.clearList(); // "Listeyi Temizle" meanwhile: refused too
     });
     QVERIFY(analysis.analizyukle());
     QVERIFY(!secondStarted);
+    QVERIFY(runningAfterHandOver);
     QCOMPARE(rowsDuringRun, 2);
     QCOMPARE(analysis.l1().table().rowCount(), 7);
     QVERIFY(!analysis.isRunning());

@@ -5,8 +5,6 @@
 #include "foundation/numbers.h"
 #include "foundation/sqlvalue.h"
 
-#include <QScopeGuard>
-
 namespace tarvel {
 
 MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent)
@@ -74,37 +72,23 @@ QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QStr
 
 bool MaterialAnalysis::faturabulanalizyukle()
 {
-    if (!beginRun())
-        return false;
-    m_stop = false;
-    m_stopped = false;
-    const AnalysisModes modes = m_modes;
-    m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) +
-              QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey()) + QLatin1Char(')');
-    MemTable &list = l1().table();
-    pr1().setShowText(true);
-    pr1().setValue(0);
-    list.close();
-    list.open();
-    list.suspendRedraw();
     bool totals = false;
-    {
-        // However the run ends (stop, no cost, a fault), the list shows again,
-        // the bar is back at 0 and "Bul" returns.
-        const auto finish = qScopeGuard([this, &list] {
-            list.first();
-            list.resumeRedraw();
-            list.refresh();
-        });
+    const bool started = fillRun([this, &totals] {
+        m_stop = false;
+        m_stopped = false;
+        const AnalysisModes modes = m_modes;
+        m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) +
+                  QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey()) + QLatin1Char(')');
         const QString salesmen = m_satel.filterFragment();
         setVatLabel(modes.vatIncluded);
         Sums sums;
         m_stopped = addRows(modes, salesmen, sums) == Step::Stop;
         totals = !m_stopped && writeRunTotals(sums);
-    }
+    });
+    if (!started)
+        return false;
     if (totals)
         faturagenelmaliyethesapla();
-    pr1().reset();
     endRun();
     return true;
 }

@@ -7,6 +7,8 @@
 #include "foundation/sqlvalue.h"
 #include "grid/gridappearance.h"
 
+#include <QScopeGuard>
+
 namespace tarvel {
 
 namespace {
@@ -146,6 +148,26 @@ void ProfitAnalysis::endRun()
         return;
     m_running = false;
     emit runningChanged(false);
+}
+
+bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
+{
+    if (!beginRun())
+        return false;
+    MemTable &list = m_l1.table();
+    m_pr1.setShowText(true);
+    m_pr1.setValue(0);
+    list.close();
+    list.open();
+    list.suspendRedraw();
+    const auto finish = qScopeGuard([this, &list] {
+        m_pr1.reset();
+        list.first();
+        list.resumeRedraw();
+        list.refresh();
+    });
+    fill();
+    return true;
 }
 
 void ProfitAnalysis::betweenItems()

@@ -87,6 +87,13 @@ protected:
     // clears the failures; endRun() marks it as ended.
     bool beginRun();
     void endRun();
+    // The frame of a run that fills the list itself: false (nothing done)
+    // when a run is in progress. Otherwise the run begins, the list is
+    // emptied and its redrawing suspended, the bar shows its text, and fill
+    // runs; however fill ends, the list shows again from its first row and
+    // the bar is back at 0. The caller ends the run (endRun) after its last
+    // steps on the filled list.
+    bool fillRun(const std::function<void()> &fill);
     void betweenItems();
     // A statement of a run: a failure is counted and gives an empty result.
     ErpRows runQuery(const QString &statement);

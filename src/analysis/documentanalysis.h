@@ -56,6 +56,9 @@ protected:
 private:
     // The card of a line: a service card for LINETYPE 4, else an item card.
     ErpRows cardOf(const ErpRows &line);
+
+    // Whether the headings name the document types (invoices do, orders not).
+    bool m_namesTypes;
 };
 
 } // namespace tarvel

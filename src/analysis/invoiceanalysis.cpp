@@ -10,7 +10,6 @@ InvoiceAnalysis::InvoiceAnalysis(const ReportContext &context, QObject *parent)
     : DocumentAnalysis(AnalysisKind::Invoice, context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
-    fillTypeNames();
 }
 
 QString InvoiceAnalysis::linesStatement(const QString &ref) const

@@ -11,7 +11,6 @@ MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent
     : ProfitAnalysis(AnalysisKind::Material, context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
-    fillTypeNames();
 }
 
 // ---- Filter lists ------------------------------------------------------------------------------

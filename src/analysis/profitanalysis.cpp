@@ -14,12 +14,11 @@ namespace tarvel {
 namespace {
 
 const QString appearanceSection = QStringLiteral("Fl1");
-constexpr int typeNameCount = 21;
 
 } // namespace
 
 ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
-    : QObject(parent), m_kind(kind), m_context(context), m_typeNames(typeNameCount)
+    : QObject(parent), m_kind(kind), m_context(context)
 {
     buildAnalysisList(m_l1, kind);
 }
@@ -109,24 +108,6 @@ void ProfitAnalysis::setColumnsVisible(std::initializer_list<int> columns, bool 
 {
     for (const int column : columns)
         m_l1.setColumnVisible(column, visible);
-}
-
-// ---- Type names ----------------------------------------------------------------------------
-
-void ProfitAnalysis::fillTypeNames()
-{
-    m_typeNames = QStringList(typeNameCount);
-    m_typeNames[7] = QStringLiteral("Parakende Fatura");
-    m_typeNames[8] = QStringLiteral("Toptan Fatura");
-}
-
-std::optional<QString> ProfitAnalysis::typeName(const QString &tip) const
-{
-    bool ok = false;
-    const int index = tip.trimmed().toInt(&ok);
-    if (!ok || index < 0 || index >= m_typeNames.size())
-        return std::nullopt;
-    return m_typeNames.at(index);
 }
 
 // ---- Runs ------------------------------------------------------------------------------------

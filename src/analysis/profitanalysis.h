@@ -32,7 +32,6 @@ class ProfitAnalysis : public QObject {
 public:
     ~ProfitAnalysis() override;
 
-    AnalysisKind kind() const { return m_kind; }
     const AnalysisDesign &design() const { return analysisDesign(m_kind); }
     const ReportContext &context() const { return m_context; }
     DataGrid &l1() { return m_l1; }
@@ -101,12 +100,6 @@ protected:
     void noteFailure(const Error &error);
     void setVatLabel(bool vatIncluded);
 
-    // The type-name table (21 entries): the invoice and material windows name
-    // types 7 and 8; every other entry, and every entry of the order window,
-    // is empty. Nothing for a type outside 0 to 20 (or no number).
-    void fillTypeNames();
-    std::optional<QString> typeName(const QString &tip) const;
-
     // The overall profitability g written into geneltoporan of the current
     // row; false (nothing written) when there is no row or the list's cost
     // total is 0, where the division has no result.
@@ -130,7 +123,6 @@ private:
     DataGrid m_l1;
     ProgressState m_pr1;
     QString m_vatLabel;
-    QStringList m_typeNames;
     bool m_running = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;

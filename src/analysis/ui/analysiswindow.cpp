@@ -48,14 +48,14 @@ void AnalysisWindow::build(const ReportInfo &info)
     auto *headingBox = new QFrame(this);
     headingBox->setObjectName(QStringLiteral("baslikcerceve"));
     headingBox->setFrameShape(QFrame::StyledPanel);
-    m_heading = new QLabel(design.heading, headingBox);
-    m_heading->setObjectName(QStringLiteral("baslik"));
-    m_heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = m_heading->font();
+    auto *heading = new QLabel(design.heading, headingBox);
+    heading->setObjectName(QStringLiteral("baslik"));
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    m_heading->setFont(headingFont);
-    (new QHBoxLayout(headingBox))->addWidget(m_heading);
+    heading->setFont(headingFont);
+    (new QHBoxLayout(headingBox))->addWidget(heading);
 
     QFrame *filterBox = buildFilterFrame(design);
 

@@ -45,8 +45,6 @@ public:
 
     ProfitAnalysis &model() const { return *m_model; }
     GridWidget *list() const { return m_l1; }
-    XpProgressBar *progressBar() const { return m_pr1; }
-    QCheckBox *groupingBox() const { return m_check1; }
 
     // The window's load (centring, appearance file, inputs, settings, status
     // text); runs once, at the first show or when called.
@@ -98,7 +96,6 @@ private:
     QHBoxLayout *m_filterRows[2] = {};
     QHBoxLayout *m_filterOuter = nullptr;
     int m_filterInsertAt[2] = {};
-    QLabel *m_heading = nullptr;
     QCheckBox *m_check1 = nullptr;
     QLabel *m_vatLabel = nullptr;
     GridWidget *m_l1 = nullptr;

@@ -4,6 +4,7 @@
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/xlssavedialog.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridview.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -245,13 +245,9 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    QFileDialog dialog(this, QStringLiteral("Dosya Kaydetme Yeri"), QString(),
-                       QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("xls"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = askXlsFileName(this, XlsName::WithSuffix);
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (!m_l1->saveXls(path, &error))
         showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), error),

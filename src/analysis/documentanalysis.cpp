@@ -7,6 +7,7 @@
 #include "foundation/sqlvalue.h"
 
 #include <QDate>
+#include <optional>
 
 namespace tarvel {
 
@@ -19,10 +20,27 @@ QString dateKeyOfText(const QString &text)
     return date.isValid() ? datekey(date) : QString();
 }
 
+// The type name in a document's heading, from a table of 21 types: the
+// invoice analysis names types 7 and 8, every other entry (and every entry
+// of the order analysis) is empty. Nothing for a type outside 0 to 20 or no
+// number: the heading then stays empty.
+std::optional<QString> typeName(const QString &tip, bool namesTypes)
+{
+    bool ok = false;
+    const int index = tip.trimmed().toInt(&ok);
+    if (!ok || index < 0 || index > 20)
+        return std::nullopt;
+    if (namesTypes && index == 7)
+        return QStringLiteral("Parakende Fatura");
+    if (namesTypes && index == 8)
+        return QStringLiteral("Toptan Fatura");
+    return QString();
+}
+
 } // namespace
 
 DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
-    : ProfitAnalysis(kind, context, parent)
+    : ProfitAnalysis(kind, context, parent), m_namesTypes(kind == AnalysisKind::Invoice)
 {
 }
 
@@ -56,7 +74,7 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     const AnalysisModes modes{document.kdvdahilsec == 1, document.ekvergisec == 1};
     const QString dateKey = dateKeyOfText(document.faturatarihi);
     setVatLabel(modes.vatIncluded);
-    const std::optional<QString> type = typeName(document.tip);
+    const std::optional<QString> type = typeName(document.tip, m_namesTypes);
 
     MemTable &list = l1().table();
     int n = 0;

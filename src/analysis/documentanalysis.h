@@ -28,12 +28,12 @@ public:
         QString satici;       // the salesman's code (invoices)
     };
 
-    // The run frame the pickers drive. beginDocumentRun comes after the
-    // picker has emptied the list and suspended its redrawing; false when a
-    // run is already in progress. finishDocumentRun comes after the redrawing
-    // is resumed: groups by document, shows TOP. TUTAR and İND.TOP., opens
-    // every group, makes the first row current and computes the overall
-    // profitability.
+    // The run frame the pickers drive. beginDocumentRun comes before the
+    // picker empties the list and suspends its redrawing; false when a run is
+    // already in progress (the picker then hands nothing over).
+    // finishDocumentRun comes after the redrawing is resumed: groups by
+    // document, shows TOP. TUTAR and İND.TOP., opens every group, makes the
+    // first row current and computes the overall profitability.
     bool beginDocumentRun();
     void finishDocumentRun();
 
@@ -56,6 +56,9 @@ protected:
 private:
     // The card of a line: a service card for LINETYPE 4, else an item card.
     ErpRows cardOf(const ErpRows &line);
+
+    // Whether the headings name the document types (invoices do, orders not).
+    bool m_namesTypes;
 };
 
 } // namespace tarvel

@@ -4,15 +4,12 @@
 #include "foundation/errors.h"
 #include "foundation/sqlvalue.h"
 
-#include <QScopeGuard>
-
 namespace tarvel {
 
 InvoiceAnalysis::InvoiceAnalysis(const ReportContext &context, QObject *parent)
     : DocumentAnalysis(AnalysisKind::Invoice, context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
-    fillTypeNames();
 }
 
 QString InvoiceAnalysis::linesStatement(const QString &ref) const
@@ -52,19 +49,10 @@ bool InvoiceAnalysis::analizurunara(const QString &text)
 
 bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
 {
-    if (!beginRun())
-        return false;
-    MemTable &list = l1().table();
-    list.close();
-    list.open();
-    list.suspendRedraw();
-    pr1().setShowText(true);
-    {
-        const auto finish = qScopeGuard([this, &list] {
-            pr1().reset();
-            list.first();
-            list.resumeRedraw();
-        });
+    const bool started = fillRun([this, &itemsStatement] {
+        // The dates may change while the run goes on: it keeps those it began with.
+        const QString range = QStringLiteral(" AND DATE_>=") + sqlValue(m_dates.startKey()) +
+                              QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
         ErpRows items = runQuery(itemsStatement);
         pr1().setMax(items.rowCount());
         int ordinal = 0;
@@ -72,12 +60,14 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
             betweenItems();
             pr1().setValue(++ordinal);
             try {
-                addItemRow(items);
+                addItemRow(items, range);
             } catch (const Error &e) {
                 noteFailure(e);
             }
         }
-    }
+    });
+    if (!started)
+        return false;
     setGrouped(false);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::fatbilgi, AnalysisColumn::indirimtop},
                       false);
@@ -85,11 +75,9 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
     return true;
 }
 
-void InvoiceAnalysis::addItemRow(const ErpRows &item)
+void InvoiceAnalysis::addItemRow(const ErpRows &item, const QString &range)
 {
     const QString ref = sqlValue(item.text(QStringLiteral("LOGICALREF")));
-    const QString range = QStringLiteral(" AND DATE_>=") + sqlValue(m_dates.startKey()) +
-                          QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
 
     ErpRows price =
         runQuery(QStringLiteral("select PRICE,VAT,VATINC from ") + stockLineTable() +

@@ -33,7 +33,8 @@ protected:
 
 private:
     bool itemRun(const QString &itemsStatement);
-    void addItemRow(const ErpRows &item);
+    // range: the run's date condition on DATE_.
+    void addItemRow(const ErpRows &item, const QString &range);
 
     AnalysisDates m_dates;
 };

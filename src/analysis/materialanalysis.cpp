@@ -5,15 +5,12 @@
 #include "foundation/numbers.h"
 #include "foundation/sqlvalue.h"
 
-#include <QScopeGuard>
-
 namespace tarvel {
 
 MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent)
     : ProfitAnalysis(AnalysisKind::Material, context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
-    fillTypeNames();
 }
 
 // ---- Filter lists ------------------------------------------------------------------------------
@@ -67,46 +64,30 @@ QString MaterialAnalysis::itemsStatement() const
 QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QString &salesmen) const
 {
     return QStringLiteral("select * from ") + stockLineTable() +
-           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + m_range +
-           salesmen;
+           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + m_range + salesmen;
 }
 
 // ---- The run ------------------------------------------------------------------------------------
 
 bool MaterialAnalysis::faturabulanalizyukle()
 {
-    if (!beginRun())
-        return false;
-    m_stop = false;
-    m_stopped = false;
-    m_rowsMade = 0;
-    const AnalysisModes modes = m_modes;
-    m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) + QStringLiteral(" AND DATE_<=") +
-              sqlValue(m_dates.endKey()) + QLatin1Char(')');
-    MemTable &list = l1().table();
-    pr1().setShowText(true);
-    pr1().setValue(0);
-    list.close();
-    list.open();
-    list.suspendRedraw();
     bool totals = false;
-    {
-        // However the run ends (stop, no cost, a fault), the list shows again,
-        // the bar is back at 0 and "Bul" returns.
-        const auto finish = qScopeGuard([this, &list] {
-            list.first();
-            list.resumeRedraw();
-            list.refresh();
-        });
+    const bool started = fillRun([this, &totals] {
+        m_stop = false;
+        m_stopped = false;
+        const AnalysisModes modes = m_modes;
+        m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) +
+                  QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey()) + QLatin1Char(')');
         const QString salesmen = m_satel.filterFragment();
         setVatLabel(modes.vatIncluded);
         Sums sums;
         m_stopped = addRows(modes, salesmen, sums) == Step::Stop;
         totals = !m_stopped && writeRunTotals(sums);
-    }
+    });
+    if (!started)
+        return false;
     if (totals)
         faturagenelmaliyethesapla();
-    pr1().reset();
     endRun();
     return true;
 }
@@ -126,8 +107,9 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
             ErpRows lines = runQuery(salesLinesStatement(items.text(QStringLiteral("LOGICALREF")), salesmen));
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
-                if (m_stop || addLineRow(items, lines, modes, sums) == Step::Stop)
+                if (m_stop)
                     return Step::Stop;
+                addLineRow(items, lines, modes, sums);
             }
         } catch (const Error &e) {
             noteFailure(e);
@@ -136,8 +118,8 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
     return Step::Go;
 }
 
-MaterialAnalysis::Step MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line,
-                                                    const AnalysisModes &modes, Sums &sums)
+void MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes,
+                                  Sums &sums)
 {
     const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
     const QString dateKey = datekey(line.dateTime(QStringLiteral("DATE_")).date());
@@ -148,11 +130,9 @@ MaterialAnalysis::Step MaterialAnalysis::addLineRow(const ErpRows &item, const E
                                 "from ") +
                  stockLineTable() + QStringLiteral(" where LOGICALREF=") +
                  sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
-    if (m_stop)
-        return Step::Stop;
     std::optional<SaleLine> sale = readSaleLine(reread);
     if (!sale)
-        return Step::Go;
+        return;
     // The re-read leaves the VAT out: the sales line's own rate counts.
     sale->vat = float(line.number(QStringLiteral("VAT")));
     const RowDocument row{QStringLiteral("1"),
@@ -164,11 +144,9 @@ MaterialAnalysis::Step MaterialAnalysis::addLineRow(const ErpRows &item, const E
                           documentHeading({}, line.text(QStringLiteral("DATE_")), {}, {}, {})};
     const RowAmounts amounts = appendSaleRow(l1().table(), item.text(QStringLiteral("CODE")),
                                              item.text(QStringLiteral("NAME")), *sale, u, modes, row);
-    ++m_rowsMade;
     sums.sales = float(double(sums.sales) + amounts.sales);
     sums.cost = float(double(sums.cost) + amounts.cost);
     sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
-    return Step::Go;
 }
 
 bool MaterialAnalysis::writeRunTotals(const Sums &sums)

@@ -52,15 +52,13 @@ public:
 
     // ---- The run ------------------------------------------------------------------------------
     // faturabulanalizyukle ("Bul", Enter in Text1); false when a run is
-    // already in progress. The stop request is polled before each item,
-    // before each sales line and after each line's re-read.
+    // already in progress. The stop request is polled before each item and
+    // before each sales line.
     bool faturabulanalizyukle();
     // "Durdur": the run stops at its next poll.
     void requestStop() { m_stop = true; }
     // Whether the last run ended on a stop request.
     bool wasStopped() const { return m_stopped; }
-    // Rows the last run made.
-    int rowsMade() const { return m_rowsMade; }
 
     // Written only when the list has a cost; silently nothing otherwise.
     void faturagenelmaliyethesapla() override;
@@ -79,7 +77,7 @@ private:
     QStringList codes(const QString &condition);
     // The rows of every item; Stop when a stop request was seen.
     Step addRows(const AnalysisModes &modes, const QString &salesmen, Sums &sums);
-    Step addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes, Sums &sums);
+    void addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes, Sums &sums);
     // nettutar and kartop on the last row; false when there is no row or no cost.
     bool writeRunTotals(const Sums &sums);
 
@@ -95,7 +93,6 @@ private:
     QStringList m_groupCodes;
     bool m_stop = false;
     bool m_stopped = false;
-    int m_rowsMade = 0;
 };
 
 } // namespace tarvel

@@ -3,22 +3,22 @@
 #include "analysis/analysisnumbers.h"
 #include "foundation/errors.h"
 #include "foundation/numbers.h"
-#include "foundation/sharedsettings.h"
 #include "foundation/sidefiles.h"
 #include "foundation/sqlvalue.h"
 #include "grid/gridappearance.h"
+
+#include <QScopeGuard>
 
 namespace tarvel {
 
 namespace {
 
 const QString appearanceSection = QStringLiteral("Fl1");
-constexpr int typeNameCount = 21;
 
 } // namespace
 
 ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
-    : QObject(parent), m_kind(kind), m_context(context), m_typeNames(typeNameCount)
+    : QObject(parent), m_kind(kind), m_context(context)
 {
     buildAnalysisList(m_l1, kind);
 }
@@ -26,15 +26,6 @@ ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, 
 ProfitAnalysis::~ProfitAnalysis() = default;
 
 // ---- Loading ---------------------------------------------------------------------------------
-
-bool ProfitAnalysis::acilisbasla(const QString &storeDir)
-{
-    SharedSettings &settings = sharedSettings();
-    const bool ok = oku(storeDir, settings);
-    m_context.fir = settings.fir;
-    m_context.don = settings.don;
-    return ok;
-}
 
 QString ProfitAnalysis::statusText() const
 {
@@ -119,24 +110,6 @@ void ProfitAnalysis::setColumnsVisible(std::initializer_list<int> columns, bool 
         m_l1.setColumnVisible(column, visible);
 }
 
-// ---- Type names ----------------------------------------------------------------------------
-
-void ProfitAnalysis::fillTypeNames()
-{
-    m_typeNames = QStringList(typeNameCount);
-    m_typeNames[7] = QStringLiteral("Parakende Fatura");
-    m_typeNames[8] = QStringLiteral("Toptan Fatura");
-}
-
-std::optional<QString> ProfitAnalysis::typeName(const QString &tip) const
-{
-    bool ok = false;
-    const int index = tip.trimmed().toInt(&ok);
-    if (!ok || index < 0 || index >= m_typeNames.size())
-        return std::nullopt;
-    return m_typeNames.at(index);
-}
-
 // ---- Runs ------------------------------------------------------------------------------------
 
 bool ProfitAnalysis::beginRun()
@@ -156,6 +129,26 @@ void ProfitAnalysis::endRun()
         return;
     m_running = false;
     emit runningChanged(false);
+}
+
+bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
+{
+    if (!beginRun())
+        return false;
+    MemTable &list = m_l1.table();
+    m_pr1.setShowText(true);
+    m_pr1.setValue(0);
+    list.close();
+    list.open();
+    list.suspendRedraw();
+    const auto finish = qScopeGuard([this, &list] {
+        m_pr1.reset();
+        list.first();
+        list.resumeRedraw();
+        list.refresh();
+    });
+    fill();
+    return true;
 }
 
 void ProfitAnalysis::betweenItems()

@@ -32,7 +32,6 @@ class ProfitAnalysis : public QObject {
 public:
     ~ProfitAnalysis() override;
 
-    AnalysisKind kind() const { return m_kind; }
     const AnalysisDesign &design() const { return analysisDesign(m_kind); }
     const ReportContext &context() const { return m_context; }
     DataGrid &l1() { return m_l1; }
@@ -40,11 +39,9 @@ public:
     ProgressState &pr1() { return m_pr1; }
 
     // ---- Loading -------------------------------------------------------------------------
-    // acilisbasla: reads the shared settings from data.dbs in storeDir; the
-    // firm and period the analysis names its tables from become what the
-    // shared settings hold, also after a failure (false: the window says
-    // "Ayarları Kontrol Ediniz..." and carries on).
-    bool acilisbasla(const QString &storeDir);
+    // The firm and period the analysis names its tables from, and its
+    // connection: the window sets them once it has loaded the settings.
+    void setContext(const ReportContext &context) { m_context = context; }
     // The status bar's text: firm name, period number, period dates.
     QString statusText() const;
     // The list appearance file (in the program folder, section "Fl1").
@@ -89,18 +86,19 @@ protected:
     // clears the failures; endRun() marks it as ended.
     bool beginRun();
     void endRun();
+    // The frame of a run that fills the list itself: false (nothing done)
+    // when a run is in progress. Otherwise the run begins, the list is
+    // emptied and its redrawing suspended, the bar shows its text, and fill
+    // runs; however fill ends, the list shows again from its first row and
+    // the bar is back at 0. The caller ends the run (endRun) after its last
+    // steps on the filled list.
+    bool fillRun(const std::function<void()> &fill);
     void betweenItems();
     // A statement of a run: a failure is counted and gives an empty result.
     ErpRows runQuery(const QString &statement);
     // A failing step of a run that is not a statement (a column the result lacks).
     void noteFailure(const Error &error);
     void setVatLabel(bool vatIncluded);
-
-    // The type-name table (21 entries): the invoice and material windows name
-    // types 7 and 8; every other entry, and every entry of the order window,
-    // is empty. Nothing for a type outside 0 to 20 (or no number).
-    void fillTypeNames();
-    std::optional<QString> typeName(const QString &tip) const;
 
     // The overall profitability g written into geneltoporan of the current
     // row; false (nothing written) when there is no row or the list's cost
@@ -125,7 +123,6 @@ private:
     DataGrid m_l1;
     ProgressState m_pr1;
     QString m_vatLabel;
-    QStringList m_typeNames;
     bool m_running = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;

@@ -40,7 +40,8 @@ public:
 protected:
     // The start-up step every report window shares (oku): the firm and period
     // of data.dbs in the working directory into the shared settings, with
-    // "Ayarları Kontrol Ediniz..." when they cannot be read; the window goes
+    // "Ayarları Kontrol Ediniz..." and the cause on the next line when they
+    // cannot be read; the window goes
     // on with what the settings then hold. Statements run on the session's
     // primary connection.
     ReportContext loadSharedSettings(const AppPaths &paths);

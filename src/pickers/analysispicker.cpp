@@ -97,9 +97,9 @@ DataGrid &AnalysisPicker::callerList()
     return m_caller.l1();
 }
 
-void AnalysisPicker::prepareCaller()
+bool AnalysisPicker::prepareCaller()
 {
-    m_caller.beginDocumentRun();
+    return m_caller.beginDocumentRun();
 }
 
 void AnalysisPicker::handRow(int row)

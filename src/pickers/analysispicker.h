@@ -51,7 +51,7 @@ protected:
     void openOwnLists() override;
     ProgressState &callerProgress() override;
     DataGrid &callerList() override;
-    void prepareCaller() override;
+    bool prepareCaller() override;
     void handRow(int row) override;
     void finishCaller() override;
 

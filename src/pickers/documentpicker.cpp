@@ -299,6 +299,8 @@ void DocumentPicker::handOver()
     if (count == 0)
         return;
 
+    if (!prepareCaller())
+        return;
     ProgressState &progress = callerProgress();
     MemTable &target = callerList().table();
     progress.setShowText(true);
@@ -314,7 +316,6 @@ void DocumentPicker::handOver()
             target.resumeRedraw();
         });
         target.suspendRedraw();
-        prepareCaller();
         const int sec = list.fieldIndex(QStringLiteral("sec"));
         int k = 0;
         for (int row = 0; row < list.rowCount(); ++row) {

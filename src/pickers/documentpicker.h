@@ -82,7 +82,8 @@ public:
     // picker: the caller's pr1 runs 1..n, its list is emptied first and shown
     // again at the end. Throws what the caller's entry point throws; the
     // caller's list is shown again and its pr1 back at 0 all the same, and the
-    // documents handed before the failure stay.
+    // documents handed before the failure stay. Nothing at all while the
+    // caller is busy with a run of its own.
     void handOver();
 
 signals:
@@ -118,7 +119,9 @@ protected:
     // The caller: its progress bar, its list, and the per-document call.
     virtual ProgressState &callerProgress() = 0;
     virtual DataGrid &callerList() = 0;
-    virtual void prepareCaller() {}
+    // Before the caller's list is emptied: false (the caller is busy with a
+    // run of its own) leaves the caller as it is and hands nothing over.
+    virtual bool prepareCaller() { return true; }
     virtual void handRow(int row) = 0;
     // After the caller's list is shown again; ends with its first row current.
     virtual void finishCaller() = 0;

@@ -72,9 +72,10 @@ DataGrid &WaybillPicker::callerList()
     return m_caller.l1();
 }
 
-void WaybillPicker::prepareCaller()
+bool WaybillPicker::prepareCaller()
 {
     m_caller.beginHandOver();
+    return true;
 }
 
 void WaybillPicker::handRow(int row)

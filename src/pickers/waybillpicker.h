@@ -24,7 +24,7 @@ protected:
     void fillRow(MemTable &list, const ErpRows &row) override;
     ProgressState &callerProgress() override;
     DataGrid &callerList() override;
-    void prepareCaller() override;
+    bool prepareCaller() override;
     void handRow(int row) override;
     void finishCaller() override;
 

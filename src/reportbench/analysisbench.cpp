@@ -54,7 +54,7 @@ void analysisBench(BenchCompany &company, int runs, QTextStream &out)
     const auto materialRun = [&material] { material.faturabulanalizyukle(); };
     const double materials = bestMs(runs, materialRun);
     figure(out, "material-analysis-ms", materials);
-    figure(out, "material-analysis-rows", material.rowsMade());
+    figure(out, "material-analysis-rows", material.l1().table().rowCount());
     againstBare(company, runs, out, "material-analysis", materialRun, materials);
 }
 

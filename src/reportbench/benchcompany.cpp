@@ -13,7 +13,9 @@ QStringList tracedStatements(ErpConnection &connection, const std::function<void
     if (!trace.open())
         throw Error(QStringLiteral("no temporary file for the statement trace"));
     trace.close();
-    connection.setTraceFile(trace.fileName());
+    QString error;
+    if (!connection.setTraceFile(trace.fileName(), &error))
+        throw Error(error);
     action();
     connection.setTraceFile(QString());
     QFile file(trace.fileName());

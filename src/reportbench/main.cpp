@@ -1,8 +1,9 @@
 // report-bench [--dir DIR] [--size small|large|N] [--date yyyy-MM-dd] [--runs N]
 //
 // Times the report screens' models on a large demo company, made in DIR on
-// the first run and reused afterwards (default: tarvel-report-bench in the
-// temporary folder, size large, date 2024-06-28). Each figure is printed as
+// the first run and reused afterwards (default: tarvel-report-bench-SCALE-DATE
+// in the temporary folder, size large, date 2024-06-28, so another size or
+// date makes a company of its own). Each figure is printed as
 // "name: value"; times are the best of --runs runs (default 3) after one
 // warm-up run, in milliseconds.
 #include "benchcompany.h"
@@ -33,8 +34,9 @@ bench::BenchCompany openCompany(const QString &folder, int scale, const QDate &t
         demo::makeDemoFolder(company.folder, QCoreApplication::applicationDirPath(), {scale, today});
     }
     SharedSettings settings;
-    if (!oku(company.folder, settings))
-        throw Error(QStringLiteral("data.dbs of %1 holds no firm and period").arg(company.folder));
+    QString cause;
+    if (!oku(company.folder, settings, &cause))
+        throw Error(settingsCheckMessage(cause));
     company.connection = std::make_unique<ErpConnection>();
     if (!company.connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}}))
         throw Error(company.connection->lastError());
@@ -56,8 +58,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption dirOption(
-        QStringLiteral("dir"), QStringLiteral("folder of the demo company"), QStringLiteral("DIR"),
-        QDir(QDir::tempPath()).filePath(QStringLiteral("tarvel-report-bench")));
+        QStringLiteral("dir"),
+        QStringLiteral("folder of the demo company (default: "
+                       "tarvel-report-bench-SCALE-DATE in the temporary folder)"),
+        QStringLiteral("DIR"));
     const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("small, large or 1..100"),
                                         QStringLiteral("SIZE"), QStringLiteral("large"));
     const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("reference date"),
@@ -75,7 +79,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        bench::BenchCompany company = openCompany(parser.value(dirOption), *scale, today, out);
+        const QString folder = parser.isSet(dirOption)
+                                   ? parser.value(dirOption)
+                                   : QDir(QDir::tempPath())
+                                         .filePath(QStringLiteral("tarvel-report-bench-%1-%2")
+                                                       .arg(*scale)
+                                                       .arg(today.toString(QStringLiteral("yyyyMMdd"))));
+        bench::BenchCompany company = openCompany(folder, *scale, today, out);
         bench::loadingBench(company, runs, out);
         bench::analysisBench(company, runs, out);
     } catch (const Error &e) {

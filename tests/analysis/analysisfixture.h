@@ -2,11 +2,13 @@
 
 #include "common/erpfixture.h"
 #include "foundation/localstore.h"
+#include "foundation/numbers.h"
 #include "grid/datagrid.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 
 // The ERP the analysis tests read: five sales invoices and the purchases their
 // costs come from, chosen so that every rule of the runs shows in a number.
@@ -166,6 +168,27 @@ inline QString cellOf(const tarvel::DataGrid &grid, int row, const QString &fiel
 {
     const tarvel::MemTable &table = grid.table();
     return table.value(row, table.fieldIndex(field));
+}
+
+// The first cell of these fields that holds neither nothing nor a finite
+// number ("row 2 kar: inf"), empty when there is none. The footer and group
+// totals cannot show such a cell: they count what is no number as 0.
+inline QString nonFiniteCell(const tarvel::DataGrid &grid, const QStringList &fields)
+{
+    const tarvel::MemTable &table = grid.table();
+    for (const QString &field : fields) {
+        if (table.fieldIndex(field) < 0)
+            return QStringLiteral("no field ") + field;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const QString text = cellOf(grid, row, field);
+            if (text.isEmpty())
+                continue;
+            const std::optional<double> value = tarvel::parseNumber(text);
+            if (!value || !std::isfinite(*value))
+                return QStringLiteral("row %1 %2: %3").arg(row).arg(field, text);
+        }
+    }
+    return {};
 }
 
 // The statements a connection sent since the trace file was last emptied.

@@ -224,10 +224,8 @@ void TestOrderAnalysis::zeroCostReportsTheDivision()
     for (int row = 0; row < l1.table().rowCount(); ++row)
         QCOMPARE(cellOf(l1, row, QStringLiteral("geneltoporan")), QString());
     QCOMPARE(l1.footerText(AnalysisColumn::toptutar + 1), QStringLiteral("%0,00"));
-    for (int c = 0; c < l1.columnCount(); ++c)
-        QVERIFY2(!l1.footerText(c).contains(QStringLiteral("inf")) &&
-                     !l1.footerText(c).contains(QStringLiteral("nan")),
-                 qPrintable(l1.footerText(c)));
+    const QString bad = nonFiniteCell(l1, {"kar", "kartop", "geneltoporan", "fark"});
+    QVERIFY2(bad.isEmpty(), qPrintable(bad));
 
     // The next run that can be computed clears the failure.
     runOrders(analysis, {QStringLiteral("30")});

@@ -4,6 +4,7 @@
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/xlssavedialog.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridview.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,14 +48,14 @@ void AnalysisWindow::build(const ReportInfo &info)
     auto *headingBox = new QFrame(this);
     headingBox->setObjectName(QStringLiteral("baslikcerceve"));
     headingBox->setFrameShape(QFrame::StyledPanel);
-    m_heading = new QLabel(design.heading, headingBox);
-    m_heading->setObjectName(QStringLiteral("baslik"));
-    m_heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = m_heading->font();
+    auto *heading = new QLabel(design.heading, headingBox);
+    heading->setObjectName(QStringLiteral("baslik"));
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    m_heading->setFont(headingFont);
-    (new QHBoxLayout(headingBox))->addWidget(m_heading);
+    heading->setFont(headingFont);
+    (new QHBoxLayout(headingBox))->addWidget(heading);
 
     QFrame *filterBox = buildFilterFrame(design);
 
@@ -194,9 +194,7 @@ void AnalysisWindow::load()
         m_tr2->setDate(dates.tr2);
         datesChanged();
     }
-    if (!m_model->acilisbasla(m_paths.workDir))
-        showmessage(QStringLiteral("Ayarları Kontrol Ediniz..."), Caption::Dikkat, Icon::Check,
-                    Buttons::Tamam, this);
+    m_model->setContext(loadSharedSettings(m_paths));
     loadAfterSettings();
     m_status->setText(m_model->statusText());
 }
@@ -208,9 +206,10 @@ void AnalysisWindow::closeEvent(QCloseEvent *event)
     // after the run has returned.
     if (m_model->isRunning()) {
         event->ignore();
-        if (m_pendingClose == PendingClose::None && stopRunForClose()) {
+        if (m_pendingClose == PendingClose::None) {
             const auto *main = qobject_cast<const MainWindow *>(window());
             m_pendingClose = main && main->isClosing() ? PendingClose::Program : PendingClose::Window;
+            stopRunForClose();
         }
         return;
     }
@@ -246,13 +245,9 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    QFileDialog dialog(this, QStringLiteral("Dosya Kaydetme Yeri"), QString(),
-                       QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("xls"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = askXlsFileName(this, XlsName::WithSuffix);
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (!m_l1->saveXls(path, &error))
         showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), error),

@@ -45,8 +45,6 @@ public:
 
     ProfitAnalysis &model() const { return *m_model; }
     GridWidget *list() const { return m_l1; }
-    XpProgressBar *progressBar() const { return m_pr1; }
-    QCheckBox *groupingBox() const { return m_check1; }
 
     // The window's load (centring, appearance file, inputs, settings, status
     // text); runs once, at the first show or when called.
@@ -59,7 +57,6 @@ protected:
     AnalysisWindow(ReportKind kind, std::unique_ptr<ProfitAnalysis> model, const AppPaths &paths,
                    QWidget *parent);
 
-    const AppPaths &paths() const { return m_paths; }
     // Puts a widget into one of the filter frame's two rows, after the ones
     // put there before. The second row ends in "Listeyi Temizle", the
     // grouping switch and the VAT label.
@@ -77,9 +74,9 @@ protected:
 
     // Load step of the window's own, after the settings: the lists filled from the ERP.
     virtual void loadAfterSettings() {}
-    // A close arrived during a run: stop it if the window can (true: the
-    // close is made again when the run has returned).
-    virtual bool stopRunForClose() { return false; }
+    // A close arrived during a run: stop it if the window can. Stopped or
+    // not, the close is made again when the run has returned.
+    virtual void stopRunForClose() {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -99,7 +96,6 @@ private:
     QHBoxLayout *m_filterRows[2] = {};
     QHBoxLayout *m_filterOuter = nullptr;
     int m_filterInsertAt[2] = {};
-    QLabel *m_heading = nullptr;
     QCheckBox *m_check1 = nullptr;
     QLabel *m_vatLabel = nullptr;
     GridWidget *m_l1 = nullptr;

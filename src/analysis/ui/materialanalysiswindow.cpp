@@ -116,10 +116,9 @@ void MaterialAnalysisWindow::showRunning(bool running)
     m_durdur->setVisible(running);
 }
 
-bool MaterialAnalysisWindow::stopRunForClose()
+void MaterialAnalysisWindow::stopRunForClose()
 {
     analysis().requestStop();
-    return true;
 }
 
 } // namespace tarvel

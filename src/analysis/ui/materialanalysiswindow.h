@@ -27,7 +27,7 @@ public:
 protected:
     // ozkod, grp and satel from the ERP; a failing salesman list is said in a plain message box.
     void loadAfterSettings() override;
-    bool stopRunForClose() override;
+    void stopRunForClose() override;
 
 private:
     void bul();

@@ -2,6 +2,7 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "dialogs/xlssavedialog.h"
 #include "loading/loadingreport.h"
 #include "loading/ui/truckpicture.h"
 #include "mainwindow/reportcatalog.h"
@@ -11,7 +12,6 @@
 
 #include <QCursor>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -301,20 +301,7 @@ void LoadingWindow::printloadinglist(int mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    QFileDialog dialog(this, QStringLiteral("Dosya Kaydetme Yeri"));
-    dialog.setObjectName(QStringLiteral("kaydet"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
-    // Turkish also where Qt's own translations are not installed.
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Konum:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosya adı:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Kaydet"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("İptal"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString name = dialog.selectedFiles().constFirst();
+    const QString name = askXlsFileName(this, XlsName::AsTyped);
     if (name.isEmpty())
         return;
     m_l1->saveXls(name); // a failure ends the export without a word

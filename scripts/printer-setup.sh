@@ -8,7 +8,8 @@ set -euo pipefail
 queue=TARVEL-PDF
 ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 
-running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
+# Every call on CUPS is bounded: a scheduler that hangs must not hang the setup.
+running() { LC_ALL=C timeout 5 lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
 
 if ! running; then
   if [ "$(id -u)" -ne 0 ]; then
@@ -26,7 +27,7 @@ if ! running; then
   running || { echo "cupsd did not start; see /var/log/cups/error_log" >&2; exit 1; }
 fi
 
-if ! lpstat -v "$queue" >/dev/null 2>&1; then
+if ! timeout 5 lpstat -v "$queue" >/dev/null 2>&1; then
   echo "Adding the printer $queue (CUPS-PDF) ..."
   if ! log=$(timeout 20 lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" 2>&1); then
     echo "$log" >&2
@@ -34,6 +35,13 @@ if ! lpstat -v "$queue" >/dev/null 2>&1; then
     exit 1
   fi
 fi
-# A queue stopped or refusing jobs would take no waybill form.
-timeout 10 cupsenable "$queue"
-timeout 10 cupsaccept "$queue"
+# A queue stopped or refusing jobs would take no waybill form. Only such a queue
+# is changed, so a run without root passes when the queue is fine.
+if ! LC_ALL=C timeout 5 lpstat -p "$queue" 2>/dev/null | grep -q " enabled since"; then
+  echo "Enabling the printer $queue ..."
+  timeout 10 cupsenable "$queue"
+fi
+if ! LC_ALL=C timeout 5 lpstat -a "$queue" 2>/dev/null | grep -q "^$queue accepting requests"; then
+  echo "Letting the printer $queue accept jobs ..."
+  timeout 10 cupsaccept "$queue"
+fi

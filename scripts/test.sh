@@ -7,4 +7,4 @@ bash scripts/build.sh
 bash scripts/printer-setup.sh
 build=${TARVEL_BUILD_DIR:-build}
 cd "$build"
-ctest --output-on-failure -j 2 --timeout 600
+ctest --output-on-failure -j 2

@@ -211,6 +211,11 @@ QString formatPlainSingle(float value)
     return formatSignificant(double(value), 7);
 }
 
+double singleValue(float value)
+{
+    return QString::number(double(value), 'g', 7).toDouble();
+}
+
 std::optional<double> parseNumber(const QString &text)
 {
     // Turkish only: "," is the decimal separator, "." groups thousands and is

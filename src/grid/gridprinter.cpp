@@ -1,8 +1,8 @@
 #include "grid/gridprinter.h"
 
 #include "grid/datagrid.h"
+#include "grid/pdfwriter.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -219,20 +219,11 @@ void GridPrinter::paintFooter(QPainter &painter, const Metrics &m, double y) con
 
 bool GridPrinter::savePdf(const QString &path, QString *error) const
 {
-    {
-        // QPdfWriter reports nothing when it cannot create its file.
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) {
-            if (error)
-                *error = probe.errorString();
-            return false;
-        }
-    }
-    QPdfWriter writer(path);
-    writer.setCreator(QStringLiteral("TARVEL"));
-    writer.setResolution(600);
-    writer.setPageLayout(pageLayout());
-    if (paint(&writer) == 0) {
+    const std::unique_ptr<QPdfWriter> writer = openPdfWriter(path, error);
+    if (!writer)
+        return false;
+    writer->setPageLayout(pageLayout());
+    if (paint(writer.get()) == 0) {
         if (error)
             *error = QStringLiteral("PDF dosyası yazılamadı: %1").arg(path);
         return false;

@@ -92,13 +92,6 @@ QString addToCaption(const QString &caption, double amount)
     return formatFixed2(numberOrZero(caption) + amount);
 }
 
-// A single-precision sum written as the program has always shown such sums:
-// its seven significant digits, then the list's pattern.
-double singleValue(float value)
-{
-    return QString::number(double(value), 'g', 7).toDouble();
-}
-
 } // namespace
 
 LoadingReport::LoadingReport(const ReportContext &context, QObject *parent)

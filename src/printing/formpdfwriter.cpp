@@ -1,9 +1,9 @@
 #include "printing/formpdfwriter.h"
 
 #include "foundation/errors.h"
+#include "grid/pdfwriter.h"
 #include "printing/waybillreport.h"
 
-#include <QFile>
 #include <QPdfWriter>
 
 namespace tarvel {
@@ -19,20 +19,14 @@ FormPdfWriter::~FormPdfWriter()
 void FormPdfWriter::add(const WaybillReport &report)
 {
     if (!m_writer) {
-        // QPdfWriter says nothing when it cannot create its file.
-        QFile probe(m_path);
-        if (!probe.open(QIODevice::WriteOnly))
-            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1 (%2)").arg(m_path, probe.errorString()));
-        probe.close();
-        m_writer = std::make_unique<QPdfWriter>(m_path);
-        m_writer->setCreator(QStringLiteral("TARVEL"));
+        QString cause;
+        m_writer = openPdfWriter(m_path, &cause);
+        if (!m_writer)
+            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1 (%2)").arg(m_path, cause));
         m_writer->setTitle(report.documentName);
-        m_writer->setResolution(600);
         m_writer->setPageLayout(report.layout().pageLayout());
         if (!m_painter.begin(m_writer.get()))
             throw Error(QStringLiteral("PDF dosyası yazılamadı: %1").arg(m_path));
-    } else {
-        m_writer->setPageLayout(report.layout().pageLayout());
     }
     m_pages += report.paint(m_painter, m_writer.get(), m_pages > 0);
 }

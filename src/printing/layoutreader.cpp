@@ -48,13 +48,14 @@ ReportLayout LayoutReader::parse(const QByteArray &text, const QString &path)
 {
     QXmlStreamReader xml(text);
     LayoutReader reader(xml, path);
+    if (text.trimmed().isEmpty())
+        reader.failAt(0, QStringLiteral("dosya boş"));
     return reader.readLayout();
 }
 
 ReportLayout LayoutReader::readLayout()
 {
     ReportLayout layout;
-    layout.path = m_path;
     m_fontFamily = defaultFamily;
     if (!m_xml.readNextStartElement())
         fail(QStringLiteral("dosya boş ya da XML değil"));
@@ -165,11 +166,8 @@ ReportControl LayoutReader::readControl()
 {
     ReportControl c;
     const QString element = m_xml.name().toString();
-    if (element == QLatin1String("label"))
-        c.kind = ReportControl::Kind::Label;
-    else if (element == QLatin1String("textbox"))
-        c.kind = ReportControl::Kind::TextBox;
-    else
+    // The two kinds are drawn alike.
+    if (element != QLatin1String("label") && element != QLatin1String("textbox"))
         fail(QStringLiteral("<%1> burada beklenmiyor (label ya da textbox olabilir)").arg(element));
     onlyAttributes(controlAttributes);
 
@@ -224,15 +222,13 @@ void LayoutReader::checkFits(const ReportLayout &layout) const
 {
     const ReportSection &detail = layout.section(ReportLayout::Detail);
     if (detail.height <= 0)
-        throw Error(
-            QStringLiteral("%1: <detail> bölümü yok ya da yüksekliği 0; kalemler basılamaz").arg(m_path));
+        failAt(0, QStringLiteral("<detail> bölümü yok ya da yüksekliği 0; kalemler basılamaz"));
     const double room = layout.detailBottom() - layout.detailTop();
     if (room < detail.height)
-        throw Error(QStringLiteral("%1: sayfa başı ve sayfa sonu arasında bir <detail> satırına yer kalmıyor "
-                                   "(kalan %2 mm, satır %3 mm)")
-                        .arg(m_path)
-                        .arg(room, 0, 'f', 1)
-                        .arg(detail.height, 0, 'f', 1));
+        failAt(0, QStringLiteral("sayfa başı ve sayfa sonu arasında bir <detail> satırına yer kalmıyor "
+                                 "(kalan %1 mm, satır %2 mm)")
+                      .arg(room, 0, 'f', 1)
+                      .arg(detail.height, 0, 'f', 1));
 }
 
 QString LayoutReader::attribute(const QString &name) const
@@ -303,15 +299,29 @@ void LayoutReader::skipEnd()
 
 void LayoutReader::fail(const QString &what) const
 {
-    if (m_xml.hasError())
-        throw Error(QStringLiteral("Yazdırma tasarımı hatalı: %1, satır %2: XML hatası: %3")
-                        .arg(m_path)
-                        .arg(m_xml.lineNumber())
-                        .arg(m_xml.errorString()));
-    throw Error(QStringLiteral("Yazdırma tasarımı hatalı: %1, satır %2: %3")
-                    .arg(m_path)
-                    .arg(m_xml.lineNumber())
-                    .arg(what));
+    if (!m_xml.hasError())
+        failAt(m_xml.lineNumber(), what);
+    // The reader's own texts are English; the two a person editing the file
+    // meets are said in Turkish.
+    QString cause;
+    switch (m_xml.error()) {
+    case QXmlStreamReader::PrematureEndOfDocumentError:
+        cause = QStringLiteral("dosya yarıda bitiyor, kapanmamış bir öğe var");
+        break;
+    case QXmlStreamReader::NotWellFormedError:
+        cause = QStringLiteral("kurallara uymayan metin (etiket, tırnak ya da & işareti yanlış)");
+        break;
+    default:
+        cause = m_xml.errorString();
+        break;
+    }
+    failAt(m_xml.lineNumber(), QStringLiteral("XML hatası: %1").arg(cause));
+}
+
+void LayoutReader::failAt(qint64 line, const QString &what) const
+{
+    const QString where = line > 0 ? QStringLiteral("%1, satır %2").arg(m_path).arg(line) : m_path;
+    throw Error(QStringLiteral("Yazdırma tasarımı hatalı: %1: %2").arg(where, what));
 }
 
 } // namespace tarvel

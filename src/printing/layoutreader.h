@@ -38,7 +38,10 @@ private:
                          std::initializer_list<std::pair<const char *, Qt::AlignmentFlag>> values) const;
     void onlyAttributes(const QStringList &names) const;
     void skipEnd();
+    // What is wrong at the reader's line (the XML error when there is one).
     [[noreturn]] void fail(const QString &what) const;
+    // What is wrong at a line; line 0 names the whole file.
+    [[noreturn]] void failAt(qint64 line, const QString &what) const;
 
     QXmlStreamReader &m_xml;
     QString m_path;

@@ -60,12 +60,11 @@ void writeItem(PrintTable &t, int row, const LoadingListInput &in, const Row &r,
     t.setCell(row, StokIndirim, QStringLiteral("0"));
 }
 
-// The carried total in the list's grouped pattern. It is summed in single
-// precision and, as such sums have always been written, read at its seven
-// significant digits first.
+// The carried total in the list's grouped pattern; it is summed in single
+// precision.
 QString carriedText(float carried)
 {
-    return formatGrouped2(QString::number(double(carried), 'g', 7).toDouble());
+    return formatGrouped2(singleValue(carried));
 }
 
 void writeCarriedForward(PrintTable &t, const LoadingListInput &in, const FixedValues &v, float carried)
@@ -150,14 +149,17 @@ LoadingListForms loadingListForms(const LoadingListInput &input, int rowsPerForm
     }
 
     const int n = int(input.rows.size());
-    PrintTable table(n + 10);
+    // Each form starts from a table of its own size: clearing one sized for
+    // the whole list at every form made long lists quadratic.
+    const int formRows = std::min(rowsPerForm, n);
+    PrintTable table(formRows);
     int row = 0;
     float carried = 0; // the running total has always been single precision
     for (int i = 0; i < n; ++i) {
         ++row;
         if (row > rowsPerForm) {
             result.forms.append(table.firstRows(row - 1));
-            table.clear();
+            table = PrintTable(formRows);
             writeCarriedForward(table, input, v, carried);
             row = 2;
         }

@@ -42,7 +42,7 @@ PrintOutcome runLoadingListPrint(const LoadingListInput &input, int mode, const 
         for (const PrintTable &form : forms.forms) {
             if (!layout)
                 layout = LayoutReader::read(choice.layoutPath);
-            WaybillReport report(*layout, form, form.lastRow());
+            WaybillReport report(*layout, form);
             report.printerName = choice.printerName;
             report.documentName = waybillJobName;
             report.printQuality = waybillPrintQuality;

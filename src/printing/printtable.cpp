@@ -27,11 +27,6 @@ void PrintTable::setCell(int row, int column, const QString &text)
     m_cells[size_t(row) * PrintField::columnCount + size_t(column)] = text;
 }
 
-void PrintTable::clear()
-{
-    std::fill(m_cells.begin(), m_cells.end(), QString());
-}
-
 PrintTable PrintTable::firstRows(int n) const
 {
     PrintTable part(std::clamp(n, 0, m_lastRow));

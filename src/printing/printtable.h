@@ -19,8 +19,6 @@ public:
     QString cell(int row, int column) const;
     // Writes a cell; rows past the end grow the table.
     void setCell(int row, int column, const QString &text);
-    // Every cell empty again, the size kept.
-    void clear();
     // Rows 1 to n of this table, for handing one form's records on.
     PrintTable firstRows(int n) const;
 

@@ -4,18 +4,10 @@
 
 namespace tarvel {
 
-void RecordFeed::initialize()
-{
-    m_lastRow = m_rowCount;
-    m_current = 1;
-}
-
 bool RecordFeed::fetchNext(ReportLayout &layout)
 {
-    if (m_current > m_lastRow) {
-        m_current = 0;
+    if (m_current > m_table.lastRow())
         return false;
-    }
     for (ReportSection &section : layout.sections) {
         for (ReportControl &control : section.controls) {
             const int field = PrintField::number(control.tag);

@@ -10,22 +10,17 @@ struct ReportLayout;
 // print table, written into the captions of the layout's bound controls.
 class RecordFeed {
 public:
-    RecordFeed(const PrintTable &table, int rowCount) : m_table(table), m_rowCount(rowCount) {}
+    // The records are rows 1 to the table's last row.
+    explicit RecordFeed(const PrintTable &table) : m_table(table) {}
 
-    // A report instance starts: the last row is the row count as it is now.
-    void initialize();
     // Writes the next record into every bound control of the page header,
     // the detail and the page footer (in that order) and moves on; false and
     // nothing written at the end of the data.
     bool fetchNext(ReportLayout &layout);
 
-    int currentRow() const { return m_current; }
-
 private:
     const PrintTable &m_table;
-    int m_rowCount = 0;
-    int m_lastRow = 0;
-    int m_current = 0;
+    int m_current = 1;
 };
 
 } // namespace tarvel

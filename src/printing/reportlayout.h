@@ -16,8 +16,6 @@ namespace tarvel {
 // field's text as its caption for each record. Positions and sizes are in
 // millimetres from the section's top left corner.
 struct ReportControl {
-    enum class Kind { Label, TextBox };
-    Kind kind = Kind::Label;
     QString name;
     QString tag;
     QString caption;
@@ -46,7 +44,6 @@ struct ReportSection {
 struct ReportLayout {
     enum Section { PageHeader, Detail, PageFooter };
 
-    QString path; // the file it was read from
     QPageSize pageSize{QPageSize::A4};
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF margins{10, 10, 10, 10}; // mm

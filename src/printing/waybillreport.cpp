@@ -98,15 +98,18 @@ void paintSection(QPainter &painter, const ReportSection &section, const QPointF
 
 } // namespace
 
-WaybillReport::WaybillReport(const ReportLayout &layout, const PrintTable &table, int rowCount)
-    : m_layout(layout), m_table(table), m_rowCount(rowCount)
+WaybillReport::WaybillReport(const ReportLayout &layout, const PrintTable &table)
+    : m_layout(layout), m_table(table)
 {
 }
 
 int WaybillReport::paint(QPagedPaintDevice *device) const
 {
     QPainter painter;
-    if (!device || !painter.begin(device))
+    if (!device)
+        return 0;
+    device->setPageLayout(m_layout.pageLayout());
+    if (!painter.begin(device))
         return 0;
     const int pages = paint(painter, device, false);
     // A printer job is sent when the painter ends; a failure there is a
@@ -119,8 +122,10 @@ int WaybillReport::paint(QPainter &painter, QPagedPaintDevice *device, bool cont
     // The feed writes each record into the controls of a working copy, as the
     // engine writes into the loaded layout.
     ReportLayout layout = m_layout;
-    RecordFeed feed(m_table, m_rowCount);
-    feed.initialize();
+    RecordFeed feed(m_table);
+    // A page layout applies from the next new page on.
+    if (continuing)
+        device->setPageLayout(layout.pageLayout());
 
     const double left = layout.margins.left();
     const double headerTop = layout.margins.top();

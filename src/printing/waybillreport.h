@@ -18,29 +18,30 @@ namespace tarvel {
 // preview, the printer and PDF files; QtGui only.
 class WaybillReport {
 public:
-    WaybillReport(const ReportLayout &layout, const PrintTable &table, int rowCount);
+    // Every row of table from 1 on is a record.
+    WaybillReport(const ReportLayout &layout, const PrintTable &table);
 
     const ReportLayout &layout() const { return m_layout; }
     const PrintTable &table() const { return m_table; }
-    int rowCount() const { return m_rowCount; }
+    int rowCount() const { return m_table.lastRow(); }
 
     // What the printing sets on the report's printer.
     QString printerName;
     QString documentName;
     int printQuality = 0; // -4: the printer's highest resolution
 
-    // Paints every page on a device whose page layout is layout().pageLayout()
-    // and returns the number of pages; 0 when there is no record or the
+    // Sets the device's page layout to layout().pageLayout(), paints every
+    // page and returns the number of pages; 0 when there is no record or the
     // device cannot be painted on.
     int paint(QPagedPaintDevice *device) const;
     // The same on a painter already begun on the device; with continuing,
-    // the first page goes on a new page of the device (forms of one PDF).
+    // the first page goes on a new page of the device (forms of one PDF),
+    // which gets the page layout. Without, the device must have it already.
     int paint(QPainter &painter, QPagedPaintDevice *device, bool continuing) const;
 
 private:
     ReportLayout m_layout;
     PrintTable m_table;
-    int m_rowCount = 0;
 };
 
 } // namespace tarvel

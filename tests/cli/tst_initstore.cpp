@@ -1,11 +1,11 @@
 // tarvel-report init-store: a new data.dbs that the program can open, and an
 // existing one never overwritten.
+#include "common/programrun.h"
 #include "foundation/localstore.h"
 #include "foundation/sharedsettings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,14 +35,10 @@ void TestInitStore::initTestCase()
 
 int TestInitStore::run(const QStringList &args, const QString &workDir, QByteArray *err)
 {
-    QProcess p;
-    p.setWorkingDirectory(workDir);
-    p.start(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args);
-    if (!p.waitForFinished(60000))
-        return -1;
+    const test::ProgramRun result = test::runReport(workDir, args);
     if (err)
-        *err = p.readAllStandardError();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        *err = result.err.toUtf8();
+    return result.exitCode;
 }
 
 void TestInitStore::createsStoreInWorkingDirectory()

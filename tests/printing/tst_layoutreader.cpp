@@ -6,7 +6,9 @@
 #include "printing/layouts/defaultlayouts.h"
 #include "printing/printfields.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,7 @@ class TestLayoutReader : public QObject {
     Q_OBJECT
 private slots:
     void defaultLayoutBindsEveryField();
+    void defaultLayoutNotWritable();
     void badLayouts_data();
     void badLayouts();
     void missingFile();
@@ -59,6 +62,30 @@ void TestLayoutReader::defaultLayoutBindsEveryField()
     QVERIFY(tagsOf(ReportLayout::PageFooter).contains(QStringLiteral("IRSALIYE GENEL TOP.YAZI ILE")));
 }
 
+// A place that cannot take the file: the message names it and the cause, and
+// no half-written file is left beside it.
+void TestLayoutReader::defaultLayoutNotWritable()
+{
+    QTemporaryDir dir;
+    writeDefaultLayouts(dir.path());
+    const QString target = dir.filePath(QStringLiteral("Tsrm/Tsrm/irsaliye-a4"));
+    QFile::remove(target);
+    QVERIFY(QDir().mkpath(target + QStringLiteral("/in-the-way")));
+    try {
+        writeDefaultLayouts(dir.path());
+        QFAIL("a layout was written over a folder");
+    } catch (const Error &e) {
+        const QString prefix = QStringLiteral("Dosya yazılamadı: ") + target + QStringLiteral(" (");
+        QVERIFY2(e.description().startsWith(prefix), qPrintable(e.description()));
+        QVERIFY2(!e.description().contains(QStringLiteral("Unknown error")) &&
+                     e.description().size() > prefix.size() + 1,
+                 qPrintable(e.description()));
+    }
+    QVERIFY(QFileInfo(target).isDir());
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("Tsrm/Tsrm"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("irsaliye-a4.aln")});
+}
+
 void TestLayoutReader::badLayouts_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -67,9 +94,13 @@ void TestLayoutReader::badLayouts_data()
 
     const QByteArray detail = "<detail height=\"7\"><textbox tag=\"STOK KODU\" x=\"0\" y=\"0\" width=\"20\" "
                               "height=\"7\"/></detail>\n";
-    QTest::newRow("not XML") << QByteArray("IRSALIYE\r\nDESIGN 2\r\n") << 1 << "XML";
+    QTest::newRow("empty file") << QByteArray("\n") << 0 << "dosya boş";
+    QTest::newRow("not XML") << QByteArray("IRSALIYE\r\nDESIGN 2\r\n") << 1
+                             << "XML hatası: kurallara uymayan";
     QTest::newRow("unclosed element")
-        << QByteArray("<layout>\n<detail height=\"7\">\n</layout>\n") << 3 << "XML";
+        << QByteArray("<layout>\n<detail height=\"7\">\n</layout>\n") << 3 << "XML hatası: kurallara uymayan";
+    QTest::newRow("cut off") << QByteArray("<layout>\n<detail height=\"7\">\n") << 0
+                             << "XML hatası: dosya yarıda bitiyor";
     QTest::newRow("other root") << QByteArray("<report/>") << 1 << "<layout>";
     QTest::newRow("unknown section") << "<layout>\n" + detail + "<summary height=\"5\"/>\n</layout>" << 3
                                      << "<summary>";
@@ -103,7 +134,8 @@ void TestLayoutReader::badLayouts()
         LayoutReader::parse(text, path);
         QFAIL("a bad layout was read");
     } catch (const Error &e) {
-        QVERIFY2(e.description().contains(path), qPrintable(e.description()));
+        QVERIFY2(e.description().startsWith(QStringLiteral("Yazdırma tasarımı hatalı: ") + path),
+                 qPrintable(e.description()));
         QVERIFY2(e.description().contains(what), qPrintable(e.description()));
         if (line > 0)
             QVERIFY2(e.description().contains(QStringLiteral("satır %1").arg(line)),

@@ -27,7 +27,7 @@ WaybillReport sevenRecordForm()
     PrintTable table(7);
     for (int r = 1; r <= 7; ++r)
         table.setCell(r, PrintField::StokKodu, QStringLiteral("K%1").arg(r));
-    return WaybillReport(LayoutReader::parse(layout, QStringLiteral("test")), table, 7);
+    return WaybillReport(LayoutReader::parse(layout, QStringLiteral("test")), table);
 }
 
 QToolButton *tool(const QWidget &window, const char *name)

@@ -2,6 +2,7 @@
 // them, on a CUPS queue of the test's own that holds its jobs so they can be
 // counted: one preview window per form, copies times one job per form, the
 // preview's print button, and the messages.
+#include "common/programrun.h"
 #include "dialogs/messagebox.h"
 #include "loading/loadingreport.h"
 #include "printing/layoutfiles.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,15 +25,10 @@ using namespace tarvel;
 
 namespace {
 
-int runTool(const QString &program, const QStringList &args, QString *output = nullptr)
+// A CUPS command's exit code (-1: it did not run to its end).
+int runTool(const QString &program, const QStringList &args)
 {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(20000))
-        return -1;
-    if (output)
-        *output = QString::fromUtf8(process.readAllStandardOutput());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return test::runProgram(program, args, QString()).exitCode;
 }
 
 void fill(LoadingReport &report, int rows)
@@ -114,10 +109,11 @@ void TestPrintLoadingList::initTestCase()
     // A queue of our own that holds its jobs (stopped, still accepting), so
     // what was sent can be counted; it prints nowhere.
     m_queue = QStringLiteral("TARVEL-TEST-%1").arg(getpid());
-    QString status;
-    if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty() ||
-        runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &status) != 0 ||
-        !status.contains(QStringLiteral("scheduler is running")))
+    if (QStandardPaths::findExecutable(QStringLiteral("lpadmin")).isEmpty())
+        return;
+    const test::ProgramRun status =
+        test::runProgram(QStringLiteral("lpstat"), {QStringLiteral("-r")}, QString());
+    if (status.exitCode != 0 || !status.out.contains(QStringLiteral("scheduler is running")))
         return;
     m_haveQueue =
         runTool(QStringLiteral("lpadmin"), {QStringLiteral("-p"), m_queue, QStringLiteral("-E"),
@@ -152,8 +148,8 @@ void TestPrintLoadingList::cleanup()
 int TestPrintLoadingList::jobCount()
 {
     // The jobs reach the scheduler as the printer object ends; give it a moment.
-    QString jobs;
-    runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), m_queue}, &jobs);
+    const QString jobs =
+        test::runProgram(QStringLiteral("lpstat"), {QStringLiteral("-o"), m_queue}, QString()).out;
     return int(jobs.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
 }
 

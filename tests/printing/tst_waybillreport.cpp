@@ -7,6 +7,7 @@
 #include "printingfixture.h"
 
 #include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +29,7 @@ ReportControl control(const QString &tag)
 // Records 1..n: title "UNVAN-i", net total "NET-i", item code "KOD-i".
 PrintTable records(int n)
 {
-    PrintTable table(n + 10);
+    PrintTable table(n);
     for (int r = 1; r <= n; ++r) {
         table.setCell(r, PrintField::CariUnvan, QStringLiteral("UNVAN-%1").arg(r));
         table.setCell(r, PrintField::GenelToplam, QStringLiteral("NET-%1").arg(r));
@@ -66,8 +67,7 @@ void TestWaybillReport::feedFillsEverySection()
     layout.section(ReportLayout::Detail).controls = {control(QStringLiteral("STOK KODU"))};
     layout.section(ReportLayout::PageFooter).controls = {control(QStringLiteral("IRSALIYE GENEL TOPLAM"))};
     const PrintTable table = records(2);
-    RecordFeed feed(table, 2);
-    feed.initialize();
+    RecordFeed feed(table);
 
     QVERIFY(feed.fetchNext(layout));
     QVERIFY(feed.fetchNext(layout));
@@ -84,7 +84,7 @@ void TestWaybillReport::feedEndsAfterRowCount_data()
 {
     QTest::addColumn<int>("rowCount");
     QTest::newRow("row count 0: no record") << 0;
-    QTest::newRow("three of five rows") << 3;
+    QTest::newRow("three rows") << 3;
 }
 
 void TestWaybillReport::feedEndsAfterRowCount()
@@ -92,14 +92,13 @@ void TestWaybillReport::feedEndsAfterRowCount()
     QFETCH(int, rowCount);
     ReportLayout layout;
     layout.section(ReportLayout::Detail).controls = {control(QStringLiteral("STOK KODU"))};
-    const PrintTable table = records(5);
-    RecordFeed feed(table, rowCount);
-    feed.initialize();
+    const PrintTable table = records(rowCount);
+    RecordFeed feed(table);
     int fed = 0;
     while (feed.fetchNext(layout))
         ++fed;
     QCOMPARE(fed, rowCount);
-    QCOMPARE(feed.currentRow(), 0);
+    QVERIFY(!feed.fetchNext(layout)); // the end stays the end
     QCOMPARE(layout.section(ReportLayout::Detail).controls.at(0).caption,
              rowCount ? QStringLiteral("KOD-%1").arg(rowCount) : QStringLiteral("tasarım"));
 }
@@ -124,17 +123,23 @@ void TestWaybillReport::pagesShowFirstAndLastRecord()
     if (!printingtest::havePdftotext())
         QFAIL("pdftotext (poppler-utils) is missing: scripts/deps.sh installs it");
 
-    const WaybillReport report(LayoutReader::parse(threeRowsPerPage, QStringLiteral("test")), records(7),
-                               rowCount);
+    const WaybillReport report(LayoutReader::parse(threeRowsPerPage, QStringLiteral("test")),
+                               records(rowCount));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("form.pdf"));
     {
         QPdfWriter writer(path);
-        writer.setPageLayout(report.layout().pageLayout());
         QCOMPARE(report.paint(&writer), headers.size());
     }
     const QStringList pages = printingtest::pdfPages(path);
     QCOMPARE(pages.size(), headers.size());
+    // The report sets the layout's paper (100 mm square) on the writer itself.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(info.waitForFinished(30000));
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Page size:\\s+283(\\.\\d+)? x 283"))),
+             qPrintable(infoText));
     int item = 1;
     for (int p = 0; p < pages.size(); ++p) {
         QVERIFY2(pages[p].contains(headers[p]), qPrintable(pages[p]));

@@ -23,7 +23,6 @@ void setUpPrinter(QPrinter &printer, const WaybillReport &report)
     printer.setPrinterName(report.printerName);
     printer.setDocName(report.documentName);
     printer.setFullPage(true);
-    printer.setPageLayout(report.layout().pageLayout());
 }
 
 void printReport(const WaybillReport &report)

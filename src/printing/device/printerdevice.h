@@ -12,8 +12,9 @@ class WaybillReport;
 // included; false when none does or the list cannot be read.
 bool printerexists(const QString &printerName);
 
-// Sets a printer up for a waybill form: the report's printer, job name and
-// paper, the whole sheet as the page (positions count from its edge).
+// Sets a printer up for a waybill form: the report's printer and job name,
+// the whole sheet as the page (positions count from its edge). The paper is
+// set when the report paints.
 void setUpPrinter(QPrinter &printer, const WaybillReport &report);
 
 // Prints the form as one job on the report's printer, without a dialog, at

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 // Resources of a static library are registered only when asked for by name.
 static void initDefaultLayouts()
@@ -23,8 +24,8 @@ namespace {
 
 const QString root = QStringLiteral(":/tarvel/");
 
-// A file is written beside its place and renamed over it, so an existing
-// layout is never left half written.
+// A file is written beside its place and renamed over it on commit, so an
+// existing layout is never left half written nor removed.
 void writeFile(const QString &source, const QString &target)
 {
     QFile in(source);
@@ -33,17 +34,14 @@ void writeFile(const QString &source, const QString &target)
     const QByteArray bytes = in.readAll();
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         throw Error(QStringLiteral("Klasör oluşturulamadı: %1").arg(QFileInfo(target).absolutePath()));
-    const QString part = target + QStringLiteral(".part");
-    QFile out(part);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
-        !out.flush()) {
-        out.remove();
-        throw Error(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(part, out.errorString()));
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+        const QString cause = out.errorString(); // cancelling resets it
+        out.cancelWriting();
+        throw Error(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(target, cause));
     }
-    out.close();
-    QFile::remove(target);
-    if (!QFile::rename(part, target))
-        throw Error(QStringLiteral("Dosya yazılamadı: %1").arg(target));
+    if (!out.commit())
+        throw Error(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(target, out.errorString()));
 }
 
 } // namespace

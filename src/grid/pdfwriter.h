@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QPdfWriter;
+
+namespace tarvel {
+
+// A PDF writer on path, set up as every PDF of the program is (creator,
+// 600 dpi). The file is created first because QPdfWriter says nothing when it
+// cannot create it: null then, with the cause in error.
+std::unique_ptr<QPdfWriter> openPdfWriter(const QString &path, QString *error);
+
+} // namespace tarvel

@@ -121,8 +121,10 @@ void PickerWindow::buildLayout(const Design &design)
     connect(m_tr1, &QDateEdit::dateChanged, m_picker, &DocumentPicker::setTr1);
     connect(m_tr2, &QDateEdit::dateChanged, m_picker, &DocumentPicker::setTr2);
     // Every change of the customer text looks the card up: typed, completed,
-    // chosen from the list or set by the program.
-    connect(m_cr, &QComboBox::editTextChanged, m_picker, &DocumentPicker::setCr);
+    // chosen from the list or set by the program. The model gets the box's
+    // current text, never the signal's: a completing keystroke delivers the
+    // completed name first and the typed prefix after it.
+    connect(m_cr, &QComboBox::editTextChanged, m_picker, [this] { m_picker->setCr(m_cr->currentText()); });
     connect(m_picker, &DocumentPicker::crrefChanged, m_crref, &QLineEdit::setText);
 }
 

@@ -90,10 +90,10 @@ void PickerWindow::buildLayout(const Design &design)
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->shadeOddRows(QColor(234, 240, 242));
 
-    m_handOver = pickerButton("chameleonButton1", design.handOverCaption, this);
+    QPushButton *handOverButton = pickerButton("chameleonButton1", design.handOverCaption, this);
     QPushButton *kapat = pickerButton("chameleonButton12", QStringLiteral("Kapat"), this);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(m_handOver);
+    bottom->addWidget(handOverButton);
     bottom->addStretch();
     bottom->addWidget(kapat);
 
@@ -113,7 +113,7 @@ void PickerWindow::buildLayout(const Design &design)
     connect(goster, &QPushButton::clicked, this, [this] { gosterbul(0); });
     connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(1); });
     connect(temizle, &QPushButton::clicked, this, [this] { m_picker->clearList(); });
-    connect(m_handOver, &QPushButton::clicked, this, &PickerWindow::handOver);
+    connect(handOverButton, &QPushButton::clicked, this, &PickerWindow::handOver);
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
     connect(tumsec, &QAction::triggered, this, [this] { m_picker->setAllTicked(true); });
     connect(none, &QAction::triggered, this, [this] { m_picker->setAllTicked(false); });

@@ -37,10 +37,14 @@ int main(int argc, char *argv[])
     const AppPaths paths{QCoreApplication::applicationDirPath(), QDir::currentPath()};
 
     // The report windows and the parameters window of this build; a report
-    // window that is not set here opens as a placeholder.
+    // window that is not set here opens as a placeholder. The loading report's
+    // caption shows the firm name last read in this run when the settings
+    // file has none.
+    QString lastFirmName;
     WindowFactory windows;
-    windows.setReportCreator(ReportKind::Loading,
-                             [](const AppPaths &p) { return new LoadingWindow(p, printLoadingList); });
+    windows.setReportCreator(ReportKind::Loading, [&lastFirmName](const AppPaths &p) {
+        return new LoadingWindow(p, printLoadingList, &lastFirmName);
+    });
     windows.setReportCreator(ReportKind::InvoiceAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
     windows.setReportCreator(ReportKind::OrderAnalysis,

@@ -116,10 +116,13 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
 
     // What the folder will hold: files and the layout tree, moved in whole. A
     // program that is the very file at its place (the folder's own
-    // tarvel-report making it complete) is left as it is.
+    // tarvel-report making it complete) is left as it is, and so is a layout
+    // tree already there (an installed folder has the default one, or the
+    // user's own layouts).
     const QStringList dataFiles{demoErpFileName, QFileInfo(storePath(folder.directory)).fileName(),
                                 fytParFile, irssatirFile};
-    const QStringList made = dataFiles + QStringList{layoutFolder};
+    const bool layoutsInPlace = QFileInfo(target.filePath(layoutFolder)).isDir();
+    const QStringList made = layoutsInPlace ? dataFiles : dataFiles + QStringList{layoutFolder};
     QStringList programs; // to copy
     QStringList inPlace;  // already there
     for (const QString &program : programFileNames()) {
@@ -172,7 +175,9 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
         folder.summary = writeDemoErp(staging.filePath(demoErpFileName), options);
         writeStore(staging.path(), target.filePath(demoErpFileName), folder.summary);
         writeSideFiles(staging.path(), folder.summary);
-        folder.files << dataFiles << writeDefaultLayouts(staging.path());
+        folder.files << dataFiles;
+        if (!layoutsInPlace)
+            folder.files << writeDefaultLayouts(staging.path());
         for (const QString &program : std::as_const(programs)) {
             const QString source = QDir(programDir).filePath(program);
             const QString copy = staging.filePath(program);

@@ -25,7 +25,8 @@ struct DemoFolder {
 // everything is built in a hidden folder and moved in only at the end, so a
 // failure half-way changes nothing. programDir is where the programs to copy
 // are; a program that is not there is skipped and named in missingPrograms,
-// one that is already the very file in the folder stays.
+// one that is already the very file in the folder stays. A layout tree Tsrm/
+// already in the folder (an installed folder's) stays as it is.
 // Throws tarvel::Error or tarvel::StoreError.
 DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, const DemoOptions &options);
 

@@ -261,11 +261,8 @@ void LoadingReport::saveAppearance() const
     saveGridAppearance(m_l1, appearanceFile(m_context), QStringLiteral("Fl1"));
 }
 
-QString LoadingReport::caption(const QString &programDir)
+QString LoadingReport::caption(const QString &programDir, QString &firmName)
 {
-    // Kept for the run: a settings file that went missing since leaves the
-    // firm name of the last reading.
-    static QString firmName;
     const QStringList lines = readLineFile(fileIn(programDir, QStringLiteral("fytPar.velmor")), 9);
     if (lines.size() >= 9)
         firmName = lines.at(8);

@@ -72,8 +72,10 @@ public:
 
     // The window caption: "ARAÇ YÜKLEME RAPORU", three blanks and line 9 of
     // fytPar.velmor in the program directory (the firm name of the
-    // settings). A missing file or line keeps what was last read in this run.
-    static QString caption(const QString &programDir);
+    // settings). firmName is the name last read in this run, kept by the
+    // caller: a file with a ninth line replaces it, a missing file or line
+    // leaves it and the caption shows it.
+    static QString caption(const QString &programDir, QString &firmName);
     // Status panel 4: firm name, the period number and the period's dates,
     // parts of the stored choices split at every "-" (blanks kept), joined by
     // two blanks; empty when a part is missing.

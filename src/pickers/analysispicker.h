@@ -19,9 +19,7 @@ public:
     // satel "Satış Elemanı:", filled at opening (elemanekle).
     SalesmanList &satel() { return m_satel; }
     const SalesmanList &satel() const { return m_satel; }
-    bool vatIncluded() const { return m_vatIncluded; }
     void setVatIncluded(bool on) { m_vatIncluded = on; }
-    bool extraTax() const { return m_extraTax; }
     void setExtraTax(bool on) { m_extraTax = on; }
 
     // tarvel-report's way to tick documents by reference: each document of

@@ -48,11 +48,6 @@ QRegularExpression likeExpression(const QString &pattern)
 
 } // namespace
 
-bool likePattern(const QString &text, const QString &pattern)
-{
-    return likeExpression(pattern).match(text).hasMatch();
-}
-
 std::optional<ComboCompletion> completeComboText(const QStringList &entries, const QString &text, int caret)
 {
     if (text.isEmpty())

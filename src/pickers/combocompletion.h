@@ -25,7 +25,4 @@ std::optional<ComboCompletion> completeComboText(const QStringList &entries, con
 // text takes the entry's own letter case. Nothing for an empty text or no match.
 std::optional<QString> exactComboEntry(const QStringList &entries, const QString &text);
 
-// "entry Like pattern" with the list's pattern characters (* ? # [list] [!list]).
-bool likePattern(const QString &text, const QString &pattern);
-
 } // namespace tarvel

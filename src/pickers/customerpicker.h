@@ -8,7 +8,7 @@
 namespace tarvel {
 
 // The customer picker cariform without its window: active customer cards whose
-// code and name both contain the search text Text1.
+// code or name contains the search text Text1.
 class CustomerPicker : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +18,9 @@ public:
     const DataGrid &l1() const { return m_l1; }
 
     // Fills the list with the active cards whose code or name contains the
-    // text (empty: every active card). The text is searched as typed: % and _ keep their meaning as
-    // pattern characters, an apostrophe is searched for. Throws ErpError; the
-    // rows read so far stay.
+    // text (empty: every active card). The text is searched as typed: % and _
+    // keep their meaning as pattern characters, an apostrophe is searched for.
+    // Throws ErpError; the rows read so far stay.
     void cariyukle(const QString &text);
 
     // The current row's name (cari) and reference (ref); empty texts when the

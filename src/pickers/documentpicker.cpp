@@ -94,6 +94,9 @@ QString DocumentPicker::endKey() const
 
 void DocumentPicker::setCr(const QString &name)
 {
+    // The same name again (a keystroke reports its change twice): one lookup.
+    if (name == m_cr)
+        return;
     m_cr = name;
     carirefbul(name);
 }

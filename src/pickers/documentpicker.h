@@ -43,7 +43,8 @@ public:
     QStringList customerNames() const { return m_customerNames; }
     const QString &cr() const { return m_cr; }
     const QString &crref() const { return m_crref; }
-    // A change of cr (typed, chosen or set by the program): carirefbul with it.
+    // A change of cr (typed, chosen or set by the program): carirefbul with it;
+    // the name cr already holds looks nothing up.
     void setCr(const QString &name);
     // The reference of a card chosen elsewhere ("Cari Kartlar"): wins over a
     // card of the same name.

@@ -18,10 +18,8 @@ public:
     InvoicePicker(const ReportContext &context, InvoiceAnalysis &caller, QObject *parent = nullptr);
 
     // carkod "Cari Kodu:".
-    const QString &carkod() const { return m_carkod; }
     void setCarkod(const QString &code) { m_carkod = code; }
     // Check4 "Ekleme Tarihine Göre Bul": the range applies to the entry date.
-    bool byEntryDate() const { return m_byEntryDate; }
     void setByEntryDate(bool on) { m_byEntryDate = on; }
 
 protected:

@@ -16,7 +16,6 @@ public:
     WaybillPicker(const ReportContext &context, LoadingReport &caller, QObject *parent = nullptr);
 
     // Check1 "Aynı Ürünleri Birleştir", passed with every waybill.
-    bool merge() const { return m_merge; }
     void setMerge(bool merge) { m_merge = merge; }
 
 protected:

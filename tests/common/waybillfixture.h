@@ -5,16 +5,18 @@
 // 01.01.2024 - 08.01.2024 and no other filter, "Göster" lists 101, 102, 104,
 // 108 and 109 in that order.
 //
-//  ref  no       date               type  customer            ship-to   special  lines
-//  101  IRS-101  05.01.2024         8     1 MEHMET'İN GIDA    6         S1       A 2 ADET, A 3 ADET, B 1,
-//  promotion C 102  IRS-102  08.01.2024 00:00   7     2 (inactive)        2         -        A 4 KOLİ 103
-//  IRS-103  08.01.2024 10:00   8     3 AYŞE TİCARET      0         -        B 1 104  IRS-104  03.01.2024 8 99
-//  (missing card)   1         S2       C 0,1 105  IRS-105  04.01.2024         11    1                   0 -
-//  (scrap: never listed) 106  ALIS-106 04.01.2024         1/IO1 1                   0         - (purchase:
-//  never listed) 107  IRS-107  31.12.2023         8     1                   0         -        (before the
-//  range) 108  IRS-108  06.01.2024         8     4 AYŞE TİCARET LTD  0         -        A 1, then an item
-//  card that is missing 109  IRS-109  07.01.2024         8     3 AYŞE TİCARET      0         -        A 0,1 /
-//  1234567,89 and A 0,2 / 0,01
+// clang-format off
+//  ref  no        date              type   customer             ship-to  special  lines
+//  101  IRS-101   05.01.2024        8      1 MEHMET'İN GIDA     6        S1       A 2 ADET, A 3 ADET, B 1, promotion C
+//  102  IRS-102   08.01.2024 00:00  7      2 (inactive)         2        -        A 4 KOLİ
+//  103  IRS-103   08.01.2024 10:00  8      3 AYŞE TİCARET       0        -        B 1
+//  104  IRS-104   03.01.2024        8      99 (missing card)    1        S2       C 0,1
+//  105  IRS-105   04.01.2024        11     1                    0        -        (scrap: never listed)
+//  106  ALIS-106  04.01.2024        1/IO1  1                    0        -        (purchase: never listed)
+//  107  IRS-107   31.12.2023        8      1                    0        -        (before the range)
+//  108  IRS-108   06.01.2024        8      4 AYŞE TİCARET LTD   0        -        A 1, then an item card that is missing
+//  109  IRS-109   07.01.2024        8      3 AYŞE TİCARET       0        -        A 0,1 / 1234567,89 and A 0,2 / 0,01
+// clang-format on
 //
 // Gross totals of 101 and 102 are both 1,004 (the totals round per waybill).
 

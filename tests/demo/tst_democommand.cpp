@@ -7,6 +7,7 @@
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
 #include "foundation/sidefiles.h"
+#include "printing/layouts/defaultlayouts.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -274,8 +275,9 @@ void TestDemoCommand::refusesExistingFiles()
     QCOMPARE(snapshot(dir.path()), before);
 }
 
-// A folder laid out by the install step holds the programs: its own
-// tarvel-report makes it complete and leaves the programs as they are.
+// A folder laid out by the install step holds the programs and the default
+// layouts (Tsrm/): its own tarvel-report makes it complete and leaves both as
+// they are.
 void TestDemoCommand::completesInstalledFolder()
 {
     QTemporaryDir dir;
@@ -284,6 +286,7 @@ void TestDemoCommand::completesInstalledFolder()
         if (QFileInfo::exists(built))
             QVERIFY(QFile::copy(built, dir.filePath(program)));
     }
+    writeDefaultLayouts(dir.path());
     const QMap<QString, QByteArray> programs = snapshot(dir.path());
     const Run result = test::runProgram(dir.filePath(QStringLiteral("tarvel-report")),
                                         {QStringLiteral("demo"), QStringLiteral(".")}, dir.path());

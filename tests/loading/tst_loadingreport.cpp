@@ -327,10 +327,16 @@ void TestLoadingReport::caption()
     const QString file = m_dir.filePath(QStringLiteral("fytPar.velmor"));
     QStringList lines(8, QStringLiteral("x"));
     QVERIFY(writeLineFile(file, lines + QStringList{QStringLiteral("ÖRNEK GIDA")}));
-    QCOMPARE(LoadingReport::caption(m_dir.path()), QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
+    QString firmName;
+    QCOMPARE(LoadingReport::caption(m_dir.path(), firmName),
+             QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
     // A file without a ninth line keeps what was read last in this run.
     QVERIFY(writeLineFile(file, lines));
-    QCOMPARE(LoadingReport::caption(m_dir.path()), QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
+    QCOMPARE(LoadingReport::caption(m_dir.path(), firmName),
+             QStringLiteral("ARAÇ YÜKLEME RAPORU   ÖRNEK GIDA"));
+    // Nothing read before: the blanks only.
+    QString none;
+    QCOMPARE(LoadingReport::caption(m_dir.path(), none), QStringLiteral("ARAÇ YÜKLEME RAPORU   "));
 }
 
 QTEST_GUILESS_MAIN(TestLoadingReport)

@@ -100,6 +100,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     QList<QStringList> m_messages; // text, caption, icon, buttons
     int m_answer = 1;
+    QString m_lastFirmName;
 };
 
 void TestLoadingWindow::initTestCase()
@@ -111,8 +112,10 @@ void TestLoadingWindow::initTestCase()
     QStringList fytPar(8, QStringLiteral("0"));
     QVERIFY(writeLineFile(m_dir.filePath(QStringLiteral("fytPar.velmor")),
                           fytPar << QStringLiteral("FİKSTÜR GIDA")));
-    m_windows.setReportCreator(ReportKind::Loading,
-                               [](const AppPaths &paths) { return new LoadingWindow(paths); });
+    // The firm name of the caption is kept across the windows, as the program does.
+    m_windows.setReportCreator(ReportKind::Loading, [this](const AppPaths &paths) {
+        return new LoadingWindow(paths, {}, &m_lastFirmName);
+    });
     setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
         m_messages.append({text, QString::number(caption), QString::number(icon), QString::number(buttons)});
         return m_answer;
@@ -230,7 +233,7 @@ void TestLoadingWindow::settingsUnreadable()
 {
     // A folder without data.dbs: the message, and the screen opens all the same.
     QTemporaryDir empty;
-    LoadingWindow window({empty.path(), empty.path()});
+    LoadingWindow window({empty.path(), empty.path()}, {}, &m_lastFirmName);
     QCOMPARE(m_messages.size(), 1);
     QStringList message = m_messages.first();
     const QStringList lines = message.first().split(QLatin1Char('\n'));

@@ -46,6 +46,7 @@ private slots:
 
     void waybillPickerShows();
     void customerTypingSetsCrref();
+    void completedNameFiltersSearch();
     void searchAndSelectWithMouse();
     void handOverMessages();
     void handOverFillsReportAndCloses();
@@ -173,6 +174,25 @@ void TestPickerWindows::customerTypingSetsCrref()
     QTest::keyClick(cr, Qt::Key_Backspace);
     QCOMPARE(cr->currentText(), QStringLiteral("MEHMET'İN GID"));
     QCOMPARE(crref->text(), QString());
+}
+
+void TestPickerWindows::completedNameFiltersSearch()
+{
+    // A completing keystroke reports the completed name and then the typed
+    // prefix; the model must keep the name the box shows, without Enter.
+    QWidget *w = m_window.get();
+    child<QDateEdit>(w, "tr1")->setDate(QDate(2024, 1, 1));
+    child<QDateEdit>(w, "tr2")->setDate(QDate(2024, 1, 8));
+    auto *cr = child<QComboBox>(w, "cr");
+    cr->setFocus();
+    QTest::keyClicks(cr, QStringLiteral("MEHM"));
+    QCOMPARE(cr->currentText(), QStringLiteral("MEHMET'İN GIDA"));
+    QCOMPARE(m_window->picker().cr(), QStringLiteral("MEHMET'İN GIDA"));
+    QCOMPARE(m_window->picker().crref(), QStringLiteral("1"));
+    QCOMPARE(child<QLineEdit>(w, "crref")->text(), QStringLiteral("1"));
+    QTest::mouseClick(child<QPushButton>(w, "chameleonButton2"), Qt::LeftButton);
+    QCOMPARE(test::fieldValues(m_window->picker().l1(), QStringLiteral("fisno")),
+             QStringList{QStringLiteral("IRS-101")});
 }
 
 void TestPickerWindows::searchAndSelectWithMouse()

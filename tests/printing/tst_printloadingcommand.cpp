@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace tarvel;
 using tarvel::test::ProgramRun;
 using tarvel::test::runProgram;
@@ -57,12 +59,32 @@ void TestPrintLoadingCommand::initTestCase()
                    {QStringLiteral("demo"), m_folder, QStringLiteral("--date"), QStringLiteral("2025-03-15")},
                    m_dir.path());
     QVERIFY2(demo.exitCode == 0, qPrintable(demo.err));
-    // The demo's loading list, as the README's run command prints it.
-    const ProgramRun refs = runProgram(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral(TARVEL_SOURCE_DIR "/scripts/demo-loading-refs.py"), m_folder}, m_dir.path());
-    QVERIFY2(refs.exitCode == 0, qPrintable(refs.err));
-    m_refs = refs.out.trimmed();
+    // The demo's loading list, as the README's run command picks it: the last
+    // four waybills of one customer in the waybill picker's list, oldest first.
+    const ProgramRun waybills =
+        report({QStringLiteral("waybills"), QStringLiteral("--from"), QStringLiteral("20250101"),
+                QStringLiteral("--to"), QStringLiteral("20251231"), QStringLiteral("--customer"),
+                QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ.")});
+    QVERIFY2(waybills.exitCode == 0, qPrintable(waybills.err));
+    const QJsonArray rows = QJsonDocument::fromJson(waybills.out.toUtf8())
+                                .object()
+                                .value(QStringLiteral("lists"))
+                                .toObject()
+                                .value(QStringLiteral("l1"))
+                                .toObject()
+                                .value(QStringLiteral("rows"))
+                                .toArray();
+    QList<QPair<QString, int>> found; // "yyyyMMdd HH:mm:ss" from "dd.MM.yyyy[ HH:mm:ss]", ref
+    for (const QJsonValue &row : rows) {
+        const QString tarih = row.toObject().value(QStringLiteral("tarih")).toString();
+        found.append({tarih.mid(6, 4) + tarih.mid(3, 2) + tarih.left(2) + tarih.mid(10),
+                      row.toObject().value(QStringLiteral("ref")).toString().toInt()});
+    }
+    std::sort(found.begin(), found.end());
+    QStringList refs;
+    for (qsizetype i = qMax<qsizetype>(0, found.size() - 4); i < found.size(); ++i)
+        refs << QString::number(found.at(i).second);
+    m_refs = refs.join(QLatin1Char(','));
     QVERIFY(!m_refs.isEmpty());
 }
 

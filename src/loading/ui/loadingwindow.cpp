@@ -88,8 +88,8 @@ QWidget *titleBand(QWidget *parent)
 
 } // namespace
 
-LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QWidget *parent)
-    : ReportWindow(parent), m_paths(paths), m_printer(std::move(printer)),
+LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *lastFirmName, QWidget *parent)
+    : ReportWindow(parent), m_printer(std::move(printer)),
       m_report(new LoadingReport(ReportContext{paths, {}, {}, nullptr}, this))
 {
     setObjectName(reportInfo(ReportKind::Loading).objectName);
@@ -102,7 +102,8 @@ LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QWidget *pa
     centerform(this);
     m_report->listeyukle();
     m_report->setContext(loadSharedSettings(paths));
-    setWindowTitle(LoadingReport::caption(paths.programDir));
+    QString firmName;
+    setWindowTitle(LoadingReport::caption(paths.programDir, lastFirmName ? *lastFirmName : firmName));
     m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
     showFields();
 }

@@ -30,7 +30,10 @@ public:
     // subsystem's entry, handed in by the program that links it.
     using Printer = std::function<void(const LoadingReport &report, int mode, QWidget *parent)>;
 
-    explicit LoadingWindow(const AppPaths &paths, Printer printer = {}, QWidget *parent = nullptr);
+    // lastFirmName: the firm name of the caption last read in this run, kept
+    // by the program across the windows it opens (none: nothing is kept).
+    explicit LoadingWindow(const AppPaths &paths, Printer printer = {}, QString *lastFirmName = nullptr,
+                           QWidget *parent = nullptr);
     ~LoadingWindow() override;
 
     LoadingReport &report() const { return *m_report; }
@@ -55,7 +58,6 @@ private:
     void popupMenu(const QPoint &globalPos);
     void showClock();
 
-    AppPaths m_paths;
     Printer m_printer;
     LoadingReport *m_report;
     GridWidget *m_l1 = nullptr;

@@ -25,9 +25,6 @@ public:
     // Attaches to an editable combo box and lives as its child.
     static ComboControl *attach(QComboBox *combo);
 
-    // Set while the control itself changes the text.
-    bool isChanging() const { return m_guard; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

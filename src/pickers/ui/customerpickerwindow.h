@@ -12,8 +12,8 @@ namespace tarvel {
 
 class GridWidget;
 
-// cariform ("Form1"): searches the active customer cards whose code and name
-// contain the text of Text1 (Enter searches; the list opens with every card).
+// cariform ("Form1"): searches the active customer cards whose code or name
+// contains the text of Text1 (Enter searches; the list opens with every card).
 // "Tamam" or a double-click on a row chooses the current row, "Kapat" or Esc
 // closes without a choice.
 //

@@ -90,10 +90,10 @@ void PickerWindow::buildLayout(const Design &design)
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->shadeOddRows(QColor(234, 240, 242));
 
-    m_handOver = pickerButton("chameleonButton1", design.handOverCaption, this);
+    QPushButton *handOverButton = pickerButton("chameleonButton1", design.handOverCaption, this);
     QPushButton *kapat = pickerButton("chameleonButton12", QStringLiteral("Kapat"), this);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(m_handOver);
+    bottom->addWidget(handOverButton);
     bottom->addStretch();
     bottom->addWidget(kapat);
 
@@ -113,7 +113,7 @@ void PickerWindow::buildLayout(const Design &design)
     connect(goster, &QPushButton::clicked, this, [this] { gosterbul(0); });
     connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(1); });
     connect(temizle, &QPushButton::clicked, this, [this] { m_picker->clearList(); });
-    connect(m_handOver, &QPushButton::clicked, this, &PickerWindow::handOver);
+    connect(handOverButton, &QPushButton::clicked, this, &PickerWindow::handOver);
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
     connect(tumsec, &QAction::triggered, this, [this] { m_picker->setAllTicked(true); });
     connect(none, &QAction::triggered, this, [this] { m_picker->setAllTicked(false); });
@@ -121,8 +121,10 @@ void PickerWindow::buildLayout(const Design &design)
     connect(m_tr1, &QDateEdit::dateChanged, m_picker, &DocumentPicker::setTr1);
     connect(m_tr2, &QDateEdit::dateChanged, m_picker, &DocumentPicker::setTr2);
     // Every change of the customer text looks the card up: typed, completed,
-    // chosen from the list or set by the program.
-    connect(m_cr, &QComboBox::editTextChanged, m_picker, &DocumentPicker::setCr);
+    // chosen from the list or set by the program. The model gets the box's
+    // current text, never the signal's: a completing keystroke delivers the
+    // completed name first and the typed prefix after it.
+    connect(m_cr, &QComboBox::editTextChanged, m_picker, [this] { m_picker->setCr(m_cr->currentText()); });
     connect(m_picker, &DocumentPicker::crrefChanged, m_crref, &QLineEdit::setText);
 }
 

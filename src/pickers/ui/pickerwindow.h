@@ -80,7 +80,6 @@ protected:
     void addFilter(const QString &label, QWidget *control);
     // A button beside the customer name cr ("Cari Kartlar").
     void addCustomerButton(QPushButton *button);
-    QPushButton *handOverButton() const { return m_handOver; }
 
     // The opening: centre, the model's opening (dates, appearance, customer
     // names, the picker's own lists), then the controls show what it read.
@@ -106,7 +105,6 @@ private:
     QGridLayout *m_filters = nullptr;
     int m_filterCount = 0;
     GridWidget *m_l1 = nullptr;
-    QPushButton *m_handOver = nullptr;
     QMenu *m_men = nullptr;
     std::optional<QString> m_openingFailure;
 };

@@ -2,6 +2,7 @@
 // store or the server fails.
 #include "cli.h"
 #include "foundation/erpsession.h"
+#include "foundation/openfailure.h"
 #include "foundation/sharedsettings.h"
 
 namespace tarvel::cli {
@@ -9,7 +10,8 @@ namespace tarvel::cli {
 bool connectErp(Context &context)
 {
     ErpSession &session = ErpSession::instance();
-    const bool connected = session.connect(context.storeDir);
+    // No watch connection: only the connection-failure window uses it.
+    const bool connected = session.connect(context.storeDir, false);
     // A store that cannot be read is said as the window says it, with its
     // cause; "no server given" alone would send the user to the wrong place.
     if (!session.storeError().isEmpty())
@@ -18,11 +20,13 @@ bool connectErp(Context &context)
         // Server and database help to find the fault; the password never appears.
         const ErpServerSettings &settings = session.settings();
         context.err << QStringLiteral(
-                           "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n"
-                           "Cannot connect to the ERP database (server: \"%1\", database: \"%2\").\n")
+                           "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n")
                            .arg(settings.server, settings.database);
         if (session.storeError().isEmpty())
-            context.err << session.primary().lastError() << "\n";
+            context.err << describeOpenFailure(settings, session.primary().lastError(),
+                                               session.primary().lastDiagnostics())
+                               .text
+                        << "\n";
     }
     return connected;
 }

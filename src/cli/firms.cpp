@@ -4,13 +4,16 @@
 #include "cli.h"
 #include "foundation/erpsession.h"
 #include "foundation/errors.h"
+#include "foundation/oneline.h"
 
 namespace tarvel::cli {
 
 int firmsCommand(Context &context)
 {
     if (!context.args.isEmpty()) {
-        context.err << "usage: tarvel-report firms\n";
+        context.err
+            << QStringLiteral("tarvel-report firms: beklenmeyen argüman \"%1\"\n").arg(context.args.first())
+            << "usage: tarvel-report firms\n";
         return 2;
     }
     if (!connectErp(context))
@@ -19,11 +22,10 @@ int firmsCommand(Context &context)
         ErpRows rows = erp().query(QStringLiteral("select * from L_CAPIFIRM"));
         // One firm per line: a line break inside a name shows as a blank.
         for (rows.first(); !rows.eof(); rows.next())
-            context.out << rows.lineText(QStringLiteral("NR")) << "- "
-                        << rows.lineText(QStringLiteral("name")) << "\n";
+            context.out << oneLine(rows.text(QStringLiteral("NR"))) << "- "
+                        << oneLine(rows.text(QStringLiteral("name"))) << "\n";
     } catch (const ErpError &e) {
-        context.err << QStringLiteral("Firma listesi okunamadı / Cannot read the firm list: ")
-                    << e.description() << "\n";
+        context.err << QStringLiteral("Firma listesi okunamadı: ") << e.description() << "\n";
         return 1;
     }
     return 0;

@@ -25,8 +25,7 @@ public:
 
 // Each gives nullptr with *error set when the database cannot be opened.
 std::unique_ptr<ErpConnection::Backend> openSqliteBackend(const QString &path, QString *error);
-std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error);
-// The same, also handing out the driver's diagnostic records of a failure.
+// The ODBC one also hands out the driver's diagnostic records of a failure.
 std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error,
                                                         QVector<ErpDiagnostic> *records);
 

@@ -59,8 +59,11 @@ ErpRows ErpConnection::query(const QString &statement)
     if (!isReadOnlyStatement(statement))
         throw ErpError(
             QStringLiteral("ERP veritabanına yalnızca tek bir select sorgusu gönderilir: %1").arg(statement));
-    if (!m_backend)
-        throw ErpError(QStringLiteral("ERP veritabanı bağlantısı açık değil."));
+    if (!m_backend) {
+        // After a lost connection or a failed open, the cause it had is told too.
+        const QString text = QStringLiteral("ERP veritabanı bağlantısı açık değil.");
+        throw ErpError(m_lastError.isEmpty() ? text : text + QLatin1Char(' ') + m_lastError);
+    }
     if (m_trace)
         m_trace->append(statement);
     try {

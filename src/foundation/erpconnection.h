@@ -55,9 +55,7 @@ public:
     // with the decimal comma and up to 15 digits, datetimes as dd.MM.yyyy with
     // the time of day only when it is not midnight.
     QString text(const QString &column) const;
-    // text() with CR and LF as blanks, for lists of one entry per line.
-    QString lineText(const QString &column) const;
-    double number(const QString &column) const;      // NULL or text that is no number -> 0
+    double number(const QString &column) const;      // NULL, text that is no number, inf, nan -> 0
     QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
 
 private:

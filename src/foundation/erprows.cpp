@@ -3,7 +3,8 @@
 
 #include "errors.h"
 #include "numbers.h"
-#include "oneline.h"
+
+#include <cmath>
 
 namespace tarvel {
 
@@ -110,31 +111,31 @@ QString ErpRows::text(const QString &column) const
     }
 }
 
-QString ErpRows::lineText(const QString &column) const
-{
-    return oneLine(text(column));
-}
-
 double ErpRows::number(const QString &column) const
 {
     const QVariant v = value(column);
+    double result = 0;
     switch (v.typeId()) {
     case QMetaType::LongLong:
     case QMetaType::Int:
     case QMetaType::Double:
-        return v.toDouble();
+        result = v.toDouble();
+        break;
     case QMetaType::QString: {
         // A number kept in a text column: the server's own form first
         // ("12.5"), then the Turkish one ("12,5").
         bool ok = false;
-        const double plain = v.toString().trimmed().toDouble(&ok);
-        if (ok)
-            return plain;
-        return numberOrZero(v.toString());
+        result = v.toString().trimmed().toDouble(&ok);
+        if (!ok)
+            result = numberOrZero(v.toString());
+        break;
     }
     default:
-        return 0;
+        break;
     }
+    // "inf", "nan" and a REAL infinity are no amount: they would spread
+    // through every total they are added to.
+    return std::isfinite(result) ? result : 0;
 }
 
 QDateTime ErpRows::dateTime(const QString &column) const

@@ -70,7 +70,7 @@ ErpServerSettings ErpSession::resolved(ErpServerSettings settings, const QString
     return resolvedSettings(std::move(settings), workDir);
 }
 
-bool ErpSession::connect(const QString &workDir)
+bool ErpSession::connect(const QString &workDir, bool withWatch)
 {
     m_settings = readserversettings(workDir, &m_storeError);
     const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
@@ -83,7 +83,7 @@ bool ErpSession::connect(const QString &workDir)
     // settings, stays closed: trying it too would only freeze the window for
     // another timeout, and an open watch beside a closed primary would close
     // the connection-failure window over a program that cannot read anything.
-    if (m_primary->open(settings))
+    if (m_primary->open(settings) && withWatch)
         m_watch->open(settings);
     return m_primary->isOpen();
 }

@@ -29,7 +29,10 @@ public:
     // the primary one opened, so a dead server costs one timeout, not two.
     // A relative "sqlite:PATH" is taken relative to workDir. References from
     // primary()/watch()/erp() do not survive a connect: ask again.
-    bool connect(const QString &workDir);
+    // withWatch false leaves the watch connection closed: only the
+    // connection-failure window watches it, and a command line run would pay
+    // a second login for nothing.
+    bool connect(const QString &workDir, bool withWatch = true);
     // Why the last connect could not read the server settings from data.dbs,
     // or "" when it read them: the connection error alone would only say
     // that no server was given.

@@ -45,6 +45,16 @@ QString tableOf(const QString &statement)
     return match.hasMatch() ? match.captured(1) : statement;
 }
 
+// The table an update statement writes ("Update server set ..." -> server);
+// empty for any other statement.
+QString updatedTable(const QString &statement)
+{
+    static const QRegularExpression update(QStringLiteral("^\\s*update\\s+(\\w+)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = update.match(statement);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 // What SQLite's error means, in Turkish; the engine's own text for the rest.
 QString sqliteCause(const QSqlError &error)
 {
@@ -257,6 +267,11 @@ void LocalStore::execute(const QString &statement)
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     if (!q.exec(statement))
         throw StoreError(QStringLiteral("%1 yazılamadı: %2").arg(m_path, sqliteCause(q.lastError())));
+    // An update that matched no row succeeds in SQL but stores nothing: the
+    // single row of the table is missing, and the save must not report success.
+    if (const QString table = updatedTable(statement); !table.isEmpty() && q.numRowsAffected() == 0)
+        throw StoreError(
+            QStringLiteral("%1 yazılamadı: \"%2\" tablosunda id='1' satırı yok.").arg(m_path, table));
 }
 
 void LocalStore::close()

@@ -44,7 +44,9 @@ public:
     bool isOpen() const;
     // Runs a select and returns its first row; no row is an error.
     StoreRow query(const QString &statement); // throws StoreError
-    void execute(const QString &statement);   // throws StoreError
+    // Runs a statement; an update that changes no row is an error too (the
+    // table's single row id='1' is missing).
+    void execute(const QString &statement); // throws StoreError
     void close();
 
     ~LocalStore();

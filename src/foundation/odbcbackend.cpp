@@ -8,6 +8,7 @@
 #include "statementwatchdog.h"
 #include "tcpsockets.h"
 
+#include <QDeadlineTimer>
 #include <QStringList>
 
 #ifdef Q_OS_WIN
@@ -111,6 +112,7 @@ bool fitsConnectionString(const ErpServerSettings &settings)
 #endif
 }
 
+#ifndef Q_OS_WIN
 // The UDP port of the server's browser service; tests point it at a
 // responder of their own.
 int browserPort()
@@ -119,6 +121,7 @@ int browserPort()
     const int port = qEnvironmentVariableIntValue("TARVEL_SQL_BROWSER_PORT", &ok);
     return ok && port > 0 && port <= 65535 ? port : defaultSqlBrowserPort;
 }
+#endif
 
 enum class OdbcKind { Integer, Real, DateTime, Text };
 
@@ -334,12 +337,6 @@ QVariant OdbcBackend::value(SQLHSTMT stmt, SQLUSMALLINT column, OdbcKind kind)
 
 } // namespace
 
-std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error)
-{
-    QVector<ErpDiagnostic> records;
-    return openOdbcBackend(settings, error, &records);
-}
-
 std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings &settings, QString *error,
                                                         QVector<ErpDiagnostic> *records)
 {
@@ -352,13 +349,16 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
         return nullptr;
     }
     ErpServerSettings effective = settings;
+    // One budget for the whole open: what the instance lookup used is taken
+    // from the driver's login timeout.
+    const QDeadlineTimer deadline(erpTimeoutSeconds * 1000);
 #ifndef Q_OS_WIN
     // The instance's port is asked for within the login budget; the driver's
     // own lookup would take sixteen seconds to give up.
     const ServerAddress address = parseServerAddress(settings.server);
     if (!address.instance.isEmpty() && address.port.isEmpty()) {
         const std::optional<int> port = resolveInstancePort(address.host, address.instance, browserPort(),
-                                                            erpTimeoutSeconds * 1000, error);
+                                                            int(deadline.remainingTime()), error);
         if (!port)
             return nullptr;
         effective.server = address.host + QLatin1Char(',') + QString::number(*port);
@@ -377,8 +377,10 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
         SQLFreeHandle(SQL_HANDLE_ENV, env);
         return nullptr;
     }
-    SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)),
-                       0);
+    // The seconds left, to the nearest whole one, and at least one: the
+    // driver takes whole seconds, and 0 would mean no timeout at all.
+    const qint64 loginSeconds = std::max<qint64>(1, (deadline.remainingTime() + 500) / 1000);
+    SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(loginSeconds)), 0);
     SQLSetConnectAttrW(dbc, SQL_ATTR_CONNECTION_TIMEOUT,
                        reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
     std::vector<SQLWCHAR> text = wide(odbcConnectionString(effective));

@@ -11,11 +11,6 @@ SharedSettings &sharedSettings()
     return settings;
 }
 
-bool oku(const QString &workDir, SharedSettings &settings)
-{
-    return oku(workDir, settings, nullptr);
-}
-
 bool oku(const QString &workDir, SharedSettings &settings, QString *error)
 {
     try {

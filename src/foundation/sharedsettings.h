@@ -17,11 +17,10 @@ SharedSettings &sharedSettings();
 // workDir into settings, field by field. Returns false at the first failure
 // (missing file, table, row, column or NULL); fields copied before it keep their
 // new values, the rest keep what they held. The window then shows
-// "Ayarları Kontrol Ediniz..." and carries on.
-bool oku(const QString &workDir, SharedSettings &settings);
-// The same, with the cause of a failure in *error (file, table, column and
-// what is wrong with it, in Turkish) for the line under the message.
-bool oku(const QString &workDir, SharedSettings &settings, QString *error);
+// "Ayarları Kontrol Ediniz..." and carries on. The cause of a failure goes
+// to *error when given (file, table, column and what is wrong with it, in
+// Turkish) for the line under the message.
+bool oku(const QString &workDir, SharedSettings &settings, QString *error = nullptr);
 
 // The settings check message with its cause on the next line:
 // "Ayarları Kontrol Ediniz...\n<cause>" (just the first line without a cause).

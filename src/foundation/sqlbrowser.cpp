@@ -64,16 +64,7 @@ std::optional<int> portFromSqlBrowserAnswer(const QByteArray &answer, const QStr
     return port;
 }
 
-#ifdef Q_OS_WIN
-
-std::optional<int> resolveInstancePort(const QString &, const QString &instance, int, int, QString *error)
-{
-    // The system's driver finds named instances itself.
-    *error = QStringLiteral("\"%1\" örneği bu sistemde sürücü tarafından bulunur.").arg(instance);
-    return std::nullopt;
-}
-
-#else
+#ifndef Q_OS_WIN
 
 namespace {
 

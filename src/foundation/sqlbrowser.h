@@ -23,10 +23,12 @@ QByteArray sqlBrowserRequest(const QString &instance);
 // names another instance or offers no TCP port.
 std::optional<int> portFromSqlBrowserAnswer(const QByteArray &answer, const QString &instance);
 
+#ifndef Q_OS_WIN // the system's driver on Windows finds named instances itself
 // Asks host's browser service (UDP browserPort) for the instance's TCP port,
 // repeating the request every second, for at most timeoutMs. Nothing, with a
 // Turkish *error naming the instance, when no usable answer came in time.
 std::optional<int> resolveInstancePort(const QString &host, const QString &instance, int browserPort,
                                        int timeoutMs, QString *error);
+#endif
 
 } // namespace tarvel

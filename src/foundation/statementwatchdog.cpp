@@ -19,14 +19,14 @@ void StatementWatchdog::arm(std::chrono::milliseconds limit)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_deadline = std::chrono::steady_clock::now() + limit;
-    const bool wasArmed = m_armed;
     m_armed = true;
     if (!m_thread.joinable())
         m_thread = std::thread([this] { watch(); });
-    else if (!wasArmed)
+    else if (m_idle)
         m_wake.notify_one();
-    // Re-armed while armed: the deadline only moves later, and the watching
-    // thread looks at it again when the earlier one passes.
+    // Otherwise the thread waits for an earlier deadline (the limit is fixed,
+    // so a new one only moves later) and looks again when that one passes:
+    // no wake-up for each of the many calls of one statement.
 }
 
 void StatementWatchdog::disarm()
@@ -46,7 +46,9 @@ void StatementWatchdog::watch()
     std::unique_lock<std::mutex> lock(m_mutex);
     while (!m_stop) {
         if (!m_armed) {
+            m_idle = true;
             m_wake.wait(lock);
+            m_idle = false;
             continue;
         }
         if (std::chrono::steady_clock::now() < m_deadline) {

@@ -23,7 +23,9 @@ public:
     StatementWatchdog(const StatementWatchdog &) = delete;
     StatementWatchdog &operator=(const StatementWatchdog &) = delete;
 
-    // Starts (or restarts) the clock for one call.
+    // Starts (or restarts) the clock for one call. The limit is the same at
+    // every call: a deadline earlier than one the thread already waits for
+    // would only be seen when that one passes.
     void arm(std::chrono::milliseconds limit);
     void disarm();
     // True once cut has run.
@@ -39,6 +41,7 @@ private:
     bool m_armed = false;
     bool m_fired = false;
     bool m_stop = false;
+    bool m_idle = false;  // the thread waits, without a deadline, for the next arm()
     std::thread m_thread; // started at the first arm()
 };
 

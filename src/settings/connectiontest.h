@@ -27,9 +27,4 @@ struct ConnectionCheck {
 // workDir), reads the firm list, closes it again.
 ConnectionCheck checkConnection(const ErpServerSettings &settings, const QString &workDir);
 
-// What the driver's records of a failed open mean, by SQLSTATE and the
-// server's error number (18456 login failed, 4060 cannot open database,
-// HYT00/08001/08S01 no answer).
-ConnectionCheck::Outcome classifyOpenFailure(const QVector<ErpDiagnostic> &records);
-
 } // namespace tarvel

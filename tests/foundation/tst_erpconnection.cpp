@@ -5,6 +5,7 @@
 #include "foundation/erpsession.h"
 #include "foundation/errors.h"
 #include "foundation/localstore.h"
+#include "foundation/openfailure.h"
 #include "foundation/sqlbrowser.h"
 #include "foundation/sqlvalue.h"
 
@@ -16,6 +17,9 @@
 #include <sys/stat.h>
 
 using namespace tarvel;
+
+Q_DECLARE_METATYPE(tarvel::ErpDiagnostic)
+Q_DECLARE_METATYPE(tarvel::OpenFailure)
 
 namespace {
 
@@ -67,6 +71,11 @@ private slots:
     void connectionString();
     void browserAnswer_data();
     void browserAnswer();
+
+    void classifyOpenFailure_data();
+    void classifyOpenFailure();
+    void describeOpenFailure_data();
+    void describeOpenFailure();
 
     void fieldValues_data();
     void fieldValues();
@@ -249,6 +258,98 @@ void TestErpConnection::browserAnswer()
     QCOMPARE(portFromSqlBrowserAnswer(answer, instance).value_or(0), port);
 }
 
+void TestErpConnection::classifyOpenFailure_data()
+{
+    QTest::addColumn<QVector<ErpDiagnostic>>("records");
+    QTest::addColumn<OpenFailure>("failure");
+
+    const ErpDiagnostic unable{QStringLiteral("08001"), 0,
+                               QStringLiteral("Unable to connect to data source")};
+    const ErpDiagnostic login{QStringLiteral("42000"), 18456, QStringLiteral("Login failed for user 'sa'.")};
+    QTest::newRow("login failed") << QVector<ErpDiagnostic>{login, unable} << OpenFailure::LoginRefused;
+    QTest::newRow("login failed, system driver")
+        << QVector<ErpDiagnostic>{{QStringLiteral("28000"), 18456,
+                                   QStringLiteral("Kullanıcı girişi başarısız.")}}
+        << OpenFailure::LoginRefused;
+    QTest::newRow("cannot open database")
+        << QVector<ErpDiagnostic>{login,
+                                  {QStringLiteral("42000"), 4060, QStringLiteral("Cannot open database")},
+                                  unable}
+        << OpenFailure::DatabaseUnavailable;
+    QTest::newRow("timeout") << QVector<ErpDiagnostic>{{QStringLiteral("HYT00"), 0,
+                                                        QStringLiteral("Timeout expired")},
+                                                       unable}
+                             << OpenFailure::NoAnswer;
+    QTest::newRow("refused") << QVector<ErpDiagnostic>{{QStringLiteral("08S01"), 20009,
+                                                        QStringLiteral("unavailable")}}
+                             << OpenFailure::NoAnswer;
+    QTest::newRow("nothing known") << QVector<ErpDiagnostic>{{QStringLiteral("IM002"), 0,
+                                                              QStringLiteral("no driver")}}
+                                   << OpenFailure::Failed;
+    QTest::newRow("no records") << QVector<ErpDiagnostic>{} << OpenFailure::Failed;
+}
+
+void TestErpConnection::classifyOpenFailure()
+{
+    QFETCH(QVector<ErpDiagnostic>, records);
+    QFETCH(OpenFailure, failure);
+    QCOMPARE(tarvel::classifyOpenFailure(records), failure);
+}
+
+void TestErpConnection::describeOpenFailure_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("lastError");
+    QTest::addColumn<QVector<ErpDiagnostic>>("records");
+    QTest::addColumn<QString>("says"); // the whole text
+
+    const QVector<ErpDiagnostic> login{{QStringLiteral("42000"), 18456, QStringLiteral("Login failed")}};
+    // A one-letter password is found in any Turkish sentence: only the
+    // driver's text may be masked, never our words or the names in them.
+    QTest::newRow("login refused, password a")
+        << "sunucu,1433"
+        << "a"
+        << "Login failed" << login
+        << "Sunucu yanıt verdi, ancak girişi reddetti: kullanıcı adı (\"tarvel\") veya şifre yanlış.";
+    QTest::newRow("database, password a")
+        << "sunucu,1433"
+        << "a"
+        << "x" << QVector<ErpDiagnostic>{{QStringLiteral("42000"), 4060, QStringLiteral("Cannot open")}}
+        << "Sunucu yanıt verdi, ancak \"ERPDB\" veritabanı açılamadı: veritabanı adı yanlış ya da "
+           "kullanıcının (\"tarvel\") bu veritabanına erişim izni yok.";
+    QTest::newRow("no answer, password a")
+        << "sunucu,1433"
+        << "a"
+        << "x" << QVector<ErpDiagnostic>{{QStringLiteral("HYT00"), 0, QStringLiteral("Timeout expired")}}
+        << "Sunucu yanıt vermedi: \"sunucu,1433\". Sunucu adını ve bağlantı noktasını, sunucunun "
+           "çalıştığını ve ağ bağlantısını kontrol ediniz.";
+    QTest::newRow("unknown host")
+        << "yok.invalid"
+        << "gizli"
+        << "x" << QVector<ErpDiagnostic>{{QStringLiteral("08001"), 20013, QStringLiteral("Unknown host")}}
+        << "Sunucu bulunamadı: \"yok.invalid\" adında bir bilgisayar yok. Sunucu adını kontrol ediniz.";
+    QTest::newRow("driver echoes the password") << "sunucu,1433"
+                                                << "gizli"
+                                                << "bad value 'gizli' in PWD" << QVector<ErpDiagnostic>{}
+                                                << "Bağlantı kurulamadı: bad value '****' in PWD";
+    QTest::newRow("demo file missing") << "sqlite:/yok/erp.sqlite"
+                                       << "a"
+                                       << "/yok/erp.sqlite: no such file" << QVector<ErpDiagnostic>{}
+                                       << "Veritabanı açılamadı: /yok/erp.sqlite: no such file";
+}
+
+void TestErpConnection::describeOpenFailure()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, password);
+    QFETCH(QString, lastError);
+    QFETCH(QVector<ErpDiagnostic>, records);
+    QFETCH(QString, says);
+    const ErpServerSettings settings{server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"), password};
+    QCOMPARE(tarvel::describeOpenFailure(settings, lastError, records).text, says);
+}
+
 void TestErpConnection::fieldValues_data()
 {
     QTest::addColumn<QVariant>("value");
@@ -275,6 +376,14 @@ void TestErpConnection::fieldValues_data()
                                  << QDateTime();
     QTest::newRow("number text, point") << QVariant(QStringLiteral("12.5")) << "12.5" << 12.5 << QDateTime();
     QTest::newRow("number text, comma") << QVariant(QStringLiteral("12,5")) << "12,5" << 12.5 << QDateTime();
+    // No amount at all: they would spread through every total.
+    QTest::newRow("infinite float") << QVariant(qInf()) << "inf" << 0.0 << QDateTime();
+    QTest::newRow("not a number float") << QVariant(qQNaN()) << "nan" << 0.0 << QDateTime();
+    QTest::newRow("inf text") << QVariant(QStringLiteral("inf")) << "inf" << 0.0 << QDateTime();
+    QTest::newRow("-infinity text") << QVariant(QStringLiteral("-infinity")) << "-infinity" << 0.0
+                                    << QDateTime();
+    QTest::newRow("nan text") << QVariant(QStringLiteral("nan")) << "nan" << 0.0 << QDateTime();
+    QTest::newRow("overflowing text") << QVariant(QStringLiteral("1e999")) << "1e999" << 0.0 << QDateTime();
 }
 
 void TestErpConnection::fieldValues()
@@ -483,6 +592,9 @@ void TestErpConnection::sessionFromStore()
     // Every connect builds the connections anew from the store as it is now.
     QVERIFY(session.connect(folder.path()));
     QVERIFY(&session.primary() != first);
+    // A command line run logs in once: no watch connection beside the primary.
+    QVERIFY(session.connect(folder.path(), false));
+    QVERIFY(!session.watch().isOpen());
     QVERIFY(QFile::remove(folder.filePath(QStringLiteral("demo.sqlite"))));
     QVERIFY(!session.connect(folder.path()));
     QVERIFY(!session.primary().isOpen());

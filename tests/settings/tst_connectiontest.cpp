@@ -12,7 +12,6 @@ using namespace tarvel::test;
 using Outcome = ConnectionCheck::Outcome;
 
 Q_DECLARE_METATYPE(ConnectionCheck::Outcome)
-Q_DECLARE_METATYPE(tarvel::ErpDiagnostic)
 
 namespace {
 const QString database = QStringLiteral("TARVELDB");
@@ -30,8 +29,6 @@ private slots:
     void silentPortAnswersInTime();
     void demoErpFile_data();
     void demoErpFile();
-    void classify_data();
-    void classify();
 
 private:
     std::unique_ptr<TdsServer> m_server;
@@ -60,6 +57,9 @@ void TestConnectionTest::againstServer_data()
     QTest::newRow("right settings") << "" << database << user << password << Outcome::Connected << "3 firma";
     QTest::newRow("wrong password") << "" << database << user << "Gizli'Şifre;2" << Outcome::LoginRefused
                                     << "şifre yanlış";
+    // Found in any Turkish sentence: only the driver's words may be masked.
+    QTest::newRow("wrong one-letter password")
+        << "" << database << user << "a" << Outcome::LoginRefused << "(\"tarvel\") veya şifre yanlış.";
     QTest::newRow("wrong login") << "" << database << "sa" << password << Outcome::LoginRefused << "\"sa\"";
     QTest::newRow("wrong database") << ""
                                     << "BASKA" << user << password << Outcome::DatabaseUnavailable
@@ -86,7 +86,8 @@ void TestConnectionTest::againstServer()
         {server.isEmpty() ? m_server->serverValue() : server, database, user, password}, m_dir.path());
     QCOMPARE(check.outcome, outcome);
     QVERIFY2(check.text.contains(says), qPrintable(check.text));
-    QVERIFY2(!check.text.contains(password), qPrintable(check.text));
+    if (password.size() > 1) // one letter is in every sentence
+        QVERIFY2(!check.text.contains(password), qPrintable(check.text));
 }
 
 void TestConnectionTest::silentPortAnswersInTime()
@@ -125,44 +126,6 @@ void TestConnectionTest::demoErpFile()
     const ConnectionCheck check =
         checkConnection({QStringLiteral("sqlite:") + file, {}, {}, {}}, m_dir.path());
     QCOMPARE(check.outcome, outcome);
-}
-
-void TestConnectionTest::classify_data()
-{
-    QTest::addColumn<QVector<ErpDiagnostic>>("records");
-    QTest::addColumn<Outcome>("outcome");
-
-    const ErpDiagnostic unable{QStringLiteral("08001"), 0,
-                               QStringLiteral("Unable to connect to data source")};
-    const ErpDiagnostic login{QStringLiteral("42000"), 18456, QStringLiteral("Login failed for user 'sa'.")};
-    QTest::newRow("login failed") << QVector<ErpDiagnostic>{login, unable} << Outcome::LoginRefused;
-    QTest::newRow("login failed, system driver")
-        << QVector<ErpDiagnostic>{{QStringLiteral("28000"), 18456,
-                                   QStringLiteral("Kullanıcı girişi başarısız.")}}
-        << Outcome::LoginRefused;
-    QTest::newRow("cannot open database")
-        << QVector<ErpDiagnostic>{login,
-                                  {QStringLiteral("42000"), 4060, QStringLiteral("Cannot open database")},
-                                  unable}
-        << Outcome::DatabaseUnavailable;
-    QTest::newRow("timeout") << QVector<ErpDiagnostic>{{QStringLiteral("HYT00"), 0,
-                                                        QStringLiteral("Timeout expired")},
-                                                       unable}
-                             << Outcome::NoAnswer;
-    QTest::newRow("refused") << QVector<ErpDiagnostic>{{QStringLiteral("08S01"), 20009,
-                                                        QStringLiteral("unavailable")}}
-                             << Outcome::NoAnswer;
-    QTest::newRow("nothing known") << QVector<ErpDiagnostic>{{QStringLiteral("IM002"), 0,
-                                                              QStringLiteral("no driver")}}
-                                   << Outcome::Failed;
-    QTest::newRow("no records") << QVector<ErpDiagnostic>{} << Outcome::Failed;
-}
-
-void TestConnectionTest::classify()
-{
-    QFETCH(QVector<ErpDiagnostic>, records);
-    QFETCH(Outcome, outcome);
-    QCOMPARE(classifyOpenFailure(records), outcome);
 }
 
 QTEST_GUILESS_MAIN(TestConnectionTest)

@@ -2,6 +2,8 @@
 // firm choice, the save, and what each does when a step fails.
 #include "settingsfixture.h"
 
+#include "common/storedamage.h"
+
 #include "foundation/erpconnection.h"
 #include "foundation/errors.h"
 #include "foundation/sidefiles.h"
@@ -53,6 +55,8 @@ private slots:
     void printCounts_data();
     void printCounts();
     void missingStoreStillWritesSideFiles();
+    void missingRowIsAFailure_data();
+    void missingRowIsAFailure();
 
 private:
     std::unique_ptr<SettingsFolder> m_folder;
@@ -388,6 +392,40 @@ void TestParametreModel::missingStoreStillWritesSideFiles()
     QVERIFY(!QFile::exists(storePath(m_folder->path()))); // never created by a save
     QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("10\r\n10\r\n"));
     QCOMPARE(m_folder->bytes("fytPar.velmor"), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n1\r\n\r\n"));
+}
+
+void TestParametreModel::missingRowIsAFailure_data()
+{
+    QTest::addColumn<QString>("table");
+    for (const char *table : {"login", "server", "instan", "veritabani"})
+        QTest::newRow(table) << QString::fromLatin1(table);
+}
+
+// An update that finds no row stores nothing: the save must say so for that
+// table and still write the others.
+void TestParametreModel::missingRowIsAFailure()
+{
+    QFETCH(QString, table);
+    ParametreModel model(m_folder->paths(), m_erp.get());
+    model.load();
+    QVERIFY(damageStore(storePath(m_folder->path()), QStringLiteral("delete from ") + table));
+    model.fields().lgpass = QStringLiteral("YENİ");
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+
+    const SaveOutcome outcome = model.serverkaydet();
+    QCOMPARE(outcome.failures.size(), 1);
+    const QString failure = outcome.failures.first();
+    QVERIFY2(failure.contains(QStringLiteral("\"%1\" tablosunda id='1' satırı yok").arg(table)),
+             qPrintable(failure));
+    QVERIFY2(failure.contains(storePath(m_folder->path())), qPrintable(failure));
+
+    StoreSession session(storePath(m_folder->path()));
+    if (table != QLatin1String("server"))
+        QCOMPARE(session.store().query(selectRow(QStringLiteral("server"))).value(QStringLiteral("server")),
+                 QStringLiteral("yeni-sunucu"));
+    if (table != QLatin1String("login"))
+        QCOMPARE(session.store().query(selectRow(QStringLiteral("login"))).value(QStringLiteral("sifre")),
+                 QStringLiteral("YENİ"));
 }
 
 QTEST_GUILESS_MAIN(TestParametreModel)

@@ -1,6 +1,6 @@
 #include "analysis/analysisdates.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
 #include "analysis/analysisnumbers.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 #include <cmath>
 

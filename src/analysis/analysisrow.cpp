@@ -1,8 +1,8 @@
 #include "analysis/analysisrow.h"
 
 #include "analysis/analysisnumbers.h"
-#include "foundation/erpconnection.h"
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
+#include "foundation/erp/erpconnection.h"
 #include "grid/memtable.h"
 
 namespace tarvel {

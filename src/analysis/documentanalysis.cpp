@@ -2,9 +2,9 @@
 
 #include "analysis/analysisnumbers.h"
 #include "analysis/analysisrow.h"
-#include "foundation/errors.h"
-#include "foundation/numbers.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/sqlvalue.h"
 
 #include <QDate>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "analysis/invoiceanalysis.h"
 
 #include "analysis/analysisnumbers.h"
-#include "foundation/errors.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

@@ -1,9 +1,9 @@
 #include "analysis/materialanalysis.h"
 
 #include "analysis/analysisnumbers.h"
-#include "foundation/errors.h"
-#include "foundation/numbers.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

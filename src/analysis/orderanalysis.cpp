@@ -1,6 +1,6 @@
 #include "analysis/orderanalysis.h"
 
-#include "foundation/sqlvalue.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/analysislist.h"
-#include "foundation/progressstate.h"
-#include "foundation/reportcontext.h"
+#include "foundation/base/progressstate.h"
+#include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "analysis/salesmanlist.h"
 
-#include "foundation/reportcontext.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/sqlvalue.h"
+#include "foundation/erp/reportcontext.h"
 
 namespace tarvel {
 

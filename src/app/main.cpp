@@ -3,12 +3,12 @@
 #include "analysis/ui/invoiceanalysiswindow.h"
 #include "analysis/ui/materialanalysiswindow.h"
 #include "analysis/ui/orderanalysiswindow.h"
-#include "foundation/apppaths.h"
+#include "foundation/base/apppaths.h"
 #include "loading/ui/loadingwindow.h"
+#include "loading/ui/printloadinglist.h"
 #include "mainwindow/pictures.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/windowfactory.h"
-#include "printing/ui/printloadinglist.h"
 #include "settings/ui/parametre.h"
 
 #include <QApplication>
@@ -45,12 +45,14 @@ int main(int argc, char *argv[])
     windows.setReportCreator(ReportKind::Loading, [&lastFirmName](const AppPaths &p) {
         return new LoadingWindow(p, printLoadingList, &lastFirmName);
     });
-    windows.setReportCreator(ReportKind::InvoiceAnalysis,
-                             [](const AppPaths &p) -> ReportWindow * { return new InvoiceAnalysisWindow(p); });
+    windows.setReportCreator(ReportKind::InvoiceAnalysis, [](const AppPaths &p) -> ReportWindow * {
+        return new InvoiceAnalysisWindow(p);
+    });
     windows.setReportCreator(ReportKind::OrderAnalysis,
                              [](const AppPaths &p) -> ReportWindow * { return new OrderAnalysisWindow(p); });
-    windows.setReportCreator(ReportKind::MaterialAnalysis,
-                             [](const AppPaths &p) -> ReportWindow * { return new MaterialAnalysisWindow(p); });
+    windows.setReportCreator(ReportKind::MaterialAnalysis, [](const AppPaths &p) -> ReportWindow * {
+        return new MaterialAnalysisWindow(p);
+    });
     windows.setSettingsCreator(
         [](const AppPaths &appPaths, QWidget *parent) { return new Parametre(appPaths, parent); });
 

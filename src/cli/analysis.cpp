@@ -3,7 +3,7 @@
 // item run of the invoice profit analysis, each as the report document.
 #include "analysis/invoiceanalysis.h"
 #include "analysisreport.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "pickers/invoicepicker.h"
 

@@ -2,7 +2,7 @@
 
 #include "analysis/profitanalysis.h"
 #include "analysis/salesmanlist.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "pickers/analysispicker.h"
 

@@ -2,7 +2,7 @@
 // program folder with the generated demo company, ready to start the program in.
 #include "cli.h"
 #include "demo/demofolder.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // The connection every ERP command starts with, and what it says when the
 // store or the server fails.
 #include "cli.h"
-#include "foundation/erpsession.h"
-#include "foundation/openfailure.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/erp/openfailure.h"
+#include "foundation/store/sharedsettings.h"
 
 namespace tarvel::cli {
 

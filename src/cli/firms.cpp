@@ -2,9 +2,9 @@
 // ERP firms the way the settings window offers them, so an installation can be
 // checked without a window.
 #include "cli.h"
-#include "foundation/erpsession.h"
-#include "foundation/errors.h"
-#include "foundation/oneline.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/oneline.h"
+#include "foundation/erp/erpsession.h"
 
 namespace tarvel::cli {
 

@@ -2,8 +2,8 @@
 // test, every setting empty. An existing data.dbs is never overwritten: it
 // holds the connection settings and the settings password.
 #include "cli.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/localstore.h"
 
 #include <QDir>
 #include <QFileInfo>

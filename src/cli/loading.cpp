@@ -3,7 +3,7 @@
 // rows ticked, and the loading report's screen as JSON.
 #include "cli.h"
 #include "commandargs.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "loading/loadingreport.h"
 #include "reportsession.h"

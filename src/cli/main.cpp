@@ -2,8 +2,8 @@
 // and golden-file tests. It reads data.dbs from the working directory as the
 // window program does.
 #include "cli.h"
-#include "foundation/erpsession.h"
-#include "foundation/localstore.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/store/localstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

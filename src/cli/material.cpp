@@ -2,7 +2,7 @@
 // analysis as the report document.
 #include "analysis/materialanalysis.h"
 #include "analysisreport.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 namespace tarvel::cli {
 

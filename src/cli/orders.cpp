@@ -2,7 +2,7 @@
 // "Göster" and the order run of picked orders, each as the report document.
 #include "analysis/orderanalysis.h"
 #include "analysisreport.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "pickers/customerpicker.h"
 #include "pickers/orderpicker.h"
 
@@ -49,7 +49,8 @@ bool ordersOptionsFit(Context &context, const CommandArgs &args)
         return false;
     }
     if (args.has(QStringLiteral("--customer")) && args.has(QStringLiteral("--customer-ref"))) {
-        context.err << "tarvel-report orders: --customer ile --customer-ref birlikte verilemez\n" << ordersUsage;
+        context.err << "tarvel-report orders: --customer ile --customer-ref birlikte verilemez\n"
+                    << ordersUsage;
         return false;
     }
     return true;

@@ -4,12 +4,12 @@
 // "Yazdır" prints it.
 #include "cli.h"
 #include "commandargs.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
+#include "loading/forms/loadinglistprint.h"
 #include "loading/loadingreport.h"
 #include "printing/device/printerdevice.h"
 #include "printing/formoutput.h"
 #include "printing/formpdfwriter.h"
-#include "printing/loadinglistprint.h"
 
 #include <QFileInfo>
 

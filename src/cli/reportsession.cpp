@@ -1,6 +1,6 @@
 #include "reportsession.h"
 
-#include "foundation/sharedsettings.h"
+#include "foundation/store/sharedsettings.h"
 #include "grid/gridexport.h"
 #include "grid/gridprinter.h"
 #include "grid/reportjson.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli.h"
-#include "foundation/reportcontext.h"
+#include "foundation/erp/reportcontext.h"
 
 #include <optional>
 

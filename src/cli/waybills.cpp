@@ -4,7 +4,7 @@
 #include "analysisreport.h"
 #include "cli.h"
 #include "commandargs.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "loading/loadingreport.h"
 #include "pickers/waybillpicker.h"

@@ -1,9 +1,9 @@
 #include "demofolder.h"
 
 #include "demowords.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sidefiles.h"
 #include "printing/layouts/defaultlayouts.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "democards.h"
 #include "showcase.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 namespace tarvel::demo {
 

@@ -1,6 +1,6 @@
 #include "demowords.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 namespace tarvel::demo::words {
 

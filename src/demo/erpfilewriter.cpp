@@ -1,6 +1,6 @@
 #include "erpfilewriter.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 #include <QFile>
 #include <QFileInfo>

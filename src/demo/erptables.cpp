@@ -1,6 +1,6 @@
 #include "erptables.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 #include <QHash>
 

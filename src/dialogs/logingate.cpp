@@ -4,9 +4,9 @@
 #include "dialogs/dialogpictures.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/passwordfield.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/numbers.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
+#include "foundation/store/localstore.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -81,9 +81,8 @@ void LoginGate::readPassword()
 {
     try {
         StoreSession session(storePath(m_paths.programDir));
-        m_storedPassword = session.store()
-                               .query(selectRow(QStringLiteral("login")))
-                               .value(QStringLiteral("sifre"));
+        m_storedPassword =
+            session.store().query(selectRow(QStringLiteral("login"))).value(QStringLiteral("sifre"));
         m_passwordReadable = true;
     } catch (const StoreError &) {
         m_storedPassword.clear();

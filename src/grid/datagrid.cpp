@@ -1,6 +1,6 @@
 #include "grid/datagrid.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 namespace tarvel {
 

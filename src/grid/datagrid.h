@@ -80,7 +80,7 @@ public:
     QString groupKey(int group) const;     // the stored value the group's rows share
     QString groupHeading(int group) const; // "CAPTION: shown value" (the value alone without caption)
     int groupRowCount(int group) const;
-    int groupFirstRow(int group) const; // table row, -1 for an empty group
+    int groupFirstRow(int group) const;          // table row, -1 for an empty group
     std::vector<int> groupRows(int group) const; // table rows, in table order
     bool isGroupExpanded(int group) const;
     void setGroupExpanded(int group, bool expanded);

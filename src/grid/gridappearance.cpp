@@ -1,7 +1,7 @@
 #include "grid/gridappearance.h"
 
-#include "foundation/numbers.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/numbers.h"
+#include "foundation/store/sidefiles.h"
 #include "grid/datagrid.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "grid/gridcolumn.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 namespace tarvel {
 

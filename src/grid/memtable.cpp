@@ -1,6 +1,6 @@
 #include "grid/memtable.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 namespace tarvel {
 

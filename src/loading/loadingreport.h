@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/progressstate.h"
-#include "foundation/reportcontext.h"
+#include "foundation/base/progressstate.h"
+#include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 
 #include <QHash>

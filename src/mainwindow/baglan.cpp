@@ -2,7 +2,7 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/logingate.h"
-#include "foundation/erpsession.h"
+#include "foundation/erp/erpsession.h"
 #include "pictures.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/apppaths.h"
+#include "foundation/base/apppaths.h"
 
 #include <QWidget>
 #include <functional>

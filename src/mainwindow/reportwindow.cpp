@@ -3,7 +3,7 @@
 #include "mainwindow.h"
 
 #include "dialogs/messagebox.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/store/sharedsettings.h"
 
 #include <QCloseEvent>
 #include <QMenu>

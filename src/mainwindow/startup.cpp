@@ -2,8 +2,8 @@
 
 #include "baglan.h"
 #include "dialogs/messagebox.h"
-#include "foundation/erpsession.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/store/sharedsettings.h"
 #include "mainwindow.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "pickers/analysispicker.h"
 
 #include "analysis/documentanalysis.h"
-#include "foundation/numbers.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
 #include "pickers/combocompletion.h"
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 
 #include <QRegularExpression>
 

@@ -1,10 +1,10 @@
 #include "pickers/documentpicker.h"
 
-#include "foundation/errors.h"
-#include "foundation/numbers.h"
-#include "foundation/progressstate.h"
-#include "foundation/sidefiles.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/progressstate.h"
+#include "foundation/base/sqlvalue.h"
+#include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
 
 #include <QScopeGuard>

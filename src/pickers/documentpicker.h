@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/reportcontext.h"
+#include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "pickers/invoicepicker.h"
 
 #include "analysis/invoiceanalysis.h"
-#include "foundation/numbers.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

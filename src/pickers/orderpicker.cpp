@@ -1,7 +1,7 @@
 #include "pickers/orderpicker.h"
 
 #include "analysis/orderanalysis.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 

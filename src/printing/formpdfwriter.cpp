@@ -1,6 +1,6 @@
 #include "printing/formpdfwriter.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/pdfwriter.h"
 #include "printing/waybillreport.h"
 

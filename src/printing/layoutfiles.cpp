@@ -1,6 +1,6 @@
 #include "printing/layoutfiles.h"
 
-#include "foundation/sidefiles.h"
+#include "foundation/store/sidefiles.h"
 
 #include <QDir>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "benchcompany.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 #include <QFile>
 #include <QTemporaryFile>

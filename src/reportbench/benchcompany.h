@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/erpconnection.h"
-#include "foundation/reportcontext.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/erp/reportcontext.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

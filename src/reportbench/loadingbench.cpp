@@ -3,7 +3,7 @@
 // merged, against the bare cost of the same statements.
 #include "benchcompany.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "loading/loadingreport.h"
 #include "pickers/waybillpicker.h"
 

@@ -9,9 +9,9 @@
 #include "benchcompany.h"
 
 #include "demo/demofolder.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sharedsettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "connectiontest.h"
 
-#include "foundation/erpsession.h"
-#include "foundation/errors.h"
-#include "foundation/openfailure.h"
+#include "foundation/base/errors.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/erp/openfailure.h"
 
 namespace tarvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/erpconnection.h"
+#include "foundation/erp/erpconnection.h"
 
 #include <QString>
 #include <QVector>

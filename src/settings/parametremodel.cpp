@@ -1,13 +1,13 @@
 #include "parametremodel.h"
 
-#include "foundation/erpconnection.h"
-#include "foundation/erpsession.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/numbers.h"
-#include "foundation/sidefiles.h"
-#include "foundation/sqlvalue.h"
-#include "foundation/tablenames.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
+#include "foundation/base/sqlvalue.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/erp/tablenames.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sidefiles.h"
 
 #include <QDir>
 

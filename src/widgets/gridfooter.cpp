@@ -1,7 +1,7 @@
 #include "widgets/gridfooter.h"
 
-#include "widgets/gridview.h"
 #include "grid/datagrid.h"
+#include "widgets/gridview.h"
 
 #include <QHeaderView>
 #include <QPainter>

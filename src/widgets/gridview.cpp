@@ -77,8 +77,8 @@ QRect GridView::headingRect(int row) const
     const int left = columnViewportPosition(visible.first());
     // The heading names the document: let it run on to the viewport's right
     // edge instead of cutting it at the last column.
-    const int right = std::max(columnViewportPosition(visible.last()) + columnWidth(visible.last()),
-                               viewport()->width());
+    const int right =
+        std::max(columnViewportPosition(visible.last()) + columnWidth(visible.last()), viewport()->width());
     return QRect(left, rowViewportPosition(row), right - left, rowHeight(row));
 }
 

@@ -1,10 +1,10 @@
 #include "widgets/gridwidget.h"
 
+#include "grid/gridexport.h"
+#include "grid/gridprinter.h"
 #include "widgets/griddelegate.h"
 #include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
-#include "grid/gridexport.h"
-#include "grid/gridprinter.h"
 
 #include <QHeaderView>
 #include <QPrintPreviewDialog>

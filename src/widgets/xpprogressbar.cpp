@@ -1,6 +1,6 @@
 #include "widgets/xpprogressbar.h"
 
-#include "foundation/progressstate.h"
+#include "foundation/base/progressstate.h"
 
 #include <QPaintEvent>
 #include <QPainter>

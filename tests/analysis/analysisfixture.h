@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/erpfixture.h"
-#include "foundation/localstore.h"
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
+#include "foundation/store/localstore.h"
 #include "grid/datagrid.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 // needs a cost.
 #include "analysis/orderanalysis.h"
 #include "analysisfixture.h"
-#include "foundation/sidefiles.h"
+#include "foundation/store/sidefiles.h"
 #include "pickers/orderpicker.h"
 
 #include <QSignalSpy>

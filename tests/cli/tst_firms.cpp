@@ -4,7 +4,7 @@
 #include "common/programrun.h"
 #include "common/storedamage.h"
 #include "common/tdsserver.h"
-#include "foundation/localstore.h"
+#include "foundation/store/localstore.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>

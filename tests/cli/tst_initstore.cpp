@@ -1,8 +1,8 @@
 // tarvel-report init-store: a new data.dbs that the program can open, and an
 // existing one never overwritten.
 #include "common/programrun.h"
-#include "foundation/localstore.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sharedsettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,10 +19,10 @@
 
 #include "common/tdsserver.h" // writeSqliteFile
 #include "demo/erptables.h"
-#include "foundation/apppaths.h"
-#include "foundation/erpconnection.h"
-#include "foundation/localstore.h"
-#include "foundation/reportcontext.h"
+#include "foundation/base/apppaths.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/erp/reportcontext.h"
+#include "foundation/store/localstore.h"
 
 #include <QList>
 #include <QPair>

@@ -3,8 +3,8 @@
 // Damage done to a complete data.dbs, as the rows of the store-failure tests
 // name it. Header only.
 
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/localstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,10 +3,10 @@
 // window would, the side files are the settings window's own, the programs
 // are there, and the copied tarvel-report connects from inside the folder.
 #include "common/programrun.h"
-#include "foundation/erpconnection.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/errors.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sidefiles.h"
 #include "printing/layouts/defaultlayouts.h"
 
 #include <QCryptographicHash>

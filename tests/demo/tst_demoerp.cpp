@@ -4,8 +4,8 @@
 // its record.
 #include "common/tdsserver.h"
 #include "demo/demogenerator.h"
-#include "foundation/erpconnection.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
+#include "foundation/erp/erpconnection.h"
 
 #include <QCryptographicHash>
 #include <QFile>

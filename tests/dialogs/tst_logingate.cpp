@@ -1,6 +1,6 @@
 #include "dialogs/logingate.h"
-#include "foundation/localstore.h"
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
+#include "foundation/store/localstore.h"
 
 #include <QApplication>
 #include <QLabel>

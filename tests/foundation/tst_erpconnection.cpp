@@ -1,13 +1,13 @@
 // The ERP connection without a server: the read-only guard, value escaping,
 // how fields become text, and the embedded demo ERP in SQLite.
 #include "common/tdsserver.h"
-#include "foundation/erpconnection.h"
-#include "foundation/erpsession.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/openfailure.h"
-#include "foundation/sqlbrowser.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/sqlvalue.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/erp/openfailure.h"
+#include "foundation/erp/sqlbrowser.h"
+#include "foundation/store/localstore.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The local store data.dbs: the handle, the program's statements, the store
 // builder and the report windows' shared-settings loader.
 #include "common/storedamage.h"
-#include "foundation/errors.h"
-#include "foundation/localstore.h"
-#include "foundation/sharedsettings.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sharedsettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Number texts, date keys and amounts in words as Turkish users read them.
-#include "foundation/errors.h"
-#include "foundation/numbers.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/numbers.h"
 
 #include <QTest>
 #include <cmath>

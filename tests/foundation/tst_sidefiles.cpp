@@ -1,6 +1,6 @@
 // Side files: the Windows-1254 codec, INI files and line files, checked on the
 // bytes that end up on disk.
-#include "foundation/sidefiles.h"
+#include "foundation/store/sidefiles.h"
 
 #include <QDir>
 #include <QFile>

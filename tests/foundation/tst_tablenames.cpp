@@ -1,5 +1,5 @@
 // ERP table names from the stored firm and period choices.
-#include "foundation/tablenames.h"
+#include "foundation/erp/tablenames.h"
 
 #include <QTest>
 

@@ -3,9 +3,9 @@
 #include "common/browserresponder.h"
 #include "common/tcprelay.h"
 #include "common/tdsserver.h"
-#include "foundation/erpconnection.h"
-#include "foundation/errors.h"
-#include "foundation/sqlvalue.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/sqlvalue.h"
+#include "foundation/erp/erpconnection.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>

@@ -1,8 +1,8 @@
 // Column widths and font of a list in its INI side file: the round trip, the
 // keys written, and the values that must leave the design as it was.
-#include "foundation/sidefiles.h"
-#include "grid/gridtestlist.h"
+#include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
+#include "grid/gridtestlist.h"
 
 #include <QFile>
 #include <QTemporaryDir>

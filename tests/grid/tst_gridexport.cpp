@@ -1,7 +1,7 @@
 // The spreadsheet of a grid: the visible columns under their captions and the
 // displayed rows, read back with an independent reader (python3-xlrd).
-#include "grid/gridtestlist.h"
 #include "grid/gridexport.h"
+#include "grid/gridtestlist.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // The Qt model over a grid: checked by QAbstractItemModelTester through every
 // kind of change, and the roles the view paints from.
-#include "grid/gridtestlist.h"
 #include "grid/griditemmodel.h"
+#include "grid/gridtestlist.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The printout of a grid as displayed, written as PDF without any widget.
-#include "grid/gridtestlist.h"
 #include "grid/gridprinter.h"
+#include "grid/gridtestlist.h"
 
 #include <QFile>
 #include <QPdfWriter>

@@ -1,6 +1,6 @@
 // The in-memory table: what is written reads back, cut to the field length;
 // navigation, deletion, close/reopen, and the signals views rely on.
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "grid/gridtestlist.h"
 #include "grid/memtable.h"
 

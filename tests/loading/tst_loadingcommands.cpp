@@ -106,7 +106,7 @@ void TestLoadingCommands::waybills()
 void TestLoadingCommands::loading()
 {
     const ProgramRun run = test::runReport(m_folder, {QStringLiteral("loading"), QStringLiteral("--refs"),
-                                                     QStringLiteral("101,102"), QStringLiteral("--merge")});
+                                                      QStringLiteral("101,102"), QStringLiteral("--merge")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QJsonObject document = parse(run);
     const QJsonObject l1 = document[QStringLiteral("lists")][QStringLiteral("l1")].toObject();
@@ -134,7 +134,7 @@ void TestLoadingCommands::loadingWritesXls()
 {
     const QString xls = m_dir.filePath(QStringLiteral("liste.xls"));
     const ProgramRun run = test::runReport(m_folder, {QStringLiteral("loading"), QStringLiteral("--refs"),
-                                                     QStringLiteral("104"), QStringLiteral("--xls"), xls});
+                                                      QStringLiteral("104"), QStringLiteral("--xls"), xls});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QFile file(xls);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -3,8 +3,8 @@
 // the totals kept as captions, the customer fields, deletion with
 // renumbering, the appearance section and the caption and status texts.
 #include "common/waybillfixture.h"
-#include "foundation/errors.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/errors.h"
+#include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
 
 #include <QFile>

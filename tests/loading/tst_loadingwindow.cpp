@@ -3,12 +3,13 @@
 // rows ticked, "İrsaliye Görüntüle"; then the screen's texts, "Satır Sil",
 // the context menu, the spreadsheet export and the appearance saved on close.
 #include "common/gridvalues.h"
+#include "common/modals.h"
 #include "common/waybillfixture.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
-#include "foundation/erpsession.h"
-#include "foundation/sharedsettings.h"
-#include "foundation/sidefiles.h"
+#include "foundation/erp/erpsession.h"
+#include "foundation/store/sharedsettings.h"
+#include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
 #include "loading/ui/loadingwindow.h"
 #include "mainwindow/mainwindow.h"
@@ -33,25 +34,9 @@
 
 using namespace tarvel;
 using test::ErpFixture;
+using test::onNextModal;
 
 namespace {
-
-// Runs an action on the next modal window of type T as soon as it is shown
-// (exec() blocks the test until the action closes it).
-template <typename T> void onNextModal(QObject *context, std::function<void(T *)> action)
-{
-    auto *timer = new QTimer(context);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, action] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-}
 
 void doubleClickRow(GridWidget *grid, int row)
 {
@@ -297,8 +282,7 @@ void TestLoadingWindow::spreadsheetExport()
     onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
         title = dialog->windowTitle();
         filter = dialog->nameFilters().join(QLatin1Char(';'));
-        dialog->selectFile(typed);
-        QMetaObject::invokeMethod(dialog, "accept");
+        test::chooseFile(dialog, typed);
     });
     exportItem->trigger();
     QCOMPARE(title, QStringLiteral("Dosya Kaydetme Yeri"));

@@ -6,7 +6,7 @@
 #include "common/waybillfixture.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
-#include "foundation/sidefiles.h"
+#include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
 #include "pickers/ui/customerpickerwindow.h"
 #include "pickers/ui/waybillpickerwindow.h"

@@ -3,9 +3,9 @@
 // and the hand-over to the loading report with its progress bar.
 #include "common/gridvalues.h"
 #include "common/waybillfixture.h"
-#include "foundation/errors.h"
-#include "foundation/progressstate.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/errors.h"
+#include "foundation/base/progressstate.h"
+#include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
 #include "pickers/waybillpicker.h"
 

@@ -1,6 +1,6 @@
 // The files that choose the waybill layout and its printer, and the print
 // counts: which line of which file counts, and what a missing one gives.
-#include "foundation/sidefiles.h"
+#include "foundation/store/sidefiles.h"
 #include "printing/layoutfiles.h"
 
 #include <QDir>

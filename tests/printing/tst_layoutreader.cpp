@@ -1,6 +1,6 @@
 // Layout files: the shipped waybill layout binds every field, and a layout
 // that cannot be used says which file, which line and what is wrong.
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "printing/layoutfiles.h"
 #include "printing/layoutreader.h"
 #include "printing/layouts/defaultlayouts.h"

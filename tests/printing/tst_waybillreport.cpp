@@ -1,10 +1,10 @@
 // The waybill report: the record feed writes each record into the bound
 // controls of every section, and the engine pages the detail bands with the
 // page header showing its page's first record and the footer its last.
+#include "common/printingfixture.h"
 #include "printing/layoutreader.h"
 #include "printing/recordfeed.h"
 #include "printing/waybillreport.h"
-#include "printingfixture.h"
 
 #include <QPdfWriter>
 #include <QProcess>

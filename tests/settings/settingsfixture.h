@@ -5,10 +5,10 @@
 // a firm choice fails half-way there).
 
 #include "common/tdsserver.h"
-#include "foundation/apppaths.h"
-#include "foundation/erpconnection.h"
-#include "foundation/localstore.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/apppaths.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/store/localstore.h"
+#include "foundation/store/sidefiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,9 +4,9 @@
 
 #include "common/storedamage.h"
 
-#include "foundation/erpconnection.h"
-#include "foundation/errors.h"
-#include "foundation/sidefiles.h"
+#include "foundation/base/errors.h"
+#include "foundation/erp/erpconnection.h"
+#include "foundation/store/sidefiles.h"
 #include "settings/parametremodel.h"
 
 #include <QTest>

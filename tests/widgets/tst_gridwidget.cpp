@@ -1,8 +1,8 @@
 // The grid widget, offscreen: footer cells under their columns, the check
 // box, the events the screens handle, widths both ways, groups opened and
 // closed, the current row, row shading and the print preview.
-#include "widgets/gridfooter.h"
 #include "grid/gridtestlist.h"
+#include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 

@@ -2,7 +2,7 @@
 
 #include "analysis/materialanalysis.h"
 #include "dialogs/plainmessage.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "pickers/ui/salesmanlistwidget.h"
 

@@ -7,7 +7,7 @@
 // spreadsheet, the printout and ungrouping. Each figure is printed as
 // "name: milliseconds". A Qt item model is attached, as a grid window would be.
 
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 #include "grid/datagrid.h"
 #include "grid/gridexport.h"
 #include "grid/griditemmodel.h"
@@ -111,8 +111,8 @@ void design(DataGrid &grid)
 std::vector<std::vector<QString>> makePools(Random &random)
 {
     static const char *const items[] = {"KARADENİZ RİZE ÇAYI 1000 GR", "ŞEKER KÜP 750 GR",
-                                        "GÜNEŞLİ GOFRET 36'LI",       "YAYLA SÜT 1 LT",
-                                        "ÇİFTLİK PEYNİR 500 GR",      "ŞAFAK ÇAY 500 GR"};
+                                        "GÜNEŞLİ GOFRET 36'LI",        "YAYLA SÜT 1 LT",
+                                        "ÇİFTLİK PEYNİR 500 GR",       "ŞAFAK ÇAY 500 GR"};
     static const char *const titles[] = {"ÖZGÜR GIDA TİC. LTD. ŞTİ.", "GÜNEŞ MARKET", "ŞAHİN TOPTAN GIDA",
                                          "ÇİFTÇİ KARDEŞLER A.Ş.", "İLKER BAKKALİYE"};
     std::vector<std::vector<QString>> pools(fieldCount);

@@ -2,7 +2,7 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/plainmessage.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridwidget.h"
 

@@ -3,7 +3,7 @@
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "pickers/documentpicker.h"
 #include "pickers/ui/combocontrol.h"
 #include "pickers/ui/pickerwidgets.h"

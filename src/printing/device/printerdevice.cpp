@@ -1,6 +1,6 @@
 #include "printing/device/printerdevice.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "printing/waybillreport.h"
 
 #include <QPrinter>

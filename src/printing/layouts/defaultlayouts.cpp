@@ -1,6 +1,6 @@
 #include "printing/layouts/defaultlayouts.h"
 
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,9 +2,9 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
-#include "foundation/errors.h"
+#include "foundation/base/errors.h"
 #include "printing/device/printerdevice.h"
-#include "printing/loadinglistprint.h"
+#include "printing/printoutcome.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

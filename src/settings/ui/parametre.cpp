@@ -3,7 +3,7 @@
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/passwordfield.h"
-#include "foundation/numbers.h"
+#include "foundation/base/numbers.h"
 #include "mainwindow/pictures.h"
 #include "settings/connectiontest.h"
 #include "settings/startupentry.h"

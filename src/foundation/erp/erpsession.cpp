@@ -1,0 +1,113 @@
+#include "foundation/erp/erpsession.h"
+
+#include "foundation/base/errors.h"
+#include "foundation/erp/sqltrace.h"
+#include "foundation/store/localstore.h"
+
+#include <QDir>
+
+namespace tarvel {
+
+namespace {
+
+// A relative "sqlite:PATH" names a file beside data.dbs, so a program folder
+// works wherever it is started from.
+ErpServerSettings resolvedSettings(ErpServerSettings settings, const QString &workDir)
+{
+    const QString server = settings.server.trimmed();
+    if (server.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
+        const QString path = server.mid(7);
+        if (!path.isEmpty() && QDir::isRelativePath(path))
+            settings.server = QLatin1String("sqlite:") + QDir(workDir).absoluteFilePath(path);
+    }
+    return settings;
+}
+
+} // namespace
+
+ErpSession &ErpSession::instance()
+{
+    static ErpSession session;
+    return session;
+}
+
+ErpSession::ErpSession()
+    : m_primary(std::make_unique<ErpConnection>()), m_watch(std::make_unique<ErpConnection>())
+{
+}
+
+ErpServerSettings ErpSession::readserversettings(const QString &workDir, QString *storeError)
+{
+    ErpServerSettings settings;
+    QString firstError;
+    try {
+        StoreSession session(storePath(workDir));
+        const StoreRow row = session.store().query(selectRow(QStringLiteral("server")));
+        const auto copy = [&row, &firstError](const char *column, QString &target) {
+            try {
+                target = row.value(QLatin1String(column));
+            } catch (const StoreError &e) {
+                // carries on: the value stays empty and the connection attempt decides
+                if (firstError.isEmpty())
+                    firstError = e.description();
+            }
+        };
+        copy("server", settings.server);
+        copy("sql", settings.database);
+        copy("kuladi", settings.user);
+        copy("sifre", settings.password);
+    } catch (const StoreError &e) {
+        // no store or no server row: every value stays empty
+        firstError = e.description();
+    }
+    if (storeError)
+        *storeError = firstError;
+    return settings;
+}
+
+ErpServerSettings ErpSession::resolved(ErpServerSettings settings, const QString &workDir)
+{
+    return resolvedSettings(std::move(settings), workDir);
+}
+
+bool ErpSession::connect(const QString &workDir, bool withWatch)
+{
+    m_settings = readserversettings(workDir, &m_storeError);
+    const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
+    // Each connection is replaced, which closes the old one, before the new one opens.
+    for (std::unique_ptr<ErpConnection> *connection : {&m_primary, &m_watch}) {
+        *connection = std::make_unique<ErpConnection>();
+        (*connection)->setTrace(m_trace);
+    }
+    // When the primary connection fails the watch connection, with the same
+    // settings, stays closed: trying it too would only freeze the window for
+    // another timeout, and an open watch beside a closed primary would close
+    // the connection-failure window over a program that cannot read anything.
+    if (m_primary->open(settings) && withWatch)
+        m_watch->open(settings);
+    return m_primary->isOpen();
+}
+
+void ErpSession::reset()
+{
+    m_primary = std::make_unique<ErpConnection>();
+    m_watch = std::make_unique<ErpConnection>();
+    m_settings = {};
+    m_storeError.clear();
+    m_trace.reset();
+}
+
+bool ErpSession::setTraceFile(const QString &path, QString *error)
+{
+    m_trace.reset();
+    QString why;
+    if (!path.isEmpty())
+        m_trace = SqlTrace::open(path, &why);
+    m_primary->setTrace(m_trace);
+    m_watch->setTrace(m_trace);
+    if (error)
+        *error = why;
+    return path.isEmpty() || m_trace;
+}
+
+} // namespace tarvel

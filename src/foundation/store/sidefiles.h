@@ -1,0 +1,29 @@
+#pragma once
+
+#include "foundation/base/cp1254.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tarvel {
+
+// ---- INI files (private-profile format) ---------------------------------
+// Sections and keys match without regard to case; a value is at most 254
+// characters and loses surrounding blanks. Missing file/section/key: "".
+QString iniread(const QString &section, const QString &key, const QString &file);
+// Sets one key, creating file, section and key as needed; every other byte of
+// the file stays as it was. Failures are not reported.
+void iniwrite(const QString &section, const QString &key, const QString &value, const QString &file);
+
+// ---- Line files ------------------------------------------------------------
+// Reads up to maxLines lines; a missing file or a missing line ends the reading,
+// so the result may be shorter (empty when the file does not exist).
+QStringList readLineFile(const QString &file, int maxLines);
+// Writes the whole file anew, every line (the last included) ending in CR LF.
+bool writeLineFile(const QString &file, const QStringList &lines);
+
+// A file in a directory; the directory is always passed in, never guessed.
+QString fileIn(const QString &directory, const QString &fileName);
+
+} // namespace tarvel

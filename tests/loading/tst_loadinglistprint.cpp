@@ -1,0 +1,162 @@
+// printloadinglist without its windows: the printer check, one preview per
+// form, copies times one job per form, and the failures that stop the run
+// with the forms already out staying out.
+#include "common/printingfixture.h"
+#include "foundation/store/sidefiles.h"
+#include "loading/forms/loadinglistprint.h"
+#include "printing/formoutput.h"
+#include "printing/layoutfiles.h"
+#include "printing/waybillreport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvel;
+
+namespace {
+
+const QString printer = QStringLiteral("TEST-YAZICI");
+
+// Records what a run hands on, in order: "preview 1", "print 2", ... with the
+// number of records of the form.
+class RecordingOutput : public FormOutput {
+public:
+    QStringList printers{printer};
+    QStringList events;
+    std::vector<WaybillReport> reports;
+
+    bool printerExists(const QString &name) override { return printers.contains(name); }
+    void preview(const WaybillReport &report) override { record(QStringLiteral("preview"), report); }
+    void print(const WaybillReport &report) override { record(QStringLiteral("print"), report); }
+
+private:
+    void record(const QString &what, const WaybillReport &report)
+    {
+        events << QStringLiteral("%1 %2").arg(what).arg(report.rowCount());
+        reports.push_back(report);
+    }
+};
+
+LoadingListInput list(int rows)
+{
+    LoadingListInput in;
+    for (int i = 1; i <= rows; ++i)
+        in.rows.append({QString::number(i), QStringLiteral("K%1").arg(i), QStringLiteral("Ürün"),
+                        QStringLiteral("ADET"), QStringLiteral("2"), QStringLiteral("20"),
+                        QStringLiteral("1"), QStringLiteral("2")});
+    in.gtop = QStringLiteral("50,00");
+    return in;
+}
+
+} // namespace
+
+class TestLoadingListPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void formsGoOut_data();
+    void formsGoOut();
+    void printerNotFound_data();
+    void printerNotFound();
+    void failures_data();
+    void failures();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    AppPaths m_paths;
+};
+
+void TestLoadingListPrint::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_paths = printingtest::programFolder(m_dir->path(), printer, 10, 2);
+}
+
+void TestLoadingListPrint::formsGoOut_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("events");
+
+    QTest::newRow("preview: each form once") << 1 << QStringList{"preview 10", "preview 10", "preview 7"};
+    QTest::newRow("print: each form copies times")
+        << 2 << QStringList{"print 10", "print 10", "print 10", "print 10", "print 7", "print 7"};
+}
+
+void TestLoadingListPrint::formsGoOut()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, events);
+
+    RecordingOutput output;
+    const PrintOutcome outcome = runLoadingListPrint(list(25), mode, m_paths, output);
+    QCOMPARE(outcome.kind, PrintOutcome::Done);
+    QCOMPARE(outcome.message(), QString());
+    QCOMPARE(output.events, events);
+    for (const WaybillReport &report : output.reports) {
+        QCOMPARE(report.printerName, printer);
+        QCOMPARE(report.documentName, QStringLiteral("VELMOR-TARVEL-IRSALIYE"));
+        QCOMPARE(report.printQuality, -4);
+    }
+}
+
+void TestLoadingListPrint::printerNotFound_data()
+{
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<bool>("pointerGone");
+    QTest::newRow("other letter case") << "test-yazici" << false;
+    QTest::newRow("no printer at all") << "" << false;
+    QTest::newRow("no layout pointer") << printer << true;
+}
+
+void TestLoadingListPrint::printerNotFound()
+{
+    QFETCH(QString, installed);
+    QFETCH(bool, pointerGone);
+
+    if (pointerGone)
+        QVERIFY(QFile::remove(layoutPointerPath(m_paths.programDir)));
+    RecordingOutput output;
+    output.printers = installed.isEmpty() ? QStringList() : QStringList{installed};
+    const PrintOutcome outcome = runLoadingListPrint(list(25), 1, m_paths, output);
+    QCOMPARE(outcome.kind, PrintOutcome::PrinterNotFound);
+    QCOMPARE(outcome.message(), QStringLiteral("Yazıcı Bulunamadı"));
+    QCOMPARE(output.events, QStringList());
+}
+
+void TestLoadingListPrint::failures_data()
+{
+    QTest::addColumn<int>("badRow"); // 0: none
+    QTest::addColumn<bool>("layoutGone");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("layout missing") << 0 << true << QStringList{} << "Yazdırma tasarımı bulunamadı";
+    QTest::newRow("amount no number on the second form")
+        << 15 << false << QStringList{"print 10", "print 10"} << "15. satırın tutarı sayı değil";
+}
+
+void TestLoadingListPrint::failures()
+{
+    QFETCH(int, badRow);
+    QFETCH(bool, layoutGone);
+    QFETCH(QStringList, events);
+    QFETCH(QString, cause);
+
+    const LayoutChoice choice = findlayout(m_paths);
+    if (layoutGone)
+        QVERIFY(QFile::remove(choice.layoutPath));
+    LoadingListInput in = list(25);
+    if (badRow > 0)
+        in.rows[badRow - 1].tutar = QStringLiteral("iki");
+
+    RecordingOutput output;
+    const PrintOutcome outcome = runLoadingListPrint(in, 2, m_paths, output);
+    QCOMPARE(outcome.kind, PrintOutcome::Failed);
+    QVERIFY2(outcome.message().startsWith(QStringLiteral("Hata Yeri:Fatura Yazdırma\n") + cause),
+             qPrintable(outcome.message()));
+    QCOMPARE(output.events, events);
+}
+
+QTEST_MAIN(TestLoadingListPrint)
+#include "tst_loadinglistprint.moc"

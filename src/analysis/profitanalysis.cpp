@@ -29,7 +29,7 @@ ProfitAnalysis::~ProfitAnalysis() = default;
 
 QString ProfitAnalysis::statusText() const
 {
-    const QChar dash('-');
+    const QChar dash(u'-');
     const QString gap = QStringLiteral("  ");
     return m_context.fir.section(dash, 1) + gap + m_context.don.section(dash, 0, 0) + gap +
            m_context.don.section(dash, 2, 2);

@@ -79,6 +79,8 @@ private slots:
     void sameValuesAsSqlite_data();
     void sameValuesAsSqlite();
     void apostropheSearch();
+    void likeAsOnServer_data();
+    void likeAsOnServer();
     void nonSelectNeverSent();
     void statementTimeout();
     void serverStopsAnswering();
@@ -197,6 +199,51 @@ void TestTds::apostropheSearch()
                                 sqlValue(QStringLiteral("MEHMET'İN GIDA")));
     QCOMPARE(rows.rowCount(), 1);
     QCOMPARE(rows.text(QStringLiteral("code")), QStringLiteral("120.01"));
+}
+
+void TestTds::likeAsOnServer_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QStringList>("codes");
+
+    const auto codes = [](std::initializer_list<const char *> list) {
+        QStringList out;
+        for (const char *code : list)
+            out << QString::fromLatin1(code);
+        return out;
+    };
+    QTest::newRow("lower case finds capitals, i pairs with İ")
+        << "DEFINITION_ like 'mehmet''in%'" << codes({"120.01"});
+    QTest::newRow("dotless I is no pair of İ") << "DEFINITION_ like 'MEHMET''IN%'" << codes({});
+    QTest::newRow("Turkish letters without case") << "TAXOFFICE like '%şişli%'" << codes({"120.02"});
+    QTest::newRow("Ş is no S") << "TAXOFFICE like '%SISLI%'" << codes({});
+    QTest::newRow("without wildcards the whole text") << "DEFINITION_ like 'mehmet'" << codes({"120.03"});
+    QTest::newRow("one character") << "DEFINITION_ like '_EHMET'" << codes({"120.03"});
+    QTest::newRow("set holding %") << "DEFINITION_ like '[%]100%'" << codes({"120.02"});
+    QTest::newRow("negated set") << "DEFINITION_ like '[^m]%'" << codes({"120.02"});
+    QTest::newRow("escape") << "DEFINITION_ like '!%100 d%' escape '!'" << codes({"120.02"});
+    QTest::newRow("NULL never matches") << "TAXOFFICE like '%'" << codes({"120.01", "120.02"});
+    QTest::newRow("long typed text") << "DEFINITION_ like '%" + QString(20000, u'a') + "%'" << codes({});
+}
+
+// The embedded ERP's LIKE finds what the real server finds, so a search
+// typed in lower case on the demo behaves as in an office.
+void TestTds::likeAsOnServer()
+{
+    QFETCH(QString, condition);
+    QFETCH(QStringList, codes);
+
+    ErpConnection demo;
+    QVERIFY(demo.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
+    const QString statement = QStringLiteral("select CODE from LG_001_CLCARD where ") + condition +
+                              QStringLiteral(" order by CODE");
+    for (ErpConnection *connection : {&demo, &m_conn}) {
+        QStringList found;
+        ErpRows rows = connection->query(statement);
+        for (rows.first(); !rows.eof(); rows.next())
+            found << rows.text(QStringLiteral("CODE"));
+        QCOMPARE(found, codes);
+    }
 }
 
 void TestTds::nonSelectNeverSent()

@@ -2,6 +2,7 @@
 
 #include "foundation/erp/erpbackend.h"
 #include "foundation/erp/erpdatetime.h"
+#include "foundation/erp/turkishlike.h"
 
 #include "foundation/base/errors.h"
 
@@ -140,6 +141,9 @@ std::unique_ptr<ErpConnection::Backend> openSqliteBackend(const QString &path, Q
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, erpTimeoutSeconds * 1000);
+        // LIKE without case and with Turkish letters, as the ERP's server compares.
+        if (!registerTurkishLike(db))
+            rc = sqlite3_errcode(db);
         // The file is only read at the first statement; a file that is no
         // database should fail the open, as a wrong server does.
         rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);

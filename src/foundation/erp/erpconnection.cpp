@@ -74,11 +74,13 @@ ErpRows ErpConnection::query(const QString &statement)
         // in its own way; the next connect builds a new one.
         if (m_backend->isDead()) {
             m_backend.reset();
+            if (e.cause() == ErpError::Cause::Statement) {
+                m_lastError = connectionLostText();
+                m_lostCause = ErpError::Cause::ConnectionLost;
+                throw ErpError(m_lastError, m_lostCause);
+            }
             m_lastError = e.description();
-            m_lostCause = e.cause() == ErpError::Cause::NoAnswer ? ErpError::Cause::NoAnswer
-                                                                 : ErpError::Cause::ConnectionLost;
-            if (e.cause() == ErpError::Cause::Statement)
-                throw ErpError(e.description(), m_lostCause);
+            m_lostCause = e.cause();
         }
         throw;
     }

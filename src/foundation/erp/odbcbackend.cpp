@@ -245,8 +245,7 @@ void OdbcBackend::fail(SQLHSTMT stmt)
                            .arg(erpTimeoutSeconds),
                        ErpError::Cause::NoAnswer);
     if (anyState({"08S01", "08003", "08007"}) || isDead())
-        throw ErpError(QStringLiteral("Sunucu bağlantısı koptu; sorgu tamamlanamadı."),
-                       ErpError::Cause::ConnectionLost);
+        throw ErpError(connectionLostText(), ErpError::Cause::ConnectionLost);
     throw ErpError(diagnosticsText(records));
 }
 

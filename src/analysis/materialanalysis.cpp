@@ -92,10 +92,35 @@ bool MaterialAnalysis::faturabulanalizyukle()
     return true;
 }
 
+namespace {
+
+// Items per set of the run's reads: small enough that "Durdur" is answered
+// between two sets within half a second on a large company.
+constexpr int itemsPerSet = 100;
+
+} // namespace
+
 MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, const QString &salesmen,
                                                  Sums &sums)
 {
     ErpRows items = runQuery(itemsStatement());
+    ErpReader reader = runReader(itemsPerSet);
+    const Reads reads{reader.define({.columns = QStringLiteral("*"),
+                                     .table = stockLineTable(),
+                                     .key = QStringLiteral("STOCKREF"),
+                                     .condition = QStringLiteral("TRCODE IN(7,8)") + m_range + salesmen,
+                                     // The per-item statement reads the index on item and date.
+                                     .order = {QStringLiteral("DATE_"), QStringLiteral("LOGICALREF")}}),
+                      reader.define(purchaseRead(stockLineTable(), m_dates.endKey()))};
+    // Only the items that sold are costed.
+    reader.onRead(reads.lines, [&reader, &reads](const ErpRows &lines) {
+        const int item = columnIndex(lines.columns(), QStringLiteral("STOCKREF"));
+        for (int row = 0; row < lines.rowCount(); ++row)
+            reader.want(reads.purchases, referenceKey(lines.rowValues(row).at(item)));
+    });
+    for (items.first(); !items.eof(); items.next())
+        reader.want(reads.lines, items.text(QStringLiteral("LOGICALREF")));
+
     pr1().setMax(items.rowCount());
     int counter = 0;
     for (items.first(); !items.eof(); items.next()) {
@@ -103,33 +128,50 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
         pr1().setValue(++counter);
         if (m_stop || serverGone())
             return Step::Stop;
+        const QString itemRef = items.text(QStringLiteral("LOGICALREF"));
         try {
-            ErpRows lines = runQuery(salesLinesStatement(items.text(QStringLiteral("LOGICALREF")), salesmen));
+            ErpRows lines = ask(
+                [&] { return reader.rows(reads.lines, itemRef, salesLinesStatement(itemRef, salesmen)); });
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
                 if (m_stop || serverGone())
                     return Step::Stop;
-                addLineRow(items, lines, modes, sums);
+                addLineRow(reader, reads, items, lines, modes, sums);
             }
         } catch (const Error &e) {
             noteFailure(e);
         }
+        reader.release(reads.lines, itemRef);
+        reader.release(reads.purchases, itemRef);
     }
     return serverGone() ? Step::Stop : Step::Go;
 }
 
-void MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes,
-                                  Sums &sums)
+void MaterialAnalysis::addLineRow(ErpReader &reader, const Reads &reads, const ErpRows &item,
+                                  const ErpRows &line, const AnalysisModes &modes, Sums &sums)
 {
     const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
     const QString dateKey = datekey(line.dateTime(QStringLiteral("DATE_")).date());
-    const double u = unitCost(runQuery(purchaseLinesStatement(itemRef, dateKey)), modes.vatIncluded);
-    const ErpRows reread =
-        runQuery(QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
-                                "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
-                                "from ") +
-                 stockLineTable() + QStringLiteral(" where LOGICALREF=") +
-                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
+    const double u = unitCost(ask([&] {
+                                  return reader.lastUpTo(reads.purchases, itemRef, dateKey,
+                                                         purchaseLinesStatement(itemRef, dateKey));
+                              }),
+                              modes.vatIncluded);
+    static const ErpReader::Columns rereadColumns{
+        {QStringLiteral("AMOUNT"), QStringLiteral("miktar1")},
+        {QStringLiteral("LINENET"), QStringLiteral("tutar1")},
+        {QStringLiteral("ADDTAXAMOUNT"), QStringLiteral("EKVERGITUTAR")},
+        {QStringLiteral("TOTAL"), QStringLiteral("toptutar1")},
+        {QStringLiteral("LINETYPE"), QStringLiteral("linetip")},
+        {QStringLiteral("DISTCOST"), QStringLiteral("DISTCOST")}};
+    const ErpRows reread = ask([&] {
+        return reader.reread(line, rereadColumns,
+                             QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
+                                            "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
+                                            "from ") +
+                                 stockLineTable() + QStringLiteral(" where LOGICALREF=") +
+                                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
+    });
     std::optional<SaleLine> sale = readSaleLine(reread);
     if (!sale)
         return;

@@ -77,7 +77,13 @@ private:
     QStringList codes(const QString &condition);
     // The rows of every item; Stop when a stop request was seen.
     Step addRows(const AnalysisModes &modes, const QString &salesmen, Sums &sums);
-    void addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes, Sums &sums);
+    // The reads of a run: sales lines per item, purchases per item.
+    struct Reads {
+        ErpReader::Read lines;
+        ErpReader::Read purchases;
+    };
+    void addLineRow(ErpReader &reader, const Reads &reads, const ErpRows &item, const ErpRows &line,
+                    const AnalysisModes &modes, Sums &sums);
     // nettutar and kartop on the last row; false when there is no row or no cost.
     bool writeRunTotals(const Sums &sums);
 

@@ -158,21 +158,43 @@ void ProfitAnalysis::betweenItems()
         m_betweenItems();
 }
 
-ErpRows ProfitAnalysis::runQuery(const QString &statement)
+ErpRows ProfitAnalysis::send(const QString &statement)
 {
-    if (serverGone())
-        return {};
     ++m_statements;
     try {
         ErpRows rows = m_context.query(statement);
         m_serverStop.answered();
         return rows;
     } catch (const ErpError &e) {
-        noteFailure(e);
         if (m_serverStop.failed(e))
             m_failures.stopped = m_serverStop.text();
+        throw;
+    }
+}
+
+ErpRows ProfitAnalysis::ask(const std::function<ErpRows()> &question)
+{
+    if (serverGone())
+        return {};
+    try {
+        return question();
+    } catch (const ErpError &e) {
+        noteFailure(e);
         return {};
     }
+}
+
+ErpRows ProfitAnalysis::runQuery(const QString &statement)
+{
+    return ask([this, &statement] { return send(statement); });
+}
+
+ErpReader ProfitAnalysis::runReader(int chunk)
+{
+    return ErpReader(
+        m_context.readMode, [this](const QString &statement) { return send(statement); }, chunk);
+}
+};
 }
 
 void ProfitAnalysis::noteFailure(const Error &error)

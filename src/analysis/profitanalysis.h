@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/analysislist.h"
+#include "erpread/erpreader.h"
+#include "erpread/purchaseread.h"
 #include "foundation/base/progressstate.h"
 #include "foundation/erp/reportcontext.h"
 #include "foundation/erp/serverstop.h"
@@ -101,6 +103,12 @@ protected:
     // Once the server is gone (see ServerStop) nothing more is sent: every
     // statement gives an empty result at once, and serverGone() is true.
     ErpRows runQuery(const QString &statement);
+    // A question of a run put to its reader: the answer, or an empty result
+    // with the failure counted, as runQuery answers a statement.
+    ErpRows ask(const std::function<ErpRows()> &question);
+    // The reader of one run, in the context's mode: its statements are the
+    // run's (counted, and stopping the run when the server is gone).
+    ErpReader runReader(int chunk = ErpReader::defaultChunk);
     bool serverGone() const { return m_serverStop.stopped(); }
     // A failing step of a run that is not a statement (a column the result lacks).
     void noteFailure(const Error &error);
@@ -124,6 +132,9 @@ protected:
     QString itemTable() const { return m_context.firmTable(QStringLiteral("ITEMS")); }
 
 private:
+    // A statement of a run: counted; a failure is watched for a server that is gone and thrown.
+    ErpRows send(const QString &statement);
+
     AnalysisKind m_kind;
     ReportContext m_context;
     DataGrid m_l1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/base/apppaths.h"
+#include "foundation/erp/readmode.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,7 @@ struct Context {
     QStringList args;
     QTextStream &out;
     QTextStream &err;
+    ReadMode readMode = ReadMode::Sets; // --verbatim-sql: one statement per row, as always
 };
 
 using Command = int (*)(Context &);

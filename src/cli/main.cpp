@@ -21,7 +21,9 @@ using namespace tarvel;
 namespace {
 
 const char *const usage =
-    "usage: tarvel-report [--store PATH] [--trace-sql FILE] COMMAND [ARGS]\n"
+    "usage: tarvel-report [--store PATH] [--trace-sql FILE] [--verbatim-sql] COMMAND [ARGS]\n"
+    "  --verbatim-sql           read the ERP one statement per row, as the screens always did,\n"
+    "                           instead of in sets (the same lists, many more statements)\n"
     "commands:\n"
     "  firms                    list the ERP firms (\"NR- NAME\"), as the settings window offers them\n"
     "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
@@ -110,7 +112,9 @@ int main(int argc, char *argv[])
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
-        if (a == QLatin1String("--trace-sql") || a == QLatin1String("--store")) {
+        if (a == QLatin1String("--verbatim-sql")) {
+            context.readMode = ReadMode::Verbatim;
+        } else if (a == QLatin1String("--trace-sql") || a == QLatin1String("--store")) {
             // Taken as a command's argument, a missing value would let the
             // command run without the trace or on another store.
             if (i + 1 >= args.size()) {

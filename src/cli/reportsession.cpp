@@ -23,6 +23,7 @@ std::optional<ReportContext> openReport(Context &context)
     report.paths = context.paths;
     report.fir = settings.fir;
     report.don = settings.don;
+    report.readMode = context.readMode;
     return report;
 }
 

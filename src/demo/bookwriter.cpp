@@ -1,5 +1,7 @@
 #include "bookwriter.h"
 
+#include <QHash>
+
 namespace tarvel::demo {
 
 namespace {
@@ -162,13 +164,17 @@ void writePeriod(ErpFileWriter &file, int firmNr, const PeriodBook &book)
     }
     {
         const auto lines = table(QStringLiteral("STLINE"));
+        // FTIME, the time of day a line was entered: the lines of a day in the
+        // order they were made, a second apart from 08:00 (seconds since midnight).
+        QHash<QDate, int> enteredThatDay;
         for (int i = 0; i < book.lines.size(); ++i) {
             const StockLine &l = book.lines.at(i);
+            const int entered = 8 * 3600 + enteredThatDay[l.date.date()]++;
             lines->integer(refOf(i)).integer(refOf(l.waybill)).integer(refOf(l.invoice)).integer(l.stockRef);
             lines->integer(l.lineType).integer(l.ioCode).integer(l.trCode).date(l.date);
             lines->number(l.amount).number(l.price).number(l.total).number(l.lineNet).number(l.distCost);
             lines->number(l.vat).integer(l.vatInc).number(l.addTax);
-            lines->integer(l.uomRef).integer(l.salesmanRef).integer(l.clientRef).insert();
+            lines->integer(l.uomRef).integer(l.salesmanRef).integer(l.clientRef).integer(entered).insert();
         }
     }
     {

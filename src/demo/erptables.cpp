@@ -84,7 +84,7 @@ QHash<QString, ErpTableLayout> makeLayouts()
           integer("LINETYPE"), integer("IOCODE"), integer("TRCODE"), datetime("DATE_"), number("AMOUNT"),
           number("PRICE"), number("TOTAL"), number("LINENET"), number("DISTCOST"), number("VAT"),
           integer("VATINC"), number("ADDTAXAMOUNT"), integer("UOMREF"), integer("SALESMANREF"),
-          integer("CLIENTREF")},
+          integer("CLIENTREF"), integer("FTIME")},
          {{QStringLiteral("STFICHEREF")},
           {QStringLiteral("INVOICEREF")},
           {QStringLiteral("STOCKREF"), QStringLiteral("DATE_")}}},

@@ -35,6 +35,7 @@ ReportContext ReportWindow::loadSharedSettings(const AppPaths &paths)
     context.paths = paths;
     context.fir = settings.fir;
     context.don = settings.don;
+    context.readMode = readModeOfEnvironment();
     return context;
 }
 

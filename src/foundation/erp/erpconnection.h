@@ -62,6 +62,10 @@ public:
     double storedNumber(const QString &column) const;
     QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
 
+    // Every value of a row, in the order of columns(), for readers that
+    // regroup a result.
+    const QVector<QVariant> &rowValues(int row) const { return m_rows.at(row); }
+
 private:
     int columnIndex(const QString &name) const;
     QStringList m_columns;

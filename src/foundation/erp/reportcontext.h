@@ -2,6 +2,7 @@
 
 #include "foundation/base/apppaths.h"
 #include "foundation/erp/erpconnection.h"
+#include "foundation/erp/readmode.h"
 
 #include <QString>
 
@@ -19,6 +20,8 @@ struct ReportContext {
     // The connection to use; none means the session's primary connection, asked
     // for at every statement because a reconnect replaces it.
     ErpConnection *connection = nullptr;
+    // How the models read: in sets, or one statement per row as always.
+    ReadMode readMode = ReadMode::Sets;
 
     ErpConnection &erp() const;
     ErpRows query(const QString &statement) const { return erp().query(statement); }

@@ -108,9 +108,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
     const Reads reads{reader.define({.columns = QStringLiteral("*"),
                                      .table = stockLineTable(),
                                      .key = QStringLiteral("STOCKREF"),
-                                     .condition = QStringLiteral("TRCODE IN(7,8)") + m_range + salesmen,
-                                     // The per-item statement reads the index on item and date.
-                                     .order = {QStringLiteral("DATE_"), QStringLiteral("LOGICALREF")}}),
+                                     .condition = QStringLiteral("TRCODE IN(7,8)") + m_range + salesmen}),
                       reader.define(purchaseRead(stockLineTable(), m_dates.endKey()))};
     // Only the items that sold are costed.
     reader.onRead(reads.lines, [&reader, &reads](const ErpRows &lines) {

@@ -194,8 +194,6 @@ ErpReader ProfitAnalysis::runReader(int chunk)
     return ErpReader(
         m_context.readMode, [this](const QString &statement) { return send(statement); }, chunk);
 }
-};
-}
 
 void ProfitAnalysis::noteFailure(const Error &error)
 {

@@ -19,8 +19,10 @@ struct KeyedRead {
     QStringList optional{};
     QString condition{}; // what else the rows meet (joined with AND); empty for nothing
     QString tail{};      // after the conditions: " group by STOCKREF"
-    // The order of one reference's rows, as its own statement gives them
-    // (a column the result lacks is left out); empty keeps the result's order.
+    // The order of one reference's rows (a column the result lacks is left
+    // out). Empty keeps the order of the set's statement, which reaches each
+    // reference's rows the way that reference's own statement does (through
+    // the same index, or none), so they come in the order it gives them.
     QStringList order{};
 };
 

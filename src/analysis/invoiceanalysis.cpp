@@ -51,19 +51,37 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
 {
     const bool started = fillRun([this, &itemsStatement] {
         // The dates may change while the run goes on: it keeps those it began with.
-        const QString range = QStringLiteral(" AND DATE_>=") + sqlValue(m_dates.startKey()) +
+        const QString dates = QStringLiteral("DATE_>=") + sqlValue(m_dates.startKey()) +
                               QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
+        const QString range = QStringLiteral(" AND ") + dates;
         ErpRows items = runQuery(itemsStatement);
+        ErpReader reader = runReader();
+        const ItemReads reads{
+            reader.define({.columns = QStringLiteral("STOCKREF,PRICE,VAT,VATINC"),
+                           .table = stockLineTable(),
+                           .key = QStringLiteral("STOCKREF"),
+                           .condition = QStringLiteral("IOCODE='1' AND ") + dates}),
+            reader.define({.columns = QStringLiteral("STOCKREF,sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1"),
+                           .table = stockLineTable(),
+                           .key = QStringLiteral("STOCKREF"),
+                           .condition = QStringLiteral("IOCODE='4' AND ") + dates,
+                           .tail = QStringLiteral(" group by STOCKREF")})};
+        for (items.first(); !items.eof(); items.next()) {
+            reader.want(reads.prices, items.text(QStringLiteral("LOGICALREF")));
+            reader.want(reads.sold, items.text(QStringLiteral("LOGICALREF")));
+        }
         pr1().setMax(items.rowCount());
         int ordinal = 0;
         for (items.first(); !items.eof() && !serverGone(); items.next()) {
             betweenItems();
             pr1().setValue(++ordinal);
             try {
-                addItemRow(items, range);
+                addItemRow(reader, reads, items, range);
             } catch (const Error &e) {
                 noteFailure(e);
             }
+            reader.release(reads.prices, items.text(QStringLiteral("LOGICALREF")));
+            reader.release(reads.sold, items.text(QStringLiteral("LOGICALREF")));
         }
     });
     if (!started)
@@ -75,13 +93,18 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
     return true;
 }
 
-void InvoiceAnalysis::addItemRow(const ErpRows &item, const QString &range)
+void InvoiceAnalysis::addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item,
+                                 const QString &range)
 {
-    const QString ref = sqlValue(item.text(QStringLiteral("LOGICALREF")));
+    const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
+    const QString ref = sqlValue(itemRef);
 
-    ErpRows price =
-        runQuery(QStringLiteral("select PRICE,VAT,VATINC from ") + stockLineTable() +
-                 QStringLiteral(" where IOCODE='1'") + range + QStringLiteral(" AND STOCKREF=") + ref);
+    ErpRows price = ask([&] {
+        return reader.rows(reads.prices, itemRef,
+                           QStringLiteral("select PRICE,VAT,VATINC from ") + stockLineTable() +
+                               QStringLiteral(" where IOCODE='1'") + range +
+                               QStringLiteral(" AND STOCKREF=") + ref);
+    });
     double netPrice = 0;
     price.last();
     if (!price.eof()) {
@@ -90,9 +113,13 @@ void InvoiceAnalysis::addItemRow(const ErpRows &item, const QString &range)
         netPrice = withVat ? p / vatFactor(float(price.number(QStringLiteral("VAT")))) : p;
     }
 
-    const ErpRows sold = runQuery(QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
-                                  stockLineTable() + QStringLiteral(" where IOCODE='4'") + range +
-                                  QStringLiteral(" AND STOCKREF=") + ref);
+    // Sets hold no row for an item that did not sell; its own statement gives a row of NULLs.
+    const ErpRows sold = ask([&] {
+        return reader.rows(reads.sold, itemRef,
+                           QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
+                               stockLineTable() + QStringLiteral(" where IOCODE='4'") + range +
+                               QStringLiteral(" AND STOCKREF=") + ref);
+    });
     if (sold.eof() || sold.isNull(QStringLiteral("tutar1")))
         return; // did not sell in the range
     const double quantity = sold.number(QStringLiteral("miktar1"));

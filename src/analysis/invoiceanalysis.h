@@ -33,8 +33,13 @@ protected:
 
 private:
     bool itemRun(const QString &itemsStatement);
+    // The reads of an item run: its purchase lines and its sales sums, per item.
+    struct ItemReads {
+        ErpReader::Read prices;
+        ErpReader::Read sold;
+    };
     // range: the run's date condition on DATE_.
-    void addItemRow(const ErpRows &item, const QString &range);
+    void addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item, const QString &range);
 
     AnalysisDates m_dates;
 };

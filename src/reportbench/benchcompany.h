@@ -53,5 +53,7 @@ double bareStatementsMs(int runs, ErpConnection &connection, const QStringList &
 void loadingBench(BenchCompany &company, int runs, QTextStream &out);
 // The profit analyses' figures.
 void analysisBench(BenchCompany &company, int runs, QTextStream &out);
+// The reading modes' figures: statements, equal lists, time over a link of linkMs per statement.
+void linkBench(BenchCompany &company, int linkMs, QTextStream &out);
 
 } // namespace tarvel::bench

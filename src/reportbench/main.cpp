@@ -1,11 +1,13 @@
-// report-bench [--dir DIR] [--size small|large|N] [--date yyyy-MM-dd] [--runs N]
+// report-bench [--dir DIR] [--size small|large|N] [--date yyyy-MM-dd] [--runs N] [--link-ms N]
 //
 // Times the report screens' models on a large demo company, made in DIR on
 // the first run and reused afterwards (default: tarvel-report-bench-SCALE-DATE
 // in the temporary folder, size large, date 2024-06-28, so another size or
 // date makes a company of its own). Each figure is printed as
 // "name: value"; times are the best of --runs runs (default 3) after one
-// warm-up run, in milliseconds.
+// warm-up run, in milliseconds. --link-ms N compares the reading modes
+// instead: statements, equal lists, and the sets mode over the TDS test
+// server with N ms per statement against the same server without delay.
 #include "benchcompany.h"
 
 #include "demo/demofolder.h"
@@ -68,14 +70,21 @@ int main(int argc, char *argv[])
                                         QStringLiteral("yyyy-MM-dd"), QStringLiteral("2024-06-28"));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("timed runs per figure"),
                                         QStringLiteral("N"), QStringLiteral("3"));
-    parser.addOptions({dirOption, sizeOption, dateOption, runsOption});
+    const QCommandLineOption linkOption(QStringLiteral("link-ms"),
+                                        QStringLiteral("compare the reading modes over a link of N ms"),
+                                        QStringLiteral("N"));
+    parser.addOptions({dirOption, sizeOption, dateOption, runsOption, linkOption});
     parser.process(app);
 
     const std::optional<int> scale = demo::parseDemoSize(parser.value(sizeOption));
     const QDate today = QDate::fromString(parser.value(dateOption), Qt::ISODate);
     const int runs = parser.value(runsOption).toInt();
-    if (!scale || !demo::isValidReferenceDate(today) || runs < 1) {
-        err << "report-bench: --size small|large|1..100, --date yyyy-MM-dd and --runs 1 or more\n";
+    bool linkOk = true;
+    const int linkMs = parser.isSet(linkOption) ? parser.value(linkOption).toInt(&linkOk) : -1;
+    if (!scale || !demo::isValidReferenceDate(today) || runs < 1 || !linkOk ||
+        (parser.isSet(linkOption) && linkMs < 0)) {
+        err << "report-bench: --size small|large|1..100, --date yyyy-MM-dd, --runs 1 or more and --link-ms 0 "
+               "or more\n";
         return 2;
     }
     try {
@@ -86,8 +95,12 @@ int main(int argc, char *argv[])
                                                        .arg(*scale)
                                                        .arg(today.toString(QStringLiteral("yyyyMMdd"))));
         bench::BenchCompany company = openCompany(folder, *scale, today, out);
-        bench::loadingBench(company, runs, out);
-        bench::analysisBench(company, runs, out);
+        if (linkMs >= 0) {
+            bench::linkBench(company, linkMs, out);
+        } else {
+            bench::loadingBench(company, runs, out);
+            bench::analysisBench(company, runs, out);
+        }
     } catch (const Error &e) {
         err << "report-bench: " << e.description() << "\n";
         return 1;

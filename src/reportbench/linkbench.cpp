@@ -1,0 +1,173 @@
+// The reading modes: for the material run over a year, the invoice run of a
+// month's invoices and the merged hand-over of a month's waybills, the
+// statements each mode sends, whether both give the same lists, and how the
+// sets mode's time grows over a slow link (the TDS test server holding every
+// statement N ms) against the same server without delay.
+#include "benchcompany.h"
+#include "benchserver.h"
+
+#include "analysis/invoiceanalysis.h"
+#include "analysis/materialanalysis.h"
+#include "demo/demofolder.h"
+#include "grid/reportjson.h"
+#include "loading/loadingreport.h"
+#include "pickers/invoicepicker.h"
+#include "pickers/waybillpicker.h"
+
+#include <QDir>
+
+namespace tarvel::bench {
+
+namespace {
+
+// One report run on a context: prepared (pickers opened, documents ticked)
+// when made, timed by run(), compared by its lists.
+class ModeRun {
+public:
+    virtual ~ModeRun() = default;
+    virtual void run() = 0;
+    virtual QByteArray lists() const = 0;
+};
+
+class MaterialRun : public ModeRun {
+public:
+    MaterialRun(const ReportContext &context, const QDate &today) : m_analysis(context)
+    {
+        m_analysis.setDates({today.addYears(-1), today});
+    }
+    void run() override { m_analysis.faturabulanalizyukle(); }
+    QByteArray lists() const override
+    {
+        ReportJson json;
+        json.addList(QStringLiteral("l1"), m_analysis.l1());
+        return json.toJson();
+    }
+
+private:
+    MaterialAnalysis m_analysis;
+};
+
+class InvoiceRun : public ModeRun {
+public:
+    InvoiceRun(const ReportContext &context, const QDate &today)
+        : m_analysis(context), m_picker(context, m_analysis)
+    {
+        m_picker.open(today);
+        m_picker.setTr1(today.addMonths(-1));
+        m_picker.setTr2(today);
+        m_picker.gosterbul(0);
+        m_picker.setAllTicked(true);
+    }
+    void run() override { m_picker.handOver(); }
+    QByteArray lists() const override
+    {
+        ReportJson json;
+        json.addList(QStringLiteral("l1"), m_analysis.l1());
+        return json.toJson();
+    }
+
+private:
+    InvoiceAnalysis m_analysis;
+    InvoicePicker m_picker;
+};
+
+class LoadingRun : public ModeRun {
+public:
+    LoadingRun(const ReportContext &context, const QDate &today)
+        : m_report(context), m_picker(context, m_report)
+    {
+        m_picker.open(today);
+        m_picker.setTr1(today.addMonths(-1));
+        m_picker.setTr2(today);
+        m_picker.gosterbul(0);
+        m_picker.setAllTicked(true);
+        m_picker.setMerge(true);
+    }
+    void run() override { m_picker.handOver(); }
+    QByteArray lists() const override
+    {
+        ReportJson json;
+        json.addList(QStringLiteral("l1"), m_report.l1());
+        json.addList(QStringLiteral("l2"), m_report.l2());
+        const LoadingReport::Customer &c = m_report.customer();
+        const LoadingReport::Totals &t = m_report.totals();
+        for (const QString &field :
+             {c.unvn, c.vno, c.vd, c.tel, c.adr, c.shr, t.topl, t.topi, t.topk, t.gtop})
+            json.addField(QStringLiteral("field"), field);
+        return json.toJson();
+    }
+
+private:
+    LoadingReport m_report;
+    WaybillPicker m_picker;
+};
+
+using MakeRun = std::function<std::unique_ptr<ModeRun>(const ReportContext &, const QDate &)>;
+
+template <typename Run> MakeRun maker()
+{
+    return [](const ReportContext &context, const QDate &today) {
+        return std::make_unique<Run>(context, today);
+    };
+}
+
+ReportContext withMode(ReportContext context, ErpConnection &connection, ReadMode mode)
+{
+    context.connection = &connection;
+    context.readMode = mode;
+    return context;
+}
+
+double runMs(ModeRun &run)
+{
+    QElapsedTimer clock;
+    clock.start();
+    run.run();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+void linkBench(BenchCompany &company, int linkMs, QTextStream &out)
+{
+    const QString erpFile = QDir(company.folder).filePath(demo::demoErpFileName);
+    BenchServer direct(erpFile, 0);
+    BenchServer slow(erpFile, linkMs);
+    const std::unique_ptr<ErpConnection> directConnection = direct.connect();
+    const std::unique_ptr<ErpConnection> slowConnection = slow.connect();
+
+    const QList<QPair<QByteArray, MakeRun>> runs{{"material-analysis", maker<MaterialRun>()},
+                                                 {"invoice-analysis", maker<InvoiceRun>()},
+                                                 {"loading", maker<LoadingRun>()}};
+    bool equal = true;
+    for (const auto &[name, make] : runs) {
+        int statements[2] = {};
+        QByteArray lists[2];
+        for (const ReadMode mode : {ReadMode::Sets, ReadMode::Verbatim}) {
+            const int m = mode == ReadMode::Sets ? 0 : 1;
+            const std::unique_ptr<ModeRun> run =
+                make(withMode(company.context, *company.connection, mode), company.today);
+            statements[m] = int(tracedStatements(*company.connection, [&run] { run->run(); }).size());
+            lists[m] = run->lists();
+        }
+        equal = equal && lists[0] == lists[1];
+        figure(out, QByteArray(name + "-statements").constData(), statements[0]);
+        figure(out, QByteArray(name + "-statements-verbatim").constData(), statements[1]);
+        figure(out, QByteArray(name + "-statement-ratio").constData(),
+               double(statements[1]) / qMax(1, statements[0]), 1);
+
+        const std::unique_ptr<ModeRun> overDirect =
+            make(withMode(company.context, *directConnection, ReadMode::Sets), company.today);
+        const std::unique_ptr<ModeRun> overSlow =
+            make(withMode(company.context, *slowConnection, ReadMode::Sets), company.today);
+        const double directMs = runMs(*overDirect);
+        const double slowMs = runMs(*overSlow);
+        equal = equal && overDirect->lists() == lists[0] && overSlow->lists() == lists[0];
+        figure(out, QByteArray(name + "-link-0-ms").constData(), directMs);
+        figure(out, QByteArray(name + "-link-" + QByteArray::number(linkMs) + "-ms").constData(), slowMs);
+        figure(out, QByteArray(name + "-link-ratio").constData(), slowMs / directMs, 2);
+    }
+    figure(out, "sets-equal", equal ? 1 : 0);
+}
+
+} // namespace tarvel::bench

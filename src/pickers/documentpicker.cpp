@@ -135,10 +135,11 @@ void DocumentPicker::cariyukle()
         m_customerNames << cards.text(QStringLiteral("DEFINITION_"));
 }
 
-ErpRows DocumentPicker::activeCard(const QString &ref) const
+ErpRows DocumentPicker::activeCard(const QString &ref)
 {
-    return m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                           QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref));
+    const QString today = QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                          QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref);
+    return m_cardReader ? m_cardReader->rows(m_cardRead, ref, today) : m_context.query(today);
 }
 
 // ---- Special codes and document types ------------------------------------------------------
@@ -236,6 +237,19 @@ void DocumentPicker::gosterbul(int mode)
 
 void DocumentPicker::appendFound(ErpRows &rows)
 {
+    ErpReader reader(m_context.readMode,
+                     [this](const QString &statement) { return m_context.query(statement); });
+    m_cardRead = reader.define({.columns = QStringLiteral("*"),
+                                .table = m_context.firmTable(QStringLiteral("CLCARD")),
+                                .key = QStringLiteral("LOGICALREF"),
+                                .condition = QStringLiteral("ACTIVE='0'")});
+    const QStringList cards = cardColumns();
+    for (rows.first(); !rows.eof(); rows.next()) {
+        for (const QString &column : cards)
+            reader.want(m_cardRead, rows.text(column));
+    }
+    m_cardReader = &reader;
+    const auto done = qScopeGuard([this] { m_cardReader = nullptr; });
     MemTable &list = m_l1.table();
     int sira = 0;
     for (rows.first(); !rows.eof(); rows.next()) {

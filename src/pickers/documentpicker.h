@@ -1,5 +1,6 @@
 #pragma once
 
+#include "erpread/erpreader.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 
@@ -138,7 +139,10 @@ protected:
     // irstip's TRCODE (its third character), empty for "Tümü".
     QString documentType() const;
     // "select * from <CLCARD> where ACTIVE='0' and LOGICALREF='<ref>'"; nothing when inactive or missing.
-    ErpRows activeCard(const QString &ref) const;
+    // While appendFound runs, the cards of its rows are read once for them all.
+    ErpRows activeCard(const QString &ref);
+    // The columns of a result row naming the cards its row shows (CLIENTREF; RECVREF too).
+    virtual QStringList cardColumns() const { return {QStringLiteral("CLIENTREF")}; }
 
 private:
     void carirefbul(const QString &name);
@@ -159,6 +163,9 @@ private:
     QStringList m_documentTypes;
     QString m_ozkod;
     QString m_irstip;
+    // The reader of the rows appendFound is adding, and its read of the customer cards.
+    ErpReader *m_cardReader = nullptr;
+    ErpReader::Read m_cardRead = 0;
 };
 
 } // namespace tarvel

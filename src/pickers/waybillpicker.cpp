@@ -67,6 +67,11 @@ std::optional<QString> WaybillPicker::statement()
            specialFragment;
 }
 
+QStringList WaybillPicker::cardColumns() const
+{
+    return {QStringLiteral("CLIENTREF"), QStringLiteral("RECVREF")};
+}
+
 void WaybillPicker::fillRow(MemTable &list, const ErpRows &row)
 {
     const QString shipTo = row.text(QStringLiteral("RECVREF"));

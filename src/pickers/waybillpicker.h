@@ -21,6 +21,7 @@ public:
 protected:
     std::optional<QString> statement() override;
     void fillRow(MemTable &list, const ErpRows &row) override;
+    QStringList cardColumns() const override;
     ProgressState &callerProgress() override;
     DataGrid &callerList() override;
     bool prepareCaller() override;

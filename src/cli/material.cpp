@@ -18,7 +18,7 @@ const char *const materialUsage =
 
 int materialAnalysisCommand(Context &context)
 {
-    CommandArgs args(
+    const Result<DatedArgs> parsed = parseDated(
         context.args,
         {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
                    QStringLiteral("--grouped")},
@@ -27,9 +27,9 @@ int materialAnalysisCommand(Context &context)
                    fileOptions,
          .repeated = {QStringLiteral("--salesman")},
          .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (!args.ok())
-        return usageError(context, "material-analysis", args, materialUsage);
+    if (!parsed)
+        return usageError(context, "material-analysis", parsed.error(), materialUsage);
+    const auto &[args, range] = *parsed;
 
     const std::optional<ReportContext> report = openReport(context);
     if (!report)
@@ -43,7 +43,7 @@ int materialAnalysisCommand(Context &context)
     }
     if (!selectSalesmen(context, analysis.satel(), args))
         return 1;
-    analysis.setDates({range->from, range->to});
+    analysis.setDates({range.from, range.to});
     analysis.setText1(args.value(QStringLiteral("--name")));
     analysis.setOzkod(args.value(QStringLiteral("--special-code")));
     analysis.setGrp(args.value(QStringLiteral("--group-code")));
@@ -51,7 +51,7 @@ int materialAnalysisCommand(Context &context)
     analysis.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
     // Check1 before "Bul": the run leaves the grouping as it finds it.
     analysis.setGrouped(args.flag(QStringLiteral("--grouped")));
-    analysis.faturabulanalizyukle();
+    analysis.run();
     return finishAnalysis(context, analysis, filesOf(args));
 }
 

@@ -40,7 +40,7 @@ void TestOrderAnalysis::initTestCase()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_context = m_erp.context();
     m_trace = m_erp.filePath(QStringLiteral("trace.sql"));
-    m_erp.connection().setTraceFile(m_trace);
+    QVERIFY_OK(m_erp.connection().setTraceFile(m_trace));
 }
 
 void TestOrderAnalysis::runOrders(OrderAnalysis &analysis, const QStringList &refs)

@@ -1,6 +1,7 @@
 // The ERP connection without a server: the read-only guard, value escaping,
 // how fields become text, and the embedded demo ERP in SQLite.
 #include "common/tdsserver.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
@@ -448,7 +449,7 @@ void TestErpConnection::sqliteTypes()
     QFETCH(QString, text);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select * from LG_001_01_STLINE where LOGICALREF=") +
                              tarvel::sqlValue(QString::number(ref)));
     QCOMPARE(rows.rowCount(), 1);
@@ -474,7 +475,7 @@ void TestErpConnection::apostropheSearch()
     QFETCH(QStringList, codes);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select CODE from LG_001_CLCARD where DEFINITION_=") +
                              tarvel::sqlValue(typed));
     QStringList found;
@@ -510,9 +511,10 @@ void TestErpConnection::sqliteOpenFails()
     QFETCH(QString, mustNotExist);
 
     ErpConnection erp;
-    QVERIFY(!erp.open({server, {}, {}, {}}));
+    const Result<void> opened = erp.open({server, {}, {}, {}});
+    QVERIFY(!opened);
     QVERIFY(!erp.isOpen());
-    QVERIFY(!erp.lastError().isEmpty());
+    QVERIFY(!opened.errorText().isEmpty());
     if (!mustNotExist.isEmpty())
         QVERIFY(!QFileInfo::exists(mustNotExist));
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
@@ -546,7 +548,7 @@ void TestErpConnection::traceAndRefusal()
 {
     const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
     ErpConnection erp;
-    erp.setTraceFile(trace);
+    QVERIFY_OK(erp.setTraceFile(trace));
     // Nothing reaches the trace while the connection is closed.
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
     QVERIFY(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
@@ -581,8 +583,8 @@ void TestErpConnection::sessionFromStore()
 
     ErpSession &session = ErpSession::instance();
     const QString trace = folder.filePath(QStringLiteral("trace.sql"));
-    session.setTraceFile(trace);
-    QVERIFY2(session.connect(folder.path()), qPrintable(session.primary().lastError()));
+    QVERIFY_OK(session.setTraceFile(trace));
+    QVERIFY_OK(session.connect(folder.path()));
     QVERIFY(session.watch().isOpen());
     QCOMPARE(session.settings().server, contents.server);
     ErpConnection *const first = &session.primary();
@@ -599,7 +601,7 @@ void TestErpConnection::sessionFromStore()
     QVERIFY(!session.connect(folder.path()));
     QVERIFY(!session.primary().isOpen());
     QVERIFY(!session.watch().isOpen());
-    session.setTraceFile(QString());
+    QVERIFY_OK(session.setTraceFile(QString()));
 }
 
 void TestErpConnection::sessionWithoutStore()
@@ -608,8 +610,9 @@ void TestErpConnection::sessionWithoutStore()
     const ErpServerSettings read = ErpSession::readserversettings(empty.path());
     QVERIFY(read.server.isEmpty() && read.database.isEmpty() && read.user.isEmpty() &&
             read.password.isEmpty());
-    QVERIFY(!ErpSession::instance().connect(empty.path()));
-    QVERIFY(!ErpSession::instance().primary().lastError().isEmpty());
+    const Result<void> connected = ErpSession::instance().connect(empty.path());
+    QVERIFY(!connected);
+    QVERIFY(!connected.errorText().isEmpty());
     QVERIFY(!QFileInfo::exists(storePath(empty.path())));
 }
 

@@ -30,12 +30,10 @@ int invoicesCommand(Context &context)
 {
     const Result<DatedArgs> parsed = parseDated(
         context.args, {.flags = {QStringLiteral("--by-entry-date")},
-                       .values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"),
-                                             QStringLiteral("--customer"), QStringLiteral("--customer-code"),
+                       .values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-code"),
                                              QStringLiteral("--special-code"), QStringLiteral("--type")} +
                                  fileOptions,
-                       .repeated = {QStringLiteral("--salesman")},
-                       .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+                       .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "invoices", parsed.error(), invoicesUsage);
     const auto &[args, range] = *parsed;
@@ -73,11 +71,8 @@ int invoiceAnalysisCommand(Context &context)
 
 int itemAnalysisCommand(Context &context)
 {
-    const Result<DatedArgs> parsed = parseDated(
-        context.args,
-        {.values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--name")} +
-                   fileOptions,
-         .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+    const Result<DatedArgs> parsed =
+        parseDated(context.args, {.values = QStringList{QStringLiteral("--name")} + fileOptions});
     if (!parsed)
         return usageError(context, "item-analysis", parsed.error(), itemAnalysisUsage);
     const auto &[args, range] = *parsed;

@@ -49,8 +49,11 @@ Result<QStringList> CommandArgs::list(const QString &name) const
     return trimmed;
 }
 
-Result<DatedArgs> parseDated(const QStringList &words, const CommandArgs::Options &options)
+Result<DatedArgs> parseDated(const QStringList &words, CommandArgs::Options options)
 {
+    const QStringList dates{QStringLiteral("--from"), QStringLiteral("--to")};
+    options.values += dates;
+    options.required = dates + options.required;
     Result<CommandArgs> args = CommandArgs::parse(words, options);
     if (!args)
         return args.error();

@@ -41,8 +41,9 @@ private:
     QHash<QString, QStringList> m_values;
 };
 
-// The options of a command that takes --from and --to (yyyyMMdd), with the
-// two dates; an error names the first option at fault.
+// The options of a command that requires --from and --to (yyyyMMdd; options
+// need not name them), with the two dates; an error names the first option
+// at fault.
 struct DateRange {
     QDate from;
     QDate to;
@@ -51,7 +52,7 @@ struct DatedArgs {
     CommandArgs args;
     DateRange range;
 };
-Result<DatedArgs> parseDated(const QStringList &words, const CommandArgs::Options &options);
+Result<DatedArgs> parseDated(const QStringList &words, CommandArgs::Options options);
 
 // The options of a command that takes --refs R1,R2,..., with the references.
 struct RefArgs {

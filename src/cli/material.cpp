@@ -19,14 +19,12 @@ const char *const materialUsage =
 int materialAnalysisCommand(Context &context)
 {
     const Result<DatedArgs> parsed = parseDated(
-        context.args,
-        {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
-                   QStringLiteral("--grouped")},
-         .values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--name"),
-                               QStringLiteral("--special-code"), QStringLiteral("--group-code")} +
-                   fileOptions,
-         .repeated = {QStringLiteral("--salesman")},
-         .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+        context.args, {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
+                                 QStringLiteral("--grouped")},
+                       .values = QStringList{QStringLiteral("--name"), QStringLiteral("--special-code"),
+                                             QStringLiteral("--group-code")} +
+                                 fileOptions,
+                       .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "material-analysis", parsed.error(), materialUsage);
     const auto &[args, range] = *parsed;

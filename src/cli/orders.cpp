@@ -61,12 +61,10 @@ bool ordersOptionsFit(Context &context, const CommandArgs &args)
 int ordersCommand(Context &context)
 {
     const Result<DatedArgs> parsed = parseDated(
-        context.args,
-        {.values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--customer"),
-                               QStringLiteral("--customer-ref"), QStringLiteral("--payment")} +
-                   fileOptions,
-         .repeated = {QStringLiteral("--salesman")},
-         .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+        context.args, {.values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-ref"),
+                                             QStringLiteral("--payment")} +
+                                 fileOptions,
+                       .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "orders", parsed.error(), ordersUsage);
     const auto &[args, range] = *parsed;

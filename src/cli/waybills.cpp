@@ -31,10 +31,9 @@ std::optional<QString> entryOf(const QStringList &entries, const QString &code)
 
 int waybillsCommand(Context &context)
 {
-    const Result<DatedArgs> parsed = parseDated(
-        context.args, {.values = {QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--type"),
-                                  QStringLiteral("--customer"), QStringLiteral("--special-code")},
-                       .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
+    const Result<DatedArgs> parsed =
+        parseDated(context.args, {.values = {QStringLiteral("--type"), QStringLiteral("--customer"),
+                                             QStringLiteral("--special-code")}});
     if (!parsed)
         return usageError(context, "waybills", parsed.error(), waybillsUsage);
     const auto &[args, range] = *parsed;

@@ -264,7 +264,8 @@ void TestLocalStore::updatesStoreValuesAsTyped()
     QCOMPARE(readRow(table, columns), values);
     {
         StoreSession session(m_path);
-        const StoreRow other = session.store().query(QStringLiteral("select * from %1 where id='2'").arg(table));
+        const StoreRow other =
+            session.store().query(QStringLiteral("select * from %1 where id='2'").arg(table));
         QStringList read;
         for (const QString &column : columns)
             read << other.value(column);

@@ -101,8 +101,8 @@ int orderAnalysisCommand(Context &context)
     if (!screen || !handOverDocuments(context, screen->picker, args, refs, QStringLiteral("Satış siparişi")))
         return 1;
     // The window shows this in a message box over the complete list.
-    if (const std::optional<QString> &error = screen->analysis.overallError())
-        context.err << *error << "\n";
+    if (const Result<void> &overall = screen->analysis.overall(); !overall)
+        context.err << overall.errorText() << "\n";
     return finishAnalysis(context, screen->analysis, filesOf(args));
 }
 

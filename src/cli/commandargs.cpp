@@ -2,6 +2,14 @@
 
 namespace tarvel::cli {
 
+namespace {
+
+// The ERP keeps no dates before 1900; years of other lengths make no date key.
+constexpr int firstYear = 1900;
+constexpr int lastYear = 9999;
+
+} // namespace
+
 Result<CommandArgs> CommandArgs::parse(const QStringList &args, const Options &options)
 {
     CommandArgs parsed;
@@ -33,6 +41,13 @@ Result<QDate> CommandArgs::date(const QString &name) const
     if (text.size() != 8 || !date.isValid())
         return Error(QStringLiteral("%1 yyyyMMdd biçiminde bir tarih ister, \"%2\" değil (needs a date)")
                          .arg(name, text));
+    if (date.year() < firstYear || date.year() > lastYear)
+        return Error(
+            QStringLiteral("%1 %2 ile %3 yılları arasında bir tarih ister, \"%4\" değil (year out of range)")
+                .arg(name)
+                .arg(firstYear)
+                .arg(lastYear)
+                .arg(text));
     return date;
 }
 

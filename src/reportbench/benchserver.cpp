@@ -46,8 +46,10 @@ std::unique_ptr<ErpConnection> BenchServer::connect()
         throw Error(
             QStringLiteral("the TDS test server %1 did not start").arg(QStringLiteral(TARVEL_TDS_SERVER)));
     auto connection = std::make_unique<ErpConnection>();
-    if (!connection->open({m_server, QStringLiteral("demo"), QStringLiteral("u"), QStringLiteral("p")}))
-        throw Error(connection->lastError());
+    if (const Result<void> opened =
+            connection->open({m_server, QStringLiteral("demo"), QStringLiteral("u"), QStringLiteral("p")});
+        !opened)
+        throw opened.error();
     return connection;
 }
 

@@ -91,7 +91,8 @@ void TestErpReader::initTestCase()
     QVERIFY(m_dir.isValid());
     const QString error = m_erp.write(m_dir.filePath(QStringLiteral("erp.sqlite")));
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY2(m_erp.open(m_connection), qPrintable(m_connection.lastError()));
+    const Result<void> opened = m_erp.open(m_connection);
+    QVERIFY2(opened, qPrintable(opened.errorText()));
 }
 
 ErpReader TestErpReader::reader(ReadMode mode, int chunk)

@@ -51,20 +51,19 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
 {
     const bool started = fillRun([this, &itemsStatement] {
         // The dates may change while the run goes on: it keeps those it began with.
-        const QString dates = QStringLiteral("DATE_>=") + sqlValue(m_dates.startKey()) +
+        const QString range = QStringLiteral(" AND DATE_>=") + sqlValue(m_dates.startKey()) +
                               QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
-        const QString range = QStringLiteral(" AND ") + dates;
         ErpRows items = runQuery(itemsStatement);
         ErpReader reader = runReader();
         const ItemReads reads{
             reader.define({.columns = QStringLiteral("STOCKREF,PRICE,VAT,VATINC"),
                            .table = stockLineTable(),
                            .key = QStringLiteral("STOCKREF"),
-                           .condition = QStringLiteral("IOCODE='1' AND ") + dates}),
+                           .condition = QStringLiteral(" AND IOCODE='1'") + range}),
             reader.define({.columns = QStringLiteral("STOCKREF,sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1"),
                            .table = stockLineTable(),
                            .key = QStringLiteral("STOCKREF"),
-                           .condition = QStringLiteral("IOCODE='4' AND ") + dates,
+                           .condition = QStringLiteral(" AND IOCODE='4'") + range,
                            .tail = QStringLiteral(" group by STOCKREF")})};
         for (items.first(); !items.eof(); items.next()) {
             reader.want(reads.prices, items.text(QStringLiteral("LOGICALREF")));

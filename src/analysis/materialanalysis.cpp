@@ -105,11 +105,12 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
 {
     ErpRows items = runQuery(itemsStatement());
     ErpReader reader = runReader(itemsPerSet);
-    const Reads reads{reader.define({.columns = QStringLiteral("*"),
-                                     .table = stockLineTable(),
-                                     .key = QStringLiteral("STOCKREF"),
-                                     .condition = QStringLiteral("TRCODE IN(7,8)") + m_range + salesmen}),
-                      reader.define(purchaseRead(stockLineTable(), m_dates.endKey()))};
+    const Reads reads{
+        reader.define({.columns = QStringLiteral("*"),
+                       .table = stockLineTable(),
+                       .key = QStringLiteral("STOCKREF"),
+                       .condition = QStringLiteral(" AND TRCODE IN(7,8)") + m_range + salesmen}),
+        reader.define(purchaseRead(stockLineTable(), m_dates.endKey()))};
     // Only the items that sold are costed.
     reader.onRead(reads.lines, [&reader, &reads](const ErpRows &lines) {
         const int item = columnIndex(lines.columns(), QStringLiteral("STOCKREF"));

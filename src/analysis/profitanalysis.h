@@ -104,7 +104,8 @@ protected:
     // statement gives an empty result at once, and serverGone() is true.
     ErpRows runQuery(const QString &statement);
     // A question of a run put to its reader: the answer, or an empty result
-    // with the failure counted, as runQuery answers a statement.
+    // with the failure counted and watched for a server that is gone, as
+    // runQuery answers a statement.
     ErpRows ask(const std::function<ErpRows()> &question);
     // The reader of one run, in the context's mode: its statements are the
     // run's (counted, and stopping the run when the server is gone).
@@ -132,7 +133,7 @@ protected:
     QString itemTable() const { return m_context.firmTable(QStringLiteral("ITEMS")); }
 
 private:
-    // A statement of a run: counted; a failure is watched for a server that is gone and thrown.
+    // A statement of a run: counted, and its answer noted; a failure is thrown to ask().
     ErpRows send(const QString &statement);
 
     AnalysisKind m_kind;

@@ -46,7 +46,7 @@ QString ErpReader::setStatement(const Kind &kind, const QStringList &keys)
     }
     return QStringLiteral("select ") + columns + QStringLiteral(" from ") + read.table +
            QStringLiteral(" where ") + read.key + QStringLiteral(" IN (") + values + QLatin1Char(')') +
-           (read.condition.isEmpty() ? QString() : QStringLiteral(" AND ") + read.condition) + read.tail;
+           read.condition + read.tail;
 }
 
 void ErpReader::readSet(Kind &kind, const QString &first)

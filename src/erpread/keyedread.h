@@ -10,14 +10,14 @@ namespace tarvel {
 // reference (a card by its LOGICALREF, a document's lines by INVOICEREF).
 // The statement for a set of references is
 //   "select " + columns [+ optional] + " from " + table
-//       + " where " + key + " IN (...)" [+ " AND " + condition] + tail
+//       + " where " + key + " IN (...)" + condition + tail
 struct KeyedRead {
     QString columns; // "*" or "LOGICALREF,CODE,NAME"
     QString table;   // "LG_001_ITEMS"
     QString key;     // the column the references are values of; the result must hold it
     // Columns read too when the table has them (not every ERP's table does).
     QStringList optional{};
-    QString condition{}; // what else the rows meet (joined with AND); empty for nothing
+    QString condition{}; // what else the rows meet, as appended: " AND LINETYPE='0'"; empty for nothing
     QString tail{};      // after the conditions: " group by STOCKREF"
     // The order of one reference's rows (a column the result lacks is left
     // out). Empty keeps the order of the set's statement, which reaches each

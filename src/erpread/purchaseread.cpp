@@ -15,9 +15,10 @@ KeyedRead purchaseRead(const QString &stockLineTable, const QString &upToKey)
             .table = stockLineTable,
             .key = QStringLiteral("STOCKREF"),
             .optional = {QStringLiteral("FTIME")},
-            .condition = QStringLiteral("IOCODE='1' AND LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND "
-                                        "TRCODE<>'13' AND DATE_<=") +
-                         sqlValue(upToKey),
+            .condition =
+                QStringLiteral(" AND IOCODE='1' AND LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND "
+                               "TRCODE<>'13' AND DATE_<=") +
+                sqlValue(upToKey),
             .order = {QStringLiteral("DATE_"), QStringLiteral("FTIME"), QStringLiteral("LOGICALREF")}};
 }
 

@@ -4,6 +4,8 @@
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 
+#include <QScopeGuard>
+
 namespace tarvel {
 
 AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, DocumentAnalysis &caller,
@@ -70,10 +72,20 @@ QStringList AnalysisPicker::listDocuments(const QStringList &refs)
 {
     QStringList missing;
     const int first = l1().table().rowCount();
+    ErpReader &reads = openReads();
+    const auto done = qScopeGuard([this] { closeReads(); });
+    const ErpReader::Read documents = reads.define({.columns = QStringLiteral("*"),
+                                                    .table = context().periodTable(documentTable()),
+                                                    .key = QStringLiteral("LOGICALREF"),
+                                                    .condition = typeCondition()});
+    reads.onRead(documents, [this](const ErpRows &set) { wantCards(set); });
+    for (const QString &ref : refs)
+        reads.want(documents, ref);
     for (const QString &ref : refs) {
         ErpRows document =
-            context().query(QStringLiteral("select * from ") + context().periodTable(documentTable()) +
-                            QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + typeCondition());
+            reads.rows(documents, ref,
+                       QStringLiteral("select * from ") + context().periodTable(documentTable()) +
+                           QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + typeCondition());
         if (document.eof())
             missing << ref;
         appendFound(document);

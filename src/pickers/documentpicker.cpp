@@ -139,7 +139,33 @@ ErpRows DocumentPicker::activeCard(const QString &ref)
 {
     const QString today = QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
                           QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref);
-    return m_cardReader ? m_cardReader->rows(m_cardRead, ref, today) : m_context.query(today);
+    return m_reads ? m_reads->rows(m_cardRead, ref, today) : m_context.query(today);
+}
+
+ErpReader &DocumentPicker::openReads()
+{
+    m_reads.emplace(m_context.readMode,
+                    [this](const QString &statement) { return m_context.query(statement); });
+    m_cardRead = m_reads->define({.columns = QStringLiteral("*"),
+                                  .table = m_context.firmTable(QStringLiteral("CLCARD")),
+                                  .key = QStringLiteral("LOGICALREF"),
+                                  .condition = QStringLiteral(" AND ACTIVE='0'")});
+    return *m_reads;
+}
+
+void DocumentPicker::closeReads()
+{
+    m_reads.reset();
+}
+
+void DocumentPicker::wantCards(const ErpRows &rows)
+{
+    const QStringList columns = cardColumns();
+    ErpRows walk = rows;
+    for (walk.first(); !walk.eof(); walk.next()) {
+        for (const QString &column : columns)
+            m_reads->want(m_cardRead, walk.text(column));
+    }
 }
 
 // ---- Special codes and document types ------------------------------------------------------
@@ -237,19 +263,14 @@ void DocumentPicker::gosterbul(int mode)
 
 void DocumentPicker::appendFound(ErpRows &rows)
 {
-    ErpReader reader(m_context.readMode,
-                     [this](const QString &statement) { return m_context.query(statement); });
-    m_cardRead = reader.define({.columns = QStringLiteral("*"),
-                                .table = m_context.firmTable(QStringLiteral("CLCARD")),
-                                .key = QStringLiteral("LOGICALREF"),
-                                .condition = QStringLiteral("ACTIVE='0'")});
-    const QStringList cards = cardColumns();
-    for (rows.first(); !rows.eof(); rows.next()) {
-        for (const QString &column : cards)
-            reader.want(m_cardRead, rows.text(column));
-    }
-    m_cardReader = &reader;
-    const auto done = qScopeGuard([this] { m_cardReader = nullptr; });
+    const bool ownReads = !m_reads;
+    if (ownReads)
+        openReads();
+    const auto done = qScopeGuard([this, ownReads] {
+        if (ownReads)
+            closeReads();
+    });
+    wantCards(rows);
     MemTable &list = m_l1.table();
     int sira = 0;
     for (rows.first(); !rows.eof(); rows.next()) {

@@ -139,8 +139,13 @@ protected:
     // irstip's TRCODE (its third character), empty for "Tümü".
     QString documentType() const;
     // "select * from <CLCARD> where ACTIVE='0' and LOGICALREF='<ref>'"; nothing when inactive or missing.
-    // While appendFound runs, the cards of its rows are read once for them all.
+    // Within a search (openReads), the cards of its rows are read once for them all.
     ErpRows activeCard(const QString &ref);
+    // The reads of one search, in the context's mode: its rows' customer cards
+    // (wantCards). appendFound opens them when no search has; closeReads ends them.
+    ErpReader &openReads();
+    void closeReads();
+    void wantCards(const ErpRows &rows);
     // The columns of a result row naming the cards its row shows (CLIENTREF; RECVREF too).
     virtual QStringList cardColumns() const { return {QStringLiteral("CLIENTREF")}; }
 
@@ -163,8 +168,7 @@ private:
     QStringList m_documentTypes;
     QString m_ozkod;
     QString m_irstip;
-    // The reader of the rows appendFound is adding, and its read of the customer cards.
-    ErpReader *m_cardReader = nullptr;
+    std::optional<ErpReader> m_reads;
     ErpReader::Read m_cardRead = 0;
 };
 

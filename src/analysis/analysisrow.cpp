@@ -17,6 +17,20 @@ void setIfPresent(MemTable &list, const QString &field, const QString &value)
 
 } // namespace
 
+QList<QPair<QString, QString>> saleLineColumns(bool withVat)
+{
+    QList<QPair<QString, QString>> columns{{QStringLiteral("AMOUNT"), QStringLiteral("miktar1")},
+                                           {QStringLiteral("LINENET"), QStringLiteral("tutar1")},
+                                           {QStringLiteral("ADDTAXAMOUNT"), QStringLiteral("EKVERGITUTAR")},
+                                           {QStringLiteral("TOTAL"), QStringLiteral("toptutar1")},
+                                           {QStringLiteral("LINETYPE"), QStringLiteral("linetip")},
+                                           {QStringLiteral("DISTCOST"), QStringLiteral("DISTCOST")}};
+    if (withVat)
+        columns << QPair{QStringLiteral("VATINC"), QStringLiteral("VATINC")}
+                << QPair{QStringLiteral("VAT"), QStringLiteral("VAT")};
+    return columns;
+}
+
 std::optional<SaleLine> readSaleLine(const ErpRows &reread)
 {
     if (reread.eof() || reread.isNull(QStringLiteral("tutar1")))

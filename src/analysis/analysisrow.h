@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <optional>
 
@@ -23,6 +25,11 @@ struct SaleLine {
     float vat = 0;          // the sales VAT rate
     bool promotion = false; // linetip 1: given away, its amount shows as 0
 };
+
+// The columns of a sales line as the re-read names them (ErpReader::reread):
+// quantity, net, additional tax, total, line type and discount share, and the
+// VAT (rate and whether prices include it) when withVat.
+QList<QPair<QString, QString>> saleLineColumns(bool withVat);
 
 // The re-read line; nothing when the statement found no row or its net amount
 // is empty (such a line adds no row). The VAT rate is the row's own VAT when

@@ -2,6 +2,7 @@
 
 #include "analysis/analysisnumbers.h"
 #include "analysis/analysisrow.h"
+#include "erpread/purchaseread.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
@@ -46,7 +47,42 @@ DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &conte
 
 bool DocumentAnalysis::beginDocumentRun()
 {
-    return beginRun();
+    if (!beginRun())
+        return false;
+    m_reads.reset();
+    return true;
+}
+
+void DocumentAnalysis::expectDocuments(const QList<Document> &documents)
+{
+    m_reads = std::make_unique<Reads>(runReader());
+    ErpReader &reader = m_reads->reader;
+    // Purchases are read up to the latest document's date.
+    QString latest;
+    for (const Document &document : documents)
+        latest = qMax(latest, dateKeyOfText(document.faturatarihi));
+    Reads &reads = *m_reads;
+    reads.lines = reader.define(linesRead());
+    reads.items = reader.define({.columns = QStringLiteral("LOGICALREF,CODE,NAME"),
+                                 .table = itemTable(),
+                                 .key = QStringLiteral("LOGICALREF")});
+    reads.services = reader.define({.columns = QStringLiteral("LOGICALREF,CODE,DEFINITION_"),
+                                    .table = context().firmTable(QStringLiteral("SRVCARD")),
+                                    .key = QStringLiteral("LOGICALREF")});
+    reads.purchases = reader.define(purchaseRead(stockLineTable(), latest));
+    reader.onRead(reads.lines, [&reads](const ErpRows &lines) {
+        const int card = columnIndex(lines.columns(), QStringLiteral("STOCKREF"));
+        const int type = columnIndex(lines.columns(), QStringLiteral("LINETYPE"));
+        for (int row = 0; row < lines.rowCount(); ++row) {
+            const QVector<QVariant> &line = lines.rowValues(row);
+            const QString ref = referenceKey(line.at(card));
+            const bool service = type >= 0 && referenceKey(line.at(type)) == QLatin1String("4");
+            reads.reader.want(service ? reads.services : reads.items, ref);
+            reads.reader.want(reads.purchases, ref);
+        }
+    });
+    for (const Document &document : documents)
+        reader.want(reads.lines, document.ref);
 }
 
 void DocumentAnalysis::finishDocumentRun()
@@ -57,18 +93,26 @@ void DocumentAnalysis::finishDocumentRun()
     // A stopped run writes no overall profitability, as a stopped material run writes none.
     if (!serverGone())
         faturagenelmaliyethesapla();
+    m_reads.reset();
     endRun();
 }
 
 ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
 {
-    const QString stockRef = sqlValue(line.text(QStringLiteral("STOCKREF")));
+    const QString ref = line.text(QStringLiteral("STOCKREF"));
+    const QString stockRef = sqlValue(ref);
     if (line.text(QStringLiteral("LINETYPE")) == QLatin1String("4"))
-        return runQuery(QStringLiteral("select LOGICALREF,CODE,DEFINITION_ from ") +
-                        context().firmTable(QStringLiteral("SRVCARD")) +
-                        QStringLiteral(" Where LOGICALREF=") + stockRef);
-    return runQuery(QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
-                    QStringLiteral(" Where LOGICALREF=") + stockRef);
+        return ask([&] {
+            return m_reads->reader.rows(m_reads->services, ref,
+                                        QStringLiteral("select LOGICALREF,CODE,DEFINITION_ from ") +
+                                            context().firmTable(QStringLiteral("SRVCARD")) +
+                                            QStringLiteral(" Where LOGICALREF=") + stockRef);
+        });
+    return ask([&] {
+        return m_reads->reader.rows(m_reads->items, ref,
+                                    QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
+                                        QStringLiteral(" Where LOGICALREF=") + stockRef);
+    });
 }
 
 void DocumentAnalysis::faturabulanalizyukle(const Document &document)
@@ -83,7 +127,11 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     float sales = 0;
     float cost = 0;
     bool added = false;
-    ErpRows lines = runQuery(linesStatement(document.ref));
+    if (!m_reads)
+        expectDocuments({document});
+    ErpReader &reader = m_reads->reader;
+    ErpRows lines =
+        ask([&] { return reader.rows(m_reads->lines, document.ref, linesStatement(document.ref)); });
     for (lines.first(); !lines.eof() && !serverGone(); lines.next()) {
         betweenItems();
         ++n;
@@ -91,11 +139,16 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
             const bool service = lines.text(QStringLiteral("LINETYPE")) == QLatin1String("4");
             ErpRows cards = cardOf(lines);
             for (cards.first(); !cards.eof(); cards.next()) {
-                const double u =
-                    unitCost(runQuery(purchaseStatement(cards.text(QStringLiteral("LOGICALREF")), dateKey)),
-                             modes.vatIncluded);
-                const std::optional<SaleLine> sale =
-                    readSaleLine(runQuery(rereadStatement(lines.text(QStringLiteral("LOGICALREF")))));
+                const QString card = cards.text(QStringLiteral("LOGICALREF"));
+                const double u = unitCost(ask([&] {
+                                              return reader.lastUpTo(m_reads->purchases, card, dateKey,
+                                                                     purchaseStatement(card, dateKey));
+                                          }),
+                                          modes.vatIncluded);
+                const std::optional<SaleLine> sale = readSaleLine(ask([&] {
+                    return reader.reread(lines, saleLineColumns(true),
+                                         rereadStatement(lines.text(QStringLiteral("LOGICALREF"))));
+                }));
                 if (!sale)
                     continue;
                 const RowDocument row{QString::number(n),

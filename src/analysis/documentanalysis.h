@@ -2,6 +2,8 @@
 
 #include "analysis/profitanalysis.h"
 
+#include <memory>
+
 namespace tarvel {
 
 // The analysis of picked documents (invoices, orders): a picker empties the
@@ -37,6 +39,10 @@ public:
     // the run stopped because the server is gone).
     bool beginDocumentRun();
     void finishDocumentRun();
+    // The documents the run will add, before the first: in sets mode their
+    // lines, cards and purchases are then read a few hundred at a time.
+    // Without it each document is read on its own.
+    void expectDocuments(const QList<Document> &documents);
 
     // Adds the rows of one document and writes its totals on its last row
     // (a document that adds no row writes none). Never throws: a failing
@@ -54,10 +60,21 @@ protected:
     // The sales line read again by its key: miktar1, tutar1, EKVERGITUTAR,
     // linetip, DISTCOST and the VAT rate.
     virtual QString rereadStatement(const QString &lineRef) const = 0;
+    // The set twin of linesStatement: the line table and its document key.
+    virtual KeyedRead linesRead() const = 0;
 
 private:
+    // The reads of a run: lines per document, item and service cards and
+    // purchases per card.
+    struct Reads {
+        explicit Reads(ErpReader r) : reader(std::move(r)) {}
+        ErpReader reader;
+        ErpReader::Read lines = 0, items = 0, services = 0, purchases = 0;
+    };
     // The card of a line: a service card for LINETYPE 4, else an item card.
     ErpRows cardOf(const ErpRows &line);
+
+    std::unique_ptr<Reads> m_reads;
 
     // Whether the headings name the document types (invoices do, orders not).
     bool m_namesTypes;

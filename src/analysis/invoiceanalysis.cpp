@@ -18,6 +18,11 @@ QString InvoiceAnalysis::linesStatement(const QString &ref) const
            sqlValue(ref);
 }
 
+KeyedRead InvoiceAnalysis::linesRead() const
+{
+    return {.columns = QStringLiteral("*"), .table = stockLineTable(), .key = QStringLiteral("INVOICEREF")};
+}
+
 QString InvoiceAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
 {
     return QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") + stockLineTable() +

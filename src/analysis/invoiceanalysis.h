@@ -30,6 +30,7 @@ protected:
     QString linesStatement(const QString &ref) const override;
     QString purchaseStatement(const QString &cardRef, const QString &dateKey) const override;
     QString rereadStatement(const QString &lineRef) const override;
+    KeyedRead linesRead() const override;
 
 private:
     bool itemRun(const QString &itemsStatement);

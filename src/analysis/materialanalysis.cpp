@@ -156,15 +156,8 @@ void MaterialAnalysis::addLineRow(ErpReader &reader, const Reads &reads, const E
                                                          purchaseLinesStatement(itemRef, dateKey));
                               }),
                               modes.vatIncluded);
-    static const ErpReader::Columns rereadColumns{
-        {QStringLiteral("AMOUNT"), QStringLiteral("miktar1")},
-        {QStringLiteral("LINENET"), QStringLiteral("tutar1")},
-        {QStringLiteral("ADDTAXAMOUNT"), QStringLiteral("EKVERGITUTAR")},
-        {QStringLiteral("TOTAL"), QStringLiteral("toptutar1")},
-        {QStringLiteral("LINETYPE"), QStringLiteral("linetip")},
-        {QStringLiteral("DISTCOST"), QStringLiteral("DISTCOST")}};
     const ErpRows reread = ask([&] {
-        return reader.reread(line, rereadColumns,
+        return reader.reread(line, saleLineColumns(false),
                              QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
                                             "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
                                             "from ") +

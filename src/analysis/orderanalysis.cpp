@@ -16,6 +16,11 @@ QString OrderAnalysis::linesStatement(const QString &ref) const
            sqlValue(ref);
 }
 
+KeyedRead OrderAnalysis::linesRead() const
+{
+    return {.columns = QStringLiteral("*"), .table = orderLineTable(), .key = QStringLiteral("ORDFICHEREF")};
+}
+
 QString OrderAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
 {
     return purchaseLinesStatement(cardRef, dateKey);

@@ -104,10 +104,10 @@ ErpRows ErpReader::rows(Read read, const QString &reference, const QString &toda
 
 ErpRows ErpReader::lastUpTo(Read read, const QString &reference, const QString &dateKey, const QString &today)
 {
-    if (!sets())
+    Kind &kind = m_kinds.at(size_t(read));
+    if (!sets() || dateKey > kind.read.upTo)
         return m_send(today);
     const ErpRows all = rows(read, reference, today);
-    Kind &kind = m_kinds.at(size_t(read));
     const int date = columnIndex(kind.columns, QStringLiteral("DATE_"));
     if (date < 0)
         throw ErpError(QStringLiteral("Sonuçta DATE_ alanı yok."));

@@ -55,7 +55,8 @@ public:
     // empty result (with the columns when known) for none. Throws ErpError.
     ErpRows rows(Read read, const QString &reference, const QString &today);
     // The last of a reference's rows whose DATE_ is on or before the date key
-    // (yyyyMMdd), as the last row of today's "... AND DATE_<=dateKey" statement.
+    // (yyyyMMdd), as the last row of today's "... AND DATE_<=dateKey" statement;
+    // a date after the read's upTo is asked with today's statement.
     ErpRows lastUpTo(Read read, const QString &reference, const QString &dateKey, const QString &today);
     // A reference's rows are no longer needed (the run is past it).
     void release(Read read, const QString &reference);

@@ -24,6 +24,9 @@ struct KeyedRead {
     // reference's rows the way that reference's own statement does (through
     // the same index, or none), so they come in the order it gives them.
     QStringList order{};
+    // For ErpReader::lastUpTo: the latest date key (yyyyMMdd) the condition
+    // reads up to; a question about a later date gets its own statement.
+    QString upTo{};
 };
 
 } // namespace tarvel

@@ -19,7 +19,8 @@ KeyedRead purchaseRead(const QString &stockLineTable, const QString &upToKey)
                 QStringLiteral(" AND IOCODE='1' AND LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND "
                                "TRCODE<>'13' AND DATE_<=") +
                 sqlValue(upToKey),
-            .order = {QStringLiteral("DATE_"), QStringLiteral("FTIME"), QStringLiteral("LOGICALREF")}};
+            .order = {QStringLiteral("DATE_"), QStringLiteral("FTIME"), QStringLiteral("LOGICALREF")},
+            .upTo = upToKey};
 }
 
 } // namespace tarvel

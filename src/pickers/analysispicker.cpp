@@ -111,10 +111,24 @@ DataGrid &AnalysisPicker::callerList()
 
 bool AnalysisPicker::prepareCaller()
 {
-    return m_caller.beginDocumentRun();
+    if (!m_caller.beginDocumentRun())
+        return false;
+    QList<DocumentAnalysis::Document> documents;
+    const int sec = l1().table().fieldIndex(QStringLiteral("sec"));
+    for (int row = 0; row < l1().table().rowCount(); ++row) {
+        if (l1().table().value(row, sec) == QLatin1String("True"))
+            documents << documentOf(row);
+    }
+    m_caller.expectDocuments(documents);
+    return true;
 }
 
 void AnalysisPicker::handRow(int row)
+{
+    m_caller.faturabulanalizyukle(documentOf(row));
+}
+
+DocumentAnalysis::Document AnalysisPicker::documentOf(int row) const
 {
     DocumentAnalysis::Document document;
     document.ref = rowField(row, QStringLiteral("ref"));
@@ -129,7 +143,7 @@ void AnalysisPicker::handRow(int row)
     document.faturatarihi = rowField(row, QStringLiteral("tarih"));
     // Orders have no salesman column: the analysis gets none.
     document.satici = rowField(row, QStringLiteral("satici"));
-    m_caller.faturabulanalizyukle(document);
+    return document;
 }
 
 void AnalysisPicker::finishCaller()

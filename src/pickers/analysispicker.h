@@ -1,11 +1,10 @@
 #pragma once
 
+#include "analysis/documentanalysis.h"
 #include "analysis/salesmanlist.h"
 #include "pickers/documentpicker.h"
 
 namespace tarvel {
-
-class DocumentAnalysis;
 
 // What the invoice and order pickers share: they filter by salesmen (satel),
 // carry the analysis options Check2 "Kdv Dahil" and Check3 "Ek Vergi
@@ -54,6 +53,9 @@ protected:
     void finishCaller() override;
 
 private:
+    // A ticked row as the analysis takes it.
+    DocumentAnalysis::Document documentOf(int row) const;
+
     DocumentAnalysis &m_caller;
     SalesmanList m_satel;
     bool m_vatIncluded = false;

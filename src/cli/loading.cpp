@@ -39,9 +39,11 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
         return nullptr;
     auto report = std::make_unique<LoadingReport>(*reportContext);
     report->beginHandOver();
+    report->expectWaybills(refs);
     try {
         for (const QString &ref : refs)
             report->irsaliyebul(ref, merge ? 1 : 0);
+        report->endHandOver();
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return nullptr;

@@ -150,16 +150,66 @@ void LoadingReport::beginHandOver()
     m_l1.table().close();
     m_l2.table().close();
     m_totals = Totals{};
+    m_reads.reset();
     emit fieldsChanged();
+}
+
+void LoadingReport::expectWaybills(const QStringList &refs)
+{
+    const auto byKey = [](const QString &table, const char *key, const QString &condition = QString()) {
+        return KeyedRead{.columns = QStringLiteral("*"),
+                         .table = table,
+                         .key = QString::fromLatin1(key),
+                         .condition = condition};
+    };
+    m_reads = std::make_unique<Reads>(ErpReader(m_context.readMode, [this](const QString &statement) {
+        return handOverQuery(m_context, statement);
+    }));
+    Reads &reads = *m_reads;
+    reads.headers =
+        reads.reader.define(byKey(m_context.periodTable(QStringLiteral("STFICHE")), "LOGICALREF"));
+    reads.customers = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("CLCARD")), "LOGICALREF",
+                                                QStringLiteral(" AND ACTIVE='0'")));
+    reads.lines = reads.reader.define(byKey(m_context.periodTable(QStringLiteral("STLINE")), "STFICHEREF",
+                                            QStringLiteral(" AND LINETYPE='0'")));
+    reads.items = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("ITEMS")), "LOGICALREF"));
+    reads.units = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("UNITSETL")), "LOGICALREF"));
+    // The cards a set names are wanted as it arrives.
+    const auto wantAll = [&reads](const ErpRows &set, const char *column, ErpReader::Read read) {
+        const int index = columnIndex(set.columns(), QString::fromLatin1(column));
+        for (int row = 0; row < set.rowCount() && index >= 0; ++row)
+            reads.reader.want(read, referenceKey(set.rowValues(row).at(index)));
+    };
+    reads.reader.onRead(
+        reads.headers, [wantAll, &reads](const ErpRows &set) { wantAll(set, "CLIENTREF", reads.customers); });
+    reads.reader.onRead(reads.lines, [wantAll, &reads](const ErpRows &set) {
+        wantAll(set, "STOCKREF", reads.items);
+        wantAll(set, "UOMREF", reads.units);
+    });
+    for (const QString &ref : refs) {
+        reads.reader.want(reads.headers, ref);
+        reads.reader.want(reads.lines, ref);
+    }
+}
+
+void LoadingReport::endHandOver()
+{
+    m_reads.reset();
+}
+
+ErpRows LoadingReport::handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today)
+{
+    return m_reads ? m_reads->reader.rows(m_reads.get()->*read, ref, today) : handOverQuery(m_context, today);
 }
 
 void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
-    ErpRows header = handOverQuery(m_context, QStringLiteral("select * from ") +
-                                                  m_context.periodTable(QStringLiteral("STFICHE")) +
-                                                  QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
+    ErpRows header =
+        handOverRead(&Reads::headers, ref,
+                     QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STFICHE")) +
+                         QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
     if (header.eof())
         throw Error(QStringLiteral("İrsaliye bulunamadı (LOGICALREF=%1).").arg(ref));
 
@@ -181,10 +231,11 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
     m_totals.topk = addToCaption(m_totals.topk, vat);
     m_totals.gtop = addToCaption(m_totals.gtop, net);
 
-    ErpRows card = handOverQuery(m_context, QStringLiteral("select * from ") +
-                                                m_context.firmTable(QStringLiteral("CLCARD")) +
-                                                QStringLiteral(" where ACTIVE='0' and LOGICALREF=") +
-                                                sqlValue(header.text(QStringLiteral("CLIENTREF"))));
+    const QString customer = header.text(QStringLiteral("CLIENTREF"));
+    ErpRows card =
+        handOverRead(&Reads::customers, customer,
+                     QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                         QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(customer));
     if (!card.eof()) {
         m_customer.unvn = card.text(QStringLiteral("DEFINITION_"));
         m_customer.adr =
@@ -196,23 +247,25 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
     }
     emit fieldsChanged();
 
-    ErpRows lines = handOverQuery(m_context, QStringLiteral("select * from ") +
-                                                 m_context.periodTable(QStringLiteral("STLINE")) +
-                                                 QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) +
-                                                 QStringLiteral(" AND LINETYPE='0'"));
+    ErpRows lines = handOverRead(
+        &Reads::lines, ref,
+        QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STLINE")) +
+            QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) + QStringLiteral(" AND LINETYPE='0'"));
     MemTable &list = m_l1.table();
     int lineNumber = 0;
     for (lines.first(); !lines.eof(); lines.next()) {
         const QString line =
             QStringLiteral("İrsaliye %1, %2. satır").arg(fisno, QString::number(++lineNumber));
         const QString stockRef = lines.text(QStringLiteral("STOCKREF"));
-        ErpRows item = handOverQuery(
-            m_context, QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
-                           QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
+        ErpRows item =
+            handOverRead(&Reads::items, stockRef,
+                         QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
+                             QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
         const QString unitRef = lines.text(QStringLiteral("UOMREF"));
-        ErpRows unit = handOverQuery(
-            m_context, QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("UNITSETL")) +
-                           QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
+        ErpRows unit =
+            handOverRead(&Reads::units, unitRef,
+                         QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("UNITSETL")) +
+                             QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
         if (item.eof())
             throw Error(QStringLiteral("Malzeme kartı bulunamadı (LOGICALREF=%1).").arg(stockRef));
         if (unit.eof())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "erpread/erpreader.h"
 #include "foundation/base/progressstate.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 namespace tarvel {
 
@@ -52,6 +54,12 @@ public:
     // empties both lists and sets the four totals to "0,00"; the customer
     // fields stay.
     void beginHandOver();
+    // The waybills the hand-over will add, before the first: in sets mode
+    // their headers, lines, customer, item and unit cards are then read a
+    // few hundred at a time. Without it each waybill is read on its own.
+    void expectWaybills(const QStringList &refs);
+    // The end of a hand-over: what it read is let go (the next reads afresh).
+    void endHandOver();
     // Adds one waybill (its LOGICALREF) to the lists; birlestir 1 merges lines
     // into the row of the same item code. Throws ErpError/Error: the hand-over
     // stops there, rows and totals written before stay.
@@ -86,7 +94,17 @@ signals:
     void fieldsChanged();
 
 private:
+    // The reads of a hand-over.
+    struct Reads {
+        explicit Reads(ErpReader r) : reader(std::move(r)) {}
+        ErpReader reader;
+        ErpReader::Read headers = 0, customers = 0, lines = 0, items = 0, units = 0;
+    };
+    // A statement of the hand-over, answered from its reads when it has them.
+    ErpRows handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today);
+
     ReportContext m_context;
+    std::unique_ptr<Reads> m_reads;
     DataGrid m_l1;
     DataGrid m_l2;
     Customer m_customer;

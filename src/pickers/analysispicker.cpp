@@ -114,11 +114,8 @@ bool AnalysisPicker::prepareCaller()
     if (!m_caller.beginDocumentRun())
         return false;
     QList<DocumentAnalysis::Document> documents;
-    const int sec = l1().table().fieldIndex(QStringLiteral("sec"));
-    for (int row = 0; row < l1().table().rowCount(); ++row) {
-        if (l1().table().value(row, sec) == QLatin1String("True"))
-            documents << documentOf(row);
-    }
+    for (const int row : tickedRows())
+        documents << documentOf(row);
     m_caller.expectDocuments(documents);
     return true;
 }

@@ -317,6 +317,18 @@ QString DocumentPicker::rowField(int row, const QString &field) const
     return index < 0 ? QString() : list.value(row, index);
 }
 
+QList<int> DocumentPicker::tickedRows() const
+{
+    const MemTable &list = m_l1.table();
+    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    QList<int> rows;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (list.value(row, sec) == ticked)
+            rows << row;
+    }
+    return rows;
+}
+
 int DocumentPicker::tickedCount() const
 {
     const MemTable &list = m_l1.table();

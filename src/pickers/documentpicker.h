@@ -78,6 +78,8 @@ public:
     // Double-click: flips the tick of a row ("True" <-> "False"; empty counts as "False").
     void toggle(int row);
     int tickedCount() const;
+    // The ticked rows, in display order.
+    QList<int> tickedRows() const;
 
     // ---- Hand-over -------------------------------------------------------------------------
     // Hands every ticked row, in display order, to the report that opened the

@@ -96,6 +96,10 @@ DataGrid &WaybillPicker::callerList()
 bool WaybillPicker::prepareCaller()
 {
     m_caller.beginHandOver();
+    QStringList refs;
+    for (const int row : tickedRows())
+        refs << rowField(row, QStringLiteral("ref"));
+    m_caller.expectWaybills(refs);
     return true;
 }
 
@@ -106,6 +110,7 @@ void WaybillPicker::handRow(int row)
 
 void WaybillPicker::finishCaller()
 {
+    m_caller.endHandOver();
     m_caller.l1().table().first();
 }
 

@@ -66,7 +66,8 @@ int invoiceAnalysisCommand(Context &context)
         return usageError(context, "invoice-analysis", args, invoiceAnalysisUsage);
 
     const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, args, *refs, QStringLiteral("Satış faturası")))
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, *refs,
+                                      QStringLiteral("Satış faturası")))
         return 1;
     return finishAnalysis(context, screen->analysis, filesOf(args));
 }

@@ -100,7 +100,8 @@ int orderAnalysisCommand(Context &context)
         return usageError(context, "order-analysis", args, orderAnalysisUsage);
 
     const std::unique_ptr<OrderScreen> screen = openPickerScreen<OrderAnalysis, OrderPicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, args, *refs, QStringLiteral("Satış siparişi")))
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, *refs,
+                                      QStringLiteral("Satış siparişi")))
         return 1;
     // The window shows this in a message box over the complete list.
     if (const std::optional<QString> &error = screen->analysis.overallError())

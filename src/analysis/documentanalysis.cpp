@@ -58,7 +58,9 @@ void DocumentAnalysis::handOver(const PickedDocuments &documents, const Analysis
     setGrouped(true);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
     l1().table().first();
-    faturagenelmaliyethesapla();
+    // A stopped run writes no overall profitability, as a stopped material run writes none.
+    if (!serverGone())
+        faturagenelmaliyethesapla();
 }
 
 ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
@@ -84,7 +86,7 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     float cost = 0;
     bool added = false;
     ErpRows lines = runQuery(linesStatement(document.ref));
-    for (lines.first(); !lines.eof(); lines.next()) {
+    for (lines.first(); !lines.eof() && !serverGone(); lines.next()) {
         betweenItems();
         ++n;
         try {
@@ -121,8 +123,8 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
         }
     }
     // A document without rows has no last row: its totals would land on the
-    // previous document's.
-    if (!added)
+    // previous document's. One cut short by a stop has no totals either.
+    if (!added || serverGone())
         return;
     list.edit();
     list.setField(QStringLiteral("nettutar"), document.tutar);

@@ -1,12 +1,13 @@
 #include "analysis/documentanalysis.h"
 
 #include "analysis/analysisnumbers.h"
-#include "analysis/analysisrow.h"
+#include "documents/handover.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 
 #include <QDate>
+#include <QScopeGuard>
 #include <optional>
 
 namespace tarvel {
@@ -44,20 +45,22 @@ DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &conte
 {
 }
 
-bool DocumentAnalysis::beginDocumentRun()
+void DocumentAnalysis::handOver(const PickedDocuments &documents, const AnalysisOptions &options)
 {
-    return beginRun();
-}
-
-void DocumentAnalysis::finishDocumentRun()
-{
+    if (documents.isEmpty() || !beginRun())
+        return;
+    // A run that cannot finish still ends: the window's buttons come back.
+    const auto ended = qScopeGuard([this] { endRun(); });
+    const AnalysisModes modes{options.kdvdahilsec == VatMode::Included,
+                              options.ekvergisec == ExtraTax::Counted};
+    handEach(documents, l1().table(), pr1(),
+             [this, &modes](const PickedDocument &document) { faturabulanalizyukle(document, modes); });
     setGrouped(true);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
     l1().table().first();
     // A stopped run writes no overall profitability, as a stopped material run writes none.
     if (!serverGone())
         faturagenelmaliyethesapla();
-    endRun();
 }
 
 ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
@@ -71,10 +74,9 @@ ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
                     QStringLiteral(" Where LOGICALREF=") + stockRef);
 }
 
-void DocumentAnalysis::faturabulanalizyukle(const Document &document)
+void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, const AnalysisModes &modes)
 {
-    const AnalysisModes modes{document.kdvdahilsec == 1, document.ekvergisec == 1};
-    const QString dateKey = dateKeyOfText(document.faturatarihi);
+    const QString dateKey = dateKeyOfText(document.tarih);
     setVatLabel(modes.vatIncluded);
     const std::optional<QString> type = typeName(document.tip, m_namesTypes);
 
@@ -101,12 +103,12 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
                 const RowDocument row{QString::number(n),
                                       document.ref,
                                       document.fisno,
-                                      document.belgeno,
-                                      document.unvan,
+                                      document.belno,
+                                      document.unvani,
                                       document.satici,
                                       type
                                           ? documentHeading(document.ref, lines.text(QStringLiteral("DATE_")),
-                                                            document.fisno, document.unvan, *type)
+                                                            document.fisno, document.unvani, *type)
                                           : QString()};
                 const QString name =
                     cards.text(service ? QStringLiteral("DEFINITION_") : QStringLiteral("NAME"));
@@ -125,7 +127,7 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     if (!added || serverGone())
         return;
     list.edit();
-    list.setField(QStringLiteral("nettutar"), document.topnettop);
+    list.setField(QStringLiteral("nettutar"), document.tutar);
     list.setField(QStringLiteral("kartop"), documentProfitability(sales, cost));
     list.post();
 }

@@ -1,5 +1,6 @@
 #include "loading/loadingreport.h"
 
+#include "documents/handover.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/notices.h"
 #include "foundation/base/numbers.h"
@@ -153,7 +154,17 @@ void LoadingReport::beginHandOver()
     emit fieldsChanged();
 }
 
-void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
+void LoadingReport::handOver(const PickedDocuments &waybills, Merge birlestir)
+{
+    if (waybills.isEmpty())
+        return;
+    beginHandOver();
+    handEach(waybills, m_l1.table(), m_pr1,
+             [this, birlestir](const PickedDocument &waybill) { irsaliyebul(waybill.ref, birlestir); });
+    m_l1.table().first();
+}
+
+void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
@@ -223,7 +234,7 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         const double quantity = checkedNumber(lines, QStringLiteral("AMOUNT"), line);
         const double price = checkedNumber(lines, QStringLiteral("PRICE"), line);
         checkedNumber(lines, QStringLiteral("VAT"), line);
-        if (birlestir == 1 && listekontrol(code, quantity, amount))
+        if (birlestir == Merge::SameItems && listekontrol(code, quantity, amount))
             continue;
         list.append();
         const int row = list.rowCount() - 1;
@@ -236,7 +247,7 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         list.setField(QStringLiteral("miktar"), shownText(lines, QStringLiteral("AMOUNT")));
         list.setField(QStringLiteral("tutar"), amount);
         list.post();
-        if (birlestir == 1) {
+        if (birlestir == Merge::SameItems) {
             // listekontrol has just brought the index up to date and found no
             // row of this code: the new row is its first.
             m_rowOfItem.insert(code, row);

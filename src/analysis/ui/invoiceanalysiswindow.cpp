@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 namespace tarvel {
 
@@ -42,7 +43,8 @@ void InvoiceAnalysisWindow::faturalar()
 {
     if (analysis().isRunning())
         return;
-    InvoicePickerWindow picker(analysis().context(), analysis(), this);
+    InvoicePickerWindow picker(analysis().context(),
+                               std::bind_front(&DocumentAnalysis::handOver, &analysis()), this);
     picker.exec();
 }
 

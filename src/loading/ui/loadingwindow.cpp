@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace tarvel {
 
@@ -274,7 +275,8 @@ void LoadingWindow::showFields()
 void LoadingWindow::irsaliyeler()
 {
     // Built anew for every use; it saves its list appearance when it closes.
-    QPointer<WaybillPickerWindow> picker = new WaybillPickerWindow(m_report->context(), *m_report, this);
+    QPointer<WaybillPickerWindow> picker = new WaybillPickerWindow(
+        m_report->context(), std::bind_front(&LoadingReport::handOver, m_report), this);
     picker->exec();
     delete picker;
 }

@@ -10,13 +10,12 @@
 
 namespace tarvel {
 
-InvoicePickerWindow::InvoicePickerWindow(const ReportContext &context, InvoiceAnalysis &caller,
-                                         QWidget *parent)
-    : AnalysisPickerWindow(new InvoicePicker(context, caller),
+InvoicePickerWindow::InvoicePickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent)
+    : AnalysisPickerWindow(new InvoicePicker(context),
                            {.heading = QStringLiteral("FATURALAR"),
                             .handOverCaption = QStringLiteral("Tamam"),
                             .selectNoneName = QStringLiteral("tumkaldir")},
-                           parent)
+                           std::move(handOver), parent)
 {
     setObjectName(QStringLiteral("faturaform"));
     InvoicePicker &model = invoices();

@@ -210,7 +210,7 @@ void PickerWindow::handOver()
     }
     hide();
     try {
-        m_picker->handOver();
+        handOverPicked(m_picker->picked());
     } catch (const Error &e) {
         showPlainMessage(e.description(), parentWidget());
     }

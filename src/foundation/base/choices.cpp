@@ -37,15 +37,14 @@ QString choiceProblem(const QString &firmChoice, const QString &periodChoice)
         return {};
     const QString firm = choiceNumber(firmChoice);
     if (!isAsciiDigits(firm))
-        return QStringLiteral("Kayıtlı firma \"%1\" bir firma numarasıyla başlamıyor (dönem \"%2\").")
+        return QStringLiteral("Firma \"%1\" bir firma numarasıyla başlamıyor (dönem \"%2\").")
             .arg(firmChoice, periodChoice);
     if (!isAsciiDigits(choiceNumber(periodChoice)))
-        return QStringLiteral("Kayıtlı dönem \"%1\" bir dönem numarasıyla başlamıyor (firma \"%2\").")
+        return QStringLiteral("Dönem \"%1\" bir dönem numarasıyla başlamıyor (firma \"%2\").")
             .arg(periodChoice, firmChoice);
     const QString periodFirm = periodChoice.section(QLatin1Char('-'), 1, 1).trimmed();
     if (isAsciiDigits(periodFirm) && withoutLeadingZeros(periodFirm) != withoutLeadingZeros(firm))
-        return QStringLiteral("Kayıtlı dönem \"%1\" kayıtlı firma \"%2\" için değil: %3 numaralı firmanın "
-                              "dönemi.")
+        return QStringLiteral("Dönem \"%1\" firma \"%2\" için değil: %3 numaralı firmanın dönemi.")
             .arg(periodChoice, firmChoice, periodFirm);
     return {};
 }

@@ -34,7 +34,8 @@ Result<void> oku(const QString &workDir, SharedSettings &settings)
         settings.brset = db.value(QStringLiteral("brset"));
         // A damaged or mismatched pair would only show later as a missing ERP table.
         if (const QString problem = choiceProblem(settings.fir, settings.don); !problem.isEmpty())
-            throw StoreError(storePath(workDir) + QStringLiteral(": ") + problem);
+            throw StoreError(storePath(workDir) + QStringLiteral(": kayıtlı firma ve dönem geçersiz. ") +
+                             problem);
     } catch (const StoreError &e) {
         return e;
     }

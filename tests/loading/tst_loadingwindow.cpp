@@ -327,33 +327,29 @@ void TestLoadingWindow::savedSettingsReachOpenWindow()
     const QString fytParFile = m_dir.filePath(QStringLiteral("fytPar.velmor"));
     const QString newFir = QStringLiteral("7- YENİ FİRMA"),
                   newDon = QStringLiteral("3- 7-(01.01.2026)  (31.12.2026)");
-    const auto restore = qScopeGuard([&] {
-        m_windows.setSettingsCreator({});
-        QStringList fytPar(8, QStringLiteral("0"));
-        (void)writeLineFile(fytParFile, fytPar << QStringLiteral("FİKSTÜR GIDA"));
+    // The firm and period as "Kaydet" stores them.
+    const auto storeChoices = [this](const QString &fir, const QString &don) {
         StoreSession session(storePath(m_dir.path()));
-        session.store().execute(updateVeritabani({.fir = m_erp.fir(),
-                                                  .don = m_erp.don(),
+        session.store().execute(updateVeritabani({.fir = fir,
+                                                  .don = don,
                                                   .fiyat1 = QString(),
                                                   .fiyat2 = QString(),
                                                   .brset = QString(),
                                                   .birim1 = QString(),
                                                   .birim2 = QString(),
                                                   .stkartipi = QString()}));
+    };
+    const auto restore = qScopeGuard([&] {
+        m_windows.setSettingsCreator({});
+        QStringList fytPar(8, QStringLiteral("0"));
+        (void)writeLineFile(fytParFile, fytPar << QStringLiteral("FİKSTÜR GIDA"));
+        storeChoices(m_erp.fir(), m_erp.don());
     });
     // A settings window that saves as "Kaydet" does.
     m_windows.setSettingsCreator([&](const AppPaths &, QWidget *parent) {
         auto *dialog = new QDialog(parent);
         onNextModal<QDialog>(dialog, [&](QDialog *shown) {
-            StoreSession session(storePath(m_dir.path()));
-            session.store().execute(updateVeritabani({.fir = newFir,
-                                                      .don = newDon,
-                                                      .fiyat1 = QString(),
-                                                      .fiyat2 = QString(),
-                                                      .brset = QString(),
-                                                      .birim1 = QString(),
-                                                      .birim2 = QString(),
-                                                      .stkartipi = QString()}));
+            storeChoices(newFir, newDon);
             QStringList fytPar(8, QStringLiteral("0"));
             (void)writeLineFile(fytParFile, fytPar << QStringLiteral("YENİ FİRMA"));
             shown->accept();

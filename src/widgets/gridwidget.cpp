@@ -1,5 +1,6 @@
 #include "widgets/gridwidget.h"
 
+#include "dialogs/messagebox.h"
 #include "grid/gridexport.h"
 #include "grid/gridprinter.h"
 #include "widgets/griddelegate.h"
@@ -7,6 +8,7 @@
 #include "widgets/gridview.h"
 
 #include <QHeaderView>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -165,8 +167,24 @@ void GridWidget::printPreview()
     QPrintPreviewDialog dialog(&device, window());
     dialog.setWindowTitle(QStringLiteral("Önizleme"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-            [&printer](QPrinter *target) { printer.paint(target); });
+            [this, &dialog](QPrinter *target) { printOn(target, &dialog); });
     dialog.exec();
+}
+
+void GridWidget::printOn(QPrinter *target, QWidget *messageParent)
+{
+    const GridPrinter printer(*m_grid);
+    // Printed to a PDF file: written whole through a temporary file, never
+    // half over a good one (the preview itself paints on another engine).
+    const QPaintEngine *engine = target->paintEngine();
+    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty() && engine &&
+        engine->type() == QPaintEngine::Pdf) {
+        if (const Result<void> saved = printer.savePdf(target->outputFileName(), target->pageLayout());
+            !saved)
+            showmessage(saved.errorText(), Caption::Dikkat, Icon::Cross, Buttons::Tamam, messageParent);
+        return;
+    }
+    printer.paint(target);
 }
 
 Result<void> GridWidget::saveXls(const QString &path)

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QPrinter;
+
 namespace tarvel {
 
 class GridFooter;
@@ -39,6 +41,10 @@ public:
 
     // A modal print preview of the grid as displayed, from which the user prints.
     void printPreview();
+    // What the preview's printing paints: the pages on the printer, or, when
+    // it prints to a PDF file, that file whole or not at all (a failure is
+    // said in the message dialog over messageParent).
+    void printOn(QPrinter *target, QWidget *messageParent);
     Result<void> saveXls(const QString &path);
 
 signals:

@@ -8,6 +8,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
 #include "foundation/erp/erpsession.h"
+#include "foundation/store/localstore.h"
 #include "foundation/store/sharedsettings.h"
 #include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
@@ -19,14 +20,17 @@
 #include "widgets/gridwidget.h"
 #include "widgets/xpprogressbar.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +67,7 @@ private slots:
     void menuOnlyWithRows();
     void spreadsheetExport();
     void appearanceSavedOnClose();
+    void savedSettingsReachOpenWindow();
 
 private:
     LoadingWindow *loadingWindow() const
@@ -313,6 +318,61 @@ void TestLoadingWindow::appearanceSavedOnClose()
     // The next start reads it back.
     LoadingWindow again({m_dir.path(), m_dir.path()});
     QCOMPARE(again.report().l1().columnWidth(2), 333);
+}
+
+// "Kaydet" in Ayarlar → Parametreler: the open window takes the saved firm,
+// period and caption firm name for its next action, without a restart.
+void TestLoadingWindow::savedSettingsReachOpenWindow()
+{
+    const QString fytParFile = m_dir.filePath(QStringLiteral("fytPar.velmor"));
+    const QString newFir = QStringLiteral("7- YENİ FİRMA"),
+                  newDon = QStringLiteral("3- 7-(01.01.2026)  (31.12.2026)");
+    // The firm and period as "Kaydet" stores them.
+    const auto storeChoices = [this](const QString &fir, const QString &don) {
+        StoreSession session(storePath(m_dir.path()));
+        session.store().execute(updateVeritabani({.fir = fir,
+                                                  .don = don,
+                                                  .fiyat1 = QString(),
+                                                  .fiyat2 = QString(),
+                                                  .brset = QString(),
+                                                  .birim1 = QString(),
+                                                  .birim2 = QString(),
+                                                  .stkartipi = QString()}));
+    };
+    const auto restore = qScopeGuard([&] {
+        m_windows.setSettingsCreator({});
+        QStringList fytPar(8, QStringLiteral("0"));
+        (void)writeLineFile(fytParFile, fytPar << QStringLiteral("FİKSTÜR GIDA"));
+        storeChoices(m_erp.fir(), m_erp.don());
+    });
+    // A settings window that saves as "Kaydet" does.
+    m_windows.setSettingsCreator([&](const AppPaths &, QWidget *parent) {
+        auto *dialog = new QDialog(parent);
+        onNextModal<QDialog>(dialog, [&](QDialog *shown) {
+            storeChoices(newFir, newDon);
+            QStringList fytPar(8, QStringLiteral("0"));
+            (void)writeLineFile(fytParFile, fytPar << QStringLiteral("YENİ FİRMA"));
+            shown->accept();
+        });
+        return dialog;
+    });
+    // A new main window: the factory is copied when the frame is made.
+    m_main = std::make_unique<MainWindow>(AppPaths{m_dir.path(), m_dir.path()}, m_windows, [] {});
+    m_main->show();
+    QVERIFY(m_main->load());
+    LoadingWindow *w = loadingWindow();
+    QVERIFY(w);
+    QCOMPARE(w->report().context().fir, m_erp.fir());
+
+    QAction *parame = m_main->findChild<QAction *>(QStringLiteral("parame"));
+    QVERIFY(parame);
+    parame->trigger();
+    QCOMPARE(w->report().context().fir, newFir);
+    QCOMPARE(w->report().context().don, newDon);
+    QCOMPARE(w->windowTitle(), QStringLiteral("ARAÇ YÜKLEME RAPORU   YENİ FİRMA"));
+    const QList<QLabel *> panels = child<QStatusBar>("sb1")->findChildren<QLabel *>();
+    QCOMPARE(panels.at(3)->text(), QStringLiteral(" YENİ FİRMA  3  (01.01.2026)  (31.12.2026)"));
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestLoadingWindow)

@@ -1,18 +1,23 @@
 // The grid widget, offscreen: footer cells under their columns, the check
 // box, the events the screens handle, widths both ways, groups opened and
 // closed, the current row, row shading and the print preview.
+#include "dialogs/messagebox.h"
 #include "grid/gridtestlist.h"
 #include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +42,8 @@ private slots:
     void oddRowShading();
     void fontOfTheGrid();
     void printPreviewShowsPages();
+    void printToPdfFileWholeOrNot_data();
+    void printToPdfFileWholeOrNot();
 
 private:
     DataGrid &grid() { return *m_widget->grid(); }
@@ -316,6 +323,47 @@ void TestGridWidget::printPreviewShowsPages()
     m_widget->printPreview();
     QCOMPARE(title, QStringLiteral("Önizleme"));
     QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+}
+
+void TestGridWidget::printToPdfFileWholeOrNot_data()
+{
+    QTest::addColumn<QString>("target");  // "<file>": a file of a new folder
+    QTest::addColumn<QString>("message"); // "" when written
+    QTest::newRow("a file") << "<file>"
+                            << "";
+    QTest::newRow("a device") << "/dev/full"
+                              << "normal bir dosya değil";
+}
+
+// The preview's printing to a PDF file (the print dialog's file output)
+// writes the file whole through a temporary file, or says why not.
+void TestGridWidget::printToPdfFileWholeOrNot()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path =
+        target == QLatin1String("<file>") ? dir.filePath(QStringLiteral("liste.pdf")) : target;
+    QStringList shown;
+    setMessageResponder([&shown](const QString &text, int, int, int) {
+        shown << text;
+        return 1;
+    });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    m_widget->printOn(&printer, m_widget);
+    setMessageResponder({});
+    if (message.isEmpty()) {
+        QCOMPARE(shown, QStringList());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"liste.pdf"});
+    } else {
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(message) && shown.first().contains(path), qPrintable(shown.first()));
+    }
 }
 
 QTEST_MAIN(TestGridWidget)

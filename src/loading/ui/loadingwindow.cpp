@@ -90,7 +90,7 @@ QWidget *titleBand(QWidget *parent)
 } // namespace
 
 LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *lastFirmName, QWidget *parent)
-    : ReportWindow(parent), m_printer(std::move(printer)),
+    : ReportWindow(parent), m_printer(std::move(printer)), m_paths(paths), m_lastFirmName(lastFirmName),
       m_report(new LoadingReport(ReportContext{paths, {}, {}, nullptr}, this))
 {
     setObjectName(reportInfo(ReportKind::Loading).objectName);
@@ -102,14 +102,24 @@ LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *la
     resize(1000, 700);
     centerform(this);
     m_report->listeyukle();
-    m_report->setContext(loadSharedSettings(paths));
-    QString firmName;
-    setWindowTitle(LoadingReport::caption(paths.programDir, lastFirmName ? *lastFirmName : firmName));
-    m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
+    takeSettings();
     showFields();
 }
 
 LoadingWindow::~LoadingWindow() = default;
+
+void LoadingWindow::takeSettings()
+{
+    m_report->setContext(loadSharedSettings(m_paths));
+    QString firmName;
+    setWindowTitle(LoadingReport::caption(m_paths.programDir, m_lastFirmName ? *m_lastFirmName : firmName));
+    m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
+}
+
+void LoadingWindow::settingsSaved()
+{
+    takeSettings();
+}
 
 void LoadingWindow::build()
 {

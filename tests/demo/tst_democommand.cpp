@@ -3,6 +3,7 @@
 // window would, the side files are the settings window's own, the programs
 // are there, and the copied tarvel-report connects from inside the folder.
 #include "common/programrun.h"
+#include "demo/demofolder.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/store/localstore.h"
@@ -175,7 +176,7 @@ void TestDemoCommand::sideFiles()
 // built is named in the output instead.
 void TestDemoCommand::programsAreCopied()
 {
-    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+    for (const QString &program : demo::programFileNames()) {
         const QFileInfo built(QStringLiteral(TARVEL_BIN_DIR "/") + program);
         const QFileInfo copied(QDir(m_folder).filePath(program));
         if (built.exists()) {
@@ -281,7 +282,7 @@ void TestDemoCommand::refusesExistingFiles()
 void TestDemoCommand::completesInstalledFolder()
 {
     QTemporaryDir dir;
-    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+    for (const QString &program : demo::programFileNames()) {
         const QString built = QStringLiteral(TARVEL_BIN_DIR "/") + program;
         if (QFileInfo::exists(built))
             QVERIFY(QFile::copy(built, dir.filePath(program)));

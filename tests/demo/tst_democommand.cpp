@@ -26,7 +26,7 @@ const QString firmName = QStringLiteral("KARAÇAM GIDA DAĞITIM SAN. VE TİC. LT
 
 using Run = test::ProgramRun;
 
-Run demo(const QStringList &args, const QString &workDir)
+Run runDemo(const QStringList &args, const QString &workDir)
 {
     return test::runReport(workDir, QStringList{QStringLiteral("demo")} + args);
 }
@@ -87,8 +87,8 @@ void TestDemoCommand::initTestCase()
     QVERIFY(m_dir.isValid());
     // A folder that does not exist yet, named relative to the working directory.
     m_folder = m_dir.filePath(QStringLiteral("Demo Şirket"));
-    m_first = demo({QStringLiteral("Demo Şirket"), QStringLiteral("--date"), QStringLiteral("2025-03-15")},
-                   m_dir.path());
+    m_first = runDemo({QStringLiteral("Demo Şirket"), QStringLiteral("--date"), QStringLiteral("2025-03-15")},
+                      m_dir.path());
     QVERIFY2(m_first.exitCode == 0, qPrintable(m_first.err));
 }
 
@@ -205,7 +205,7 @@ void TestDemoCommand::copiedProgramConnects()
 // (nothing may depend on a process's hash seed or the clock).
 void TestDemoCommand::sameDateSameErp()
 {
-    const Run second = demo(
+    const Run second = runDemo(
         {QStringLiteral("second"), QStringLiteral("--date"), QStringLiteral("2025-03-15")}, m_dir.path());
     QVERIFY2(second.exitCode == 0, qPrintable(second.err));
     const QByteArray first = readBytes(QDir(m_folder).filePath(QStringLiteral("demo-erp.sqlite")));
@@ -268,7 +268,7 @@ void TestDemoCommand::refusesExistingFiles()
         }
     }
     const QMap<QString, QByteArray> before = snapshot(dir.path());
-    const Run result = demo({QStringLiteral("kurulum")}, dir.path());
+    const Run result = runDemo({QStringLiteral("kurulum")}, dir.path());
     QCOMPARE(result.exitCode, 1);
     for (const QString &name : std::as_const(named))
         QVERIFY2(result.err.contains(name), qPrintable(result.err));
@@ -357,7 +357,7 @@ void TestDemoCommand::badArguments()
 {
     QFETCH(QStringList, args);
     QTemporaryDir dir;
-    const Run result = demo(args, dir.path());
+    const Run result = runDemo(args, dir.path());
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.err.contains(QStringLiteral("usage:")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());

@@ -134,7 +134,8 @@ void TestLayoutDocument::initTestCase()
 
 void TestLayoutDocument::init()
 {
-    // Every case starts from the shipped files.
+    // Every case starts from the shipped files alone.
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("Tsrm"))).removeRecursively());
     writeDefaultLayouts(m_dir.path());
 }
 

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -96,7 +97,8 @@ DesignerWindow::DesignerWindow(const AppPaths &paths, QWidget *parent) : QMainWi
 
     buildMenus();
 
-    connect(m_fields, &FieldList::fieldCarried, m_view, &PageView::carryField);
+    connect(m_fields, &FieldList::fieldCarried, m_view,
+            [this](const QString &, const QPoint &at) { m_view->carryField(at); });
     connect(m_fields, &FieldList::fieldDropped, this, [this](const QString &tag, const QPoint &at) {
         if (!m_view->dropField(tag, at) && m_view->pageAt(at))
             statusBar()->showMessage(
@@ -128,7 +130,15 @@ DesignerWindow::DesignerWindow(const AppPaths &paths, QWidget *parent) : QMainWi
     updateState();
 }
 
-DesignerWindow::~DesignerWindow() = default;
+DesignerWindow::~DesignerWindow()
+{
+    // The scene and the panels speak to the document, a member that goes
+    // before the children: they go first, and nobody hears of it.
+    m_document.blockSignals(true);
+    m_document.undoStack().blockSignals(true);
+    delete m_scene;
+    delete m_panels;
+}
 
 QAction *DesignerWindow::addAction(const QString &name, const QString &text, const QKeySequence &key)
 {

@@ -145,8 +145,9 @@ void PageScene::sync()
     }
     // The rows after the first, where the detail band prints again.
     const double detailHeight = layout.section(ReportLayout::Detail).height;
-    for (double y = layout.detailTop() + 2 * detailHeight; y <= layout.detailBottom() + 1e-6;
-         y += detailHeight) {
+    // (No layout open: no detail band, no rows.)
+    for (double y = layout.detailTop() + 2 * detailHeight;
+         detailHeight > 0 && y <= layout.detailBottom() + 1e-6; y += detailHeight) {
         auto *row = addLine(left, y, left + width, y, QPen(QColor(120, 180, 120, 110), 0, Qt::DashLine));
         row->setZValue(bandZ);
         m_bands << row;

@@ -57,7 +57,7 @@ public:
     bool faturabulanalizyukle();
     // "Durdur": the run stops at its next poll.
     void requestStop() { m_stop = true; }
-    // Whether the last run ended on a stop request.
+    // Whether the last run ended on a stop request, or because the server was gone.
     bool wasStopped() const { return m_stopped; }
 
     // Written only when the list has a cost; silently nothing otherwise.

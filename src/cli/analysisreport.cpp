@@ -83,6 +83,10 @@ bool selectSalesmen(Context &context, SalesmanList &satel, const CommandArgs &ar
 int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const ReportFiles &files)
 {
     const ProfitAnalysis::Failures &failures = analysis.failures();
+    if (!failures.stopped.isEmpty()) {
+        context.err << failures.stopped << "\n";
+        return 1;
+    }
     if (failures.count > 0) {
         context.err << QStringLiteral("%1 ERP sorgusu başarısız oldu; ilki: %2\n")
                            .arg(failures.count)

@@ -2,6 +2,14 @@
 
 namespace tarvel::cli {
 
+namespace {
+
+// The ERP keeps no dates before 1900; years of other lengths make no date key.
+constexpr int firstYear = 1900;
+constexpr int lastYear = 9999;
+
+} // namespace
+
 CommandArgs::CommandArgs(const QStringList &args, const Spec &spec)
 {
     for (int i = 0; i < args.size() && ok(); ++i) {
@@ -32,6 +40,15 @@ std::optional<QDate> CommandArgs::date(const QString &name)
     if (text.size() != 8 || !date.isValid()) {
         m_error = QStringLiteral("%1 yyyyMMdd biçiminde bir tarih ister, \"%2\" değil (needs a date)")
                       .arg(name, text);
+        return std::nullopt;
+    }
+    if (date.year() < firstYear || date.year() > lastYear) {
+        m_error =
+            QStringLiteral("%1 %2 ile %3 yılları arasında bir tarih ister, \"%4\" değil (year out of range)")
+                .arg(name)
+                .arg(firstYear)
+                .arg(lastYear)
+                .arg(text);
         return std::nullopt;
     }
     return date;

@@ -31,7 +31,8 @@ public:
     QString value(const QString &name) const { return m_values.value(name).value(0); }
     QStringList values(const QString &name) const { return m_values.value(name); }
 
-    // A yyyyMMdd option as a date; an error (see error()) when it is no date.
+    // A yyyyMMdd option as a date in the years 1900 to 9999; an error (see
+    // error()) naming it otherwise.
     std::optional<QDate> date(const QString &name);
     // A comma-separated list ("12,15,9"); an error when it is empty or holds an empty item.
     std::optional<QStringList> list(const QString &name);

@@ -2,6 +2,7 @@
 // and golden-file tests. It reads data.dbs from the working directory as the
 // window program does.
 #include "cli.h"
+#include "foundation/base/notices.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/store/localstore.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMap>
+#include <QScopeGuard>
 
 #include <memory>
 #include <optional>
@@ -89,6 +91,12 @@ int main(int argc, char *argv[])
     QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // In order with the command's own messages.
+    setNoticeSink([&err](const QString &text) {
+        err << text << "\n";
+        err.flush();
+    });
+    const auto noSink = qScopeGuard([] { setNoticeSink({}); });
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},

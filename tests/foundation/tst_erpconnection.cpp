@@ -6,6 +6,7 @@
 #include "foundation/erp/erpconnection.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/erp/openfailure.h"
+#include "foundation/erp/serverstop.h"
 #include "foundation/erp/sqlbrowser.h"
 #include "foundation/store/localstore.h"
 
@@ -76,6 +77,10 @@ private slots:
     void classifyOpenFailure();
     void describeOpenFailure_data();
     void describeOpenFailure();
+    void portThatIsNoPort_data();
+    void portThatIsNoPort();
+    void serverStop_data();
+    void serverStop();
 
     void fieldValues_data();
     void fieldValues();
@@ -348,6 +353,82 @@ void TestErpConnection::describeOpenFailure()
     QFETCH(QString, says);
     const ErpServerSettings settings{server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"), password};
     QCOMPARE(tarvel::describeOpenFailure(settings, lastError, records).text, says);
+}
+
+// Refused before the driver is asked: it would try another port and say
+// only that no server answered.
+void TestErpConnection::portThatIsNoPort_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("letters") << "127.0.0.1,abc"
+                             << "abc";
+    QTest::newRow("zero") << "127.0.0.1,0"
+                          << "0";
+    QTest::newRow("beyond 65535") << "127.0.0.1,65536"
+                                  << "65536";
+    QTest::newRow("negative") << "127.0.0.1,-1433"
+                              << "-1433";
+    QTest::newRow("sign") << "127.0.0.1,+1433"
+                          << "+1433";
+    QTest::newRow("blank inside") << "127.0.0.1,14 33"
+                                  << "14 33";
+    QTest::newRow("with an instance") << "127.0.0.1\\ERP,x1"
+                                      << "x1";
+}
+
+void TestErpConnection::portThatIsNoPort()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, port);
+    const ErpServerSettings settings{server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"),
+                                     QStringLiteral("gizli")};
+    ErpConnection erp;
+    QVERIFY(!erp.open(settings));
+    const QString text = tarvel::describeOpenFailure(settings, erp.lastError(), erp.lastDiagnostics()).text;
+    QVERIFY2(text.contains(QStringLiteral("bağlantı noktası (port) geçersiz: \"%1\"").arg(port)) &&
+                 text.contains(QStringLiteral("1 ile 65535")),
+             qPrintable(text));
+}
+
+// When a run stops: the steps of its statements, a answered, s failed with
+// the server's answer, n no answer, l connection lost.
+void TestErpConnection::serverStop_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("stopsAt"); // -1: never
+    QTest::addColumn<QString>("says");
+    QTest::newRow("one slow statement") << "anaan" << -1 << "";
+    QTest::newRow("two in a row") << "aann" << 3 << "Sunucu yanıt vermiyor: ";
+    QTest::newRow("an answer between") << "nanan" << -1 << "";
+    QTest::newRow("a refusal is an answer") << "nsn" << -1 << "";
+    QTest::newRow("connection lost") << "al" << 1 << "Sunucu bağlantısı koptu. ";
+}
+
+void TestErpConnection::serverStop()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, stopsAt);
+    QFETCH(QString, says);
+    ServerStop stop;
+    int stoppedAt = -1;
+    for (int i = 0; i < steps.size() && stoppedAt < 0; ++i) {
+        const QChar step = steps.at(i);
+        if (step == QLatin1Char('a')) {
+            stop.answered();
+            continue;
+        }
+        const ErpError::Cause cause = step == QLatin1Char('s')   ? ErpError::Cause::Statement
+                                      : step == QLatin1Char('n') ? ErpError::Cause::NoAnswer
+                                                                 : ErpError::Cause::ConnectionLost;
+        if (stop.failed(ErpError(QStringLiteral("neden"), cause)))
+            stoppedAt = i;
+    }
+    QCOMPARE(stoppedAt, stopsAt);
+    QCOMPARE(stop.stopped(), stopsAt >= 0);
+    if (stopsAt >= 0)
+        QVERIFY2(stop.text().startsWith(says) && stop.text().contains(QStringLiteral("Çalışma durduruldu")),
+                 qPrintable(stop.text()));
 }
 
 void TestErpConnection::fieldValues_data()

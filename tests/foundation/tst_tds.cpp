@@ -85,6 +85,7 @@ private slots:
     void statementTimeout();
     void serverStopsAnswering();
     void failingStatementKeepsConnection();
+    void connectionDropped();
 
     void loginFails_data();
     void loginFails();
@@ -272,8 +273,17 @@ void TestTds::statementTimeout()
 {
     QElapsedTimer clock;
     clock.start();
-    // The server holds this statement for 10 s; the 4-second timeout cuts it off.
-    QVERIFY_THROWS_EXCEPTION(ErpError, m_conn.query(QStringLiteral("select NR as SLOWMARK from L_CAPIFIRM")));
+    // The server holds this statement for 10 s; the 4-second timeout cuts it
+    // off, and says so in Turkish as the server's failure, not the statement's.
+    try {
+        m_conn.query(QStringLiteral("select NR as SLOWMARK from L_CAPIFIRM"));
+        QFAIL("a statement held past the timeout must fail");
+    } catch (const ErpError &e) {
+        QCOMPARE(e.cause(), ErpError::Cause::NoAnswer);
+        QVERIFY2(e.description().contains(QStringLiteral("yanıt vermedi")) &&
+                     !e.description().contains(QStringLiteral("HYT00")),
+                 qPrintable(e.description()));
+    }
     QVERIFY2(clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(m_conn.isOpen());
     QCOMPARE(m_conn.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
@@ -330,6 +340,29 @@ void TestTds::failingStatementKeepsConnection()
         QVERIFY2(e.description().contains(QStringLiteral("LG_009_CLCARD")), qPrintable(e.description()));
     }
     QCOMPARE(m_conn.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
+}
+
+// The server goes away in the middle of a session: said in Turkish, not in
+// the driver's words, and every later statement fails the same way at once.
+void TestTds::connectionDropped()
+{
+    TdsServer server({m_erp, user, password, database, {}});
+    QVERIFY2(server.start(), qPrintable(server.errorText()));
+    ErpConnection erp;
+    QVERIFY2(erp.open({server.serverValue(), database, user, password}), qPrintable(erp.lastError()));
+    QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
+    server.stop();
+    for (int i = 0; i < 2; ++i) {
+        try {
+            erp.query(QStringLiteral("select * from L_CAPIFIRM"));
+            QFAIL("a statement on a dropped connection must fail");
+        } catch (const ErpError &e) {
+            QCOMPARE(e.cause(), ErpError::Cause::ConnectionLost);
+            QVERIFY2(e.description().contains(QStringLiteral("Sunucu bağlantısı koptu")),
+                     qPrintable(e.description()));
+        }
+    }
+    QVERIFY(!erp.isOpen());
 }
 
 void TestTds::loginFails_data()

@@ -283,6 +283,10 @@ void AnalysisWindow::onRunningChanged(bool running)
 void AnalysisWindow::reportFailures()
 {
     const ProfitAnalysis::Failures &failures = m_model->failures();
+    if (!failures.stopped.isEmpty()) {
+        showmessage(failures.stopped, Caption::Uyari, Icon::Warning, Buttons::Tamam, this);
+        return;
+    }
     if (failures.count == 0)
         return;
     showmessage(QStringLiteral("ERP veritabanından okunamayan %1 adım atlandı; liste eksik olabilir.\n%2")

@@ -47,6 +47,7 @@ bool ErpConnection::isOpen() const
 void ErpConnection::close()
 {
     m_backend.reset();
+    m_lostCause = ErpError::Cause::Statement;
 }
 
 QString ErpConnection::lastError() const
@@ -62,7 +63,7 @@ ErpRows ErpConnection::query(const QString &statement)
     if (!m_backend) {
         // After a lost connection or a failed open, the cause it had is told too.
         const QString text = QStringLiteral("ERP veritabanı bağlantısı açık değil.");
-        throw ErpError(m_lastError.isEmpty() ? text : text + QLatin1Char(' ') + m_lastError);
+        throw ErpError(m_lastError.isEmpty() ? text : text + QLatin1Char(' ') + m_lastError, m_lostCause);
     }
     if (m_trace)
         m_trace->append(statement);
@@ -73,7 +74,13 @@ ErpRows ErpConnection::query(const QString &statement)
         // in its own way; the next connect builds a new one.
         if (m_backend->isDead()) {
             m_backend.reset();
+            if (e.cause() == ErpError::Cause::Statement) {
+                m_lastError = connectionLostText();
+                m_lostCause = ErpError::Cause::ConnectionLost;
+                throw ErpError(m_lastError, m_lostCause);
+            }
             m_lastError = e.description();
+            m_lostCause = e.cause();
         }
         throw;
     }

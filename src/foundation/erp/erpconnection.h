@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/errors.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -55,7 +57,9 @@ public:
     // with the decimal comma and up to 15 digits, datetimes as dd.MM.yyyy with
     // the time of day only when it is not midnight.
     QString text(const QString &column) const;
-    double number(const QString &column) const;      // NULL, text that is no number, inf, nan -> 0
+    double number(const QString &column) const; // NULL, text that is no number, inf, nan -> 0
+    // The same with an infinity or NaN kept, for callers that say which value was none.
+    double storedNumber(const QString &column) const;
     QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
 
 private:
@@ -102,6 +106,8 @@ public:
 private:
     std::unique_ptr<Backend> m_backend;
     QString m_lastError;
+    // How a lost connection was lost: every statement after it fails the same way.
+    ErpError::Cause m_lostCause = ErpError::Cause::Statement;
     QVector<ErpDiagnostic> m_lastDiagnostics;
     std::shared_ptr<SqlTrace> m_trace;
 };

@@ -4,11 +4,13 @@
 // captions, amounts with the decimal comma) and times what the screens do with
 // it: the fill with redrawing suspended, the footer totals, grouping by the
 // document heading (one group per 50 rows), opening every group, the
-// spreadsheet, the printout and ungrouping. Each figure is printed as
+// spreadsheet, the printout, ungrouping, and reading and saving the list's
+// appearance in a large appearance file. Each figure is printed as
 // "name: milliseconds". A Qt item model is attached, as a grid window would be.
 
 #include "foundation/base/numbers.h"
 #include "grid/datagrid.h"
+#include "grid/gridappearance.h"
 #include "grid/gridexport.h"
 #include "grid/griditemmodel.h"
 #include "grid/gridprinter.h"
@@ -250,6 +252,28 @@ int main(int argc, char **argv)
     grid.setGroupIndex(heading, -1);
     check += grid.displayedRowCount();
     report(out, "ungroup", timer.restart());
+
+    // A list.velmor grown over years of other lists' sections (about 480 KB),
+    // the list's own section last: reading and saving its appearance.
+    const QString appearance = scratch.filePath(QStringLiteral("list.velmor"));
+    {
+        QFile file(appearance);
+        if (file.open(QIODevice::WriteOnly)) {
+            for (int section = 0; section < 80; ++section) {
+                QByteArray bytes = "[S" + QByteArray::number(section) + "]\r\n";
+                for (int key = 0; key <= 500; ++key)
+                    bytes +=
+                        "l1-" + QByteArray::number(key) + '=' + QByteArray::number(60 + key % 90) + "\r\n";
+                file.write(bytes);
+            }
+            file.write("[Fl1]\r\nl1-5=120\r\nFontSize=9\r\n");
+        }
+    }
+    timer.restart();
+    loadGridAppearance(grid, appearance, QStringLiteral("Fl1"));
+    report(out, "appearance-load", timer.restart());
+    saveGridAppearance(grid, appearance, QStringLiteral("Fl1"));
+    report(out, "appearance-save", timer.restart());
 
     err << "rows " << table.rowCount() << ", displayed model rows " << model.rowCount() << ", checksum "
         << qint64(check) << '\n';

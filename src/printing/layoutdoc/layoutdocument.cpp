@@ -1,11 +1,11 @@
 #include "printing/layoutdoc/layoutdocument.h"
 
 #include "foundation/base/errors.h"
+#include "foundation/store/smallfile.h"
 #include "printing/layoutreader.h"
 #include "printing/layoutwriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
@@ -497,10 +497,13 @@ bool LayoutDocument::setBackgroundPicture(const QString &file, QString *error)
         // Kept with the layout, so the layouts' tree carries everything it needs.
         image =
             folder.absoluteFilePath(name() + QStringLiteral("-zemin.") + QFileInfo(file).suffix().toLower());
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            return failed(QStringLiteral("Resim okunamadı: %1 (%2)").arg(file, in.errorString()));
-        const QByteArray bytes = in.readAll();
+        // A scan of a page at a high resolution stays well below this.
+        const SmallFile in = readSmallFile(file, 64 * 1024 * 1024);
+        if (in.outcome != SmallFile::Read)
+            return failed(
+                QStringLiteral("Resim okunamadı: %1 (%2)")
+                    .arg(file, in.outcome == SmallFile::Missing ? QStringLiteral("dosya yok") : in.reason));
+        const QByteArray &bytes = in.bytes;
         QSaveFile out(image);
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
             const QString cause = out.errorString();

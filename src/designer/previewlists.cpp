@@ -90,26 +90,24 @@ LoadingListInput waybillLoadingList(const ReportContext &context, const QStringL
     return loadingListInput(report);
 }
 
-std::optional<ReportContext> openErp(const AppPaths &paths, QString *error)
+Result<ReportContext> openErp(const AppPaths &paths)
 {
     ErpSession &session = ErpSession::instance();
-    if (!session.connect(paths.workDir, false)) {
+    const Result<void> connected = session.connect(paths.workDir, false);
+    if (!connected) {
         const ErpServerSettings &settings = session.settings();
-        QString cause = session.storeError().isEmpty()
-                            ? describeOpenFailure(settings, session.primary().lastError(),
-                                                  session.primary().lastDiagnostics())
-                                  .text
-                            : settingsCheckMessage(session.storeError());
-        *error = QStringLiteral("ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n%3")
-                     .arg(settings.server, settings.database, cause);
-        return std::nullopt;
+        const QString cause =
+            session.storeError().isEmpty()
+                ? describeOpenFailure(settings, connected.errorText(), session.primary().lastDiagnostics())
+                      .text
+                : settingsCheckMessage(session.storeError());
+        return Error(
+            QStringLiteral("ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n%3")
+                .arg(settings.server, settings.database, cause));
     }
     SharedSettings settings;
-    QString cause;
-    if (!oku(paths.workDir, settings, &cause)) {
-        *error = settingsCheckMessage(cause);
-        return std::nullopt;
-    }
+    if (const Result<void> read = oku(paths.workDir, settings); !read)
+        return Error(settingsCheckMessage(read.errorText()));
     ReportContext context;
     context.paths = paths;
     context.fir = settings.fir;

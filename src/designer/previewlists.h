@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "foundation/erp/reportcontext.h"
 #include "loading/forms/loadinglistforms.h"
 #include "printing/reportlayout.h"
@@ -7,7 +8,6 @@
 
 #include <QList>
 #include <QStringList>
-#include <optional>
 
 namespace tarvel {
 
@@ -26,9 +26,9 @@ LoadingListInput sampleLoadingList(int rowsPerForm);
 LoadingListInput waybillLoadingList(const ReportContext &context, const QStringList &numbers);
 
 // Connects to the ERP of the program folder's data.dbs as the program does
-// and reads the firm and period chosen there; nothing, with *error saying
-// why (server and database named, never the password).
-std::optional<ReportContext> openErp(const AppPaths &paths, QString *error);
+// and reads the firm and period chosen there, or says why it cannot (server
+// and database named, never the password).
+Result<ReportContext> openErp(const AppPaths &paths);
 
 // The forms of a list on a layout, as "Önizleme" shows them one by one.
 QList<WaybillReport> previewForms(const ReportLayout &layout, const LoadingListInput &input, int rowsPerForm);

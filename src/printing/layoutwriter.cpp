@@ -1,8 +1,8 @@
 #include "printing/layoutwriter.h"
 
 #include "foundation/base/errors.h"
+#include "printing/wholefile.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cmath>
 
@@ -194,15 +194,7 @@ QByteArray LayoutWriter::write(const ReportLayout &layout)
 
 void LayoutWriter::save(const ReportLayout &layout, const QString &path)
 {
-    const QByteArray bytes = write(layout);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        const QString cause = file.errorString(); // cancelling resets it
-        file.cancelWriting();
-        throw Error(QStringLiteral("Yazdırma tasarımı kaydedilemedi: %1 (%2)").arg(path, cause));
-    }
-    if (!file.commit())
-        throw Error(QStringLiteral("Yazdırma tasarımı kaydedilemedi: %1 (%2)").arg(path, file.errorString()));
+    writeWholeFile(path, write(layout), QStringLiteral("Yazdırma tasarımı kaydedilemedi"));
 }
 
 } // namespace tarvel

@@ -3,8 +3,10 @@
 // moved in the designer prints at its new place, and a background picture
 // kept with the layout never reaches the paper.
 #include "common/erpfixture.h"
+#include "common/needs.h"
 #include "common/printingfixture.h"
 #include "common/programrun.h"
+#include "common/verifyok.h"
 #include "printing/device/printerdevice.h"
 #include "printing/layoutdoc/layoutdocument.h"
 
@@ -87,7 +89,7 @@ private:
 void TestDesignedPrint::initTestCase()
 {
     if (!printerexists(QStringLiteral("TARVEL-PDF")))
-        QSKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
+        NEEDS_OR_SKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
     if (!printingtest::havePdftotext())
         QFAIL("pdftotext (poppler-utils) is missing: scripts/deps.sh installs it");
     QVERIFY(m_dir.isValid());
@@ -174,8 +176,7 @@ void TestDesignedPrint::carriedTotalPrintsWhole()
 void TestDesignedPrint::movedFieldPrintsThere()
 {
     LayoutDocument document;
-    QString error;
-    QVERIFY2(document.open(layoutPath(), &error), qPrintable(error));
+    QVERIFY_OK(document.open(layoutPath()));
     int code = -1;
     for (int id : document.allIds()) {
         if (document.control(id).tag == QLatin1String("STOK KODU"))
@@ -187,7 +188,7 @@ void TestDesignedPrint::movedFieldPrintsThere()
     QVERIFY(document.moveSelection(QPointF(60, 0)));
     for (int i = 0; i < 3; ++i)
         QVERIFY(document.nudgeSelection(Qt::Key_Right, Qt::NoModifier));
-    QVERIFY2(document.save(&error), qPrintable(error));
+    QVERIFY_OK(document.save());
     const double left = document.pageRect(code).left();
     QCOMPARE(left, before + 61.5);
 
@@ -209,10 +210,9 @@ void TestDesignedPrint::backgroundNeverPrinted()
     QVERIFY(image.save(scan));
 
     LayoutDocument document;
-    QVERIFY(document.open(layoutPath(), nullptr));
-    QString error;
-    QVERIFY2(document.setBackgroundPicture(scan, &error), qPrintable(error));
-    QVERIFY(document.save(&error));
+    QVERIFY_OK(document.open(layoutPath()));
+    QVERIFY_OK(document.setBackgroundPicture(scan));
+    QVERIFY_OK(document.save());
     QFile saved(layoutPath());
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("<background image=\"irsaliye-a4-zemin.png\"/>"));

@@ -9,7 +9,7 @@
 #include "designer/ui/fieldlist.h"
 #include "designer/ui/pageview.h"
 #include "dialogs/messagebox.h"
-#include "foundation/store/sidefiles.h"
+#include "foundation/store/printcounts.h"
 #include "printing/layoutfiles.h"
 #include "printing/layoutreader.h"
 #include "printing/layouts/defaultlayouts.h"
@@ -72,9 +72,8 @@ void TestDesignerWindow::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     writeDefaultLayouts(m_dir->path());
-    writeLineFile(fileIn(m_dir->path(), QStringLiteral("irssatir.velmor")),
-                  {QStringLiteral("10"), QStringLiteral("1")});
     m_paths = {m_dir->path(), m_dir->path()};
+    QVERIFY(writePrintCounts(m_paths, {10, 1}).ok());
     m_messages.clear();
     setMessageResponder([this](const QString &text, int, int, int) {
         m_messages << text;

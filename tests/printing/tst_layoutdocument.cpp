@@ -2,6 +2,7 @@
 // before it, the arrow keys move by their steps without collecting noise,
 // fields land in the section they are dropped on, and the file written is
 // the layout (its background picture named from the layout's folder).
+#include "common/verifyok.h"
 #include "printing/layoutdoc/layoutdocument.h"
 #include "printing/layoutreader.h"
 #include "printing/layouts/defaultlayouts.h"
@@ -158,8 +159,7 @@ void TestLayoutDocument::editUndone()
 {
     QFETCH(int, edit);
     LayoutDocument document;
-    QString error;
-    QVERIFY2(document.open(shipped(), &error), qPrintable(error));
+    QVERIFY_OK(document.open(shipped()));
     selectThree(document);
     const ReportLayout before = document.layout();
     const QList<int> idsBefore = document.allIds();
@@ -210,7 +210,7 @@ void TestLayoutDocument::arrowKeys()
     QFETCH(QString, written);
 
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     const int code = idNamed(document, QStringLiteral("txtKod"));
     const int barcode = idNamed(document, QStringLiteral("txtBarkod"));
     document.setSelection({code});
@@ -225,7 +225,7 @@ void TestLayoutDocument::arrowKeys()
     QCOMPARE(now.size(), start.size());
     QCOMPARE(document.control(barcode).rect, other); // not selected, not moved
 
-    QVERIFY(document.save(nullptr));
+    QVERIFY_OK(document.save());
     const QByteArray text = fileText(shipped());
     QVERIFY2(text.contains("name=\"txtKod\" tag=\"STOK KODU\" " + written.toUtf8()), text.constData());
 }
@@ -252,7 +252,7 @@ void TestLayoutDocument::fieldLandsInItsSection()
     QFETCH(QPointF, corner);
 
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     const int id = document.addField(QStringLiteral("STOK BIRIM"), dropped);
     if (section < 0) {
         QCOMPARE(id, -1);
@@ -272,7 +272,7 @@ void TestLayoutDocument::fieldLandsInItsSection()
 void TestLayoutDocument::alignTopAcrossSections()
 {
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     const int footer = idNamed(document, QStringLiteral("txtToplam"));
     const int detail = idNamed(document, QStringLiteral("txtKod"));
     // The first chosen leads only for "same width"; top goes to the highest on the page.
@@ -287,7 +287,7 @@ void TestLayoutDocument::alignTopAcrossSections()
 void TestLayoutDocument::detailMustFit()
 {
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     // 297 - 20 margins - 74 - 62 leaves 141 mm for the rows.
     QVERIFY(!document.setSectionHeight(ReportLayout::PageHeader, 230));
     QVERIFY(!document.setSectionHeight(ReportLayout::Detail, 0));
@@ -299,7 +299,7 @@ void TestLayoutDocument::detailMustFit()
 void TestLayoutDocument::unreadableLayoutOpensNothing()
 {
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     const qsizetype controls = document.allIds().size();
     const QString bad = m_dir.filePath(QStringLiteral("Tsrm/Tsrm/bozuk"));
     QFile file(bad);
@@ -307,22 +307,21 @@ void TestLayoutDocument::unreadableLayoutOpensNothing()
     file.write("<layout>\n<detail height=\"7\">\n<textbox x=\"1O\" y=\"0\" width=\"5\" height=\"5\"/>\n");
     file.close();
 
-    QString error;
-    QVERIFY(!document.open(bad, &error));
+    QString error = document.open(bad).errorText();
     QVERIFY2(error.startsWith(QStringLiteral("Yazdırma tasarımı hatalı: ") + bad), qPrintable(error));
     QCOMPARE(document.path(), QFileInfo(shipped()).absoluteFilePath());
     QCOMPARE(document.allIds().size(), controls);
 
-    QVERIFY(!document.open(m_dir.filePath(QStringLiteral("yok")), &error));
+    error = document.open(m_dir.filePath(QStringLiteral("yok"))).errorText();
     QVERIFY2(error.startsWith(QStringLiteral("Yazdırma tasarımı bulunamadı: ")), qPrintable(error));
 }
 
 void TestLayoutDocument::savedAsReadsTheSame()
 {
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
+    QVERIFY_OK(document.open(shipped()));
     const QString copy = m_dir.filePath(QStringLiteral("Tsrm/Tsrm/kopya"));
-    QVERIFY(document.saveAs(copy, nullptr));
+    QVERIFY_OK(document.saveAs(copy));
     QCOMPARE(document.path(), copy);
     QCOMPARE(document.name(), QStringLiteral("kopya"));
     QVERIFY(LayoutReader::read(copy) == LayoutReader::read(shipped()));
@@ -330,8 +329,7 @@ void TestLayoutDocument::savedAsReadsTheSame()
     // A failed save keeps the file there was and says which file and why.
     QVERIFY(QFile::remove(copy));
     QVERIFY(QDir().mkpath(copy + QStringLiteral("/klasor")));
-    QString error;
-    QVERIFY(!document.save(&error));
+    const QString error = document.save().errorText();
     QVERIFY2(error.startsWith(QStringLiteral("Yazdırma tasarımı kaydedilemedi: ") + copy), qPrintable(error));
 }
 
@@ -362,10 +360,9 @@ void TestLayoutDocument::backgroundPicture()
     QVERIFY(image.save(source, picture.endsWith(QLatin1String("jpg")) ? "JPG" : "PNG"));
 
     LayoutDocument document;
-    QVERIFY(document.open(shipped(), nullptr));
-    QString error;
-    QVERIFY2(document.setBackgroundPicture(source, &error), qPrintable(error));
-    QVERIFY(document.save(nullptr));
+    QVERIFY_OK(document.open(shipped()));
+    QVERIFY_OK(document.setBackgroundPicture(source));
+    QVERIFY_OK(document.save());
     QVERIFY2(fileText(shipped()).contains("<background image=\"" + written.toUtf8() + "\"/>"),
              fileText(shipped()).constData());
     const QString kept = m_dir.filePath(QStringLiteral("Tsrm/Tsrm/") + written);
@@ -374,15 +371,15 @@ void TestLayoutDocument::backgroundPicture()
 
     // Opened again, the picture is found; saved in another folder, it is still named rightly.
     LayoutDocument again;
-    QVERIFY(again.open(shipped(), nullptr));
+    QVERIFY_OK(again.open(shipped()));
     QCOMPARE(again.layout().background.image, QDir::cleanPath(kept));
     const QString elsewhere = m_dir.filePath(QStringLiteral("Tsrm/yedek/irsaliye-a4"));
     QVERIFY(QDir().mkpath(QFileInfo(elsewhere).absolutePath()));
-    QVERIFY(again.saveAs(elsewhere, nullptr));
+    QVERIFY_OK(again.saveAs(elsewhere));
     QCOMPARE(LayoutReader::read(elsewhere).background.image,
              QDir(QFileInfo(elsewhere).absolutePath()).relativeFilePath(QDir::cleanPath(kept)));
 
-    QVERIFY(!document.setBackgroundPicture(shipped(), &error));
+    const QString error = document.setBackgroundPicture(shipped()).errorText();
     QVERIFY2(error.startsWith(QStringLiteral("Resim okunamadı: ")), qPrintable(error));
 }
 

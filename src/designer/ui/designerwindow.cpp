@@ -11,6 +11,7 @@
 #include "dialogs/messagebox.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
+#include "foundation/store/printcounts.h"
 #include "printing/layoutdoc/layoutchoicewriter.h"
 #include "printing/layoutfiles.h"
 
@@ -368,9 +369,8 @@ void DesignerWindow::showError(const QString &text)
 
 bool DesignerWindow::openLayout(const QString &path)
 {
-    QString error;
-    if (!m_document.open(path, &error)) {
-        showError(error);
+    if (const Result<void> opened = m_document.open(path); !opened) {
+        showError(opened.errorText());
         return false;
     }
     m_savedPrinter = layoutPrinter(m_document.path());
@@ -395,16 +395,13 @@ bool DesignerWindow::save()
 {
     if (m_document.path().isEmpty())
         return false;
-    QString error;
-    if (!m_document.save(&error)) {
-        showError(error);
+    if (const Result<void> saved = m_document.save(); !saved) {
+        showError(saved.errorText());
         return false;
     }
     if (printer() != m_savedPrinter || !QFileInfo::exists(printerFilePath(m_document.path()))) {
-        try {
-            writePrinterFile(m_document.path(), printer());
-        } catch (const Error &e) {
-            showError(e.description());
+        if (const Result<void> written = writePrinterFile(m_document.path(), printer()); !written) {
+            showError(written.errorText());
             return false;
         }
         m_savedPrinter = printer();
@@ -435,15 +432,12 @@ bool DesignerWindow::saveAs(const QString &typed)
         showError(QStringLiteral("Klasör oluşturulamadı: %1").arg(QFileInfo(path).absolutePath()));
         return false;
     }
-    QString error;
-    if (!m_document.saveAs(path, &error)) {
-        showError(error);
+    if (const Result<void> saved = m_document.saveAs(path); !saved) {
+        showError(saved.errorText());
         return false;
     }
-    try {
-        writePrinterFile(path, printer());
-    } catch (const Error &e) {
-        showError(e.description());
+    if (const Result<void> written = writePrinterFile(path, printer()); !written) {
+        showError(written.errorText());
         return false;
     }
     m_savedPrinter = printer();
@@ -475,10 +469,8 @@ bool DesignerWindow::makeDefault()
     }
     if (hasChanges() && !save())
         return false;
-    try {
-        writeLayoutPointer(m_paths.programDir, m_document.name());
-    } catch (const Error &e) {
-        showError(e.description());
+    if (const Result<void> written = writeLayoutPointer(m_paths.programDir, m_document.name()); !written) {
+        showError(written.errorText());
         return false;
     }
     updateState();
@@ -545,9 +537,8 @@ void DesignerWindow::choosePicture()
                                                       QStringLiteral("Resimler (*.png *.jpg *.jpeg)"));
     if (file.isEmpty())
         return;
-    QString error;
-    if (!m_document.setBackgroundPicture(file, &error))
-        showError(error);
+    if (const Result<void> laid = m_document.setBackgroundPicture(file); !laid)
+        showError(laid.errorText());
     else
         m_actions.value(QStringLiteral("zeminGoster"))->setChecked(true);
     m_scene->setBackgroundVisible(true);
@@ -592,10 +583,9 @@ void DesignerWindow::previewWaybills()
     if (!ok || numbers.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString error;
-    const std::optional<ReportContext> context = openErp(m_paths, &error);
+    const Result<ReportContext> context = openErp(m_paths);
     if (!context) {
-        showError(error);
+        showError(context.errorText());
         return;
     }
     try {

@@ -4,10 +4,11 @@
 #include "foundation/base/errors.h"
 #include "foundation/base/oneline.h"
 #include "printing/layoutfiles.h"
+#include "printing/wholefile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <functional>
 
 namespace tarvel {
 
@@ -22,26 +23,31 @@ void writeLines(const QString &file, const QStringList &lines)
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
         throw Error(QStringLiteral("Klasör oluşturulamadı: %1").arg(folder));
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-        const QString cause = out.errorString(); // cancelling resets it
-        out.cancelWriting();
-        throw Error(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(file, cause));
+    writeWholeFile(file, bytes, QStringLiteral("Dosya yazılamadı"));
+}
+
+Result<void> caught(const std::function<void()> &write)
+{
+    try {
+        write();
+    } catch (const Error &e) {
+        return e;
     }
-    if (!out.commit())
-        throw Error(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(file, out.errorString()));
+    return {};
 }
 
 } // namespace
 
-void writePrinterFile(const QString &layoutPath, const QString &printerName)
+Result<void> writePrinterFile(const QString &layoutPath, const QString &printerName)
 {
-    writeLines(printerFilePath(layoutPath), {QFileInfo(layoutPath).fileName(), printerName});
+    return caught([&] {
+        writeLines(printerFilePath(layoutPath), {QFileInfo(layoutPath).fileName(), printerName});
+    });
 }
 
-void writeLayoutPointer(const QString &programDir, const QString &layoutName)
+Result<void> writeLayoutPointer(const QString &programDir, const QString &layoutName)
 {
-    writeLines(layoutPointerPath(programDir), {layoutName});
+    return caught([&] { writeLines(layoutPointerPath(programDir), {layoutName}); });
 }
 
 } // namespace tarvel

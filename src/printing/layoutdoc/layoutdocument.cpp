@@ -4,11 +4,11 @@
 #include "foundation/store/smallfile.h"
 #include "printing/layoutreader.h"
 #include "printing/layoutwriter.h"
+#include "printing/wholefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QUndoCommand>
 #include <algorithm>
 #include <cmath>
@@ -63,15 +63,13 @@ private:
 
 LayoutDocument::LayoutDocument(QObject *parent) : QObject(parent) {}
 
-bool LayoutDocument::open(const QString &path, QString *error)
+Result<void> LayoutDocument::open(const QString &path)
 {
     State state;
     try {
         state.layout = LayoutReader::read(path);
     } catch (const Error &e) {
-        if (error)
-            *error = e.description();
-        return false;
+        return e;
     }
     for (size_t s = 0; s < state.ids.size(); ++s) {
         for (qsizetype i = 0; i < state.layout.sections[s].controls.size(); ++i)
@@ -86,30 +84,28 @@ bool LayoutDocument::open(const QString &path, QString *error)
     m_path = QFileInfo(path).absoluteFilePath();
     restore(state);
     emit pathChanged();
-    return true;
+    return {};
 }
 
-bool LayoutDocument::save(QString *error)
+Result<void> LayoutDocument::save()
 {
-    return saveAs(m_path, error);
+    return saveAs(m_path);
 }
 
-bool LayoutDocument::saveAs(const QString &path, QString *error)
+Result<void> LayoutDocument::saveAs(const QString &path)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
     try {
         LayoutWriter::save(layoutFor(target), target);
     } catch (const Error &e) {
-        if (error)
-            *error = e.description();
-        return false;
+        return e;
     }
     m_undo.setClean();
     if (target != m_path) {
         m_path = target;
         emit pathChanged();
     }
-    return true;
+    return {};
 }
 
 ReportLayout LayoutDocument::layoutFor(const QString &file) const
@@ -479,16 +475,11 @@ bool LayoutDocument::isUnder(const QString &file, const QString &folder)
     return QDir::cleanPath(file).startsWith(root + QLatin1Char('/'));
 }
 
-bool LayoutDocument::setBackgroundPicture(const QString &file, QString *error)
+Result<void> LayoutDocument::setBackgroundPicture(const QString &file)
 {
-    const auto failed = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     QImageReader reader(file);
     if (!QFileInfo(file).isFile() || !reader.canRead())
-        return failed(
+        return Error(
             QStringLiteral("Resim okunamadı: %1 (%2)")
                 .arg(file, QFileInfo(file).isFile() ? reader.errorString() : QStringLiteral("dosya yok")));
     QString image = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
@@ -500,23 +491,19 @@ bool LayoutDocument::setBackgroundPicture(const QString &file, QString *error)
         // A scan of a page at a high resolution stays well below this.
         const SmallFile in = readSmallFile(file, 64 * 1024 * 1024);
         if (in.outcome != SmallFile::Read)
-            return failed(
+            return Error(
                 QStringLiteral("Resim okunamadı: %1 (%2)")
                     .arg(file, in.outcome == SmallFile::Missing ? QStringLiteral("dosya yok") : in.reason));
-        const QByteArray &bytes = in.bytes;
-        QSaveFile out(image);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-            const QString cause = out.errorString();
-            out.cancelWriting();
-            return failed(QStringLiteral("Zemin resmi kopyalanamadı: %1 (%2)").arg(image, cause));
+        try {
+            writeWholeFile(image, in.bytes, QStringLiteral("Zemin resmi kopyalanamadı"));
+        } catch (const Error &e) {
+            return e;
         }
-        if (!out.commit())
-            return failed(QStringLiteral("Zemin resmi kopyalanamadı: %1 (%2)").arg(image, out.errorString()));
     }
     ReportBackground background = m_state.layout.background;
     background.image = image;
     setBackground(background);
-    return true;
+    return {};
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "printing/reportlayout.h"
 
 #include <QList>
@@ -27,14 +28,14 @@ public:
 
     // ---- The file -------------------------------------------------------------
     // Reads the layout; a file that cannot be read leaves the document as it
-    // was and *error says why (the printing's "Yazdırma tasarımı ..." texts).
-    bool open(const QString &path, QString *error);
+    // was and the error says why (the printing's "Yazdırma tasarımı ..." texts).
+    Result<void> open(const QString &path);
     // Writes the layout to its file (through a file renamed over it, so the
-    // previous one stays whole until the new one is complete); *error names
-    // the file and the cause.
-    bool save(QString *error);
+    // previous one stays whole until the new one is complete); the error
+    // names the file and the cause.
+    Result<void> save();
     // Writes it under another path, which it keeps from then on.
-    bool saveAs(const QString &path, QString *error);
+    Result<void> saveAs(const QString &path);
     // The layout as the file at that path holds it: a background picture in
     // the layouts' tree (the folder above the layout's) is named from the
     // file's folder, any other by its whole path.
@@ -94,9 +95,9 @@ public:
     bool setBackground(const ReportBackground &background);
     // Lays a picture under the page: one under the layouts' tree (the
     // folder above the layout's) is named from the layout's folder, any
-    // other is first copied beside the layout. False with *error when the
-    // file is no picture or the copy fails.
-    bool setBackgroundPicture(const QString &file, QString *error);
+    // other is first copied beside the layout. Fails when the file is no
+    // picture or the copy fails.
+    Result<void> setBackgroundPicture(const QString &file);
 
     // Steps of the arrow keys, mm.
     static constexpr double nudgeStep = 0.5;

@@ -58,11 +58,15 @@ LayoutChoice findlayout(const AppPaths &paths)
     }
     if (!QFileInfo(choice.layoutPath).isFile())
         choice.problem = QStringLiteral("Yazdırma tasarımı bulunamadı: %1").arg(choice.layoutPath);
-    const QStringList printer = readLineFile(printerFilePath(choice.layoutPath), INT_MAX);
-    const int pairs = int(printer.size()) / 2;
-    if (pairs > 0)
-        choice.printerName = printer.at(2 * pairs - 1);
+    choice.printerName = layoutPrinter(choice.layoutPath);
     return choice;
+}
+
+QString layoutPrinter(const QString &layoutPath)
+{
+    const QStringList printer = readLineFile(printerFilePath(layoutPath), INT_MAX);
+    const int pairs = int(printer.size()) / 2;
+    return pairs > 0 ? printer.at(2 * pairs - 1) : QString();
 }
 
 } // namespace tarvel

@@ -23,6 +23,10 @@ struct LayoutChoice {
 // Tsrm/Tsrm/ ("../x", an absolute path) leaves layoutPath empty.
 LayoutChoice findlayout(const AppPaths &paths);
 
+// The printer a layout's printer file names: the second line of its last
+// complete pair of lines; empty when there is none.
+QString layoutPrinter(const QString &layoutPath);
+
 // The files findlayout reads, for messages and for writing them.
 QString layoutPointerPath(const QString &programDir);
 QString layoutPathFor(const QString &programDir, const QString &layoutName);

@@ -1,6 +1,7 @@
 #include "grid/gridexport.h"
 
 #include "grid/datagrid.h"
+#include "grid/gridxlsx.h"
 #include "xls/xlswriter.h"
 
 namespace tarvel {
@@ -37,6 +38,13 @@ bool saveGridXls(const DataGrid &grid, const QString &path, QString *error)
     return writeXls(
         path, gridSheetCaptions(grid), grid.displayedRowCount(),
         [&](int row) { return sheetRow(grid, columns, row); }, error);
+}
+
+bool saveGridFile(const DataGrid &grid, const QString &path, QString *error)
+{
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return saveGridXlsx(grid, path, error);
+    return saveGridXls(grid, path, error);
 }
 
 } // namespace tarvel

@@ -171,7 +171,7 @@ void GridWidget::printPreview()
 
 bool GridWidget::saveXls(const QString &path, QString *error)
 {
-    return saveGridXls(*m_grid, path, error);
+    return saveGridFile(*m_grid, path, error);
 }
 
 } // namespace tarvel

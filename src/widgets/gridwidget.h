@@ -38,6 +38,7 @@ public:
 
     // A modal print preview of the grid as displayed, from which the user prints.
     void printPreview();
+    // The list as displayed, as .xlsx or .xls by the name's extension (saveGridFile).
     bool saveXls(const QString &path, QString *error = nullptr);
 
 signals:

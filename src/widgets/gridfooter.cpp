@@ -3,9 +3,11 @@
 #include "grid/datagrid.h"
 #include "widgets/gridview.h"
 
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace tarvel {
 
@@ -25,11 +27,54 @@ GridFooter::GridFooter(DataGrid *grid, GridView *view, QWidget *parent)
     });
 }
 
-QSize GridFooter::sizeHint() const
+namespace {
+constexpr int cellPadding = 3;
+}
+
+QFont GridFooter::boldFont() const
 {
     QFont bold = m_grid->font();
     bold.setBold(true);
-    return {0, QFontMetrics(bold).height() + 8};
+    return bold;
+}
+
+QSize GridFooter::sizeHint() const
+{
+    return {0, QFontMetrics(boldFont()).height() + 8};
+}
+
+GridFooter::Fit GridFooter::fit(int column) const
+{
+    Fit f{boldFont(), m_grid->footerText(column), true};
+    const int room = cellRect(column).width() - 2 * cellPadding;
+    const int natural = QFontMetrics(f.font).horizontalAdvance(f.text);
+    if (room <= 0 || natural <= room)
+        return f;
+    f.whole = false;
+    const qreal scale = std::max(2.0 / 3.0, qreal(room) / natural * 0.98);
+    if (f.font.pointSizeF() > 0)
+        f.font.setPointSizeF(f.font.pointSizeF() * scale);
+    else
+        f.font.setPixelSize(std::max(1, int(f.font.pixelSize() * scale)));
+    // Cut, if it must be, from the right: the leading digits tell the size.
+    f.text = QFontMetrics(f.font).elidedText(f.text, Qt::ElideRight, room);
+    return f;
+}
+
+bool GridFooter::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    for (int c = 0; c < m_grid->columnCount(); ++c) {
+        if (cellRect(c).contains(help->pos()) && !fit(c).whole) {
+            QToolTip::showText(help->globalPos(), m_grid->footerText(c), this, cellRect(c));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 int GridFooter::viewportOffset() const
@@ -55,9 +100,6 @@ void GridFooter::paintEvent(QPaintEvent *)
     const int left = viewportOffset();
     painter.setClipRect(QRect(left, 0, m_view->viewport()->width(), height()));
 
-    QFont bold = m_grid->font();
-    bold.setBold(true);
-    painter.setFont(bold);
     for (int c = 0; c < m_grid->columnCount(); ++c) {
         const QRect cell = cellRect(c);
         if (cell.isEmpty())
@@ -65,8 +107,10 @@ void GridFooter::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(cell.adjusted(0, 0, -1, -1));
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(cell.adjusted(3, 0, -3, 0), int(m_grid->column(c).alignment | Qt::AlignVCenter),
-                         m_grid->footerText(c));
+        const Fit f = fit(c);
+        painter.setFont(f.font);
+        painter.drawText(cell.adjusted(cellPadding, 0, -cellPadding, 0),
+                         int(m_grid->column(c).alignment | Qt::AlignVCenter), f.text);
     }
 }
 

@@ -245,7 +245,7 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    const QString path = askXlsFileName(this, XlsName::WithSuffix);
+    const QString path = askXlsFileName(this);
     if (path.isEmpty())
         return;
     QString error;

@@ -12,6 +12,7 @@
 
 #include <QCursor>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -302,10 +303,13 @@ void LoadingWindow::printloadinglist(int mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    const QString name = askXlsFileName(this, XlsName::AsTyped);
+    const QString name = askXlsFileName(this);
     if (name.isEmpty())
         return;
-    m_l1->saveXls(name); // a failure ends the export without a word
+    QString error;
+    if (!m_l1->saveXls(name, &error))
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(name), error),
+                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
 void LoadingWindow::unload()

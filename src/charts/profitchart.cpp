@@ -99,7 +99,8 @@ void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
     auto *amounts = new QValueAxis;
     amounts->setTitleText(QStringLiteral("KAR TUTARI"));
     chart.addAxis(amounts, Qt::AlignLeft);
-    for (QAbstractSeries *s : {static_cast<QAbstractSeries *>(line), static_cast<QAbstractSeries *>(lossDays)}) {
+    for (QAbstractSeries *s :
+         {static_cast<QAbstractSeries *>(line), static_cast<QAbstractSeries *>(lossDays)}) {
         s->attachAxis(dates);
         s->attachAxis(amounts);
     }

@@ -3,8 +3,8 @@
 #include "grid/datagrid.h"
 #include "widgets/gridview.h"
 
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
@@ -46,16 +46,23 @@ QSize GridFooter::sizeHint() const
 GridFooter::Fit GridFooter::fit(int column) const
 {
     Fit f{boldFont(), m_grid->footerText(column), true};
-    const int room = cellRect(column).width() - 2 * cellPadding;
+    const QRect cell = cellRect(column);
+    const int room = cell.width() - 2 * cellPadding;
     const int natural = QFontMetrics(f.font).horizontalAdvance(f.text);
-    if (room <= 0 || natural <= room)
+    if (cell.isEmpty() || natural <= room)
         return f;
     f.whole = false;
-    const qreal scale = std::max(2.0 / 3.0, qreal(room) / natural * 0.98);
-    if (f.font.pointSizeF() > 0)
-        f.font.setPointSizeF(f.font.pointSizeF() * scale);
-    else
-        f.font.setPixelSize(std::max(1, int(f.font.pixelSize() * scale)));
+    // Glyph widths do not scale evenly with the size: step down until it fits.
+    const bool points = f.font.pointSizeF() > 0;
+    const qreal size = points ? f.font.pointSizeF() : qreal(f.font.pixelSize());
+    for (qreal scale = std::min(1.0, qreal(room) / natural); scale >= 2.0 / 3.0; scale -= 0.02) {
+        if (points)
+            f.font.setPointSizeF(size * scale);
+        else
+            f.font.setPixelSize(std::max(1, int(size * scale)));
+        if (QFontMetrics(f.font).horizontalAdvance(f.text) <= room)
+            return f;
+    }
     // Cut, if it must be, from the right: the leading digits tell the size.
     f.text = QFontMetrics(f.font).elidedText(f.text, Qt::ElideRight, room);
     return f;

@@ -128,7 +128,9 @@ void GridWidget::focusSearch()
 {
     // Ctrl+F belongs to every list of the window: the list holding the focus
     // takes it, else the first one shown.
-    const QList<GridWidget *> lists = window()->findChildren<GridWidget *>();
+    QList<GridWidget *> lists = window()->findChildren<GridWidget *>();
+    if (window() == this)
+        lists.prepend(this);
     GridWidget *target = nullptr;
     const QWidget *focus = QApplication::focusWidget();
     for (GridWidget *list : lists) {

@@ -9,14 +9,19 @@
 #include <QChartView>
 #include <QDateTimeAxis>
 #include <QDir>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHorizontalStackedBarSeries>
 #include <QImage>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
+
+#include <algorithm>
 
 namespace tarvel {
 
@@ -41,6 +46,17 @@ void clear(QChart &chart)
     }
 }
 
+// Amounts from zero to the farthest value, on round steps.
+void fitAmounts(QValueAxis &axis, double lo, double hi)
+{
+    lo = std::min(lo, 0.0);
+    hi = std::max(hi, 0.0);
+    if (lo == hi)
+        hi = 1;
+    axis.setRange(lo, hi);
+    axis.applyNiceNumbers();
+}
+
 void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
 {
     auto *profits = new QBarSet(QStringLiteral("Kar"));
@@ -62,6 +78,12 @@ void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
     series->append(profits);
     series->append(losses);
     chart.addSeries(series);
+    if (std::none_of(bars.begin(), bars.end(), [](const ProfitBar &b) { return b.profit < 0; })) {
+        for (QLegendMarker *marker : chart.legend()->markers(series)) {
+            if (marker->label() == losses->label())
+                marker->setVisible(false);
+        }
+    }
 
     auto *labels = new QBarCategoryAxis;
     labels->append(categories);
@@ -69,10 +91,18 @@ void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
     series->attachAxis(labels);
     auto *amounts = new QValueAxis;
     amounts->setTitleText(QStringLiteral("KAR TUTARI"));
-    amounts->applyNiceNumbers();
     chart.addAxis(amounts, Qt::AlignBottom);
     series->attachAxis(amounts);
+    const auto [least, most] = std::minmax_element(
+        bars.begin(), bars.end(), [](const auto &a, const auto &b) { return a.profit < b.profit; });
+    fitAmounts(*amounts, least->profit, most->profit);
     chart.setTitle(QStringLiteral("En Büyük %1 Kar / Zarar").arg(bars.size()));
+}
+
+// Noon: a clock change never moves a point or a tick to another date.
+QDateTime noonOf(const QDate &day)
+{
+    return QDateTime(day, QTime(12, 0));
 }
 
 void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
@@ -85,7 +115,7 @@ void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
     lossDays->setColor(lossColor);
     lossDays->setMarkerSize(8);
     for (const DayProfit &d : days) {
-        const double at = double(d.day.startOfDay().toMSecsSinceEpoch());
+        const double at = double(noonOf(d.day).toMSecsSinceEpoch());
         line->append(at, d.profit);
         if (d.profit < 0)
             lossDays->append(at, d.profit);
@@ -94,7 +124,6 @@ void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
     chart.addSeries(lossDays);
     auto *dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("dd.MM.yyyy"));
-    dates->setTickCount(std::clamp(int(days.size()), 2, 8));
     chart.addAxis(dates, Qt::AlignBottom);
     auto *amounts = new QValueAxis;
     amounts->setTitleText(QStringLiteral("KAR TUTARI"));
@@ -104,12 +133,25 @@ void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
         s->attachAxis(dates);
         s->attachAxis(amounts);
     }
-    if (days.size() == 1) {
-        // One day spans no range: a day on either side keeps the point inside.
-        const QDateTime day = days.front().day.startOfDay();
-        dates->setRange(day.addDays(-1), day.addDays(1));
+    // Ticks on whole days, at most eight: the range grows to a multiple of the step.
+    QDate first = days.front().day;
+    qint64 span = first.daysTo(days.back().day);
+    if (span == 0) { // a day on either side keeps a single point inside
+        first = first.addDays(-1);
+        span = 2;
     }
-    amounts->applyNiceNumbers();
+    qint64 intervals = std::min<qint64>(span, 7);
+    const auto overshoot = [span](qint64 n) { return (span + n - 1) / n * n - span; };
+    for (qint64 n = intervals - 1; n >= std::min<qint64>(span, 4); --n) {
+        if (overshoot(n) < overshoot(intervals))
+            intervals = n;
+    }
+    const qint64 step = (span + intervals - 1) / intervals;
+    dates->setTickCount(int(intervals + 1));
+    dates->setRange(noonOf(first), noonOf(first.addDays(step * intervals)));
+    const auto [least, most] = std::minmax_element(
+        days.begin(), days.end(), [](const auto &a, const auto &b) { return a.profit < b.profit; });
+    fitAmounts(*amounts, least->profit, most->profit);
     chart.setTitle(QStringLiteral("Günlük Kar"));
 }
 
@@ -201,16 +243,21 @@ bool ProfitChart::savePng(const QString &path, QString *error) const
 bool ProfitChart::renderPng(const DataGrid &grid, const ProfitFields &fields, Mode mode, const QSize &size,
                             const QString &path, QString *error)
 {
-    QChartView view;
-    view.setRenderHint(QPainter::Antialiasing);
-    view.resize(size);
-    build(*view.chart(), grid, fields, mode);
-    view.chart()->resize(size);
+    // A view lays its chart out only when shown: draw the chart's own scene.
+    QGraphicsScene scene;
+    auto *chart = new QChart; // the scene's
+    scene.addItem(chart);
+    build(*chart, grid, fields, mode);
+    const QRectF area(QPointF(0, 0), size);
+    chart->setGeometry(area);
+    if (chart->layout())
+        chart->layout()->activate();
+    scene.setSceneRect(area);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    view.render(&painter, QRectF(QPointF(0, 0), size), view.rect());
+    scene.render(&painter, area, area);
     painter.end();
     return writeImage(image, path, error);
 }

@@ -109,16 +109,15 @@ const std::vector<QString> &DataGrid::searchTexts(const LayoutInputs &inputs) co
         return m_searchTexts;
     const int rows = m_table->rowCount();
     m_searchTexts.assign(size_t(rows), QString());
-    QString line;
     for (int r = 0; r < rows; ++r) {
-        line.clear();
+        QString &line = m_searchTexts[size_t(r)];
         for (size_t i = 0; i < fields.size(); ++i) {
             // A line break keeps a search from running on from one cell into the next.
             if (i > 0)
                 line += u'\n';
-            line += columns[i]->displayed(m_table->value(r, fields[i]));
+            appendTurkishFolded(line, columns[i]->displayed(m_table->value(r, fields[i])));
         }
-        m_searchTexts[size_t(r)] = turkishFold(line);
+        line.squeeze();
     }
     m_searchInputs = mine;
     m_lastMask = {};

@@ -29,6 +29,12 @@ void TestTurkishText::fold_data()
                                    << "şçğöü abc";
     QTest::newRow("already lower") << "ıi"
                                    << "ıi";
+    QTest::newRow("digits, signs and blanks kept") << "A-1.234,50 %12\n_Z"
+                                                   << "a-1.234,50 %12\n_z";
+    QTest::newRow("other scripts as Unicode lowers them") << "ÂÎÛ ΣΩ ДЖ"
+                                                          << "âîû σω дж";
+    QTest::newRow("beyond the basic plane")
+        << QString::fromUtf16(u"\U00010400X") << QString::fromUtf16(u"\U00010428x");
 }
 
 void TestTurkishText::fold()

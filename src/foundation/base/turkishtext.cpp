@@ -8,16 +8,36 @@
 
 namespace tarvel {
 
+void appendTurkishFolded(QString &out, QStringView text)
+{
+    // Letter by letter: the only letter whose lower case is two (İ) is mapped
+    // before, so this matches QString::toLower without its copies.
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    QChar *to = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'I') {
+            to[i] = QChar(u'ı');
+        } else if (c.unicode() < 0x80) {
+            to[i] = c.unicode() >= u'A' && c.unicode() <= u'Z' ? QChar(c.unicode() + 0x20) : c;
+        } else if (c == QChar(u'İ')) {
+            to[i] = QChar(u'i');
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t lower = QChar::toLower(QChar::surrogateToUcs4(c, text[i + 1]));
+            to[i] = QChar::highSurrogate(lower);
+            to[++i] = QChar::lowSurrogate(lower);
+        } else {
+            to[i] = QChar(QChar::toLower(c.unicode()));
+        }
+    }
+}
+
 QString turkishFold(const QString &text)
 {
-    QString folded = text;
-    for (QChar &c : folded) {
-        if (c == u'I')
-            c = QChar(u'ı');
-        else if (c == QChar(u'İ'))
-            c = QChar(u'i');
-    }
-    return folded.toLower();
+    QString folded;
+    appendTurkishFolded(folded, text);
+    return folded;
 }
 
 namespace {

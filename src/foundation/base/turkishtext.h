@@ -9,6 +9,8 @@ namespace tarvel {
 // as Unicode lowers it. Searches compare folded texts, so "izmir" finds
 // "İZMİR" and "ıspanak" finds "ISPANAK" whatever the machine's locale.
 QString turkishFold(const QString &text);
+// The same, appended to out.
+void appendTurkishFolded(QString &out, QStringView text);
 
 // Turkish alphabetical order: Ç after C, Ğ after G, I (ı) before İ (i), Ö
 // after O, Ş after S, Ü after U; letter case only decides between otherwise

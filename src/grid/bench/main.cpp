@@ -1,10 +1,11 @@
-// grid-bench [--rows N] [--xls FILE] [--pdf FILE]
+// grid-bench [--rows N] [--xls FILE] [--xlsx FILE] [--pdf FILE]
 //
 // Fills a list shaped like the profit analyses (20 text fields, Turkish
 // captions, amounts with the decimal comma) and times what the screens do with
 // it: the fill with redrawing suspended, the footer totals, grouping by the
 // document heading (one group per 50 rows), opening every group, the
-// spreadsheet, the printout and ungrouping. Each figure is printed as
+// spreadsheets (.xls and .xlsx), the printout, ungrouping, sorting by an
+// amount and by a text, and typing into the search box. Each figure is printed as
 // "name: milliseconds". A Qt item model is attached, as a grid window would be.
 
 #include "foundation/base/numbers.h"
@@ -136,6 +137,14 @@ std::vector<std::vector<QString>> makePools(Random &random)
     return pools;
 }
 
+double footerCheck(const DataGrid &grid)
+{
+    double check = 0;
+    for (int c = 0; c < grid.columnCount(); ++c)
+        check += grid.footerText(c).size();
+    return check;
+}
+
 void report(QTextStream &out, const char *name, qint64 ms)
 {
     out << name << ": " << ms << '\n';
@@ -155,9 +164,11 @@ int main(int argc, char **argv)
                                   QStringLiteral("N"), QStringLiteral("100000"));
     QCommandLineOption xlsOption(QStringLiteral("xls"), QStringLiteral("keep the spreadsheet in FILE"),
                                  QStringLiteral("FILE"));
+    QCommandLineOption xlsxOption(QStringLiteral("xlsx"), QStringLiteral("keep the workbook in FILE"),
+                                  QStringLiteral("FILE"));
     QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("print the list to FILE"),
                                  QStringLiteral("FILE"));
-    parser.addOptions({rowsOption, xlsOption, pdfOption});
+    parser.addOptions({rowsOption, xlsOption, xlsxOption, pdfOption});
     parser.process(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -239,6 +250,13 @@ int main(int argc, char **argv)
         err << "xls: " << error << '\n';
     report(out, "xls", timer.restart());
 
+    const QString xlsxPath =
+        parser.isSet(xlsxOption) ? parser.value(xlsxOption) : scratch.filePath(QStringLiteral("bench.xlsx"));
+    timer.restart();
+    if (!saveGridFile(grid, xlsxPath, &error))
+        err << "xlsx: " << error << '\n';
+    report(out, "xlsx-ms", timer.restart());
+
     if (parser.isSet(pdfOption)) {
         timer.restart();
         if (!GridPrinter(grid).savePdf(parser.value(pdfOption), &error))
@@ -250,6 +268,30 @@ int main(int argc, char **argv)
     grid.setGroupIndex(heading, -1);
     check += grid.displayedRowCount();
     report(out, "ungroup", timer.restart());
+
+    // A caption click: the rows in their new order and the footer, as the window redraws them.
+    const auto sortBy = [&](const char *field) {
+        timer.restart();
+        grid.setSort(grid.columnOfField(QString::fromUtf8(field)), Qt::DescendingOrder);
+        check += grid.displayedRow(0).row + footerCheck(grid);
+        return timer.restart();
+    };
+    report(out, "sort-ms", sortBy("fark"));
+    report(out, "sort-text-ms", sortBy("ack"));
+    grid.clearSort();
+
+    // Typing a word into the search box and taking it back, letter by letter:
+    // the slowest keystroke counts.
+    const QString word = QStringLiteral("şafak");
+    qint64 slowest = 0;
+    for (qsizetype typed = 1; typed <= 2 * word.size(); ++typed) {
+        const qsizetype length = typed <= word.size() ? typed : 2 * word.size() - typed;
+        timer.restart();
+        grid.setFilterText(word.left(length));
+        check += grid.displayedRowCount() + footerCheck(grid);
+        slowest = std::max(slowest, timer.elapsed()); err << word.left(length) << " " << timer.elapsed() << "\n";
+    }
+    report(out, "filter-ms", slowest);
 
     err << "rows " << table.rowCount() << ", displayed model rows " << model.rowCount() << ", checksum "
         << qint64(check) << '\n';

@@ -124,7 +124,7 @@ std::vector<std::vector<QString>> makePools(Random &random)
         pools[3].push_back(QStringLiteral("BLG-%1").arg(i));
         pools[4].push_back(QString::fromUtf8(titles[i % std::size(titles)]));
         pools[5].push_back(QStringLiteral("STK.%1").arg(i, 5, 10, QLatin1Char('0')));
-        pools[6].push_back(item);
+        pools[6].push_back(item + QStringLiteral(" %1").arg(i)); // as many names as the pool
         pools[7].push_back(QStringLiteral("ADET"));
         pools[8].push_back(formatPlain(double(random.next() % 200 + 1)));
         for (int f : {9, 10, 11, 12, 15, 16, 18, 19})

@@ -54,7 +54,9 @@ void DocumentAnalysis::finishDocumentRun()
     setGrouped(true);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
     l1().table().first();
-    faturagenelmaliyethesapla();
+    // A stopped run writes no overall profitability, as a stopped material run writes none.
+    if (!serverGone())
+        faturagenelmaliyethesapla();
     endRun();
 }
 
@@ -82,7 +84,7 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     float cost = 0;
     bool added = false;
     ErpRows lines = runQuery(linesStatement(document.ref));
-    for (lines.first(); !lines.eof(); lines.next()) {
+    for (lines.first(); !lines.eof() && !serverGone(); lines.next()) {
         betweenItems();
         ++n;
         try {
@@ -119,8 +121,8 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
         }
     }
     // A document without rows has no last row: its totals would land on the
-    // previous document's.
-    if (!added)
+    // previous document's. One cut short by a stop has no totals either.
+    if (!added || serverGone())
         return;
     list.edit();
     list.setField(QStringLiteral("nettutar"), document.topnettop);

@@ -33,13 +33,15 @@ public:
     // already in progress (the picker then hands nothing over).
     // finishDocumentRun comes after the redrawing is resumed: groups by
     // document, shows TOP. TUTAR and İND.TOP., opens every group, makes the
-    // first row current and computes the overall profitability.
+    // first row current and computes the overall profitability (not when
+    // the run stopped because the server is gone).
     bool beginDocumentRun();
     void finishDocumentRun();
 
     // Adds the rows of one document and writes its totals on its last row
     // (a document that adds no row writes none). Never throws: a failing
-    // statement skips its step.
+    // statement skips its step. Once the server is gone it adds nothing, and
+    // the document it stopped in gets no totals.
     void faturabulanalizyukle(const Document &document);
 
 protected:

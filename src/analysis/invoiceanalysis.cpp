@@ -56,7 +56,7 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
         ErpRows items = runQuery(itemsStatement);
         pr1().setMax(items.rowCount());
         int ordinal = 0;
-        for (items.first(); !items.eof(); items.next()) {
+        for (items.first(); !items.eof() && !serverGone(); items.next()) {
             betweenItems();
             pr1().setValue(++ordinal);
             try {

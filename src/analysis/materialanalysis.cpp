@@ -69,7 +69,7 @@ QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QStr
 
 // ---- The run ------------------------------------------------------------------------------------
 
-bool MaterialAnalysis::faturabulanalizyukle()
+bool MaterialAnalysis::run()
 {
     bool totals = false;
     const bool started = fillRun([this, &totals] {
@@ -101,13 +101,13 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
     for (items.first(); !items.eof(); items.next()) {
         betweenItems();
         pr1().setValue(++counter);
-        if (m_stop)
+        if (m_stop || serverGone())
             return Step::Stop;
         try {
             ErpRows lines = runQuery(salesLinesStatement(items.text(QStringLiteral("LOGICALREF")), salesmen));
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
-                if (m_stop)
+                if (m_stop || serverGone())
                     return Step::Stop;
                 addLineRow(items, lines, modes, sums);
             }
@@ -115,7 +115,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
             noteFailure(e);
         }
     }
-    return Step::Go;
+    return serverGone() ? Step::Stop : Step::Go;
 }
 
 void MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes,

@@ -118,6 +118,7 @@ bool ProfitAnalysis::beginRun()
         return false;
     m_running = true;
     m_failures = {};
+    m_serverStop.reset();
     m_statements = 0;
     emit runningChanged(true);
     return true;
@@ -159,11 +160,17 @@ void ProfitAnalysis::betweenItems()
 
 ErpRows ProfitAnalysis::runQuery(const QString &statement)
 {
+    if (serverGone())
+        return {};
     ++m_statements;
     try {
-        return m_context.query(statement);
+        ErpRows rows = m_context.query(statement);
+        m_serverStop.answered();
+        return rows;
     } catch (const ErpError &e) {
         noteFailure(e);
+        if (m_serverStop.failed(e))
+            m_failures.stopped = m_serverStop.text();
         return {};
     }
 }

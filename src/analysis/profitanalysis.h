@@ -3,6 +3,7 @@
 #include "analysis/analysislist.h"
 #include "foundation/base/progressstate.h"
 #include "foundation/erp/reportcontext.h"
+#include "foundation/erp/serverstop.h"
 #include "grid/datagrid.h"
 
 #include <QObject>
@@ -22,7 +23,8 @@ class Error;
 //
 // Runs read the ERP statement by statement and skip a step whose statement
 // fails: the list shows what could be read, and failures() says how many
-// statements failed and why the first one did, for the window to tell.
+// statements failed and why the first one did, for the window to tell. When
+// the server is gone a run stops as "Durdur" stops it, and says why.
 //
 // Between items a run calls the between-items hook; the window sets it to
 // process pending events, so the window repaints and stays usable. Only one
@@ -68,7 +70,8 @@ public:
     void setBetweenItems(std::function<void()> hook) { m_betweenItems = std::move(hook); }
     struct Failures {
         int count = 0;
-        QString first; // the first failing statement's error
+        QString first;   // the first failing statement's error
+        QString stopped; // why the run stopped early (the server is gone); empty when it did not
     };
     // The statements of the last run that failed.
     const Failures &failures() const { return m_failures; }
@@ -95,7 +98,10 @@ protected:
     bool fillRun(const std::function<void()> &fill);
     void betweenItems();
     // A statement of a run: a failure is counted and gives an empty result.
+    // Once the server is gone (see ServerStop) nothing more is sent: every
+    // statement gives an empty result at once, and serverGone() is true.
     ErpRows runQuery(const QString &statement);
+    bool serverGone() const { return m_serverStop.stopped(); }
     // A failing step of a run that is not a statement (a column the result lacks).
     void noteFailure(const Error &error);
     void setVatLabel(bool vatIncluded);
@@ -126,6 +132,7 @@ private:
     bool m_running = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;
+    ServerStop m_serverStop;
     int m_statements = 0;
 };
 

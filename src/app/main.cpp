@@ -3,6 +3,7 @@
 #include "analysis/ui/invoiceanalysiswindow.h"
 #include "analysis/ui/materialanalysiswindow.h"
 #include "analysis/ui/orderanalysiswindow.h"
+#include "dialogs/noticemessages.h"
 #include "foundation/base/apppaths.h"
 #include "loading/ui/loadingwindow.h"
 #include "loading/ui/printloadinglist.h"
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // Widgets that format numbers or dates speak Turkish whatever the machine says.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     QApplication::setWindowIcon(programIcon());
+    showNoticesInMessages();
     // Qt's own dialogs (file dialog, print preview) in Turkish where the
     // translations are installed.
     QTranslator qtTurkish;

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QDateTimeAxis>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHorizontalStackedBarSeries>
@@ -16,6 +17,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QSaveFile>
 #include <QScatterSeries>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -155,13 +157,24 @@ void buildPerDay(QChart &chart, const std::vector<DayProfit> &days)
     chart.setTitle(QStringLiteral("Günlük Kar"));
 }
 
-bool writeImage(const QImage &image, const QString &path, QString *error)
+// Through a temporary file beside the target: a failed write leaves no partial picture.
+Result<void> writeImage(const QImage &image, const QString &path)
 {
-    if (image.save(path, "PNG"))
-        return true;
-    if (error)
-        *error = QStringLiteral("Resim kaydedilemedi: %1").arg(QDir::toNativeSeparators(path));
-    return false;
+    const QFileInfo target(path);
+    const auto fail = [&path](const QString &cause) -> Result<void> {
+        return Error(
+            QStringLiteral("Resim kaydedilemedi: %1 (%2)").arg(QDir::toNativeSeparators(path), cause));
+    };
+    if (!target.absoluteDir().exists())
+        return fail(QStringLiteral("klasör bulunamadı"));
+    if (target.isDir())
+        return fail(QStringLiteral("bu adda bir klasör var"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("klasöre yazılamıyor"));
+    if (!image.save(&file, "PNG") || !file.commit())
+        return fail(QStringLiteral("dosya yazılamadı"));
+    return {};
 }
 
 } // namespace
@@ -235,13 +248,13 @@ void ProfitChart::render(QPainter &painter, const QRectF &target) const
     m_view->render(&painter, target);
 }
 
-bool ProfitChart::savePng(const QString &path, QString *error) const
+Result<void> ProfitChart::savePng(const QString &path) const
 {
-    return writeImage(m_view->grab().toImage(), path, error);
+    return writeImage(m_view->grab().toImage(), path);
 }
 
-bool ProfitChart::renderPng(const DataGrid &grid, const ProfitFields &fields, Mode mode, const QSize &size,
-                            const QString &path, QString *error)
+Result<void> ProfitChart::renderPng(const DataGrid &grid, const ProfitFields &fields, Mode mode,
+                                    const QSize &size, const QString &path)
 {
     // A view lays its chart out only when shown: draw the chart's own scene.
     QGraphicsScene scene;
@@ -259,7 +272,7 @@ bool ProfitChart::renderPng(const DataGrid &grid, const ProfitFields &fields, Mo
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, area, area);
     painter.end();
-    return writeImage(image, path, error);
+    return writeImage(image, path);
 }
 
 } // namespace tarvel

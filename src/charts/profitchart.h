@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "grid/profitseries.h"
 
 #include <QWidget>
@@ -31,14 +32,14 @@ public:
     void refresh();
 
     // The chart as a PNG of its size on screen.
-    bool savePng(const QString &path, QString *error = nullptr) const;
+    Result<void> savePng(const QString &path) const;
     // Draws the chart onto a painter's device (a printer, an image).
     void render(QPainter &painter, const QRectF &target) const;
 
     // The same picture without a window, e.g. for tarvel-report: needs a
     // QApplication (the offscreen platform will do).
-    static bool renderPng(const DataGrid &grid, const ProfitFields &fields, Mode mode, const QSize &size,
-                          const QString &path, QString *error = nullptr);
+    static Result<void> renderPng(const DataGrid &grid, const ProfitFields &fields, Mode mode,
+                                  const QSize &size, const QString &path);
 
 private:
     static void build(QChart &chart, const DataGrid &grid, const ProfitFields &fields, Mode mode);

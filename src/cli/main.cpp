@@ -2,6 +2,7 @@
 // and golden-file tests. It reads data.dbs from the working directory as the
 // window program does.
 #include "cli.h"
+#include "foundation/base/notices.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/store/localstore.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMap>
+#include <QScopeGuard>
 
 #include <memory>
 #include <optional>
@@ -89,6 +91,12 @@ int main(int argc, char *argv[])
     QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // In order with the command's own messages.
+    setNoticeSink([&err](const QString &text) {
+        err << text << "\n";
+        err.flush();
+    });
+    const auto noSink = qScopeGuard([] { setNoticeSink({}); });
 
     QStringList args = app.arguments().mid(1);
     cli::Context context{{QCoreApplication::applicationDirPath(), QDir::currentPath()},
@@ -129,12 +137,9 @@ int main(int argc, char *argv[])
     }
     // Opened before anything is sent: a trace that cannot be written must
     // stop the run, not lose the statements.
-    if (!context.traceFile.isEmpty()) {
-        QString error;
-        if (!ErpSession::instance().setTraceFile(context.traceFile, &error)) {
-            err << "tarvel-report: --trace-sql: " << error << "\n";
-            return 1;
-        }
+    if (const Result<void> traced = ErpSession::instance().setTraceFile(context.traceFile); !traced) {
+        err << "tarvel-report: --trace-sql: " << traced.errorText() << "\n";
+        return 1;
     }
 
     const QMap<QString, cli::Command> commands{

@@ -1,7 +1,7 @@
 #include "grid/gridappearance.h"
 
 #include "foundation/base/numbers.h"
-#include "foundation/store/sidefiles.h"
+#include "foundation/store/inifile.h"
 #include "grid/datagrid.h"
 
 #include <cmath>
@@ -45,8 +45,9 @@ std::optional<bool> readFlag(const QString &text)
 
 void loadGridAppearance(DataGrid &grid, const QString &file, const QString &section)
 {
+    const IniFile ini(file);
     for (int i = 0; i <= lastWidthKey; ++i) {
-        const QString text = iniread(section, widthKey + QString::number(i), file);
+        const QString text = ini.value(section, widthKey + QString::number(i));
         if (text.isEmpty() || i >= grid.columnCount())
             continue;
         if (const std::optional<int> width = readWidth(text))
@@ -54,26 +55,28 @@ void loadGridAppearance(DataGrid &grid, const QString &file, const QString &sect
     }
 
     QFont font = grid.font();
-    const QString name = iniread(section, fontKey, file).trimmed();
+    const QString name = ini.value(section, fontKey).trimmed();
     if (!name.isEmpty())
         font.setFamily(name);
-    const std::optional<double> size = parseNumber(iniread(section, fontSizeKey, file));
+    const std::optional<double> size = parseNumber(ini.value(section, fontSizeKey));
     if (size && std::isfinite(*size) && *size > 0 && *size < 1000)
         font.setPointSizeF(*size);
-    if (const std::optional<bool> bold = readFlag(iniread(section, fontBoldKey, file)))
+    if (const std::optional<bool> bold = readFlag(ini.value(section, fontBoldKey)))
         font.setBold(*bold);
     grid.setFont(font);
 }
 
 void saveGridAppearance(const DataGrid &grid, const QString &file, const QString &section)
 {
+    IniFile ini(file);
     for (int i = 0; i < grid.columnCount(); ++i)
-        iniwrite(section, widthKey + QString::number(i), QString::number(grid.columnWidth(i)), file);
+        ini.setValue(section, widthKey + QString::number(i), QString::number(grid.columnWidth(i)));
     const QFont font = grid.font();
-    iniwrite(section, fontKey, font.family(), file);
+    ini.setValue(section, fontKey, font.family());
     if (font.pointSizeF() > 0)
-        iniwrite(section, fontSizeKey, formatPlain(std::round(font.pointSizeF() * 10000) / 10000), file);
-    iniwrite(section, fontBoldKey, font.bold() ? QStringLiteral("True") : QStringLiteral("False"), file);
+        ini.setValue(section, fontSizeKey, formatPlain(std::round(font.pointSizeF() * 10000) / 10000));
+    ini.setValue(section, fontBoldKey, font.bold() ? QStringLiteral("True") : QStringLiteral("False"));
+    ini.save();
 }
 
 } // namespace tarvel

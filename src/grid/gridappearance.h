@@ -12,8 +12,9 @@ class DataGrid;
 //     FontSize          point size, decimal comma, up to four decimals (8,25)
 //     FontBold          "True" or "False"
 // Loading reads l1-0 to l1-500 and skips positions without a column; a
-// missing, empty or unusable value leaves the design value. Nothing here
-// reports a failure: a list always opens.
+// missing, empty or unusable value leaves the design value. The file is read
+// once and written once; one that is no regular file or too large is said and
+// read as missing (and never written over). A list always opens.
 void loadGridAppearance(DataGrid &grid, const QString &file, const QString &section);
 void saveGridAppearance(const DataGrid &grid, const QString &file, const QString &section);
 

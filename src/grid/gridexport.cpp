@@ -32,19 +32,18 @@ QStringList gridSheetRow(const DataGrid &grid, int position)
     return sheetRow(grid, grid.visibleColumns(), position);
 }
 
-bool saveGridXls(const DataGrid &grid, const QString &path, QString *error)
+Result<void> saveGridXls(const DataGrid &grid, const QString &path)
 {
     const QList<int> columns = grid.visibleColumns();
-    return writeXls(
-        path, gridSheetCaptions(grid), grid.displayedRowCount(),
-        [&](int row) { return sheetRow(grid, columns, row); }, error);
+    return writeXls(path, gridSheetCaptions(grid), grid.displayedRowCount(),
+                    [&](int row) { return sheetRow(grid, columns, row); });
 }
 
-bool saveGridFile(const DataGrid &grid, const QString &path, QString *error)
+Result<void> saveGridFile(const DataGrid &grid, const QString &path)
 {
     if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return saveGridXlsx(grid, path, error);
-    return saveGridXls(grid, path, error);
+        return saveGridXlsx(grid, path);
+    return saveGridXls(grid, path);
 }
 
 } // namespace tarvel

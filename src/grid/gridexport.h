@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,9 +18,9 @@ class DataGrid;
 // All cells are text cells. With a quick filter set, the rows it shows.
 QStringList gridSheetCaptions(const DataGrid &grid);
 QStringList gridSheetRow(const DataGrid &grid, int position);
-bool saveGridXls(const DataGrid &grid, const QString &path, QString *error = nullptr);
+Result<void> saveGridXls(const DataGrid &grid, const QString &path);
 // The file type by the name's extension: ".xlsx" an Excel workbook
 // (saveGridXlsx), anything else the legacy .xls.
-bool saveGridFile(const DataGrid &grid, const QString &path, QString *error = nullptr);
+Result<void> saveGridFile(const DataGrid &grid, const QString &path);
 
 } // namespace tarvel

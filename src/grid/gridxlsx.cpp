@@ -260,13 +260,9 @@ void writeSheet(const DataGrid &grid, Sheet &sheet, lxw_worksheet *ws, const std
 
 } // namespace
 
-bool saveGridXlsx(const DataGrid &grid, const QString &path, QString *error)
+Result<void> saveGridXlsx(const DataGrid &grid, const QString &path)
 {
-    const auto fail = [error](const QString &cause) {
-        if (error)
-            *error = cause;
-        return false;
-    };
+    const auto fail = [](const QString &cause) -> Result<void> { return Error(cause); };
     const QFileInfo target(path);
     const QString folder = QDir::toNativeSeparators(target.absolutePath());
     if (!target.absoluteDir().exists())
@@ -323,7 +319,7 @@ bool saveGridXlsx(const DataGrid &grid, const QString &path, QString *error)
         return fail(QStringLiteral("Dosya yazılamadı: %1 (%2)")
                         .arg(QDir::toNativeSeparators(path), systemCause(cause)));
     }
-    return true;
+    return {};
 }
 
 } // namespace tarvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 
 namespace tarvel {
@@ -17,7 +19,7 @@ class DataGrid;
 //
 // Written to a temporary file beside the target and renamed over it at the
 // end: a failure leaves neither a partial file nor a damaged old one, and
-// returns false with the cause in *error (Turkish).
-bool saveGridXlsx(const DataGrid &grid, const QString &path, QString *error = nullptr);
+// names its cause (Turkish).
+Result<void> saveGridXlsx(const DataGrid &grid, const QString &path);
 
 } // namespace tarvel

@@ -1,10 +1,15 @@
 #include "loading/loadingreport.h"
 
 #include "foundation/base/errors.h"
+#include "foundation/base/notices.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
+#include "foundation/erp/serverstop.h"
+#include "foundation/store/fytpar.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
+
+#include <cmath>
 
 namespace tarvel {
 
@@ -92,6 +97,45 @@ QString addToCaption(const QString &caption, double amount)
     return formatFixed2(numberOrZero(caption) + amount);
 }
 
+// A statement of the hand-over, which stops at any failure; when the server is
+// gone it says so as every run does.
+ErpRows handOverQuery(const ReportContext &context, const QString &statement)
+{
+    try {
+        return context.query(statement);
+    } catch (const ErpError &e) {
+        if (e.cause() == ErpError::Cause::Statement)
+            throw;
+        throw ErpError(serverStopText(e), e.cause());
+    }
+}
+
+// No amount of a waybill comes near this; beyond it a value is a damaged record.
+constexpr double largestAmount = 1e15;
+
+// A number of the waybill (where names its header or line) as the lists take
+// it: NaN or an infinity counts as 0, as the analyses count it, and is said;
+// a value beyond any amount stops the hand-over.
+double checkedNumber(const ErpRows &rows, const QString &column, const QString &where)
+{
+    const double value = rows.storedNumber(column);
+    if (!std::isfinite(value)) {
+        notice(QStringLiteral("%1: %2 sayı değil (%3); 0 alındı.").arg(where, column, rows.text(column)));
+        return 0;
+    }
+    if (std::fabs(value) > largestAmount)
+        throw Error(QStringLiteral("%1: %2 bir tutar olamayacak kadar büyük (%3); aktarma durduruldu.")
+                        .arg(where, column, rows.text(column)));
+    return value;
+}
+
+// A checked number's text as the list has always shown it (a quantity or a
+// VAT rate as the ERP gives it); "0" for one that was no number.
+QString shownText(const ErpRows &rows, const QString &column)
+{
+    return std::isfinite(rows.storedNumber(column)) ? rows.text(column) : QStringLiteral("0");
+}
+
 } // namespace
 
 LoadingReport::LoadingReport(const ReportContext &context, QObject *parent)
@@ -113,26 +157,34 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
-    ErpRows header =
-        m_context.query(QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STFICHE")) +
-                        QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
+    ErpRows header = handOverQuery(m_context, QStringLiteral("select * from ") +
+                                                  m_context.periodTable(QStringLiteral("STFICHE")) +
+                                                  QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
     if (header.eof())
         throw Error(QStringLiteral("İrsaliye bulunamadı (LOGICALREF=%1).").arg(ref));
 
+    const QString fisno = header.text(QStringLiteral("FICHENO"));
+    const QString waybill = QStringLiteral("İrsaliye %1 (LOGICALREF=%2)").arg(fisno, ref);
+    // Checked before anything of the waybill is added to the lists.
+    const double gross = checkedNumber(header, QStringLiteral("GROSSTOTAL"), waybill);
+    const double discounts = checkedNumber(header, QStringLiteral("TOTALDISCOUNTS"), waybill);
+    const double vat = checkedNumber(header, QStringLiteral("TOTALVAT"), waybill);
+    const double net = checkedNumber(header, QStringLiteral("NETTOTAL"), waybill);
+
     waybills.append();
-    waybills.setField(QStringLiteral("fisno"), header.text(QStringLiteral("FICHENO")));
+    waybills.setField(QStringLiteral("fisno"), fisno);
     waybills.setField(QStringLiteral("tarih"),
                       header.dateTime(QStringLiteral("DATE_")).date().toString(QStringLiteral("dd.MM.yyyy")));
     waybills.post();
-    m_totals.topl = addToCaption(m_totals.topl, header.number(QStringLiteral("GROSSTOTAL")));
-    m_totals.topi = addToCaption(m_totals.topi, header.number(QStringLiteral("TOTALDISCOUNTS")));
-    m_totals.topk = addToCaption(m_totals.topk, header.number(QStringLiteral("TOTALVAT")));
-    m_totals.gtop = addToCaption(m_totals.gtop, header.number(QStringLiteral("NETTOTAL")));
+    m_totals.topl = addToCaption(m_totals.topl, gross);
+    m_totals.topi = addToCaption(m_totals.topi, discounts);
+    m_totals.topk = addToCaption(m_totals.topk, vat);
+    m_totals.gtop = addToCaption(m_totals.gtop, net);
 
-    ErpRows card =
-        m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                        QStringLiteral(" where ACTIVE='0' and LOGICALREF=") +
-                        sqlValue(header.text(QStringLiteral("CLIENTREF"))));
+    ErpRows card = handOverQuery(m_context, QStringLiteral("select * from ") +
+                                                m_context.firmTable(QStringLiteral("CLCARD")) +
+                                                QStringLiteral(" where ACTIVE='0' and LOGICALREF=") +
+                                                sqlValue(header.text(QStringLiteral("CLIENTREF"))));
     if (!card.eof()) {
         m_customer.unvn = card.text(QStringLiteral("DEFINITION_"));
         m_customer.adr =
@@ -144,27 +196,34 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
     }
     emit fieldsChanged();
 
-    ErpRows lines = m_context.query(
-        QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STLINE")) +
-        QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) + QStringLiteral(" AND LINETYPE='0'"));
+    ErpRows lines = handOverQuery(m_context, QStringLiteral("select * from ") +
+                                                 m_context.periodTable(QStringLiteral("STLINE")) +
+                                                 QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) +
+                                                 QStringLiteral(" AND LINETYPE='0'"));
     MemTable &list = m_l1.table();
+    int lineNumber = 0;
     for (lines.first(); !lines.eof(); lines.next()) {
+        const QString line =
+            QStringLiteral("İrsaliye %1, %2. satır").arg(fisno, QString::number(++lineNumber));
         const QString stockRef = lines.text(QStringLiteral("STOCKREF"));
-        ErpRows item =
-            m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
-                            QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
+        ErpRows item = handOverQuery(
+            m_context, QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
+                           QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
         const QString unitRef = lines.text(QStringLiteral("UOMREF"));
-        ErpRows unit = m_context.query(QStringLiteral("select * from ") +
-                                       m_context.firmTable(QStringLiteral("UNITSETL")) +
-                                       QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
+        ErpRows unit = handOverQuery(
+            m_context, QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("UNITSETL")) +
+                           QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
         if (item.eof())
             throw Error(QStringLiteral("Malzeme kartı bulunamadı (LOGICALREF=%1).").arg(stockRef));
         if (unit.eof())
             throw Error(QStringLiteral("Birim bulunamadı (LOGICALREF=%1).").arg(unitRef));
 
         const QString code = item.text(QStringLiteral("CODE"));
-        const QString amount = formatUpTo8(lines.number(QStringLiteral("TOTAL")));
-        if (birlestir == 1 && listekontrol(code, lines.number(QStringLiteral("AMOUNT")), amount))
+        const QString amount = formatUpTo8(checkedNumber(lines, QStringLiteral("TOTAL"), line));
+        const double quantity = checkedNumber(lines, QStringLiteral("AMOUNT"), line);
+        const double price = checkedNumber(lines, QStringLiteral("PRICE"), line);
+        checkedNumber(lines, QStringLiteral("VAT"), line);
+        if (birlestir == 1 && listekontrol(code, quantity, amount))
             continue;
         list.append();
         const int row = list.rowCount() - 1;
@@ -172,9 +231,9 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         list.setField(QStringLiteral("stokkod"), code);
         list.setField(QStringLiteral("ack"), item.text(QStringLiteral("NAME")));
         list.setField(QStringLiteral("birim"), unit.text(QStringLiteral("NAME")));
-        list.setField(QStringLiteral("birimfiyat"), formatUpTo8(lines.number(QStringLiteral("PRICE"))));
-        list.setField(QStringLiteral("kdv"), lines.text(QStringLiteral("VAT")));
-        list.setField(QStringLiteral("miktar"), lines.text(QStringLiteral("AMOUNT")));
+        list.setField(QStringLiteral("birimfiyat"), formatUpTo8(price));
+        list.setField(QStringLiteral("kdv"), shownText(lines, QStringLiteral("VAT")));
+        list.setField(QStringLiteral("miktar"), shownText(lines, QStringLiteral("AMOUNT")));
         list.setField(QStringLiteral("tutar"), amount);
         list.post();
         if (birlestir == 1) {
@@ -218,12 +277,11 @@ bool LoadingReport::listekontrol(const QString &kod, double miktar, const QStrin
     const int row = found.value();
     const int quantityField = list.fieldIndex(QStringLiteral("miktar"));
     const int amountField = list.fieldIndex(QStringLiteral("tutar"));
-    const float m = float(numberOrZero(list.value(row, quantityField)));
-    const float t = float(numberOrZero(list.value(row, amountField)));
-    const float quantity = float(miktar + double(m));
-    const float sum = float(numberOrZero(tutar) + double(t));
-    list.setValue(row, quantityField, formatPlainSingle(quantity));
-    list.setValue(row, amountField, formatUpTo8(singleValue(sum)));
+    // Double precision: the merged row must give what its lines give unmerged.
+    const double quantity = miktar + numberOrZero(list.value(row, quantityField));
+    const double sum = numberOrZero(tutar) + numberOrZero(list.value(row, amountField));
+    list.setValue(row, quantityField, formatPlain(quantity));
+    list.setValue(row, amountField, formatUpTo8(sum));
     return true;
 }
 
@@ -263,9 +321,8 @@ void LoadingReport::saveAppearance() const
 
 QString LoadingReport::caption(const QString &programDir, QString &firmName)
 {
-    const QStringList lines = readLineFile(fileIn(programDir, QStringLiteral("fytPar.velmor")), 9);
-    if (lines.size() >= 9)
-        firmName = lines.at(8);
+    if (const std::optional<QString> name = FytPar::read(programDir).line(FytPar::Line::FirmName))
+        firmName = *name;
     return QStringLiteral("ARAÇ YÜKLEME RAPORU   ") + firmName;
 }
 

@@ -28,9 +28,9 @@ void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
 ReportContext ReportWindow::loadSharedSettings(const AppPaths &paths)
 {
     SharedSettings &settings = sharedSettings();
-    QString cause;
-    if (!oku(paths.workDir, settings, &cause))
-        showmessage(settingsCheckMessage(cause), Caption::Dikkat, Icon::Check, Buttons::Tamam, this);
+    if (const Result<void> loaded = oku(paths.workDir, settings); !loaded)
+        showmessage(settingsCheckMessage(loaded.errorText()), Caption::Dikkat, Icon::Check, Buttons::Tamam,
+                    this);
     ReportContext context;
     context.paths = paths;
     context.fir = settings.fir;

@@ -1,8 +1,8 @@
 #include "printing/layoutreader.h"
 
 #include "foundation/base/errors.h"
+#include "foundation/store/smallfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -36,12 +36,13 @@ const QStringList controlAttributes{
 
 ReportLayout LayoutReader::read(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile())
+    const SmallFile file = readSmallFile(path);
+    // A pointer naming no layout leads to the layouts' folder itself.
+    if (file.outcome == SmallFile::Missing || QFileInfo(path).isDir())
         throw Error(QStringLiteral("Yazdırma tasarımı bulunamadı: %1").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Yazdırma tasarımı okunamadı: %1 (%2)").arg(path, file.errorString()));
-    return parse(file.readAll(), path);
+    if (file.outcome == SmallFile::Refused)
+        throw Error(QStringLiteral("Yazdırma tasarımı okunamadı (%1): %2").arg(file.reason, path));
+    return parse(file.bytes, path);
 }
 
 ReportLayout LayoutReader::parse(const QByteArray &text, const QString &path)

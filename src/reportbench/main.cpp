@@ -34,12 +34,13 @@ bench::BenchCompany openCompany(const QString &folder, int scale, const QDate &t
         demo::makeDemoFolder(company.folder, QCoreApplication::applicationDirPath(), {scale, today});
     }
     SharedSettings settings;
-    QString cause;
-    if (!oku(company.folder, settings, &cause))
-        throw Error(settingsCheckMessage(cause));
+    if (const Result<void> loaded = oku(company.folder, settings); !loaded)
+        throw Error(settingsCheckMessage(loaded.errorText()));
     company.connection = std::make_unique<ErpConnection>();
-    if (!company.connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}}))
-        throw Error(company.connection->lastError());
+    if (const Result<void> opened =
+            company.connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}});
+        !opened)
+        throw opened.error();
     company.context.paths = {company.folder, company.folder};
     company.context.fir = settings.fir;
     company.context.don = settings.don;

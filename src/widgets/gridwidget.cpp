@@ -282,9 +282,9 @@ void GridWidget::printPreview()
     dialog.exec();
 }
 
-bool GridWidget::saveXls(const QString &path, QString *error)
+Result<void> GridWidget::saveXls(const QString &path)
 {
-    return saveGridFile(*m_grid, path, error);
+    return saveGridFile(*m_grid, path);
 }
 
 } // namespace tarvel

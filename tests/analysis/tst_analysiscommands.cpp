@@ -3,6 +3,7 @@
 // ERP: the same documents from the SQLite file and through SQL Server (the TDS
 // test server over ODBC and FreeTDS), the options reaching the runs, the files.
 #include "analysisfixture.h"
+#include "common/needs.h"
 #include "common/programrun.h"
 
 #include <QDir>
@@ -56,6 +57,8 @@ private slots:
     void files();
     void refusals_data();
     void refusals();
+    void serverStopsAnswering_data();
+    void serverStopsAnswering();
 
 private:
     AnalysisErp m_erp;
@@ -73,7 +76,7 @@ void TestAnalysisCommands::initTestCase()
 void TestAnalysisCommands::sameThroughSqlServer()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server(
         {m_erp.path(), QStringLiteral("tarvel"), QStringLiteral("Şifre'1"), QStringLiteral("ERPDB"), {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));
@@ -194,6 +197,11 @@ void TestAnalysisCommands::refusals_data()
         << "9";
     QTest::newRow("date") << QStringList{"item-analysis", "--from", "2024-01-01", "--to", "20240131"} << 2
                           << "--from";
+    // A valid date that makes no four-digit date key, or one the ERP never holds.
+    QTest::newRow("year before 1900")
+        << QStringList{"material-analysis", "--from", "09990101", "--to", "20240131"} << 2 << "1900 ile 9999";
+    QTest::newRow("year 1899") << QStringList{"invoices", "--from", "20240101", "--to", "18991231"} << 2
+                               << "--to 1900 ile 9999";
 }
 
 void TestAnalysisCommands::refusals()
@@ -205,6 +213,45 @@ void TestAnalysisCommands::refusals()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(says), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+void TestAnalysisCommands::serverStopsAnswering_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("held"); // the statements the server holds past the timeout
+    QTest::newRow("material run") << commands.at(9) << "STOCKREF=";
+    QTest::newRow("item run") << commands.at(4) << "STLINE";
+    QTest::newRow("invoice analysis") << commands.at(2) << "STLINE";
+}
+
+// Every statement of the run gets no answer: two time out, the run stops and
+// sends nothing more, rather than wait four seconds for each one left.
+void TestAnalysisCommands::serverStopsAnswering()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, held);
+    if (!TdsServer::freeTdsInstalled())
+        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+    TdsServer server({m_erp.path(),
+                      QStringLiteral("tarvel"),
+                      QStringLiteral("Şifre'1"),
+                      QStringLiteral("ERPDB"),
+                      {QStringLiteral("--delay"), held + QStringLiteral("=10")}});
+    QVERIFY2(server.start(), qPrintable(server.errorText()));
+    const QString folder =
+        m_erp.programFolder(server.serverValue(), QStringLiteral("tarvel"), QStringLiteral("Şifre'1"));
+    const QString trace = QDir(folder).filePath(QStringLiteral("trace.sql"));
+
+    const Run run = test::runReport(folder, QStringList{QStringLiteral("--trace-sql"), trace} + args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Sunucu yanıt vermiyor: ")) &&
+                 run.err.contains(QStringLiteral("Çalışma durduruldu")) &&
+                 !run.err.contains(QStringLiteral("HYT")),
+             qPrintable(run.err));
+    QFile sent(trace);
+    QVERIFY(sent.open(QIODevice::ReadOnly));
+    const QStringList statements = QString::fromUtf8(sent.readAll()).split(QLatin1Char('\n'));
+    QCOMPARE(statements.filter(held).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestAnalysisCommands)

@@ -7,6 +7,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QDir>
 #include <QHorizontalStackedBarSeries>
 #include <QImage>
 #include <QLineSeries>
@@ -97,6 +98,7 @@ private slots:
     void perDay();
     void chartFollowsTheList();
     void pngWithoutAWindow();
+    void pngWriteFails_data();
     void pngWriteFails();
 };
 
@@ -242,9 +244,8 @@ void TestProfitChart::pngWithoutAWindow()
     const QSize size(800, 500);
     const auto grid = makeList({{"F1", "10", "", "100"}, {"F2", "-30", "", "100"}});
     const QString path = dir.filePath(QStringLiteral("grafik.png"));
-    QString error;
-    QVERIFY2(ProfitChart::renderPng(*grid, withCost, ProfitChart::Mode::Largest, size, path, &error),
-             qPrintable(error));
+    Result<void> saved = ProfitChart::renderPng(*grid, withCost, ProfitChart::Mode::Largest, size, path);
+    QVERIFY2(saved.ok(), qPrintable(saved.errorText()));
     QImage image(path);
     QCOMPARE(image.size(), size);
     QVERIFY(fillsThePicture(image));
@@ -252,7 +253,7 @@ void TestProfitChart::pngWithoutAWindow()
 
     // Without a loss there is nothing red.
     const auto gains = makeList({{"F1", "10", "", "100"}, {"F2", "30", "", "100"}});
-    QVERIFY(ProfitChart::renderPng(*gains, withCost, ProfitChart::Mode::Largest, size, path, &error));
+    QVERIFY(ProfitChart::renderPng(*gains, withCost, ProfitChart::Mode::Largest, size, path).ok());
     QVERIFY(image.load(path));
     QCOMPARE(redPixels(image), 0);
 
@@ -260,21 +261,36 @@ void TestProfitChart::pngWithoutAWindow()
     ProfitChart chart(grid.get(), withCost);
     chart.resize(size);
     const QString shown = dir.filePath(QStringLiteral("ekran.png"));
-    QVERIFY2(chart.savePng(shown, &error), qPrintable(error));
+    saved = chart.savePng(shown);
+    QVERIFY2(saved.ok(), qPrintable(saved.errorText()));
     QVERIFY(image.load(shown));
     QVERIFY(fillsThePicture(image));
     QVERIFY(redPixels(image) > 500);
 }
 
+void TestProfitChart::pngWriteFails_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("no such folder") << "yok/grafik.png"
+                                    << "klasör bulunamadı";
+    QTest::newRow("a folder of that name") << "klasor.png"
+                                           << "bu adda bir klasör var";
+}
+
 void TestProfitChart::pngWriteFails()
 {
+    QFETCH(QString, target);
+    QFETCH(QString, cause);
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasor.png")));
     const auto grid = makeList({{"F1", "10", "", "100"}});
-    const QString path = dir.filePath(QStringLiteral("yok/grafik.png"));
-    QString error;
-    QVERIFY(!ProfitChart::renderPng(*grid, withCost, ProfitChart::Mode::Largest, {400, 300}, path, &error));
-    QVERIFY2(error.contains(QStringLiteral("yok")), qPrintable(error));
-    QVERIFY(!QFile::exists(path));
+    const Result<void> saved =
+        ProfitChart::renderPng(*grid, withCost, ProfitChart::Mode::Largest, {400, 300}, dir.filePath(target));
+    QVERIFY(!saved);
+    QVERIFY2(saved.errorText().contains(cause), qPrintable(saved.errorText()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("klasor.png")});
 }
 
 QTEST_MAIN(TestProfitChart)

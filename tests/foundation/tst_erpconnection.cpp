@@ -1,11 +1,13 @@
 // The ERP connection without a server: the read-only guard, value escaping,
 // how fields become text, and the embedded demo ERP in SQLite.
 #include "common/tdsserver.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/erp/openfailure.h"
+#include "foundation/erp/serverstop.h"
 #include "foundation/erp/sqlbrowser.h"
 #include "foundation/store/localstore.h"
 
@@ -76,6 +78,10 @@ private slots:
     void classifyOpenFailure();
     void describeOpenFailure_data();
     void describeOpenFailure();
+    void portThatIsNoPort_data();
+    void portThatIsNoPort();
+    void serverStop_data();
+    void serverStop();
 
     void fieldValues_data();
     void fieldValues();
@@ -350,6 +356,84 @@ void TestErpConnection::describeOpenFailure()
     QCOMPARE(tarvel::describeOpenFailure(settings, lastError, records).text, says);
 }
 
+// Refused before the driver is asked: it would try another port and say
+// only that no server answered.
+void TestErpConnection::portThatIsNoPort_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("letters") << "127.0.0.1,abc"
+                             << "abc";
+    QTest::newRow("zero") << "127.0.0.1,0"
+                          << "0";
+    QTest::newRow("beyond 65535") << "127.0.0.1,65536"
+                                  << "65536";
+    QTest::newRow("negative") << "127.0.0.1,-1433"
+                              << "-1433";
+    QTest::newRow("sign") << "127.0.0.1,+1433"
+                          << "+1433";
+    QTest::newRow("blank inside") << "127.0.0.1,14 33"
+                                  << "14 33";
+    QTest::newRow("with an instance") << "127.0.0.1\\ERP,x1"
+                                      << "x1";
+}
+
+void TestErpConnection::portThatIsNoPort()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, port);
+    const ErpServerSettings settings{server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"),
+                                     QStringLiteral("gizli")};
+    ErpConnection erp;
+    const Result<void> opened = erp.open(settings);
+    QVERIFY(!opened);
+    const QString text =
+        tarvel::describeOpenFailure(settings, opened.errorText(), erp.lastDiagnostics()).text;
+    QVERIFY2(text.contains(QStringLiteral("bağlantı noktası (port) geçersiz: \"%1\"").arg(port)) &&
+                 text.contains(QStringLiteral("1 ile 65535")),
+             qPrintable(text));
+}
+
+// When a run stops: the steps of its statements, a answered, s failed with
+// the server's answer, n no answer, l connection lost.
+void TestErpConnection::serverStop_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("stopsAt"); // -1: never
+    QTest::addColumn<QString>("says");
+    QTest::newRow("one slow statement") << "anaan" << -1 << "";
+    QTest::newRow("two in a row") << "aann" << 3 << "Sunucu yanıt vermiyor: ";
+    QTest::newRow("an answer between") << "nanan" << -1 << "";
+    QTest::newRow("a refusal is an answer") << "nsn" << -1 << "";
+    QTest::newRow("connection lost") << "al" << 1 << "Sunucu bağlantısı koptu. ";
+}
+
+void TestErpConnection::serverStop()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, stopsAt);
+    QFETCH(QString, says);
+    ServerStop stop;
+    int stoppedAt = -1;
+    for (int i = 0; i < steps.size() && stoppedAt < 0; ++i) {
+        const QChar step = steps.at(i);
+        if (step == QLatin1Char('a')) {
+            stop.answered();
+            continue;
+        }
+        const ErpError::Cause cause = step == QLatin1Char('s')   ? ErpError::Cause::Statement
+                                      : step == QLatin1Char('n') ? ErpError::Cause::NoAnswer
+                                                                 : ErpError::Cause::ConnectionLost;
+        if (stop.failed(ErpError(QStringLiteral("neden"), cause)))
+            stoppedAt = i;
+    }
+    QCOMPARE(stoppedAt, stopsAt);
+    QCOMPARE(stop.stopped(), stopsAt >= 0);
+    if (stopsAt >= 0)
+        QVERIFY2(stop.text().startsWith(says) && stop.text().contains(QStringLiteral("Çalışma durduruldu")),
+                 qPrintable(stop.text()));
+}
+
 void TestErpConnection::fieldValues_data()
 {
     QTest::addColumn<QVariant>("value");
@@ -448,7 +532,7 @@ void TestErpConnection::sqliteTypes()
     QFETCH(QString, text);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select * from LG_001_01_STLINE where LOGICALREF=") +
                              tarvel::sqlValue(QString::number(ref)));
     QCOMPARE(rows.rowCount(), 1);
@@ -474,7 +558,7 @@ void TestErpConnection::apostropheSearch()
     QFETCH(QStringList, codes);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select CODE from LG_001_CLCARD where DEFINITION_=") +
                              tarvel::sqlValue(typed));
     QStringList found;
@@ -510,9 +594,10 @@ void TestErpConnection::sqliteOpenFails()
     QFETCH(QString, mustNotExist);
 
     ErpConnection erp;
-    QVERIFY(!erp.open({server, {}, {}, {}}));
+    const Result<void> opened = erp.open({server, {}, {}, {}});
+    QVERIFY(!opened);
     QVERIFY(!erp.isOpen());
-    QVERIFY(!erp.lastError().isEmpty());
+    QVERIFY(!opened.errorText().isEmpty());
     if (!mustNotExist.isEmpty())
         QVERIFY(!QFileInfo::exists(mustNotExist));
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
@@ -546,7 +631,7 @@ void TestErpConnection::traceAndRefusal()
 {
     const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
     ErpConnection erp;
-    erp.setTraceFile(trace);
+    QVERIFY_OK(erp.setTraceFile(trace));
     // Nothing reaches the trace while the connection is closed.
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
     QVERIFY(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
@@ -581,8 +666,8 @@ void TestErpConnection::sessionFromStore()
 
     ErpSession &session = ErpSession::instance();
     const QString trace = folder.filePath(QStringLiteral("trace.sql"));
-    session.setTraceFile(trace);
-    QVERIFY2(session.connect(folder.path()), qPrintable(session.primary().lastError()));
+    QVERIFY_OK(session.setTraceFile(trace));
+    QVERIFY_OK(session.connect(folder.path()));
     QVERIFY(session.watch().isOpen());
     QCOMPARE(session.settings().server, contents.server);
     ErpConnection *const first = &session.primary();
@@ -599,7 +684,7 @@ void TestErpConnection::sessionFromStore()
     QVERIFY(!session.connect(folder.path()));
     QVERIFY(!session.primary().isOpen());
     QVERIFY(!session.watch().isOpen());
-    session.setTraceFile(QString());
+    QVERIFY_OK(session.setTraceFile(QString()));
 }
 
 void TestErpConnection::sessionWithoutStore()
@@ -608,8 +693,9 @@ void TestErpConnection::sessionWithoutStore()
     const ErpServerSettings read = ErpSession::readserversettings(empty.path());
     QVERIFY(read.server.isEmpty() && read.database.isEmpty() && read.user.isEmpty() &&
             read.password.isEmpty());
-    QVERIFY(!ErpSession::instance().connect(empty.path()));
-    QVERIFY(!ErpSession::instance().primary().lastError().isEmpty());
+    const Result<void> connected = ErpSession::instance().connect(empty.path());
+    QVERIFY(!connected);
+    QVERIFY(!connected.errorText().isEmpty());
     QVERIFY(!QFileInfo::exists(storePath(empty.path())));
 }
 

@@ -56,6 +56,11 @@ void TestNumbers::datekeyTexts_data()
                                     << "01"
                                     << "05"
                                     << "20240105";
+    // Seven digits would compare after every later date.
+    QTest::newRow("year before 1000") << "999"
+                                      << "1"
+                                      << "1"
+                                      << "09990101";
 }
 
 void TestNumbers::datekeyTexts()
@@ -71,6 +76,8 @@ void TestNumbers::datekeyOverloads()
 {
     QCOMPARE(datekey(2024, 1, 5), QStringLiteral("20240105"));
     QCOMPARE(datekey(QDate(2024, 12, 31)), QStringLiteral("20241231"));
+    QCOMPARE(datekey(QDate(999, 1, 1)), QStringLiteral("09990101"));
+    QCOMPARE(datekey(45, 6, 7), QStringLiteral("00450607"));
 }
 
 void TestNumbers::formats_data()

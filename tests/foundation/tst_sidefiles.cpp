@@ -1,11 +1,20 @@
-// Side files: the Windows-1254 codec, INI files and line files, checked on the
-// bytes that end up on disk.
+// Side files: the Windows-1254 codec, INI files, line files and the print
+// counts, checked on the bytes that end up on disk, and the files no reader
+// may read.
+#include "foundation/base/notices.h"
+#include "foundation/store/inifile.h"
+#include "foundation/store/printcounts.h"
 #include "foundation/store/sidefiles.h"
+#include "foundation/store/smallfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace tarvel;
 
@@ -53,6 +62,14 @@ private slots:
     void lineFileMissing();
 
     void fileInJoins();
+
+    void iniFileSetsInMemory();
+    void iniFileManyKeysAsSingleWrites();
+    void refusedFiles_data();
+    void refusedFiles();
+
+    void readprintcounts_data();
+    void readprintcounts();
 
 private:
     QTemporaryDir m_dir;
@@ -330,6 +347,140 @@ void TestSideFiles::fileInJoins()
     QCOMPARE(
         QDir::fromNativeSeparators(fileIn(QStringLiteral("/opt/tarvel/"), QStringLiteral("list.velmor"))),
         QStringLiteral("/opt/tarvel/list.velmor"));
+}
+
+void TestSideFiles::iniFileSetsInMemory()
+{
+    const QByteArray before("[l1]\r\nl1-0=120\r\n");
+    writeBytes(m_file, before);
+    IniFile ini(m_file);
+    ini.setValue(QStringLiteral("Fl1"), QStringLiteral("l1-0"), QStringLiteral("80"));
+    // Read back from memory; the file changes only at save().
+    QCOMPARE(ini.value(QStringLiteral("fl1"), QStringLiteral("L1-0")), QStringLiteral("80"));
+    QCOMPARE(readBytes(m_file), before);
+    QVERIFY(ini.save());
+    QCOMPARE(readBytes(m_file), QByteArray("[l1]\r\nl1-0=120\r\n[Fl1]\r\nl1-0=80\r\n"));
+    // Read once: what changes on disk later is not seen.
+    writeBytes(m_file, QByteArray("[l1]\r\nl1-0=5\r\n"));
+    QCOMPARE(ini.value(QStringLiteral("l1"), QStringLiteral("l1-0")), QStringLiteral("120"));
+}
+
+void TestSideFiles::iniFileManyKeysAsSingleWrites()
+{
+    // Replacing, inserting into a section, new sections, a key whose line has
+    // no end: set together and saved once, the bytes are those of one
+    // iniwrite after another.
+    const QByteArray before("; list\r\n[l1]\r\n l1-0 = 120 \r\n\r\n[Fl1]\r\nl1-0=80\r\n\r\n[x]\r\nk=1");
+    const QList<QStringList> writes{{"Fl1", "l1-1", "45"}, {"l1", "L1-0", "7"},  {"x", "k", "2"},
+                                    {"new", "a", "b"},     {"Fl1", "l1-2", "9"}, {"NEW", "c", "d"},
+                                    {"Fl1", "l1-1", "46"}};
+    writeBytes(m_file, before);
+    for (const QStringList &w : writes)
+        iniwrite(w[0], w[1], w[2], m_file);
+    const QByteArray oneByOne = readBytes(m_file);
+
+    writeBytes(m_file, before);
+    IniFile ini(m_file);
+    for (const QStringList &w : writes)
+        ini.setValue(w[0], w[1], w[2]);
+    QVERIFY(ini.save());
+    QCOMPARE(readBytes(m_file), oneByOne);
+}
+
+// Files no reader may read whole: it would wait forever or fill the memory.
+void TestSideFiles::refusedFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "fifo"
+                          << "düzenli bir dosya değil";
+    QTest::newRow("symlink to an endless device") << "zero"
+                                                  << "düzenli bir dosya değil";
+    QTest::newRow("directory") << "directory"
+                               << "düzenli bir dosya değil";
+    QTest::newRow("larger than any side file") << "large"
+                                               << "MB sınırından büyük";
+}
+
+void TestSideFiles::refusedFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(m_file).constData(), 0600), 0);
+    else if (kind == QLatin1String("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_file));
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkdir(m_file));
+    else {
+        QFile large(m_file);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(smallFileLimit + 1)); // sparse: no disk used
+    }
+    const auto remove = qScopeGuard([this] {
+        QFile::remove(m_file);
+        QDir().rmdir(m_file);
+    });
+    struct Kind {
+        bool link, file, dir;
+        qint64 size;
+        bool operator==(const Kind &) const = default;
+    };
+    const auto kindOf = [this] {
+        const QFileInfo info(m_file);
+        return Kind{info.isSymLink(), info.isFile(), info.isDir(), info.size()};
+    };
+    const Kind before = kindOf();
+
+    QStringList notices;
+    setNoticeSink([&notices](const QString &text) { notices << text; });
+    const auto noSink = qScopeGuard([] { setNoticeSink({}); });
+
+    // Read as missing, and said once per reading, naming the file and why.
+    QCOMPARE(readLineFile(m_file, 11), QStringList());
+    QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-0"), m_file), QString());
+    QCOMPARE(notices.size(), 2);
+    for (const QString &text : std::as_const(notices))
+        QVERIFY2(text.contains(m_file) && text.contains(reason), qPrintable(text));
+
+    // An INI file is never written over: its other keys were never read.
+    iniwrite(QStringLiteral("l1"), QStringLiteral("l1-0"), QStringLiteral("5"), m_file);
+    QVERIFY(kindOf() == before);
+    // A line file is written anew, but never in place of what is no regular
+    // file: the rename would end the link or the FIFO.
+    const bool regular = before.file;
+    QCOMPARE(writeLineFile(m_file, {QStringLiteral("10")}), regular);
+    if (!regular)
+        QVERIFY(kindOf() == before);
+}
+
+void TestSideFiles::readprintcounts_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no file
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("copies");
+
+    QTest::newRow("both lines") << QByteArray("12\r\n3\r\n") << 12 << 3;
+    QTest::newRow("empty first line") << QByteArray("\r\n2\r\n") << 1 << 2;
+    QTest::newRow("one line") << QByteArray("8\r\n") << 8 << 1;
+    QTest::newRow("no file") << QByteArray() << 1 << 1;
+    QTest::newRow("zero and not a number") << QByteArray("0\r\nabc\r\n") << 1 << 1;
+}
+
+void TestSideFiles::readprintcounts()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, rows);
+    QFETCH(int, copies);
+
+    if (!file.isNull())
+        writeBytes(m_dir.filePath(QStringLiteral("irssatir.velmor")), file);
+    else
+        QFile::remove(m_dir.filePath(QStringLiteral("irssatir.velmor")));
+    // The counts live in the working directory, not beside the program.
+    const PrintCounts counts = tarvel::readprintcounts({QStringLiteral("/nonexistent"), m_dir.path()});
+    QCOMPARE(counts.rowsPerForm, rows);
+    QCOMPARE(counts.copies, copies);
 }
 
 QTEST_APPLESS_MAIN(TestSideFiles)

@@ -140,9 +140,8 @@ private:
     QString save(const DataGrid &grid, const QString &name)
     {
         const QString path = m_dir.filePath(name);
-        QString error;
-        if (!saveGridXlsx(grid, path, &error))
-            qWarning().noquote() << error;
+        if (const Result<void> saved = saveGridXlsx(grid, path); !saved)
+            qWarning().noquote() << saved.errorText();
         return path;
     }
 
@@ -303,9 +302,9 @@ void TestGridXlsx::failedWriteLeavesNothing()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasor.xlsx")));
     DataGrid grid;
     kindsList(grid);
-    QString error;
-    QVERIFY(!saveGridXlsx(grid, dir.filePath(target), &error));
-    QVERIFY2(error.startsWith(cause), qPrintable(error));
+    const Result<void> saved = saveGridXlsx(grid, dir.filePath(target));
+    QVERIFY(!saved);
+    QVERIFY2(saved.errorText().startsWith(cause), qPrintable(saved.errorText()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("klasor.xlsx")});
 }
@@ -320,8 +319,8 @@ void TestGridXlsx::typeByExtension()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("eski");
     old.close();
-    QVERIFY(saveGridFile(grid, xlsx));
-    QVERIFY(saveGridFile(grid, xls));
+    QVERIFY(saveGridFile(grid, xlsx).ok());
+    QVERIFY(saveGridFile(grid, xls).ok());
     QFile a(xlsx), b(xls);
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(a.read(2), QByteArray("PK")); // a zip: the old file was replaced

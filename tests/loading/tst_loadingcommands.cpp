@@ -2,6 +2,7 @@
 // picker's list for the filter options, the loading report's document, the
 // .xls beside it, the failures with their messages, and the same documents
 // through SQL Server (the TDS test server) as from the SQLite file.
+#include "common/needs.h"
 #include "common/programrun.h"
 #include "common/waybillfixture.h"
 
@@ -51,6 +52,7 @@ private slots:
     void failures_data();
     void failures();
     void sameThroughSqlServer();
+    void serverStopsAnswering();
 
 private:
     QTemporaryDir m_dir;
@@ -180,7 +182,7 @@ void TestLoadingCommands::failures()
 void TestLoadingCommands::sameThroughSqlServer()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server({m_dir.filePath(QStringLiteral("erp.sqlite")),
                       QStringLiteral("tarvel"),
                       QStringLiteral("Şif're1"),
@@ -205,6 +207,31 @@ void TestLoadingCommands::sameThroughSqlServer()
         QVERIFY2(sqlServer.exitCode == 0, qPrintable(sqlServer.err));
         QCOMPARE(sqlServer.out, sqlite.out);
     }
+}
+
+// The waybills' lines get no answer: the hand-over stops at the first and
+// says, in Turkish, that the server does not answer.
+void TestLoadingCommands::serverStopsAnswering()
+{
+    if (!TdsServer::freeTdsInstalled())
+        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+    TdsServer server({m_dir.filePath(QStringLiteral("erp.sqlite")),
+                      {},
+                      {},
+                      {},
+                      {QStringLiteral("--delay"), QStringLiteral("STLINE=10")}});
+    QVERIFY2(server.start(), qPrintable(server.errorText()));
+    const QString folder = m_dir.filePath(QStringLiteral("silent"));
+    QVERIFY(QDir().mkpath(folder));
+    m_erp.writeStore(
+        folder, {server.serverValue(), QStringLiteral("ERPDB"), QStringLiteral("u"), QStringLiteral("p")});
+    const ProgramRun run = test::runReport(folder, {"loading", "--refs", "101,102,109"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(QStringLiteral("Sunucu yanıt vermiyor: ")) &&
+                 run.err.contains(QStringLiteral("Çalışma durduruldu")) &&
+                 !run.err.contains(QStringLiteral("HYT")),
+             qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLoadingCommands)

@@ -65,6 +65,8 @@ class TestLoadingListForms : public QObject {
 private slots:
     void forms_data();
     void forms();
+    void carriedToTheKurus_data();
+    void carriedToTheKurus();
     void onceTakenValues();
     void stopsAtAmountThatIsNoNumber();
     void totalTooLongForWords();
@@ -141,6 +143,36 @@ void TestLoadingListForms::forms()
             QCOMPARE(t.cell(t.lastRow(), TopKdv), QStringLiteral("20,10"));
         }
     }
+}
+
+void TestLoadingListForms::carriedToTheKurus_data()
+{
+    QTest::addColumn<QStringList>("amounts");
+    QTest::addColumn<int>("rowsPerForm");
+    QTest::addColumn<QString>("carried"); // on the second form
+
+    QTest::newRow("a line over a million")
+        << QStringList{"1234567,891", "24691,459", "0,01"} << 2 << "1.259.259,35";
+    QTest::newRow("a thousand lines")
+        << QStringList(1001, QStringLiteral("12345,67")) << 1000 << "12.345.670,00";
+}
+
+void TestLoadingListForms::carriedToTheKurus()
+{
+    QFETCH(QStringList, amounts);
+    QFETCH(int, rowsPerForm);
+    QFETCH(QString, carried);
+
+    LoadingListInput in = list(int(amounts.size()));
+    for (int i = 0; i < amounts.size(); ++i)
+        in.rows[i].tutar = amounts[i];
+    const LoadingListForms result = loadingListForms(in, rowsPerForm, printTime);
+    QCOMPARE(result.error, QString());
+    QVERIFY(result.forms.size() >= 2);
+    // The last row of the first form carries the same total on.
+    QCOMPARE(result.forms[0].cell(rowsPerForm, TopTutar), carried);
+    for (int column : {StokTutar, StokTopTutar, TopTutar})
+        QCOMPARE(result.forms[1].cell(1, column), carried);
 }
 
 void TestLoadingListForms::onceTakenValues()

@@ -1,13 +1,15 @@
 // The loading report's model against the fixture ERP: irsaliyebul's
-// statements and mapping, the merge (single precision, item code as key),
+// statements and mapping, the merge (exact sums, item code as key),
 // the totals kept as captions, the customer fields, deletion with
 // renumbering, the appearance section and the caption and status texts.
 #include "common/waybillfixture.h"
 #include "foundation/base/errors.h"
+#include "foundation/base/notices.h"
 #include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +64,8 @@ private slots:
     void customerOfLastFoundCard();
     void unknownWaybillStops();
     void missingItemStops();
+    void numbersThatAreNoAmount_data();
+    void numbersThatAreNoAmount();
     void deletion_data();
     void deletion();
     void appearanceBesidePickerSection();
@@ -139,7 +143,7 @@ void TestLoadingReport::oneWaybill()
 
 void TestLoadingReport::statementsAsSent()
 {
-    m_connection->setTraceFile(m_trace);
+    QVERIFY_OK(m_connection->setTraceFile(m_trace));
     handOver({QStringLiteral("104")}, 1);
     QCOMPARE(readFile(m_trace).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              QStringList({"select * from LG_001_01_STFICHE WHERE LOGICALREF='104'",
@@ -165,15 +169,15 @@ void TestLoadingReport::merge_data()
     QTest::newRow("on: the same item in another unit on another waybill")
         << QStringList{"101", "102"} << 1
         << QStringList{"1|A001|ADET|10,00|9|450,00", "2|B002|ADET|7,50|1|7,50"};
-    // Sums are kept in single precision: seven significant digits.
-    QTest::newRow("on: single precision sums")
-        << QStringList{"109"} << 1 << QStringList{"1|A001|ADET|12345678,90|0,3|1234568,00"};
+    // Merged sums are exact to the kuruş: what the unmerged rows below add up to.
+    QTest::newRow("on: sums to the kuruş")
+        << QStringList{"109"} << 1 << QStringList{"1|A001|ADET|12345678,90|0,3|1234567,90"};
     QTest::newRow("off: the same amounts stay exact")
         << QStringList{"109"} << 0
         << QStringList{"1|A001|ADET|12345678,90|0,1|1234567,89", "2|A001|ADET|0,05|0,2|0,01"};
     QTest::newRow("on: rows of earlier waybills take later lines")
         << QStringList{"104", "101", "109"} << 1
-        << QStringList{"1|C003|ADET|1,00|0,1|0,10", "2|A001|ADET|10,00|5,3|1234618,00",
+        << QStringList{"1|C003|ADET|1,00|0,1|0,10", "2|A001|ADET|10,00|5,3|1234617,90",
                        "3|B002|ADET|7,50|1|7,50"};
 }
 
@@ -241,6 +245,134 @@ void TestLoadingReport::missingItemStops()
     QCOMPARE(m_report->l2().table().rowCount(), 1);
     QCOMPARE(rows(m_report->l1(), {"stokkod", "miktar"}), QStringList{"A001|1"});
     QCOMPARE(m_report->totals().gtop, QStringLiteral("11,80"));
+}
+
+// One waybill IRS-1 of two lines; one value of the header or of the second
+// line is damaged.
+void TestLoadingReport::numbersThatAreNoAmount_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("stored"); // a text in a FLOAT column; "9e999" is stored as a REAL infinity
+    QTest::addColumn<QString>("row2");   // miktar|birimfiyat|kdv|tutar of the second row, "-" for none
+    QTest::addColumn<QString>("gtop");
+    QTest::addColumn<QString>("says"); // notice, or error when refused
+    QTest::addColumn<bool>("refused");
+
+    const QString line2 = QStringLiteral("İrsaliye IRS-1, 2. satır: ");
+    QTest::newRow("NaN amount") << "STLINE"
+                                << "TOTAL"
+                                << "nan"
+                                << "3|5,00|18|0,00"
+                                << "25,00" << line2 + "TOTAL sayı değil" << false;
+    QTest::newRow("infinite quantity") << "STLINE"
+                                       << "AMOUNT"
+                                       << "9e999"
+                                       << "0|5,00|18|15,00"
+                                       << "25,00" << line2 + "AMOUNT sayı değil" << false;
+    QTest::newRow("infinity as text") << "STLINE"
+                                      << "PRICE"
+                                      << "-inf"
+                                      << "3|0,00|18|15,00"
+                                      << "25,00" << line2 + "PRICE sayı değil" << false;
+    QTest::newRow("NaN VAT rate") << "STLINE"
+                                  << "VAT"
+                                  << "nan"
+                                  << "3|5,00|0|15,00"
+                                  << "25,00" << line2 + "VAT sayı değil" << false;
+    QTest::newRow("NaN net total") << "STFICHE"
+                                   << "NETTOTAL"
+                                   << "nan"
+                                   << "3|5,00|18|15,00"
+                                   << "0,00"
+                                   << "İrsaliye IRS-1 (LOGICALREF=1): NETTOTAL sayı değil" << false;
+    QTest::newRow("the largest amount") << "STLINE"
+                                        << "TOTAL"
+                                        << "1e15"
+                                        << "3|5,00|18|1000000000000000,00"
+                                        << "25,00"
+                                        << "" << false;
+    QTest::newRow("amount beyond any") << "STLINE"
+                                       << "TOTAL"
+                                       << "1e300"
+                                       << "-"
+                                       << "25,00" << line2 + "TOTAL bir tutar olamayacak kadar büyük" << true;
+    QTest::newRow("header beyond any")
+        << "STFICHE"
+        << "GROSSTOTAL"
+        << "-1.5e16"
+        << "-"
+        << "0,00"
+        << "İrsaliye IRS-1 (LOGICALREF=1): GROSSTOTAL bir tutar olamayacak" << true;
+}
+
+void TestLoadingReport::numbersThatAreNoAmount()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(QString, stored);
+    QFETCH(QString, row2);
+    QFETCH(QString, gtop);
+    QFETCH(QString, says);
+    QFETCH(bool, refused);
+
+    ErpFixture erp;
+    erp.item({.ref = 1, .code = QStringLiteral("A001"), .name = QStringLiteral("ELMA")});
+    erp.unit({.ref = 1, .name = QStringLiteral("ADET")});
+    ErpFixture::Row header{
+        {QStringLiteral("LOGICALREF"), 1},  {QStringLiteral("IOCODE"), 3},
+        {QStringLiteral("TRCODE"), 8},      {QStringLiteral("FICHENO"), QStringLiteral("IRS-1")},
+        {QStringLiteral("GROSSTOTAL"), 25}, {QStringLiteral("NETTOTAL"), 25}};
+    ErpFixture::Row line{{QStringLiteral("LOGICALREF"), 2}, {QStringLiteral("STFICHEREF"), 1},
+                         {QStringLiteral("STOCKREF"), 1},   {QStringLiteral("UOMREF"), 1},
+                         {QStringLiteral("AMOUNT"), 3},     {QStringLiteral("PRICE"), 5},
+                         {QStringLiteral("TOTAL"), 15},     {QStringLiteral("VAT"), 18}};
+    ErpFixture::Row &damaged = table == QLatin1String("STFICHE") ? header : line;
+    for (auto &[name, value] : damaged) {
+        if (name == column)
+            value = stored;
+    }
+    erp.add(QStringLiteral("STFICHE"), header);
+    erp.add(QStringLiteral("STLINE"), {{QStringLiteral("LOGICALREF"), 1},
+                                       {QStringLiteral("STFICHEREF"), 1},
+                                       {QStringLiteral("STOCKREF"), 1},
+                                       {QStringLiteral("UOMREF"), 1},
+                                       {QStringLiteral("AMOUNT"), 1},
+                                       {QStringLiteral("PRICE"), 10},
+                                       {QStringLiteral("TOTAL"), 10},
+                                       {QStringLiteral("VAT"), 18}});
+    erp.add(QStringLiteral("STLINE"), line);
+    const QString file = m_dir.filePath(QStringLiteral("damaged.sqlite"));
+    QFile::remove(file);
+    QVERIFY2(erp.write(file).isEmpty(), "fixture");
+    ErpConnection connection;
+    QVERIFY(erp.open(connection));
+    LoadingReport report(erp.context({m_dir.path(), m_dir.path()}, connection));
+
+    QStringList notices;
+    setNoticeSink([&notices](const QString &text) { notices << text; });
+    const auto noSink = qScopeGuard([] { setNoticeSink({}); });
+    report.beginHandOver();
+    QString error;
+    try {
+        report.irsaliyebul(QStringLiteral("1"), 0);
+    } catch (const Error &e) {
+        error = e.description();
+    }
+
+    const QStringList expected = row2 == QLatin1String("-") ? QStringList{} : QStringList{row2};
+    const QStringList all = rows(report.l1(), {"miktar", "birimfiyat", "kdv", "tutar"});
+    QCOMPARE(all.mid(1), expected);
+    QCOMPARE(report.totals().gtop, gtop);
+    if (refused) {
+        QVERIFY2(error.startsWith(says), qPrintable(error));
+        QVERIFY(notices.isEmpty());
+    } else {
+        QCOMPARE(error, QString());
+        QCOMPARE(notices.size(), says.isEmpty() ? 0 : 1);
+        if (!says.isEmpty())
+            QVERIFY2(notices.first().startsWith(says), qPrintable(notices.first()));
+    }
 }
 
 void TestLoadingReport::deletion_data()

@@ -1,6 +1,7 @@
 // Layout files: the shipped waybill layout binds every field, and a layout
 // that cannot be used says which file, which line and what is wrong.
 #include "foundation/base/errors.h"
+#include "foundation/store/smallfile.h"
 #include "printing/layoutfiles.h"
 #include "printing/layoutreader.h"
 #include "printing/layouts/defaultlayouts.h"
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace tarvel;
 
 class TestLayoutReader : public QObject {
@@ -22,6 +25,7 @@ private slots:
     void defaultLayoutNotWritable();
     void badLayouts_data();
     void badLayouts();
+    void missingFile_data();
     void missingFile();
     void documentedExampleReads();
 };
@@ -143,15 +147,41 @@ void TestLayoutReader::badLayouts()
     }
 }
 
+void TestLayoutReader::missingFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says"); // %1: the path
+    QTest::newRow("missing") << "missing"
+                             << "Yazdırma tasarımı bulunamadı: %1";
+    QTest::newRow("the layouts' folder") << "directory"
+                                         << "Yazdırma tasarımı bulunamadı: %1";
+    // Read whole, these would wait for a writer forever or fill the memory.
+    QTest::newRow("FIFO") << "fifo"
+                          << "Yazdırma tasarımı okunamadı (düzenli bir dosya değil): %1";
+    QTest::newRow("larger than any layout") << "large"
+                                            << "Yazdırma tasarımı okunamadı (8 MB sınırından büyük): %1";
+}
+
 void TestLayoutReader::missingFile()
 {
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Tsrm/Tsrm/YOK"));
+    const QString path = dir.filePath(QStringLiteral("YOK"));
+    if (kind == QLatin1String("directory")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("large")) {
+        QFile large(path);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(smallFileLimit + 1));
+    }
     try {
         LayoutReader::read(path);
-        QFAIL("a missing layout was read");
+        QFAIL("a layout was read");
     } catch (const Error &e) {
-        QCOMPARE(e.description(), QStringLiteral("Yazdırma tasarımı bulunamadı: ") + path);
+        QCOMPARE(e.description(), says.arg(path));
     }
 }
 

@@ -248,9 +248,9 @@ void AnalysisWindow::exelkaydet()
     const QString path = askXlsFileName(this);
     if (path.isEmpty())
         return;
-    QString error;
-    if (!m_l1->saveXls(path, &error))
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), error),
+    if (const Result<void> saved = m_l1->saveXls(path); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(path), saved.errorText()),
                     Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
@@ -283,6 +283,10 @@ void AnalysisWindow::onRunningChanged(bool running)
 void AnalysisWindow::reportFailures()
 {
     const ProfitAnalysis::Failures &failures = m_model->failures();
+    if (!failures.stopped.isEmpty()) {
+        showmessage(failures.stopped, Caption::Uyari, Icon::Warning, Buttons::Tamam, this);
+        return;
+    }
     if (failures.count == 0)
         return;
     showmessage(QStringLiteral("ERP veritabanından okunamayan %1 adım atlandı; liste eksik olabilir.\n%2")

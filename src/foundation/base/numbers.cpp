@@ -173,7 +173,8 @@ const QLocale &turkishLocale()
 
 QString datekey(const QString &year, const QString &month, const QString &day)
 {
-    return year + twoDigits(month) + twoDigits(day);
+    // Compared as text: a year of fewer digits would sort after later dates.
+    return year.rightJustified(4, QLatin1Char('0')) + twoDigits(month) + twoDigits(day);
 }
 
 QString datekey(int year, int month, int day)
@@ -209,11 +210,6 @@ QString formatPlain(double value)
 QString formatPlainSingle(float value)
 {
     return formatSignificant(double(value), 7);
-}
-
-double singleValue(float value)
-{
-    return QString::number(double(value), 'g', 7).toDouble();
 }
 
 std::optional<double> parseNumber(const QString &text)

@@ -12,7 +12,7 @@ namespace tarvel {
 const QLocale &turkishLocale();
 
 // ---- Date keys ---------------------------------------------------------
-// year + two-digit month + two-digit day, compared as text with the ERP's DATE_.
+// four-digit year + two-digit month + two-digit day, compared as text with the ERP's DATE_.
 QString datekey(const QString &year, const QString &month, const QString &day);
 QString datekey(int year, int month, int day);
 QString datekey(const QDate &date);
@@ -25,9 +25,6 @@ QString formatUpTo8(double value);      // "#0.00######"  12,50  0,12345678
 QString formatGrouped2(double value);   // "###,###0.00"  1.234,50
 QString formatPlain(double value);      // up to 15 significant digits, no trailing zeros: 12,5  3  18
 QString formatPlainSingle(float value); // the same with 7 significant digits (single precision sums)
-// A single-precision sum as the program has always read it back before
-// writing it: at its seven significant digits.
-double singleValue(float value);
 
 // Reads a number text as the lists hold it ("1234,56", "-3", "1.234,50", " 12,5 ").
 // Returns nothing for an empty or non-numeric text.

@@ -13,6 +13,13 @@ namespace tarvel {
 // Login and statement timeouts of the backends, in seconds.
 inline constexpr int erpTimeoutSeconds = 4;
 
+// A statement whose connection broke off, as the user is told it (the
+// driver's own words are English and say little: "Unknown error").
+inline QString connectionLostText()
+{
+    return QStringLiteral("Sunucu bağlantısı koptu; sorgu tamamlanamadı.");
+}
+
 // One open database: SQL Server through ODBC, or the demo ERP in SQLite.
 class ErpConnection::Backend {
 public:

@@ -20,7 +20,7 @@ bool isSqlitePath(const QString &server)
 ErpConnection::ErpConnection() = default;
 ErpConnection::~ErpConnection() = default;
 
-bool ErpConnection::open(const ErpServerSettings &settings)
+Result<void> ErpConnection::open(const ErpServerSettings &settings)
 {
     close();
     QString error;
@@ -31,7 +31,9 @@ bool ErpConnection::open(const ErpServerSettings &settings)
     else
         m_backend = openOdbcBackend(settings, &error, &m_lastDiagnostics);
     m_lastError = m_backend ? QString() : error;
-    return bool(m_backend);
+    if (!m_backend)
+        return Error(error);
+    return {};
 }
 
 QVector<ErpDiagnostic> ErpConnection::lastDiagnostics() const
@@ -47,11 +49,7 @@ bool ErpConnection::isOpen() const
 void ErpConnection::close()
 {
     m_backend.reset();
-}
-
-QString ErpConnection::lastError() const
-{
-    return m_lastError;
+    m_lostCause = ErpError::Cause::Statement;
 }
 
 ErpRows ErpConnection::query(const QString &statement)
@@ -62,7 +60,7 @@ ErpRows ErpConnection::query(const QString &statement)
     if (!m_backend) {
         // After a lost connection or a failed open, the cause it had is told too.
         const QString text = QStringLiteral("ERP veritabanı bağlantısı açık değil.");
-        throw ErpError(m_lastError.isEmpty() ? text : text + QLatin1Char(' ') + m_lastError);
+        throw ErpError(m_lastError.isEmpty() ? text : text + QLatin1Char(' ') + m_lastError, m_lostCause);
     }
     if (m_trace)
         m_trace->append(statement);
@@ -73,22 +71,28 @@ ErpRows ErpConnection::query(const QString &statement)
         // in its own way; the next connect builds a new one.
         if (m_backend->isDead()) {
             m_backend.reset();
+            if (e.cause() == ErpError::Cause::Statement) {
+                m_lastError = connectionLostText();
+                m_lostCause = ErpError::Cause::ConnectionLost;
+                throw ErpError(m_lastError, m_lostCause);
+            }
             m_lastError = e.description();
+            m_lostCause = e.cause();
         }
         throw;
     }
 }
 
-bool ErpConnection::setTraceFile(const QString &path, QString *error)
+Result<void> ErpConnection::setTraceFile(const QString &path)
 {
     m_trace.reset();
     if (path.isEmpty())
-        return true;
-    QString why;
-    m_trace = SqlTrace::open(path, &why);
-    if (error)
-        *error = why;
-    return bool(m_trace);
+        return {};
+    Result<std::shared_ptr<SqlTrace>> trace = SqlTrace::open(path);
+    if (!trace)
+        return trace.error();
+    m_trace = std::move(*trace);
+    return {};
 }
 
 void ErpConnection::setTrace(std::shared_ptr<SqlTrace> trace)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "foundation/base/errors.h"
+#include "foundation/base/result.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -55,7 +58,9 @@ public:
     // with the decimal comma and up to 15 digits, datetimes as dd.MM.yyyy with
     // the time of day only when it is not midnight.
     QString text(const QString &column) const;
-    double number(const QString &column) const;      // NULL, text that is no number, inf, nan -> 0
+    double number(const QString &column) const; // NULL, text that is no number, inf, nan -> 0
+    // The same with an infinity or NaN kept, for callers that say which value was none.
+    double storedNumber(const QString &column) const;
     QDateTime dateTime(const QString &column) const; // SQL Server datetime or yyyyMMdd[ hh:mm:ss] text
 
 private:
@@ -72,7 +77,7 @@ private:
 // Login and statement timeouts are 4 seconds (the demo file has no statement
 // timeout: it is local, and the large benchmark companies must not fail on it).
 // Anything but a select is refused before it reaches the driver. A failed open
-// leaves the connection closed with lastError() set; it never throws.
+// leaves the connection closed and gives the cause back; it never throws.
 class ErpConnection {
 public:
     ErpConnection();
@@ -80,20 +85,19 @@ public:
     ErpConnection(const ErpConnection &) = delete;
     ErpConnection &operator=(const ErpConnection &) = delete;
 
-    bool open(const ErpServerSettings &settings); // false: see lastError()
+    Result<void> open(const ErpServerSettings &settings);
     bool isOpen() const;
     void close();
-    QString lastError() const;
-    // The records behind lastError() when the last open failed in the ODBC
-    // driver; empty after a success and for the embedded demo ERP.
+    // The records behind the error of the last open when it failed in the
+    // ODBC driver; empty after a success and for the embedded demo ERP.
     QVector<ErpDiagnostic> lastDiagnostics() const;
 
     ErpRows query(const QString &statement); // throws ErpError
 
     // Appends every statement sent, exactly as sent, one per line (tarvel-report
-    // --trace-sql). The file is opened here; false (with *error) when it cannot
-    // be. An empty path ends the trace.
-    bool setTraceFile(const QString &path, QString *error = nullptr);
+    // --trace-sql). The file is opened here, so a path that cannot be written
+    // fails now. An empty path ends the trace.
+    Result<void> setTraceFile(const QString &path);
     // The same trace for several connections (the session's two).
     void setTrace(std::shared_ptr<SqlTrace> trace);
 
@@ -101,7 +105,9 @@ public:
 
 private:
     std::unique_ptr<Backend> m_backend;
-    QString m_lastError;
+    QString m_lastError; // why the connection is closed: told by query()
+    // How a lost connection was lost: every statement after it fails the same way.
+    ErpError::Cause m_lostCause = ErpError::Cause::Statement;
     QVector<ErpDiagnostic> m_lastDiagnostics;
     std::shared_ptr<SqlTrace> m_trace;
 };

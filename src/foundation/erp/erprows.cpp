@@ -113,6 +113,14 @@ QString ErpRows::text(const QString &column) const
 
 double ErpRows::number(const QString &column) const
 {
+    const double result = storedNumber(column);
+    // "inf", "nan" and a REAL infinity are no amount: they would spread
+    // through every total they are added to.
+    return std::isfinite(result) ? result : 0;
+}
+
+double ErpRows::storedNumber(const QString &column) const
+{
     const QVariant v = value(column);
     double result = 0;
     switch (v.typeId()) {
@@ -133,9 +141,7 @@ double ErpRows::number(const QString &column) const
     default:
         break;
     }
-    // "inf", "nan" and a REAL infinity are no amount: they would spread
-    // through every total they are added to.
-    return std::isfinite(result) ? result : 0;
+    return result;
 }
 
 QDateTime ErpRows::dateTime(const QString &column) const

@@ -228,8 +228,25 @@ void OdbcBackend::fail(SQLHSTMT stmt)
     if (m_watchdog && m_watchdog->fired())
         throw ErpError(QStringLiteral("ERP sunucusu %1 saniye içinde yanıt vermedi ve sorgunun iptalini de "
                                       "onaylamadı; bağlantı kesildi.")
-                           .arg(erpTimeoutSeconds));
-    throw ErpError(diagnostics(SQL_HANDLE_STMT, stmt));
+                           .arg(erpTimeoutSeconds),
+                       ErpError::Cause::NoAnswer);
+    const QVector<ErpDiagnostic> records = diagnosticRecords(SQL_HANDLE_STMT, stmt);
+    const auto anyState = [&records](std::initializer_list<const char *> states) {
+        return std::any_of(records.begin(), records.end(), [&states](const ErpDiagnostic &d) {
+            return std::any_of(states.begin(), states.end(),
+                               [&d](const char *state) { return d.state == QLatin1String(state); });
+        });
+    };
+    // The driver's own words for these are English and say little ("Timeout
+    // expired", "Unknown error"); the run that sent the statement needs to
+    // know that the server, not the statement, failed.
+    if (anyState({"HYT00", "HYT01"}))
+        throw ErpError(QStringLiteral("ERP sunucusu %1 saniye içinde yanıt vermedi; sorgu iptal edildi.")
+                           .arg(erpTimeoutSeconds),
+                       ErpError::Cause::NoAnswer);
+    if (anyState({"08S01", "08003", "08007"}) || isDead())
+        throw ErpError(connectionLostText(), ErpError::Cause::ConnectionLost);
+    throw ErpError(diagnosticsText(records));
 }
 
 ErpRows OdbcBackend::query(const QString &statement)
@@ -348,6 +365,20 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
         *error = QStringLiteral("Bağlantı ayarlarındaki bir değer \"};\" içeriyor; sürücü bunu okuyamaz.");
         return nullptr;
     }
+    // Sent as it is, the driver would try some other port and only say
+    // that no server answered.
+    const QString portText = parseServerAddress(settings.server).port;
+    bool portOk = false;
+    const int port = portText.toInt(&portOk);
+    if (!portText.isEmpty() &&
+        (!portOk || port < 1 || port > 65535 || !std::all_of(portText.begin(), portText.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))) {
+        *error = QStringLiteral("Sunucu ayarındaki bağlantı noktası (port) geçersiz: \"%1\". 1 ile 65535 "
+                                "arasında bir sayı olmalı.")
+                     .arg(portText);
+        return nullptr;
+    }
     ErpServerSettings effective = settings;
     // One budget for the whole open: what the instance lookup used is taken
     // from the driver's login timeout.
@@ -385,8 +416,8 @@ std::unique_ptr<ErpConnection::Backend> openOdbcBackend(const ErpServerSettings 
                        reinterpret_cast<SQLPOINTER>(SQLULEN(erpTimeoutSeconds)), 0);
     std::vector<SQLWCHAR> text = wide(odbcConnectionString(effective));
     // The port the driver connects to, to tell its socket from others.
-    const QString portText = parseServerAddress(effective.server).port;
-    const int serverPort = portText.isEmpty() ? 1433 : portText.toInt();
+    const QString effectivePort = parseServerAddress(effective.server).port;
+    const int serverPort = effectivePort.isEmpty() ? 1433 : effectivePort.toInt();
     const std::set<int> socketsBefore = connectedTcpSockets(serverPort);
     const SQLRETURN rc =
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);

@@ -8,9 +8,13 @@
 
 namespace tarvel {
 
+// Side files are read only when they are regular files of a sane size
+// (smallfile.h): any other is said and read as missing.
+
 // ---- INI files (private-profile format) ---------------------------------
-// Sections and keys match without regard to case; a value is at most 254
-// characters and loses surrounding blanks. Missing file/section/key: "".
+// One key each; IniFile reads or writes many at once. Sections and keys match
+// without regard to case; a value is at most 254 characters and loses
+// surrounding blanks. Missing file/section/key: "".
 QString iniread(const QString &section, const QString &key, const QString &file);
 // Sets one key, creating file, section and key as needed; every other byte of
 // the file stays as it was. Failures are not reported.
@@ -20,7 +24,8 @@ void iniwrite(const QString &section, const QString &key, const QString &value, 
 // Reads up to maxLines lines; a missing file or a missing line ends the reading,
 // so the result may be shorter (empty when the file does not exist).
 QStringList readLineFile(const QString &file, int maxLines);
-// Writes the whole file anew, every line (the last included) ending in CR LF.
+// Writes the whole file anew, every line (the last included) ending in CR LF;
+// false when it cannot, or when the path is something other than a regular file.
 bool writeLineFile(const QString &file, const QStringList &lines);
 
 // A file in a directory; the directory is always passed in, never guessed.

@@ -60,14 +60,14 @@ void writeItem(PrintTable &t, int row, const LoadingListInput &in, const Row &r,
     t.setCell(row, StokIndirim, QStringLiteral("0"));
 }
 
-// The carried total in the list's grouped pattern; it is summed in single
-// precision.
-QString carriedText(float carried)
+// The carried total in the list's grouped pattern. It is summed in double
+// precision: single precision loses the kuruş from about 100.000 TL on.
+QString carriedText(double carried)
 {
-    return formatGrouped2(singleValue(carried));
+    return formatGrouped2(carried);
 }
 
-void writeCarriedForward(PrintTable &t, const LoadingListInput &in, const FixedValues &v, float carried)
+void writeCarriedForward(PrintTable &t, const LoadingListInput &in, const FixedValues &v, double carried)
 {
     const QString blank = QStringLiteral(" ");
     const QString amount = carriedText(carried);
@@ -151,7 +151,7 @@ LoadingListForms loadingListForms(const LoadingListInput &input, int rowsPerForm
     const int formRows = std::min(rowsPerForm, n);
     PrintTable table(formRows);
     int row = 0;
-    float carried = 0; // the running total has always been single precision
+    double carried = 0;
     for (int i = 0; i < n; ++i) {
         ++row;
         if (row > rowsPerForm) {
@@ -168,7 +168,7 @@ LoadingListForms loadingListForms(const LoadingListInput &input, int rowsPerForm
                                .arg(input.rows.at(i).sira, table.cell(row, StokTutar));
             return result;
         }
-        carried += float(*amount - discount.value_or(0));
+        carried += *amount - discount.value_or(0);
         table.setCell(row, TopTutar, carriedText(carried));
     }
     writeTotals(table, row, v);

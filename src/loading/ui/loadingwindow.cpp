@@ -306,9 +306,9 @@ void LoadingWindow::listeexelkaydet()
     const QString name = askXlsFileName(this);
     if (name.isEmpty())
         return;
-    QString error;
-    if (!m_l1->saveXls(name, &error))
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(name), error),
+    if (const Result<void> saved = m_l1->saveXls(name); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(name), saved.errorText()),
                     Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 

@@ -30,7 +30,7 @@ private slots:
     void cleanup();
     void footerUnderItsColumns_data();
     void footerUnderItsColumns();
-    void footerTooWideForItsCell();
+    void totalsTooWideForTheirCells();
     void checkBoxClick();
     void doubleClickReportsTheRow();
     void mouseButtonNumbers_data();
@@ -117,7 +117,7 @@ void TestGridWidget::footerUnderItsColumns()
     QVERIFY(m_widget->footer()->cellRect(gridtest::Heading).isEmpty()); // hidden column
 }
 
-void TestGridWidget::footerTooWideForItsCell()
+void TestGridWidget::totalsTooWideForTheirCells()
 {
     GridFooter *footer = m_widget->footer();
     const QString whole = grid().footerText(gridtest::Amount);
@@ -142,6 +142,20 @@ void TestGridWidget::footerTooWideForItsCell()
     QApplication::sendEvent(footer, &help);
     QTRY_COMPARE(QToolTip::text(), whole);
     QToolTip::hideText();
+
+    // A group total the view cuts shows whole as its tooltip; one that fits has none.
+    grid().setGroupIndex(gridtest::Heading, 0); // F1, F2 (1.000,00), F3
+    const auto askTooltip = [&](int row, int column) {
+        const QPoint cell = cellCenter(row, column);
+        QHelpEvent cellHelp(QEvent::ToolTip, cell, view()->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(view()->viewport(), &cellHelp);
+    };
+    QCOMPARE(grid().displayText(7, gridtest::Amount), QStringLiteral("1000,00"));
+    askTooltip(7, gridtest::Amount);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("1000,00"));
+    askTooltip(7, gridtest::Quantity);
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestGridWidget::checkBoxClick()

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QFileDialog>
@@ -281,7 +282,7 @@ void TestLoadingWindow::spreadsheetExport()
         m_main->contextMenu(ContextMenu::Aracyuk)->findChild<QAction *>(QStringLiteral("lstexelkayit"));
     QVERIFY(exportItem);
 
-    // A name typed without extension is used exactly as returned.
+    // A name typed without extension gets the chosen type's: .xlsx first, .xls second.
     const QString typed = m_dir.filePath(QStringLiteral("yukleme listesi"));
     QString title, filter;
     onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
@@ -291,17 +292,44 @@ void TestLoadingWindow::spreadsheetExport()
     });
     exportItem->trigger();
     QCOMPARE(title, QStringLiteral("Dosya Kaydetme Yeri"));
+    QCOMPARE(filter, QStringLiteral("Excel Çalışma Kitabı (*.xlsx);Exel Dosyaları (xls) (*.xls)"));
+    QVERIFY(!QFile::exists(typed));
+    QFile workbook(typed + QStringLiteral(".xlsx"));
+    QVERIFY(workbook.open(QIODevice::ReadOnly));
+    QCOMPARE(workbook.read(2), QByteArray("PK")); // a zip container, as .xlsx are
+
+    onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
+        // The second type, chosen in the type list as a user would.
+        if (auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+            QTest::keyClick(types, Qt::Key_Down);
+        filter = dialog->selectedNameFilter();
+        test::chooseFile(dialog, typed);
+    });
+    exportItem->trigger();
     QCOMPARE(filter, QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
-    QFile written(typed);
+    QFile written(typed + QStringLiteral(".xls"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.read(4), QByteArray("\xD0\xCF\x11\xE0", 4)); // a compound file, as .xls are
-    QVERIFY(!QFile::exists(typed + QStringLiteral(".xls")));
+    QVERIFY(!QFile::exists(typed));
+
+    // A failed write names its cause.
+    onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
+        dialog->setDirectory(m_dir.path());
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("yok/liste.xlsx"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    exportItem->trigger();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().first().contains(QStringLiteral("Klasör bulunamadı")),
+             qPrintable(m_messages.first().first()));
+    m_messages.clear();
 
     // Cancel writes nothing, also after an earlier export chose a name.
-    QVERIFY(QFile::remove(typed));
+    QVERIFY(QFile::remove(typed + QStringLiteral(".xlsx")));
     onNextModal<QFileDialog>(this, [](QFileDialog *dialog) { dialog->reject(); });
     exportItem->trigger();
-    QVERIFY(!QFile::exists(typed));
+    QVERIFY(!QFile::exists(typed + QStringLiteral(".xlsx")));
     QVERIFY(m_messages.isEmpty());
 }
 

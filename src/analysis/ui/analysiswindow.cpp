@@ -262,7 +262,7 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    const QString path = askXlsFileName(this, XlsName::WithSuffix);
+    const QString path = askXlsFileName(this);
     if (path.isEmpty())
         return;
     if (const Result<void> saved = m_l1->saveXls(path); !saved)

@@ -12,6 +12,7 @@
 
 #include <QCursor>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -314,10 +315,13 @@ void LoadingWindow::printloadinglist(int mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    const QString name = askXlsFileName(this, XlsName::AsTyped);
+    const QString name = askXlsFileName(this);
     if (name.isEmpty())
         return;
-    (void)m_l1->saveXls(name); // a failure ends the export without a word
+    if (const Result<void> saved = m_l1->saveXls(name); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(name), saved.errorText()),
+                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
 void LoadingWindow::unload()

@@ -231,17 +231,24 @@ void DesignerWindow::buildMenus()
     for (const char *name : {"etiketEkle", "cizgiEkle", "cerceveEkle"})
         tools->addAction(m_actions.value(QString::fromLatin1(name)));
     tools->addSeparator();
-    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
-        tools->addAction(m_actions.value(QString::fromLatin1(name)));
-    tools->addSeparator();
     tools->addAction(grid);
-    tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
+    // A second row, so the printer is never folded away on a small screen.
+    addToolBarBreak();
+    QToolBar *arrange = addToolBar(QStringLiteral("Hizalama ve Yazıcı"));
+    arrange->setObjectName(QStringLiteral("hizalamaYazici"));
+    arrange->setMovable(false);
+    arrange->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
+        arrange->addAction(m_actions.value(QString::fromLatin1(name)));
+    arrange->addSeparator();
+    arrange->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
     m_printer = new QComboBox(this);
     m_printer->setObjectName(QStringLiteral("yazici"));
     m_printer->setMinimumContentsLength(16);
     m_printer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    tools->addWidget(m_printer);
+    arrange->addWidget(m_printer);
+    arrange->addAction(m_actions.value(QStringLiteral("denemeSayfasi")));
+    arrange->addAction(m_actions.value(QStringLiteral("varsayilanYap")));
 
     const auto on = [this](const char *name, auto slot) {
         connect(m_actions.value(QString::fromLatin1(name)), &QAction::triggered, this, slot);

@@ -3,6 +3,7 @@
 // controls move by the mouse on the grid and by the arrow keys, an unreadable
 // layout opens nothing and says why, closing asks about unsaved changes, and
 // "Farklı Kaydet" / "Varsayılan Yap" write what the printing reads.
+#include "common/layoutdocfixture.h"
 #include "common/modals.h"
 #include "designer/ui/designerwindow.h"
 #include "designer/ui/designpreview.h"
@@ -23,24 +24,8 @@
 
 using namespace tarvel;
 
-namespace {
-
-int idNamed(const LayoutDocument &document, const QString &name)
-{
-    for (int id : document.allIds()) {
-        if (document.control(id).name == name)
-            return id;
-    }
-    return -1;
-}
-
-QByteArray fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using test::fileText;
+using test::idNamed;
 
 class TestDesignerWindow : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 // before it, the arrow keys move by their steps without collecting noise,
 // fields land in the section they are dropped on, and the file written is
 // the layout (its background picture named from the layout's folder).
+#include "common/layoutdocfixture.h"
 #include "common/verifyok.h"
 #include "printing/layoutdoc/layoutdocument.h"
 #include "printing/layoutreader.h"
@@ -22,20 +23,8 @@ namespace {
 using Section = ReportLayout::Section;
 using Edit = std::function<bool(LayoutDocument &)>;
 
-int idNamed(const LayoutDocument &document, const QString &name)
-{
-    for (int id : document.allIds()) {
-        if (document.control(id).name == name)
-            return id;
-    }
-    return -1;
-}
-
-QByteArray fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::fileText;
+using test::idNamed;
 
 // The edits of the designer, by name; each starts from the shipped layout with
 // an item code (detail), the carried total (footer) and a header label selected.

@@ -127,9 +127,16 @@ int ControlItem::handleAt(const QPointF &local) const
     // Only one control at a time is resized: several selected move.
     if (!isSelected() || m_scene.selectedItems().size() != 1)
         return -1;
+    // Outside the box a handle is easy to catch; inside, it keeps to its
+    // corner or side, so a box a few pixels high at a small zoom is still
+    // moved by its middle rather than resized.
+    const QRectF box(QPointF(0, 0), m_pageRect.size());
+    const bool inside = box.contains(local);
+    const double reachX = inside ? std::min(handleSize() / 2, box.width() / 4) : handleSize();
+    const double reachY = inside ? std::min(handleSize() / 2, box.height() / 4) : handleSize();
     for (int handle : handles()) {
         const QPointF d = local - handleCentre(handle);
-        if (std::abs(d.x()) <= handleSize() && std::abs(d.y()) <= handleSize())
+        if (std::abs(d.x()) <= reachX && std::abs(d.y()) <= reachY)
             return handle;
     }
     return -1;

@@ -167,16 +167,27 @@ void DesignerWindow::buildMenus()
     file->addSeparator();
     file->addAction(addAction(QStringLiteral("cikis"), QStringLiteral("Çıkış")));
 
+    // "Geri Al" and "Yinele" keep their captions (the stack's own actions
+    // would read "Geri Al Taşı"); the step they take is in the tool tip.
     QUndoStack &undo = m_document.undoStack();
-    QAction *undoAction = undo.createUndoAction(this, QStringLiteral("Geri Al"));
-    undoAction->setObjectName(QStringLiteral("geriAl"));
-    undoAction->setShortcut(QKeySequence::Undo);
-    QAction *redoAction = undo.createRedoAction(this, QStringLiteral("Yinele"));
-    redoAction->setObjectName(QStringLiteral("yinele"));
+    QAction *undoAction = addAction(QStringLiteral("geriAl"), QStringLiteral("Geri Al"), QKeySequence::Undo);
+    QAction *redoAction = addAction(QStringLiteral("yinele"), QStringLiteral("Yinele"));
     redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    m_actions.insert(undoAction->objectName(), undoAction);
-    m_actions.insert(redoAction->objectName(), redoAction);
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+    connect(undoAction, &QAction::triggered, &undo, &QUndoStack::undo);
+    connect(redoAction, &QAction::triggered, &undo, &QUndoStack::redo);
+    connect(&undo, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(&undo, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
+    connect(&undo, &QUndoStack::undoTextChanged, undoAction, [undoAction](const QString &step) {
+        undoAction->setToolTip(step.isEmpty() ? QStringLiteral("Geri Al")
+                                              : QStringLiteral("Geri Al: %1").arg(step));
+    });
+    connect(&undo, &QUndoStack::redoTextChanged, redoAction, [redoAction](const QString &step) {
+        redoAction->setToolTip(step.isEmpty() ? QStringLiteral("Yinele")
+                                              : QStringLiteral("Yinele: %1").arg(step));
+    });
     QMenu *edit = menuBar()->addMenu(QStringLiteral("Dü&zen"));
     edit->addAction(undoAction);
     edit->addAction(redoAction);
@@ -231,17 +242,24 @@ void DesignerWindow::buildMenus()
     for (const char *name : {"etiketEkle", "cizgiEkle", "cerceveEkle"})
         tools->addAction(m_actions.value(QString::fromLatin1(name)));
     tools->addSeparator();
-    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
-        tools->addAction(m_actions.value(QString::fromLatin1(name)));
-    tools->addSeparator();
     tools->addAction(grid);
-    tools->addSeparator();
-    tools->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
+    // A second row, so the printer is never folded away on a small screen.
+    addToolBarBreak();
+    QToolBar *arrange = addToolBar(QStringLiteral("Hizalama ve Yazıcı"));
+    arrange->setObjectName(QStringLiteral("hizalamaYazici"));
+    arrange->setMovable(false);
+    arrange->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
+        arrange->addAction(m_actions.value(QString::fromLatin1(name)));
+    arrange->addSeparator();
+    arrange->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
     m_printer = new QComboBox(this);
     m_printer->setObjectName(QStringLiteral("yazici"));
     m_printer->setMinimumContentsLength(16);
     m_printer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    tools->addWidget(m_printer);
+    arrange->addWidget(m_printer);
+    arrange->addAction(m_actions.value(QStringLiteral("denemeSayfasi")));
+    arrange->addAction(m_actions.value(QStringLiteral("varsayilanYap")));
 
     const auto on = [this](const char *name, auto slot) {
         connect(m_actions.value(QString::fromLatin1(name)), &QAction::triggered, this, slot);

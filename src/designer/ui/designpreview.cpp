@@ -32,7 +32,7 @@ DesignPreview::DesignPreview(const QList<WaybillReport> &forms, const QString &t
     tools->addAction(QStringLiteral("Büyüt"), m_viewer, [this] { m_viewer->zoomIn(); });
     tools->addAction(QStringLiteral("Sayfaya Sığdır"), m_viewer, [this] { m_viewer->fitInView(); });
     tools->addAction(QStringLiteral("Tek Sayfa"), m_viewer, [this] { m_viewer->setSinglePageViewMode(); });
-    tools->addAction(QStringLiteral("Yan Yana"), m_viewer, [this] { m_viewer->setFacingPagesViewMode(); });
+    tools->addAction(QStringLiteral("Tüm Sayfalar"), m_viewer, [this] { m_viewer->setAllPagesViewMode(); });
     tools->addSeparator();
     tools->addAction(QStringLiteral("Kapat"), this, &QDialog::accept);
 
@@ -45,7 +45,9 @@ DesignPreview::DesignPreview(const QList<WaybillReport> &forms, const QString &t
             pages += form.paint(painter, printer, pages > 0);
         painter.end();
     });
-    m_viewer->setFacingPagesViewMode();
+    // The forms in their order, the first at the top left (the facing view
+    // would put the first form on the right as a book's first page).
+    m_viewer->setAllPagesViewMode();
     m_viewer->fitInView();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

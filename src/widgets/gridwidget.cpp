@@ -51,7 +51,8 @@ void GridWidget::build()
     m_shown = new QLabel(this);
     m_shown->setObjectName(QStringLiteral("arasatir"));
     auto *searchRow = new QHBoxLayout;
-    searchRow->setContentsMargins(0, 0, 0, 2);
+    searchRow->setContentsMargins(0, 0, 4, 2);
+    searchRow->setSpacing(6);
     searchRow->addWidget(m_search, 1);
     searchRow->addWidget(m_shown);
 

@@ -85,7 +85,7 @@ LoadingListInput waybillLoadingList(const ReportContext &context, const QStringL
             sqlValue(number));
         if (found.eof())
             throw Error(QStringLiteral("Satış irsaliyesi bulunamadı: %1").arg(number));
-        report.irsaliyebul(found.text(QStringLiteral("LOGICALREF")), 0);
+        report.irsaliyebul(found.text(QStringLiteral("LOGICALREF")), Merge::None);
     }
     return loadingListInput(report);
 }

@@ -2,12 +2,14 @@
 
 #include "analysis/analysisnumbers.h"
 #include "analysis/analysisrow.h"
+#include "documents/handover.h"
 #include "erpread/purchaseread.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 
 #include <QDate>
+#include <QScopeGuard>
 #include <optional>
 
 namespace tarvel {
@@ -45,22 +47,14 @@ DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &conte
 {
 }
 
-bool DocumentAnalysis::beginDocumentRun()
-{
-    if (!beginRun())
-        return false;
-    m_reads.reset();
-    return true;
-}
-
-void DocumentAnalysis::expectDocuments(const QList<Document> &documents)
+void DocumentAnalysis::expectDocuments(const PickedDocuments &documents)
 {
     m_reads = std::make_unique<Reads>(runReader());
     ErpReader &reader = m_reads->reader;
     // Purchases are read up to the latest document's date.
     QString latest;
-    for (const Document &document : documents)
-        latest = qMax(latest, dateKeyOfText(document.faturatarihi));
+    for (const PickedDocument &document : documents)
+        latest = qMax(latest, dateKeyOfText(document.tarih));
     Reads &reads = *m_reads;
     reads.lines = reader.define(linesRead());
     reads.items = reader.define({.columns = QStringLiteral("LOGICALREF,CODE,NAME"),
@@ -81,20 +75,29 @@ void DocumentAnalysis::expectDocuments(const QList<Document> &documents)
             reads.reader.want(reads.purchases, ref);
         }
     });
-    for (const Document &document : documents)
+    for (const PickedDocument &document : documents)
         reader.want(reads.lines, document.ref);
 }
 
-void DocumentAnalysis::finishDocumentRun()
+void DocumentAnalysis::handOver(const PickedDocuments &documents, const AnalysisOptions &options)
 {
+    if (documents.isEmpty() || !beginRun())
+        return;
+    // A run that cannot finish still ends: the window's buttons come back.
+    const auto ended = qScopeGuard([this] { endRun(); });
+    const AnalysisModes modes{options.kdvdahilsec == VatMode::Included,
+                              options.ekvergisec == ExtraTax::Counted};
+    // What the run read goes with it: the next reads the ERP again.
+    const auto readsGone = qScopeGuard([this] { m_reads.reset(); });
+    expectDocuments(documents);
+    handEach(documents, l1().table(), pr1(),
+             [this, &modes](const PickedDocument &document) { faturabulanalizyukle(document, modes); });
     setGrouped(true);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
     l1().table().first();
     // A stopped run writes no overall profitability, as a stopped material run writes none.
     if (!serverGone())
         faturagenelmaliyethesapla();
-    m_reads.reset();
-    endRun();
 }
 
 ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
@@ -115,10 +118,9 @@ ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
     });
 }
 
-void DocumentAnalysis::faturabulanalizyukle(const Document &document)
+void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, const AnalysisModes &modes)
 {
-    const AnalysisModes modes{document.kdvdahilsec == 1, document.ekvergisec == 1};
-    const QString dateKey = dateKeyOfText(document.faturatarihi);
+    const QString dateKey = dateKeyOfText(document.tarih);
     setVatLabel(modes.vatIncluded);
     const std::optional<QString> type = typeName(document.tip, m_namesTypes);
 
@@ -127,8 +129,6 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     float sales = 0;
     float cost = 0;
     bool added = false;
-    if (!m_reads)
-        expectDocuments({document});
     ErpReader &reader = m_reads->reader;
     ErpRows lines =
         ask([&] { return reader.rows(m_reads->lines, document.ref, linesStatement(document.ref)); });
@@ -154,12 +154,12 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
                 const RowDocument row{QString::number(n),
                                       document.ref,
                                       document.fisno,
-                                      document.belgeno,
-                                      document.unvan,
+                                      document.belno,
+                                      document.unvani,
                                       document.satici,
                                       type
                                           ? documentHeading(document.ref, lines.text(QStringLiteral("DATE_")),
-                                                            document.fisno, document.unvan, *type)
+                                                            document.fisno, document.unvani, *type)
                                           : QString()};
                 const QString name =
                     cards.text(service ? QStringLiteral("DEFINITION_") : QStringLiteral("NAME"));
@@ -178,7 +178,7 @@ void DocumentAnalysis::faturabulanalizyukle(const Document &document)
     if (!added || serverGone())
         return;
     list.edit();
-    list.setField(QStringLiteral("nettutar"), document.topnettop);
+    list.setField(QStringLiteral("nettutar"), document.tutar);
     list.setField(QStringLiteral("kartop"), documentProfitability(sales, cost));
     list.post();
 }

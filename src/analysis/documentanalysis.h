@@ -1,54 +1,30 @@
 #pragma once
 
+#include "analysis/analysisrow.h"
 #include "analysis/profitanalysis.h"
+#include "documents/pickeddocument.h"
 
 #include <memory>
 
 namespace tarvel {
 
-// The analysis of picked documents (invoices, orders): a picker empties the
-// list, calls faturabulanalizyukle once per ticked document and finishes the
-// run; every analysable line of a document becomes a row, the document's last
-// row gets its totals, and the list ends grouped under one heading per
-// document with the overall profitability in the footer. A subclass names the
-// statements of its documents.
+// The analysis of picked documents (invoices, orders): the documents ticked
+// in a picker are handed over at once; every analysable line of a document
+// becomes a row, the document's last row gets its totals, and the list ends
+// grouped under one heading per document with the overall profitability in
+// the footer. A subclass names the statements of its documents.
 class DocumentAnalysis : public ProfitAnalysis {
     Q_OBJECT
 public:
-    // One picked document, with the picker row's texts.
-    struct Document {
-        QString ref;          // LOGICALREF
-        QString fisno;        // FICHENO
-        QString belgeno;      // DOCODE
-        QString unvan;        // the customer's title
-        QString indirim;      // the discount total (not used)
-        QString topnettop;    // the total after discounts: nettutar of the document's last row
-        QString tip;          // TRCODE: the type name in the heading
-        int kdvdahilsec = 0;  // 1: VAT-inclusive mode
-        int ekvergisec = 0;   // 1: additional-tax mode
-        QString faturatarihi; // the document date as the picker shows it: cut-off of the costs
-        QString satici;       // the salesman's code (invoices)
-    };
-
-    // The run frame the pickers drive. beginDocumentRun comes before the
-    // picker empties the list and suspends its redrawing; false when a run is
-    // already in progress (the picker then hands nothing over).
-    // finishDocumentRun comes after the redrawing is resumed: groups by
-    // document, shows TOP. TUTAR and İND.TOP., opens every group, makes the
-    // first row current and computes the overall profitability (not when
-    // the run stopped because the server is gone).
-    bool beginDocumentRun();
-    void finishDocumentRun();
-    // The documents the run will add, before the first: in sets mode their
-    // lines, cards and purchases are then read a few hundred at a time.
-    // Without it each document is read on its own.
-    void expectDocuments(const QList<Document> &documents);
-
-    // Adds the rows of one document and writes its totals on its last row
-    // (a document that adds no row writes none). Never throws: a failing
-    // statement skips its step. Once the server is gone it adds nothing, and
-    // the document it stopped in gets no totals.
-    void faturabulanalizyukle(const Document &document);
+    // The documents ticked in a picker, in that order, with the picker's
+    // analysis options: a run that empties the list, counts pr1 1..n, adds
+    // each document (faturabulanalizyukle), then groups by document, shows
+    // TOP. TUTAR and İND.TOP., opens every group, makes the first row current
+    // and computes the overall profitability. Nothing at all for no document
+    // or while a run is in progress. A failing statement skips its step; once
+    // the server is gone the run adds nothing more, the document it stopped in
+    // gets no totals and the run no overall profitability.
+    void handOver(const PickedDocuments &documents, const AnalysisOptions &options);
 
 protected:
     DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
@@ -71,6 +47,13 @@ private:
         ErpReader reader;
         ErpReader::Read lines = 0, items = 0, services = 0, purchases = 0;
     };
+    // The documents the run will add, before the first: in sets mode their
+    // lines, cards and purchases are then read a few hundred at a time.
+    void expectDocuments(const PickedDocuments &documents);
+    // Adds the rows of one document and writes its totals on its last row
+    // (a document that adds no row writes none). Never throws: a failing
+    // statement skips its step.
+    void faturabulanalizyukle(const PickedDocument &document, const AnalysisModes &modes);
     // The card of a line: a service card for LINETYPE 4, else an item card.
     ErpRows cardOf(const ErpRows &line);
 

@@ -3,7 +3,7 @@
 #include "analysis/analysisdates.h"
 #include "analysis/analysisrow.h"
 #include "analysis/profitanalysis.h"
-#include "analysis/salesmanlist.h"
+#include "documents/salesmanlist.h"
 
 #include <QStringList>
 

@@ -64,7 +64,8 @@ int invoiceAnalysisCommand(Context &context)
     const auto &[args, refs] = *parsed;
 
     const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, args, refs, QStringLiteral("Satış faturası")))
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, refs,
+                                      QStringLiteral("Satış faturası")))
         return 1;
     return finishAnalysis(context, screen->analysis, filesOf(args));
 }

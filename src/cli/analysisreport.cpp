@@ -1,7 +1,7 @@
 #include "analysisreport.h"
 
-#include "analysis/profitanalysis.h"
-#include "analysis/salesmanlist.h"
+#include "analysis/documentanalysis.h"
+#include "documents/salesmanlist.h"
 #include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "pickers/analysispicker.h"
@@ -107,8 +107,8 @@ CommandArgs::Options handOverOptions()
             .required = {QStringLiteral("--refs")}};
 }
 
-bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandArgs &args,
-                       const QStringList &refs, const QString &missing)
+bool handOverDocuments(Context &context, AnalysisPicker &picker, DocumentAnalysis &analysis,
+                       const CommandArgs &args, const QStringList &refs, const QString &missing)
 {
     try {
         const QStringList unknown = picker.listDocuments(refs);
@@ -119,7 +119,7 @@ bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandAr
         }
         picker.setVatIncluded(args.flag(QStringLiteral("--vat-included")));
         picker.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
-        picker.handOver();
+        analysis.handOver(picker.picked(), picker.options());
         return true;
     } catch (const Error &e) {
         context.err << e.description() << "\n";

@@ -12,6 +12,7 @@
 namespace tarvel {
 class AnalysisPicker;
 class ReportJson;
+class DocumentAnalysis;
 class DocumentPicker;
 class ProfitAnalysis;
 class SalesmanList;
@@ -32,7 +33,7 @@ bool openPicker(Context &context, DocumentPicker &picker);
 // An analysis window's model with its picker, opened as the window opens
 // them; nothing after saying why the connection or a list failed.
 template <typename Analysis, typename Picker> struct PickerScreen {
-    explicit PickerScreen(const ReportContext &report) : analysis(report), picker(report, analysis) {}
+    explicit PickerScreen(const ReportContext &report) : analysis(report), picker(report) {}
     Analysis analysis;
     Picker picker;
 };
@@ -53,12 +54,12 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
 
 // The options of a hand-over command: --refs R1,... [--vat-included] [--extra-tax] and the files.
 CommandArgs::Options handOverOptions();
-// The picker's hand-over of the documents of --refs, ticked in that order,
-// with the two analysis options. A ref that names no document the picker
-// could list is an error (missing says what it names: "Satış faturası");
-// false after saying why.
-bool handOverDocuments(Context &context, AnalysisPicker &picker, const CommandArgs &args,
-                       const QStringList &refs, const QString &missing);
+// The documents of --refs, ticked in the picker in that order, handed to the
+// analysis with the two analysis options. A ref that names no document the
+// picker could list is an error (missing says what it names: "Satış
+// faturası"); false after saying why.
+bool handOverDocuments(Context &context, AnalysisPicker &picker, DocumentAnalysis &analysis,
+                       const CommandArgs &args, const QStringList &refs, const QString &missing);
 
 // --type is empty, 7 or 8; otherwise false after saying so with the usage.
 bool documentTypeFits(Context &context, const CommandArgs &args, const char *command, const char *usage);

@@ -38,12 +38,11 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
     if (!reportContext)
         return nullptr;
     auto report = std::make_unique<LoadingReport>(*reportContext);
-    report->beginHandOver();
-    report->expectWaybills(refs);
+    PickedDocuments waybills;
+    for (const QString &ref : refs)
+        waybills.append({.ref = ref});
     try {
-        for (const QString &ref : refs)
-            report->irsaliyebul(ref, merge ? 1 : 0);
-        report->endHandOver();
+        report->handOver(waybills, merge ? Merge::SameItems : Merge::None);
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return nullptr;

@@ -98,7 +98,8 @@ int orderAnalysisCommand(Context &context)
     const auto &[args, refs] = *parsed;
 
     const std::unique_ptr<OrderScreen> screen = openPickerScreen<OrderAnalysis, OrderPicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, args, refs, QStringLiteral("Satış siparişi")))
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, refs,
+                                      QStringLiteral("Satış siparişi")))
         return 1;
     // The window shows this in a message box over the complete list.
     if (const Result<void> &overall = screen->analysis.overall(); !overall)

@@ -1,5 +1,6 @@
 #include "loading/loadingreport.h"
 
+#include "documents/handover.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/notices.h"
 #include "foundation/base/numbers.h"
@@ -9,6 +10,7 @@
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
 
+#include <QScopeGuard>
 #include <cmath>
 
 namespace tarvel {
@@ -150,11 +152,10 @@ void LoadingReport::beginHandOver()
     m_l1.table().close();
     m_l2.table().close();
     m_totals = Totals{};
-    m_reads.reset();
     emit fieldsChanged();
 }
 
-void LoadingReport::expectWaybills(const QStringList &refs)
+void LoadingReport::expectWaybills(const PickedDocuments &waybills)
 {
     const auto byKey = [](const QString &table, const char *key, const QString &condition = QString()) {
         return KeyedRead{.columns = QStringLiteral("*"),
@@ -186,15 +187,10 @@ void LoadingReport::expectWaybills(const QStringList &refs)
         wantAll(set, "STOCKREF", reads.items);
         wantAll(set, "UOMREF", reads.units);
     });
-    for (const QString &ref : refs) {
-        reads.reader.want(reads.headers, ref);
-        reads.reader.want(reads.lines, ref);
+    for (const PickedDocument &waybill : waybills) {
+        reads.reader.want(reads.headers, waybill.ref);
+        reads.reader.want(reads.lines, waybill.ref);
     }
-}
-
-void LoadingReport::endHandOver()
-{
-    m_reads.reset();
 }
 
 ErpRows LoadingReport::handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today)
@@ -202,7 +198,20 @@ ErpRows LoadingReport::handOverRead(ErpReader::Read Reads::*read, const QString 
     return m_reads ? m_reads->reader.rows(m_reads.get()->*read, ref, today) : handOverQuery(m_context, today);
 }
 
-void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
+void LoadingReport::handOver(const PickedDocuments &waybills, Merge birlestir)
+{
+    if (waybills.isEmpty())
+        return;
+    beginHandOver();
+    // What the hand-over read goes with it: the next reads the ERP again.
+    const auto readsGone = qScopeGuard([this] { m_reads.reset(); });
+    expectWaybills(waybills);
+    handEach(waybills, m_l1.table(), m_pr1,
+             [this, birlestir](const PickedDocument &waybill) { irsaliyebul(waybill.ref, birlestir); });
+    m_l1.table().first();
+}
+
+void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
@@ -276,7 +285,7 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         const double quantity = checkedNumber(lines, QStringLiteral("AMOUNT"), line);
         const double price = checkedNumber(lines, QStringLiteral("PRICE"), line);
         checkedNumber(lines, QStringLiteral("VAT"), line);
-        if (birlestir == 1 && listekontrol(code, quantity, amount))
+        if (birlestir == Merge::SameItems && listekontrol(code, quantity, amount))
             continue;
         list.append();
         const int row = list.rowCount() - 1;
@@ -289,7 +298,7 @@ void LoadingReport::irsaliyebul(const QString &ref, int birlestir)
         list.setField(QStringLiteral("miktar"), shownText(lines, QStringLiteral("AMOUNT")));
         list.setField(QStringLiteral("tutar"), amount);
         list.post();
-        if (birlestir == 1) {
+        if (birlestir == Merge::SameItems) {
             // listekontrol has just brought the index up to date and found no
             // row of this code: the new row is its first.
             m_rowOfItem.insert(code, row);

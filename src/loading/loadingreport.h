@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/pickeddocument.h"
 #include "erpread/erpreader.h"
 #include "foundation/base/progressstate.h"
 #include "foundation/erp/reportcontext.h"
@@ -14,8 +15,8 @@ namespace tarvel {
 
 // The vehicle loading report's screen without its window (tarvelfatura): the
 // loading list l1, the waybill list l2, the customer fields, the totals panel
-// and the progress bar. The waybill picker fills it through its hand-over, the
-// printing reads it, tarvel-report prints it.
+// and the progress bar. The waybills ticked in the picker are handed to it,
+// the printing reads it, tarvel-report prints it.
 class LoadingReport : public QObject {
     Q_OBJECT
 public:
@@ -50,20 +51,20 @@ public:
     const Totals &totals() const { return m_totals; }
     ProgressState &pr1() { return m_pr1; }
 
-    // What the waybill picker does before the first waybill of a hand-over:
-    // empties both lists and sets the four totals to "0,00"; the customer
-    // fields stay.
+    // The waybills ticked in the picker, in that order: both lists emptied,
+    // the totals back at "0,00" (the customer fields stay), pr1 counting
+    // 1..n, one irsaliyebul per waybill, the first row current at the end.
+    // Nothing at all for no waybill. Throws what irsaliyebul throws: the
+    // waybills handed before stay, and the list is shown again with pr1 back
+    // at 0 all the same.
+    void handOver(const PickedDocuments &waybills, Merge birlestir);
+    // The start of a hand-over: empties both lists and sets the four totals
+    // to "0,00"; the customer fields stay.
     void beginHandOver();
-    // The waybills the hand-over will add, before the first: in sets mode
-    // their headers, lines, customer, item and unit cards are then read a
-    // few hundred at a time. Without it each waybill is read on its own.
-    void expectWaybills(const QStringList &refs);
-    // The end of a hand-over: what it read is let go (the next reads afresh).
-    void endHandOver();
-    // Adds one waybill (its LOGICALREF) to the lists; birlestir 1 merges lines
-    // into the row of the same item code. Throws ErpError/Error: the hand-over
-    // stops there, rows and totals written before stay.
-    void irsaliyebul(const QString &ref, int birlestir);
+    // Adds one waybill (its LOGICALREF) to the lists; Merge::SameItems merges
+    // lines into the row of the same item code. Throws ErpError/Error: the
+    // hand-over stops there, rows and totals written before stay.
+    void irsaliyebul(const QString &ref, Merge birlestir);
     // Adds quantity and amount into the first row holding the item code; false
     // when there is none.
     bool listekontrol(const QString &kod, double miktar, const QString &tutar);
@@ -100,6 +101,10 @@ private:
         ErpReader reader;
         ErpReader::Read headers = 0, customers = 0, lines = 0, items = 0, units = 0;
     };
+    // The waybills the hand-over will add, before the first: in sets mode
+    // their headers, lines, customer, item and unit cards are then read a
+    // few hundred at a time.
+    void expectWaybills(const PickedDocuments &waybills);
     // A statement of the hand-over, answered from its reads when it has them.
     ErpRows handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today);
 

@@ -17,6 +17,7 @@ void ReportWindow::listeexelkaydet() {}
 void ReportWindow::listeyazdir(int) {}
 void ReportWindow::exelkaydet() {}
 void ReportWindow::unload() {}
+void ReportWindow::settingsSaved() {}
 
 void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
 {

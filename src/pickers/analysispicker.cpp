@@ -1,6 +1,5 @@
 #include "pickers/analysispicker.h"
 
-#include "analysis/documentanalysis.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 
@@ -8,9 +7,8 @@
 
 namespace tarvel {
 
-AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, DocumentAnalysis &caller,
-                               QObject *parent)
-    : DocumentPicker(context, design, parent), m_caller(caller)
+AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, QObject *parent)
+    : DocumentPicker(context, design, parent)
 {
     addField(QStringLiteral("ind"), 50);
     addField(QStringLiteral("nettutar"), 50);
@@ -95,57 +93,6 @@ QStringList AnalysisPicker::listDocuments(const QStringList &refs)
     for (int row = first; row < list.rowCount(); ++row)
         list.setValue(row, sec, QStringLiteral("True"));
     return missing;
-}
-
-// ---- Hand-over ------------------------------------------------------------------------------------
-
-ProgressState &AnalysisPicker::callerProgress()
-{
-    return m_caller.pr1();
-}
-
-DataGrid &AnalysisPicker::callerList()
-{
-    return m_caller.l1();
-}
-
-bool AnalysisPicker::prepareCaller()
-{
-    if (!m_caller.beginDocumentRun())
-        return false;
-    QList<DocumentAnalysis::Document> documents;
-    for (const int row : tickedRows())
-        documents << documentOf(row);
-    m_caller.expectDocuments(documents);
-    return true;
-}
-
-void AnalysisPicker::handRow(int row)
-{
-    m_caller.faturabulanalizyukle(documentOf(row));
-}
-
-DocumentAnalysis::Document AnalysisPicker::documentOf(int row) const
-{
-    DocumentAnalysis::Document document;
-    document.ref = rowField(row, QStringLiteral("ref"));
-    document.fisno = rowField(row, QStringLiteral("fisno"));
-    document.belgeno = rowField(row, QStringLiteral("belno"));
-    document.unvan = rowField(row, QStringLiteral("unvani"));
-    document.indirim = rowField(row, QStringLiteral("ind"));
-    document.topnettop = rowField(row, QStringLiteral("tutar"));
-    document.tip = rowField(row, QStringLiteral("tip"));
-    document.kdvdahilsec = m_vatIncluded ? 1 : 0;
-    document.ekvergisec = m_extraTax ? 1 : 0;
-    document.faturatarihi = rowField(row, QStringLiteral("tarih"));
-    // Orders have no salesman column: the analysis gets none.
-    document.satici = rowField(row, QStringLiteral("satici"));
-    return document;
-}
-
-void AnalysisPicker::finishCaller()
-{
-    m_caller.finishDocumentRun();
 }
 
 } // namespace tarvel

@@ -1,25 +1,24 @@
 #pragma once
 
-#include "analysis/documentanalysis.h"
-#include "analysis/salesmanlist.h"
+#include "documents/salesmanlist.h"
 #include "pickers/documentpicker.h"
 
 namespace tarvel {
 
 // What the invoice and order pickers share: they filter by salesmen (satel),
 // carry the analysis options Check2 "Kdv Dahil" and Check3 "Ek Vergi
-// Hesaplansın" with every document, show the same first twelve columns (up to
-// the hidden ship-to card) with the amounts ind, tutar and nettutar, and hand
-// their ticked documents to a document analysis: one faturabulanalizyukle per
-// document, then the run's finish (grouped by document, overall profitability).
+// Hesaplansın", handed over with the ticked documents to a document analysis,
+// and show the same first twelve columns (up to the hidden ship-to card) with
+// the amounts ind, tutar and nettutar.
 class AnalysisPicker : public DocumentPicker {
     Q_OBJECT
 public:
     // satel "Satış Elemanı:", filled at opening (elemanekle).
     SalesmanList &satel() { return m_satel; }
     const SalesmanList &satel() const { return m_satel; }
-    void setVatIncluded(bool on) { m_vatIncluded = on; }
-    void setExtraTax(bool on) { m_extraTax = on; }
+    void setVatIncluded(bool on) { m_options.kdvdahilsec = on ? VatMode::Included : VatMode::Excluded; }
+    void setExtraTax(bool on) { m_options.ekvergisec = on ? ExtraTax::Counted : ExtraTax::NotCounted; }
+    const AnalysisOptions &options() const { return m_options; }
 
     // tarvel-report's way to tick documents by reference: each document of
     // refs that the picker could list (its types), in that order, becomes a
@@ -28,8 +27,7 @@ public:
     QStringList listDocuments(const QStringList &refs);
 
 protected:
-    AnalysisPicker(const ReportContext &context, const Design &design, DocumentAnalysis &caller,
-                   QObject *parent);
+    AnalysisPicker(const ReportContext &context, const Design &design, QObject *parent);
 
     // The columns at collection positions 0 to 11; the picker adds the rest.
     void addSharedColumns();
@@ -46,20 +44,10 @@ protected:
     // ind, tutar and nettutar of a result row.
     void fillRow(MemTable &list, const ErpRows &row) override;
     void openOwnLists() override;
-    ProgressState &callerProgress() override;
-    DataGrid &callerList() override;
-    bool prepareCaller() override;
-    void handRow(int row) override;
-    void finishCaller() override;
 
 private:
-    // A ticked row as the analysis takes it.
-    DocumentAnalysis::Document documentOf(int row) const;
-
-    DocumentAnalysis &m_caller;
     SalesmanList m_satel;
-    bool m_vatIncluded = false;
-    bool m_extraTax = false;
+    AnalysisOptions m_options;
 };
 
 } // namespace tarvel

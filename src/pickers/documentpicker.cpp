@@ -2,12 +2,10 @@
 
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
-#include "foundation/base/progressstate.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -16,18 +14,6 @@ namespace {
 const QString all = QStringLiteral("Tümü");
 const QString ticked = QStringLiteral("True");
 const QString unticked = QStringLiteral("False");
-
-// Redrawing suspended for the life of the scope, resumed also when a statement throws.
-class SuspendedRedraw {
-public:
-    explicit SuspendedRedraw(MemTable &table) : m_table(table) { m_table.suspendRedraw(); }
-    ~SuspendedRedraw() { m_table.resumeRedraw(); }
-    SuspendedRedraw(const SuspendedRedraw &) = delete;
-    SuspendedRedraw &operator=(const SuspendedRedraw &) = delete;
-
-private:
-    MemTable &m_table;
-};
 
 } // namespace
 
@@ -251,8 +237,7 @@ void DocumentPicker::gosterbul(int mode)
     if (mode == 0)
         list.close();
     list.open();
-    SuspendedRedraw suspended(list);
-    const auto toFirst = qScopeGuard([&list] { list.first(); });
+    const SuspendedRedraw suspended(list, [&list] { list.first(); });
 
     const std::optional<QString> text = statement();
     if (!text)
@@ -317,18 +302,6 @@ QString DocumentPicker::rowField(int row, const QString &field) const
     return index < 0 ? QString() : list.value(row, index);
 }
 
-QList<int> DocumentPicker::tickedRows() const
-{
-    const MemTable &list = m_l1.table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
-    QList<int> rows;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (list.value(row, sec) == ticked)
-            rows << row;
-    }
-    return rows;
-}
-
 int DocumentPicker::tickedCount() const
 {
     const MemTable &list = m_l1.table();
@@ -341,41 +314,24 @@ int DocumentPicker::tickedCount() const
 
 // ---- Hand-over ------------------------------------------------------------------------------
 
-void DocumentPicker::handOver()
+PickedDocuments DocumentPicker::picked() const
 {
-    MemTable &list = m_l1.table();
-    list.refresh();
-    const int count = tickedCount();
-    if (count == 0)
-        return;
-
-    if (!prepareCaller())
-        return;
-    ProgressState &progress = callerProgress();
-    MemTable &target = callerList().table();
-    progress.setShowText(true);
-    progress.setMax(count);
-    target.close();
-    target.open();
-    {
-        // However the hand-over ends, the caller's list is shown again and its
-        // progress bar is back at 0: a failure must not leave a frozen window.
-        const auto restore = qScopeGuard([&progress, &target] {
-            progress.reset();
-            target.refresh();
-            target.resumeRedraw();
-        });
-        target.suspendRedraw();
-        const int sec = list.fieldIndex(QStringLiteral("sec"));
-        int k = 0;
-        for (int row = 0; row < list.rowCount(); ++row) {
-            if (list.value(row, sec) != ticked)
-                continue;
-            progress.setValue(++k);
-            handRow(row);
-        }
+    const MemTable &list = m_l1.table();
+    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    PickedDocuments documents;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (list.value(row, sec) != ticked)
+            continue;
+        documents.append({.ref = rowField(row, QStringLiteral("ref")),
+                          .tarih = rowField(row, QStringLiteral("tarih")),
+                          .fisno = rowField(row, QStringLiteral("fisno")),
+                          .belno = rowField(row, QStringLiteral("belno")),
+                          .unvani = rowField(row, QStringLiteral("unvani")),
+                          .tutar = rowField(row, QStringLiteral("tutar")),
+                          .tip = rowField(row, QStringLiteral("tip")),
+                          .satici = rowField(row, QStringLiteral("satici"))});
     }
-    finishCaller();
+    return documents;
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/pickeddocument.h"
 #include "erpread/erpreader.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
@@ -11,14 +12,12 @@
 
 namespace tarvel {
 
-class ProgressState;
-
 // The screen of a document picker without its window: the date range, the
 // customer name and its reference, the special-code and document-type choices,
-// the result list l1 with its check column, and the two skeletons every picker
-// shares - the search (gosterbul) and the hand-over to the report that opened
-// it. A picker is this class plus its filters, its statement, its row contents
-// and the call it makes per ticked document.
+// the result list l1 with its check column, the search every picker shares
+// (gosterbul) and the ticked documents it hands over. A picker is this class
+// plus its filters, its statement and its row contents; it knows no report:
+// the one that opened it takes picked() and the picker's options.
 //
 // Fields every picker's list has: sec sira tarih fisno belno carikod unvani
 // tutar ref tip; a picker adds its own (addField) before its columns.
@@ -78,17 +77,11 @@ public:
     // Double-click: flips the tick of a row ("True" <-> "False"; empty counts as "False").
     void toggle(int row);
     int tickedCount() const;
-    // The ticked rows, in display order.
-    QList<int> tickedRows() const;
 
     // ---- Hand-over -------------------------------------------------------------------------
-    // Hands every ticked row, in display order, to the report that opened the
-    // picker: the caller's pr1 runs 1..n, its list is emptied first and shown
-    // again at the end. Throws what the caller's entry point throws; the
-    // caller's list is shown again and its pr1 back at 0 all the same, and the
-    // documents handed before the failure stay. Nothing at all while the
-    // caller is busy with a run of its own.
-    void handOver();
+    // The ticked rows, in display order: what the report that opened the
+    // picker takes, all at once.
+    PickedDocuments picked() const;
 
 signals:
     // The customer reference changed (crref follows cr).
@@ -119,16 +112,6 @@ protected:
     virtual void fillRow(MemTable &list, const ErpRows &row) = 0;
     // The picker's own lists at opening (salesmen, payment types).
     virtual void openOwnLists() {}
-
-    // The caller: its progress bar, its list, and the per-document call.
-    virtual ProgressState &callerProgress() = 0;
-    virtual DataGrid &callerList() = 0;
-    // Before the caller's list is emptied: false (the caller is busy with a
-    // run of its own) leaves the caller as it is and hands nothing over.
-    virtual bool prepareCaller() { return true; }
-    virtual void handRow(int row) = 0;
-    // After the caller's list is shown again; ends with its first row current.
-    virtual void finishCaller() = 0;
 
     // Appends a row per document of a result as the search does (sira from
     // 1, the common fields, the customer card, then fillRow).

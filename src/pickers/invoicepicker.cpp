@@ -1,15 +1,14 @@
 #include "pickers/invoicepicker.h"
 
-#include "analysis/invoiceanalysis.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
 
-InvoicePicker::InvoicePicker(const ReportContext &context, InvoiceAnalysis &caller, QObject *parent)
+InvoicePicker::InvoicePicker(const ReportContext &context, QObject *parent)
     : AnalysisPicker(
           context, {.spanDays = 60, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
-          caller, parent)
+          parent)
 {
     addField(QStringLiteral("satici"), 50);
     addField(QStringLiteral("scari"), 50);

@@ -4,18 +4,15 @@
 
 namespace tarvel {
 
-class InvoiceAnalysis;
-
 // The invoice picker faturaform: sales invoices (INVOICE, types 7 and 8) by
 // invoice date or entry date, type, customer name (for one search), customer
 // code with a leading or trailing "*", special code and salesmen, handed to
-// the invoice profit analysis one faturabulanalizyukle per ticked invoice
-// with the two analysis options. Its own fields: ind, nettutar, satici, and
-// scari and scarikod, which stay empty.
+// the invoice profit analysis with the two analysis options. Its own fields:
+// ind, nettutar, satici, and scari and scarikod, which stay empty.
 class InvoicePicker : public AnalysisPicker {
     Q_OBJECT
 public:
-    InvoicePicker(const ReportContext &context, InvoiceAnalysis &caller, QObject *parent = nullptr);
+    explicit InvoicePicker(const ReportContext &context, QObject *parent = nullptr);
 
     // carkod "Cari Kodu:".
     void setCarkod(const QString &code) { m_carkod = code; }

@@ -1,6 +1,5 @@
 #include "pickers/orderpicker.h"
 
-#include "analysis/orderanalysis.h"
 #include "foundation/base/sqlvalue.h"
 
 namespace tarvel {
@@ -11,8 +10,8 @@ const QString all = QStringLiteral("Tümü");
 
 } // namespace
 
-OrderPicker::OrderPicker(const ReportContext &context, OrderAnalysis &caller, QObject *parent)
-    : AnalysisPicker(context, {.spanDays = 60, .appearanceSection = QStringLiteral("sip2")}, caller, parent),
+OrderPicker::OrderPicker(const ReportContext &context, QObject *parent)
+    : AnalysisPicker(context, {.spanDays = 60, .appearanceSection = QStringLiteral("sip2")}, parent),
       m_siptip(all)
 {
     addField(QStringLiteral("scari"), 50);

@@ -4,13 +4,10 @@
 
 namespace tarvel {
 
-class OrderAnalysis;
-
 // The order picker siparisform: sales orders (ORFICHE, TRCODE 1) of the date
 // range, restricted by customer, salesmen and payment type, handed to the
-// order profit analysis one faturabulanalizyukle per ticked order with the
-// two analysis options. Its own fields: ind, nettutar, and scari and
-// scarikod, which stay empty.
+// order profit analysis with the two analysis options. Its own fields: ind,
+// nettutar, and scari and scarikod, which stay empty.
 //
 // The customer restriction (crref, set by cr or by "Cari Kartlar") holds for
 // every search until cr changes. The list appearance lives in section "sip2"
@@ -19,7 +16,7 @@ class OrderAnalysis;
 class OrderPicker : public AnalysisPicker {
     Q_OBJECT
 public:
-    OrderPicker(const ReportContext &context, OrderAnalysis &caller, QObject *parent = nullptr);
+    explicit OrderPicker(const ReportContext &context, QObject *parent = nullptr);
 
     // siptip "Tip:": "Tümü", "0-Ödemesiz", "1-Ödemeli"; "Tümü" after opening.
     static QStringList paymentTypes();

@@ -2,15 +2,13 @@
 
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
-#include "loading/loadingreport.h"
 
 namespace tarvel {
 
-WaybillPicker::WaybillPicker(const ReportContext &context, LoadingReport &caller, QObject *parent)
+WaybillPicker::WaybillPicker(const ReportContext &context, QObject *parent)
     : DocumentPicker(context,
                      {.spanDays = 7, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
-                     parent),
-      m_caller(caller)
+                     parent)
 {
     addField(QStringLiteral("scari"), 50);
     addField(QStringLiteral("scarikod"), 50);
@@ -81,37 +79,6 @@ void WaybillPicker::fillRow(MemTable &list, const ErpRows &row)
         list.setField(QStringLiteral("scari"), card.text(QStringLiteral("DEFINITION_")));
     }
     list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
-}
-
-ProgressState &WaybillPicker::callerProgress()
-{
-    return m_caller.pr1();
-}
-
-DataGrid &WaybillPicker::callerList()
-{
-    return m_caller.l1();
-}
-
-bool WaybillPicker::prepareCaller()
-{
-    m_caller.beginHandOver();
-    QStringList refs;
-    for (const int row : tickedRows())
-        refs << rowField(row, QStringLiteral("ref"));
-    m_caller.expectWaybills(refs);
-    return true;
-}
-
-void WaybillPicker::handRow(int row)
-{
-    m_caller.irsaliyebul(rowField(row, QStringLiteral("ref")), m_merge ? 1 : 0);
-}
-
-void WaybillPicker::finishCaller()
-{
-    m_caller.endHandOver();
-    m_caller.l1().table().first();
 }
 
 } // namespace tarvel

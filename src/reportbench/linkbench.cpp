@@ -63,8 +63,7 @@ private:
 
 class InvoiceRun : public ModeRun {
 public:
-    InvoiceRun(const ReportContext &context, const QDate &today)
-        : m_analysis(context), m_picker(context, m_analysis)
+    InvoiceRun(const ReportContext &context, const QDate &today) : m_analysis(context), m_picker(context)
     {
         m_picker.open(today);
         m_picker.setTr1(today.addMonths(-1));
@@ -72,7 +71,7 @@ public:
         m_picker.gosterbul(0);
         m_picker.setAllTicked(true);
     }
-    void run() override { m_picker.handOver(); }
+    void run() override { m_analysis.handOver(m_picker.picked(), m_picker.options()); }
     QByteArray lists() const override
     {
         ReportJson json;
@@ -87,8 +86,7 @@ private:
 
 class LoadingRun : public ModeRun {
 public:
-    LoadingRun(const ReportContext &context, const QDate &today)
-        : m_report(context), m_picker(context, m_report)
+    LoadingRun(const ReportContext &context, const QDate &today) : m_report(context), m_picker(context)
     {
         m_picker.open(today);
         m_picker.setTr1(today.addMonths(-1));
@@ -97,7 +95,7 @@ public:
         m_picker.setAllTicked(true);
         m_picker.setMerge(true);
     }
-    void run() override { m_picker.handOver(); }
+    void run() override { m_report.handOver(m_picker.picked(), m_picker.birlestir()); }
     QByteArray lists() const override
     {
         ReportJson json;

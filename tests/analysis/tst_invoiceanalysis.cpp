@@ -58,12 +58,12 @@ void TestInvoiceAnalysis::initTestCase()
 void TestInvoiceAnalysis::runInvoices(InvoiceAnalysis &analysis, const QStringList &refs, bool vatIncluded,
                                       bool extraTax)
 {
-    InvoicePicker picker(m_context, analysis);
+    InvoicePicker picker(m_context);
     picker.open(QDate(2024, 1, 31));
     QCOMPARE(picker.listDocuments(refs), QStringList());
     picker.setVatIncluded(vatIncluded);
     picker.setExtraTax(extraTax);
-    picker.handOver();
+    analysis.handOver(picker.picked(), picker.options());
 }
 
 QString TestInvoiceAnalysis::field(const DataGrid &grid, int row, const QString &name)
@@ -251,14 +251,11 @@ void TestInvoiceAnalysis::zeroCostsGiveZeroProfitability()
 {
     // Dated before every purchase: no line has a cost.
     InvoiceAnalysis analysis(m_context);
-    analysis.beginDocumentRun();
-    DocumentAnalysis::Document invoice;
-    invoice.ref = QStringLiteral("11");
-    invoice.tip = QStringLiteral("7");
-    invoice.topnettop = QStringLiteral("332,00");
-    invoice.faturatarihi = QStringLiteral("01.11.2023");
-    analysis.faturabulanalizyukle(invoice);
-    analysis.finishDocumentRun();
+    const PickedDocument invoice{.ref = QStringLiteral("11"),
+                                 .tarih = QStringLiteral("01.11.2023"),
+                                 .tutar = QStringLiteral("332,00"),
+                                 .tip = QStringLiteral("7")};
+    analysis.handOver({invoice}, {});
 
     const DataGrid &l1 = analysis.l1();
     QCOMPARE(l1.table().rowCount(), 4);
@@ -345,7 +342,7 @@ void TestInvoiceAnalysis::oneRunAtATime()
     InvoiceAnalysis analysis(m_context);
     analysis.setDates({QDate(2024, 1, 1), QDate(2024, 1, 31)});
     // Invoices ticked in the picker, handed over in the middle of the item run.
-    InvoicePicker picker(m_context, analysis);
+    InvoicePicker picker(m_context);
     picker.open(QDate(2024, 1, 31));
     QCOMPARE(picker.listDocuments({QStringLiteral("10"), QStringLiteral("11")}), QStringList());
     int calls = 0;
@@ -357,7 +354,7 @@ void TestInvoiceAnalysis::oneRunAtATime()
             return;
         QVERIFY(analysis.isRunning());
         secondStarted = analysis.analizurunara(QStringLiteral("ELMA"));
-        picker.handOver(); // refused: the item run's rows stay
+        analysis.handOver(picker.picked(), picker.options()); // refused: the item run's rows stay
         runningAfterHandOver = analysis.isRunning();
         rowsDuringRun = analysis.l1().table().rowCount();
         analysis.clearList(); // "Listeyi Temizle" meanwhile: refused too

@@ -1,6 +1,5 @@
 // The invoice picker: which invoices each filter lists, what a row holds, and
 // the statement it sends.
-#include "analysis/invoiceanalysis.h"
 #include "analysisfixture.h"
 #include "common/gridvalues.h"
 #include "pickers/invoicepicker.h"
@@ -30,7 +29,6 @@ private:
 
     AnalysisErp m_erp;
     ReportContext m_context;
-    std::unique_ptr<InvoiceAnalysis> m_analysis;
 };
 
 void TestInvoicePicker::initTestCase()
@@ -38,12 +36,11 @@ void TestInvoicePicker::initTestCase()
     const QString error = m_erp.open();
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_context = m_erp.context();
-    m_analysis = std::make_unique<InvoiceAnalysis>(m_context);
 }
 
 std::unique_ptr<InvoicePicker> TestInvoicePicker::openPicker()
 {
-    auto picker = std::make_unique<InvoicePicker>(m_context, *m_analysis);
+    auto picker = std::make_unique<InvoicePicker>(m_context);
     picker->open(QDate(2024, 1, 31));
     picker->setTr1(QDate(2024, 1, 1));
     QFile::remove(m_erp.filePath(QStringLiteral("trace.sql")));

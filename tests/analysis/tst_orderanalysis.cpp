@@ -48,10 +48,10 @@ void TestOrderAnalysis::initTestCase()
 
 void TestOrderAnalysis::runOrders(OrderAnalysis &analysis, const QStringList &refs)
 {
-    OrderPicker picker(analysis.context(), analysis);
+    OrderPicker picker(analysis.context());
     picker.open(QDate(2024, 1, 31));
     QCOMPARE(picker.listDocuments(refs), QStringList());
-    picker.handOver();
+    analysis.handOver(picker.picked(), picker.options());
 }
 
 QStringList TestOrderAnalysis::fisnos(const OrderPicker &picker)
@@ -103,8 +103,7 @@ void TestOrderAnalysis::search()
     QFETCH(int, payment);
     QFETCH(QStringList, orders);
 
-    OrderAnalysis analysis(m_context);
-    OrderPicker picker(m_context, analysis);
+    OrderPicker picker(m_context);
     picker.open(QDate(2024, 1, 31));
     QCOMPARE(picker.siptip(), QStringLiteral("Tümü"));
     QCOMPARE(picker.satel().count(), 4);
@@ -121,8 +120,7 @@ void TestOrderAnalysis::search()
 
 void TestOrderAnalysis::customerHoldsForFurtherSearches()
 {
-    OrderAnalysis analysis(m_context);
-    OrderPicker picker(m_context, analysis);
+    OrderPicker picker(m_context);
     picker.open(QDate(2024, 1, 31));
     picker.setCr(QStringLiteral("AYŞE TİCARET"));
     picker.setCrref(QStringLiteral("5"));
@@ -146,8 +144,7 @@ void TestOrderAnalysis::appearanceInItsOwnSection()
     const QString file = m_erp.filePath(QStringLiteral("list.velmor"));
     QFile::remove(file);
     {
-        OrderAnalysis analysis(m_context);
-        OrderPicker picker(m_context, analysis);
+        OrderPicker picker(m_context);
         picker.open(QDate(2024, 1, 31));
         picker.l1().setColumnWidth(13, 140);
         picker.saveAppearance();
@@ -155,8 +152,7 @@ void TestOrderAnalysis::appearanceInItsOwnSection()
     QCOMPARE(iniread(QStringLiteral("sip2"), QStringLiteral("l1-13"), file), QStringLiteral("140"));
     // The invoice and waybill pickers' section, whose columns differ, is left alone.
     QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-13"), file), QString());
-    OrderAnalysis analysis(m_context);
-    OrderPicker picker(m_context, analysis);
+    OrderPicker picker(m_context);
     picker.open(QDate(2024, 1, 31));
     QCOMPARE(picker.l1().columnWidth(13), 140);
 }

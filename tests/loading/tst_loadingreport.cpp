@@ -16,6 +16,8 @@
 using namespace tarvel;
 using test::ErpFixture;
 
+Q_DECLARE_METATYPE(tarvel::ReadMode)
+
 namespace {
 
 // Rows as "field=value|..." over the fields given.
@@ -57,6 +59,7 @@ private slots:
     void cleanup();
 
     void oneWaybill();
+    void statementsAsSent_data();
     void statementsAsSent();
     void merge_data();
     void merge();
@@ -74,7 +77,7 @@ private slots:
     void caption();
 
 private:
-    void handOver(const QStringList &refs, int birlestir);
+    void handOver(const QStringList &refs, Merge birlestir);
 
     QTemporaryDir m_dir;
     ErpFixture m_erp;
@@ -106,16 +109,17 @@ void TestLoadingReport::cleanup()
         QFile::remove(m_dir.filePath(QString::fromLatin1(name)));
 }
 
-void TestLoadingReport::handOver(const QStringList &refs, int birlestir)
+void TestLoadingReport::handOver(const QStringList &refs, Merge birlestir)
 {
-    m_report->beginHandOver();
+    PickedDocuments waybills;
     for (const QString &ref : refs)
-        m_report->irsaliyebul(ref, birlestir);
+        waybills.append({.ref = ref});
+    m_report->handOver(waybills, birlestir);
 }
 
 void TestLoadingReport::oneWaybill()
 {
-    handOver({QStringLiteral("101")}, 0);
+    handOver({QStringLiteral("101")}, Merge::None);
     const DataGrid &l1 = m_report->l1();
     QCOMPARE(allFields(l1),
              QStringList({"sira", "stokkod", "ack", "birim", "birimfiyat", "kdv", "miktar", "tutar"}));
@@ -141,42 +145,65 @@ void TestLoadingReport::oneWaybill()
     QCOMPARE(QStringList({t.topl, t.topi, t.topk, t.gtop}), QStringList({"1,00", "0,50", "0,10", "0,60"}));
 }
 
+void TestLoadingReport::statementsAsSent_data()
+{
+    QTest::addColumn<ReadMode>("mode");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("verbatim: one statement per row")
+        << ReadMode::Verbatim
+        << QStringList({"select * from LG_001_01_STFICHE WHERE LOGICALREF='104'",
+                        "select * from LG_001_CLCARD where ACTIVE='0' and LOGICALREF='99'",
+                        "select * from LG_001_01_STLINE WHERE STFICHEREF='104' AND LINETYPE='0'",
+                        "select * from LG_001_ITEMS WHERE LOGICALREF='3'",
+                        "select * from LG_001_UNITSETL WHERE  LOGICALREF='1'"});
+    // The same rows read as sets: the conditions of each per-row statement stay.
+    QTest::newRow("sets: one statement per kind")
+        << ReadMode::Sets
+        << QStringList({"select * from LG_001_01_STFICHE where LOGICALREF IN ('104')",
+                        "select * from LG_001_CLCARD where LOGICALREF IN ('99') AND ACTIVE='0'",
+                        "select * from LG_001_01_STLINE where STFICHEREF IN ('104') AND LINETYPE='0'",
+                        "select * from LG_001_ITEMS where LOGICALREF IN ('3')",
+                        "select * from LG_001_UNITSETL where LOGICALREF IN ('1')"});
+}
+
 void TestLoadingReport::statementsAsSent()
 {
+    QFETCH(ReadMode, mode);
+    QFETCH(QStringList, expected);
+    ReportContext context = m_erp.context({m_dir.path(), m_dir.path()}, *m_connection);
+    context.readMode = mode;
+    m_report = std::make_unique<LoadingReport>(context);
     QVERIFY_OK(m_connection->setTraceFile(m_trace));
-    handOver({QStringLiteral("104")}, 1);
-    QCOMPARE(readFile(m_trace).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-             QStringList({"select * from LG_001_01_STFICHE WHERE LOGICALREF='104'",
-                          "select * from LG_001_CLCARD where ACTIVE='0' and LOGICALREF='99'",
-                          "select * from LG_001_01_STLINE WHERE STFICHEREF='104' AND LINETYPE='0'",
-                          "select * from LG_001_ITEMS WHERE LOGICALREF='3'",
-                          "select * from LG_001_UNITSETL WHERE  LOGICALREF='1'"}));
+    handOver({QStringLiteral("104")}, Merge::SameItems);
+    QCOMPARE(readFile(m_trace).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
 }
 
 void TestLoadingReport::merge_data()
 {
     QTest::addColumn<QStringList>("refs");
-    QTest::addColumn<int>("birlestir");
+    QTest::addColumn<Merge>("birlestir");
     QTest::addColumn<QStringList>("expected"); // sira|stokkod|birim|birimfiyat|miktar|tutar
 
     QTest::newRow("off: one row per line")
-        << QStringList{"101", "102"} << 0
+        << QStringList{"101", "102"} << Merge::None
         << QStringList{"1|A001|ADET|10,00|2|20,00", "2|A001|ADET|10,00|3|30,00", "3|B002|ADET|7,50|1|7,50",
                        "4|A001|KOLİ|100,00|4|400,00"};
     QTest::newRow("on: two lines of one waybill, the first line's price")
-        << QStringList{"101"} << 1 << QStringList{"1|A001|ADET|10,00|5|50,00", "2|B002|ADET|7,50|1|7,50"};
+        << QStringList{"101"} << Merge::SameItems
+        << QStringList{"1|A001|ADET|10,00|5|50,00", "2|B002|ADET|7,50|1|7,50"};
     // The key is the item code: another unit is added into the same row.
     QTest::newRow("on: the same item in another unit on another waybill")
-        << QStringList{"101", "102"} << 1
+        << QStringList{"101", "102"} << Merge::SameItems
         << QStringList{"1|A001|ADET|10,00|9|450,00", "2|B002|ADET|7,50|1|7,50"};
     // Merged sums are exact to the kuruş: what the unmerged rows below add up to.
     QTest::newRow("on: sums to the kuruş")
-        << QStringList{"109"} << 1 << QStringList{"1|A001|ADET|12345678,90|0,3|1234567,90"};
+        << QStringList{"109"} << Merge::SameItems << QStringList{"1|A001|ADET|12345678,90|0,3|1234567,90"};
     QTest::newRow("off: the same amounts stay exact")
-        << QStringList{"109"} << 0
+        << QStringList{"109"} << Merge::None
         << QStringList{"1|A001|ADET|12345678,90|0,1|1234567,89", "2|A001|ADET|0,05|0,2|0,01"};
     QTest::newRow("on: rows of earlier waybills take later lines")
-        << QStringList{"104", "101", "109"} << 1
+        << QStringList{"104", "101", "109"} << Merge::SameItems
         << QStringList{"1|C003|ADET|1,00|0,1|0,10", "2|A001|ADET|10,00|5,3|1234617,90",
                        "3|B002|ADET|7,50|1|7,50"};
 }
@@ -184,7 +211,7 @@ void TestLoadingReport::merge_data()
 void TestLoadingReport::merge()
 {
     QFETCH(QStringList, refs);
-    QFETCH(int, birlestir);
+    QFETCH(Merge, birlestir);
     QFETCH(QStringList, expected);
     handOver(refs, birlestir);
     QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "birim", "birimfiyat", "miktar", "tutar"}), expected);
@@ -195,13 +222,13 @@ void TestLoadingReport::totalsRoundPerWaybill()
     // The captions are the store: 1,004 shows as 1,00, and the second
     // waybill is added to that, giving 2,00 and not 2,01.
     m_report->beginHandOver();
-    m_report->irsaliyebul(QStringLiteral("101"), 0);
+    m_report->irsaliyebul(QStringLiteral("101"), Merge::None);
     QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
-    m_report->irsaliyebul(QStringLiteral("102"), 0);
+    m_report->irsaliyebul(QStringLiteral("102"), Merge::None);
     QCOMPARE(m_report->totals().topl, QStringLiteral("2,00"));
     QCOMPARE(m_report->totals().gtop, QStringLiteral("1,60"));
     // A new hand-over starts from 0,00 again.
-    handOver({QStringLiteral("104")}, 0);
+    handOver({QStringLiteral("104")}, Merge::None);
     QCOMPARE(m_report->totals().topl, QStringLiteral("0,10"));
     QCOMPARE(m_report->totals().topi, QStringLiteral("0,00"));
 }
@@ -209,10 +236,10 @@ void TestLoadingReport::totalsRoundPerWaybill()
 void TestLoadingReport::customerOfLastFoundCard()
 {
     // 102's customer card is inactive: the fields keep 101's customer.
-    handOver({QStringLiteral("101"), QStringLiteral("102")}, 0);
+    handOver({QStringLiteral("101"), QStringLiteral("102")}, Merge::None);
     QCOMPARE(m_report->customer().unvn, QStringLiteral("MEHMET'İN GIDA"));
     QCOMPARE(m_report->customer().shr, QStringLiteral("İZMİR"));
-    handOver({QStringLiteral("109")}, 0);
+    handOver({QStringLiteral("109")}, Merge::None);
     QCOMPARE(m_report->customer().unvn, QStringLiteral("AYŞE TİCARET"));
     QCOMPARE(m_report->customer().vd, QStringLiteral("ÇANKAYA"));
     // Emptying the lists leaves the customer fields.
@@ -223,9 +250,9 @@ void TestLoadingReport::customerOfLastFoundCard()
 void TestLoadingReport::unknownWaybillStops()
 {
     m_report->beginHandOver();
-    m_report->irsaliyebul(QStringLiteral("101"), 0);
+    m_report->irsaliyebul(QStringLiteral("101"), Merge::None);
     try {
-        m_report->irsaliyebul(QStringLiteral("5000"), 0);
+        m_report->irsaliyebul(QStringLiteral("5000"), Merge::None);
         QFAIL("no error");
     } catch (const Error &e) {
         QVERIFY2(e.description().contains(QLatin1String("5000")), qPrintable(e.description()));
@@ -233,14 +260,14 @@ void TestLoadingReport::unknownWaybillStops()
     QCOMPARE(m_report->l2().table().rowCount(), 1);
     QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
     // A reference with an apostrophe is a waybill that does not exist, never a broken statement.
-    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("1' OR '1'='1"), 0));
+    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("1' OR '1'='1"), Merge::None));
     QCOMPARE(m_report->l1().table().rowCount(), 3);
 }
 
 void TestLoadingReport::missingItemStops()
 {
     m_report->beginHandOver();
-    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("108"), 1));
+    QVERIFY_THROWS_EXCEPTION(Error, m_report->irsaliyebul(QStringLiteral("108"), Merge::SameItems));
     // The header and the lines before the failing one stay.
     QCOMPARE(m_report->l2().table().rowCount(), 1);
     QCOMPARE(rows(m_report->l1(), {"stokkod", "miktar"}), QStringList{"A001|1"});
@@ -355,7 +382,7 @@ void TestLoadingReport::numbersThatAreNoAmount()
     report.beginHandOver();
     QString error;
     try {
-        report.irsaliyebul(QStringLiteral("1"), 0);
+        report.irsaliyebul(QStringLiteral("1"), Merge::None);
     } catch (const Error &e) {
         error = e.description();
     }
@@ -392,7 +419,7 @@ void TestLoadingReport::deletion()
     QFETCH(int, current);
     QFETCH(bool, confirmed);
     QFETCH(QStringList, expected);
-    handOver({QStringLiteral("101")}, 0);
+    handOver({QStringLiteral("101")}, Merge::None);
     m_report->l1().table().setCurrentRow(current);
     m_report->deleteCurrentRow(confirmed);
     QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "miktar"}), expected);

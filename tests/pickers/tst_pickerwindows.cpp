@@ -97,7 +97,8 @@ void TestPickerWindows::init()
     m_connection = std::make_unique<ErpConnection>();
     QVERIFY(m_erp.open(*m_connection));
     m_report = std::make_unique<LoadingReport>(context());
-    m_window = std::make_unique<WaybillPickerWindow>(context(), *m_report);
+    m_window = std::make_unique<WaybillPickerWindow>(
+        context(), std::bind_front(&LoadingReport::handOver, m_report.get()));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

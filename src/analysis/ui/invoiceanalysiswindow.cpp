@@ -1,11 +1,13 @@
 #include "analysis/ui/invoiceanalysiswindow.h"
 
 #include "analysis/invoiceanalysis.h"
+#include "foundation/erp/filterlengths.h"
 #include "pickers/ui/invoicepickerwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 namespace tarvel {
 
@@ -21,6 +23,7 @@ InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, QWidget *par
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setMinimumWidth(160);
+    m_text1->setMaxLength(filterLength::itemName);
     addFilterWidget(m_text1, 1);
     QPushButton *find = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
     for (QWidget *starter : QList<QWidget *>{invoices, allItems, find, m_text1})
@@ -42,7 +45,8 @@ void InvoiceAnalysisWindow::faturalar()
 {
     if (analysis().isRunning())
         return;
-    InvoicePickerWindow picker(analysis().context(), analysis(), this);
+    InvoicePickerWindow picker(analysis().context(),
+                               std::bind_front(&DocumentAnalysis::handOver, &analysis()), this);
     picker.exec();
 }
 

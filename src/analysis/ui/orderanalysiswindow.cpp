@@ -5,6 +5,7 @@
 #include "pickers/ui/orderpickerwindow.h"
 
 #include <QPushButton>
+#include <functional>
 
 namespace tarvel {
 
@@ -30,7 +31,8 @@ void OrderAnalysisWindow::siparisler()
 {
     if (analysis().isRunning())
         return;
-    OrderPickerWindow picker(analysis().context(), analysis(), this);
+    OrderPickerWindow picker(analysis().context(), std::bind_front(&DocumentAnalysis::handOver, &analysis()),
+                             this);
     picker.exec();
 }
 

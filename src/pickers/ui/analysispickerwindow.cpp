@@ -8,8 +8,9 @@
 
 namespace tarvel {
 
-AnalysisPickerWindow::AnalysisPickerWindow(AnalysisPicker *model, const Design &design, QWidget *parent)
-    : PickerWindow(model, design, parent)
+AnalysisPickerWindow::AnalysisPickerWindow(AnalysisPicker *model, const Design &design, HandOver handOver,
+                                           QWidget *parent)
+    : PickerWindow(model, design, parent), m_model(model), m_handOver(std::move(handOver))
 {
     m_satel = new SalesmanListWidget(model->satel(), this);
     m_check2 = pickerCheckBox("Check2", QStringLiteral("Kdv Dahil"), this);
@@ -21,6 +22,11 @@ AnalysisPickerWindow::AnalysisPickerWindow(AnalysisPicker *model, const Design &
 void AnalysisPickerWindow::showOwnLists()
 {
     m_satel->showEntries();
+}
+
+void AnalysisPickerWindow::handOverPicked(const PickedDocuments &picked)
+{
+    m_handOver(picked, m_model->options());
 }
 
 } // namespace tarvel

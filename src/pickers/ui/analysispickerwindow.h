@@ -2,6 +2,8 @@
 
 #include "pickers/ui/pickerwindow.h"
 
+#include <functional>
+
 class QCheckBox;
 
 namespace tarvel {
@@ -16,9 +18,13 @@ class SalesmanListWidget;
 // filters with addFilter().
 class AnalysisPickerWindow : public PickerWindow {
     Q_OBJECT
+public:
+    // What the analysis does with the ticked documents.
+    using HandOver = std::function<void(const PickedDocuments &documents, const AnalysisOptions &options)>;
+
 protected:
     // Takes the model (it becomes the window's child).
-    AnalysisPickerWindow(AnalysisPicker *model, const Design &design, QWidget *parent);
+    AnalysisPickerWindow(AnalysisPicker *model, const Design &design, HandOver handOver, QWidget *parent);
 
     SalesmanListWidget *salesmen() const { return m_satel; }
     QCheckBox *vatIncludedBox() const { return m_check2; }
@@ -26,8 +32,11 @@ protected:
 
     // Shows the salesmen the model read.
     void showOwnLists() override;
+    void handOverPicked(const PickedDocuments &picked) override;
 
 private:
+    AnalysisPicker *m_model;
+    HandOver m_handOver;
     SalesmanListWidget *m_satel = nullptr;
     QCheckBox *m_check2 = nullptr;
     QCheckBox *m_check3 = nullptr;

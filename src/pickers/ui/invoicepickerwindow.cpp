@@ -1,5 +1,6 @@
 #include "pickers/ui/invoicepickerwindow.h"
 
+#include "foundation/erp/filterlengths.h"
 #include "pickers/invoicepicker.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "pickers/ui/salesmanlistwidget.h"
@@ -10,18 +11,18 @@
 
 namespace tarvel {
 
-InvoicePickerWindow::InvoicePickerWindow(const ReportContext &context, InvoiceAnalysis &caller,
-                                         QWidget *parent)
-    : AnalysisPickerWindow(new InvoicePicker(context, caller),
+InvoicePickerWindow::InvoicePickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent)
+    : AnalysisPickerWindow(new InvoicePicker(context),
                            {.heading = QStringLiteral("FATURALAR"),
                             .handOverCaption = QStringLiteral("Tamam"),
                             .selectNoneName = QStringLiteral("tumkaldir")},
-                           parent)
+                           std::move(handOver), parent)
 {
     setObjectName(QStringLiteral("faturaform"));
     InvoicePicker &model = invoices();
     m_carkod = new QLineEdit(this);
     m_carkod->setObjectName(QStringLiteral("carkod"));
+    m_carkod->setMaxLength(filterLength::customerCode);
     m_carkod->setToolTip(QStringLiteral("Başta ya da sonda * : kodu öyle biten ya da başlayan cariler"));
     m_ozkod = pickerChoiceList("ozkod", this);
     m_irstip = pickerChoiceList("irstip", this);

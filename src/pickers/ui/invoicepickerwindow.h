@@ -8,7 +8,6 @@ class QLineEdit;
 
 namespace tarvel {
 
-class InvoiceAnalysis;
 class InvoicePicker;
 
 // faturaform: the invoice picker window over InvoicePicker. Its own filters:
@@ -19,7 +18,7 @@ class InvoicePicker;
 class InvoicePickerWindow : public AnalysisPickerWindow {
     Q_OBJECT
 public:
-    InvoicePickerWindow(const ReportContext &context, InvoiceAnalysis &caller, QWidget *parent = nullptr);
+    InvoicePickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent = nullptr);
 
     InvoicePicker &invoices() const;
 

@@ -11,12 +11,12 @@
 
 namespace tarvel {
 
-OrderPickerWindow::OrderPickerWindow(const ReportContext &context, OrderAnalysis &caller, QWidget *parent)
-    : AnalysisPickerWindow(new OrderPicker(context, caller),
+OrderPickerWindow::OrderPickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent)
+    : AnalysisPickerWindow(new OrderPicker(context),
                            {.heading = QStringLiteral("SATIŞ SİPARİŞLERİ"),
                             .handOverCaption = QStringLiteral("Tamam"),
                             .selectNoneName = QStringLiteral("tumkaldir")},
-                           parent)
+                           std::move(handOver), parent)
 {
     setObjectName(QStringLiteral("siparisform"));
     QPushButton *cards = pickerButton("chameleonButton5", QStringLiteral("Cari Kartlar"), this);

@@ -7,7 +7,6 @@ class QComboBox;
 
 namespace tarvel {
 
-class OrderAnalysis;
 class OrderPicker;
 
 // siparisform: the order picker window over OrderPicker. Its own filters: the
@@ -19,7 +18,7 @@ class OrderPicker;
 class OrderPickerWindow : public AnalysisPickerWindow {
     Q_OBJECT
 public:
-    OrderPickerWindow(const ReportContext &context, OrderAnalysis &caller, QWidget *parent = nullptr);
+    OrderPickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent = nullptr);
 
     OrderPicker &orders() const;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/pickeddocument.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -51,9 +53,10 @@ public:
     void gosterbul(int mode);
     // chameleonButton1: nothing on an empty list; "Listeden Seçim
     // Yapmalısınız..." when nothing is ticked (the picker stays open);
-    // otherwise the picker hides, hands the ticked documents over and closes.
-    // A failing hand-over shows the error's description in a plain message
-    // box over the caller, whose window stays usable.
+    // otherwise the picker hides, hands the ticked documents to the report
+    // that opened it and closes. A failing hand-over shows the error's
+    // description in a plain message box over that report's window, which
+    // stays usable.
     void handOver();
 
     // A customer chosen in another window (the customer picker): its name
@@ -88,6 +91,9 @@ protected:
     void load();
     // After the model's opening: fill the picker's own controls from it.
     virtual void showOwnLists() {}
+    // The ticked documents to the report that opened the picker, with the
+    // picker's options.
+    virtual void handOverPicked(const PickedDocuments &picked) = 0;
 
     void showEvent(QShowEvent *event) override;
 

@@ -1,6 +1,6 @@
 #include "pickers/ui/salesmanlistwidget.h"
 
-#include "analysis/salesmanlist.h"
+#include "documents/salesmanlist.h"
 
 #include <QSignalBlocker>
 

@@ -9,12 +9,13 @@
 
 namespace tarvel {
 
-WaybillPickerWindow::WaybillPickerWindow(const ReportContext &context, LoadingReport &caller, QWidget *parent)
-    : PickerWindow(new WaybillPicker(context, caller),
+WaybillPickerWindow::WaybillPickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent)
+    : PickerWindow(new WaybillPicker(context),
                    {.heading = QStringLiteral("İRSALİYELER"),
                     .handOverCaption = QStringLiteral("İrsaliye Görüntüle"),
                     .selectNoneName = QStringLiteral("seckaldır")},
-                   parent)
+                   parent),
+      m_handOver(std::move(handOver))
 {
     setObjectName(QStringLiteral("irsaliyeform"));
     m_irstip = pickerChoiceList("irstip", this);
@@ -47,6 +48,11 @@ void WaybillPickerWindow::showOwnLists()
     const DocumentPicker &model = picker();
     showChoices(m_irstip, model.documentTypes(), model.irstip());
     showChoices(m_ozkod, model.specialCodes(), model.ozkod());
+}
+
+void WaybillPickerWindow::handOverPicked(const PickedDocuments &picked)
+{
+    m_handOver(picked, waybills().birlestir());
 }
 
 } // namespace tarvel

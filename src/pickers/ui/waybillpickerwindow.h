@@ -3,12 +3,13 @@
 #include "foundation/erp/reportcontext.h"
 #include "pickers/ui/pickerwindow.h"
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 
 namespace tarvel {
 
-class LoadingReport;
 class WaybillPicker;
 
 // irsaliyeform: the waybill picker window over WaybillPicker. Its own filters
@@ -18,14 +19,19 @@ class WaybillPicker;
 class WaybillPickerWindow : public PickerWindow {
     Q_OBJECT
 public:
-    WaybillPickerWindow(const ReportContext &context, LoadingReport &caller, QWidget *parent = nullptr);
+    // What the loading report does with the ticked waybills.
+    using HandOver = std::function<void(const PickedDocuments &waybills, Merge birlestir)>;
+
+    WaybillPickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent = nullptr);
 
     WaybillPicker &waybills() const;
 
 protected:
     void showOwnLists() override;
+    void handOverPicked(const PickedDocuments &picked) override;
 
 private:
+    HandOver m_handOver;
     QComboBox *m_irstip = nullptr;
     QComboBox *m_ozkod = nullptr;
     QCheckBox *m_check1 = nullptr;

@@ -1,4 +1,4 @@
-#include "analysis/salesmanlist.h"
+#include "documents/salesmanlist.h"
 
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/reportcontext.h"

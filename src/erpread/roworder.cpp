@@ -46,8 +46,11 @@ bool onOrBefore(const QVariant &date, const QString &dateKey)
     if (date.isNull())
         return false;
     if (date.typeId() == QMetaType::QDateTime) {
+        // As "DATE_ <= day" compares: up to the day's midnight. Compared by its
+        // parts: a local QDateTime built per row asks the time zone each time.
         const QDate day = QDate::fromString(dateKey, QStringLiteral("yyyyMMdd"));
-        return day.isValid() && date.toDateTime() <= QDateTime(day, QTime(0, 0));
+        const QDateTime at = date.toDateTime();
+        return day.isValid() && (at.date() < day || (at.date() == day && at.time() == QTime(0, 0)));
     }
     return date.toString() <= dateKey;
 }

@@ -73,6 +73,8 @@ private slots:
     void boundedSets();
     void failingSet();
     void rereadFromTheRow();
+    void dateOnOrBefore_data();
+    void dateOnOrBefore();
 
 private:
     // A reader sending on the fixture's connection; every statement lands in m_sent.
@@ -300,6 +302,29 @@ void TestErpReader::rereadFromTheRow()
     QCOMPARE(m_sent, QStringList{today});
     QCOMPARE(fromRow.columns(), fromServer.columns());
     QCOMPARE(fromRow.rowValues(0), fromServer.rowValues(0));
+}
+
+// DATE_ as a server's datetime or as the demo ERP's text, against "DATE_<='yyyyMMdd'".
+void TestErpReader::dateOnOrBefore_data()
+{
+    QTest::addColumn<QVariant>("date");
+    QTest::addColumn<bool>("expected");
+
+    const QDate day(2024, 3, 31); // the last Sunday of March: the clocks move that night in Europe
+    QTest::newRow("datetime, the day before") << QVariant(QDateTime(day.addDays(-1), QTime(23, 59))) << true;
+    QTest::newRow("datetime, the day's midnight") << QVariant(QDateTime(day, QTime(0, 0))) << true;
+    QTest::newRow("datetime, later that day") << QVariant(QDateTime(day, QTime(0, 0, 1))) << false;
+    QTest::newRow("datetime, the day after") << QVariant(QDateTime(day.addDays(1), QTime(0, 0))) << false;
+    QTest::newRow("text, the day") << QVariant(QStringLiteral("20240331")) << true;
+    QTest::newRow("text, the day after") << QVariant(QStringLiteral("20240401")) << false;
+    QTest::newRow("null") << QVariant() << false;
+}
+
+void TestErpReader::dateOnOrBefore()
+{
+    QFETCH(QVariant, date);
+    QFETCH(bool, expected);
+    QCOMPARE(onOrBefore(date, QStringLiteral("20240331")), expected);
 }
 
 QTEST_GUILESS_MAIN(TestErpReader)

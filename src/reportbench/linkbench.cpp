@@ -31,6 +31,23 @@ public:
     virtual double longestStepMs() const { return -1; }
 };
 
+// A picker's "Göster" over the month up to today, every document ticked.
+template <class Picker> void pickMonth(Picker &picker, const QDate &today)
+{
+    picker.open(today);
+    picker.setTr1(today.addMonths(-1));
+    picker.setTr2(today);
+    picker.gosterbul(0);
+    picker.setAllTicked(true);
+}
+
+QByteArray listJson(const DataGrid &list)
+{
+    ReportJson json;
+    json.addList(QStringLiteral("l1"), list);
+    return json.toJson();
+}
+
 class MaterialRun : public ModeRun {
 public:
     MaterialRun(const ReportContext &context, const QDate &today) : m_analysis(context)
@@ -48,12 +65,7 @@ public:
         m_analysis.run();
     }
     double longestStepMs() const override { return m_longest; }
-    QByteArray lists() const override
-    {
-        ReportJson json;
-        json.addList(QStringLiteral("l1"), m_analysis.l1());
-        return json.toJson();
-    }
+    QByteArray lists() const override { return listJson(m_analysis.l1()); }
 
 private:
     MaterialAnalysis m_analysis;
@@ -65,19 +77,10 @@ class InvoiceRun : public ModeRun {
 public:
     InvoiceRun(const ReportContext &context, const QDate &today) : m_analysis(context), m_picker(context)
     {
-        m_picker.open(today);
-        m_picker.setTr1(today.addMonths(-1));
-        m_picker.setTr2(today);
-        m_picker.gosterbul(0);
-        m_picker.setAllTicked(true);
+        pickMonth(m_picker, today);
     }
     void run() override { m_analysis.handOver(m_picker.picked(), m_picker.options()); }
-    QByteArray lists() const override
-    {
-        ReportJson json;
-        json.addList(QStringLiteral("l1"), m_analysis.l1());
-        return json.toJson();
-    }
+    QByteArray lists() const override { return listJson(m_analysis.l1()); }
 
 private:
     InvoiceAnalysis m_analysis;
@@ -88,11 +91,7 @@ class LoadingRun : public ModeRun {
 public:
     LoadingRun(const ReportContext &context, const QDate &today) : m_report(context), m_picker(context)
     {
-        m_picker.open(today);
-        m_picker.setTr1(today.addMonths(-1));
-        m_picker.setTr2(today);
-        m_picker.gosterbul(0);
-        m_picker.setAllTicked(true);
+        pickMonth(m_picker, today);
         m_picker.setMerge(true);
     }
     void run() override { m_report.handOver(m_picker.picked(), m_picker.birlestir()); }

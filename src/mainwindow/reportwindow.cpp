@@ -25,14 +25,13 @@ void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
         main->popupContextMenu(which, globalPos);
 }
 
-ReportContext ReportWindow::loadSharedSettings(const AppPaths &paths)
+ReportContext ReportWindow::loadSharedSettings(const ReportContext &current)
 {
     SharedSettings &settings = sharedSettings();
     QString cause;
-    if (!oku(paths.workDir, settings, &cause))
+    if (!oku(current.paths.workDir, settings, &cause))
         showmessage(settingsCheckMessage(cause), Caption::Dikkat, Icon::Check, Buttons::Tamam, this);
-    ReportContext context;
-    context.paths = paths;
+    ReportContext context = current;
     context.fir = settings.fir;
     context.don = settings.don;
     return context;

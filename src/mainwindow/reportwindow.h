@@ -41,10 +41,10 @@ protected:
     // The start-up step every report window shares (oku): the firm and period
     // of data.dbs in the working directory into the shared settings, with
     // "Ayarları Kontrol Ediniz..." and the cause on the next line when they
-    // cannot be read; the window goes
-    // on with what the settings then hold. Statements run on the session's
-    // primary connection.
-    ReportContext loadSharedSettings(const AppPaths &paths);
+    // cannot be read; the window goes on with what the settings then hold.
+    // The current context with that firm and period (paths and connection
+    // stay).
+    ReportContext loadSharedSettings(const ReportContext &current);
 
     // Runs once when the window closes, also when the program ends through the
     // main window: the place to save the list appearance.

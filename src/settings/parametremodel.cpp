@@ -4,7 +4,6 @@
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
-#include "foundation/erp/erpsession.h"
 #include "foundation/erp/tablenames.h"
 #include "foundation/store/localstore.h"
 #include "foundation/store/sidefiles.h"
@@ -65,7 +64,7 @@ std::optional<QString> printCount(const QString &text)
 
 } // namespace
 
-ParametreModel::ParametreModel(const AppPaths &paths, ErpConnection *connection)
+ParametreModel::ParametreModel(const AppPaths &paths, ErpConnection &connection)
     : m_paths(paths), m_connection(connection)
 {
 }
@@ -98,11 +97,6 @@ QString ParametreModel::fytParFile() const
 QString ParametreModel::irssatirFile() const
 {
     return fileIn(m_paths.workDir, QStringLiteral("irssatir.velmor"));
-}
-
-ErpConnection &ParametreModel::erp() const
-{
-    return m_connection ? *m_connection : tarvel::erp();
 }
 
 void ParametreModel::load()

@@ -30,9 +30,8 @@ struct SaveOutcome {
 // the dependent lists, and the save.
 class ParametreModel {
 public:
-    // connection: where the lists are read; none means the session's primary
-    // connection, asked for at every statement (a reconnect replaces it).
-    explicit ParametreModel(const AppPaths &paths, ErpConnection *connection = nullptr);
+    // connection: where the lists are read.
+    ParametreModel(const AppPaths &paths, ErpConnection &connection);
 
     ParametreFields &fields() { return m_fields; }
     const ParametreFields &fields() const { return m_fields; }
@@ -79,11 +78,11 @@ public:
     QString irssatirFile() const;
 
 private:
-    ErpConnection &erp() const;
+    ErpConnection &erp() const { return m_connection; }
     void readVeritabani();
 
     AppPaths m_paths;
-    ErpConnection *m_connection = nullptr;
+    ErpConnection &m_connection;
     ParametreFields m_fields;
     ParametreChoices m_choices;
     QString m_firmListError;

@@ -81,7 +81,8 @@ void TestAnalysisWindows::cleanup()
 
 std::unique_ptr<InvoiceAnalysisWindow> TestAnalysisWindows::openWindow(const QString &folder)
 {
-    auto window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{folder, folder});
+    auto window =
+        std::make_unique<InvoiceAnalysisWindow>(AppPaths{folder, folder}, ErpSession::instance().primary());
     window->resize(1100, 700);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -183,7 +184,7 @@ void TestAnalysisWindows::contextMenuNeedsRows()
 {
     WindowFactory factory;
     factory.setReportCreator(ReportKind::InvoiceAnalysis, [](const AppPaths &paths) -> ReportWindow * {
-        return new InvoiceAnalysisWindow(paths);
+        return new InvoiceAnalysisWindow(paths, ErpSession::instance().primary());
     });
     MainWindow main(AppPaths{m_folder, m_folder}, factory, [] {});
     QVERIFY(main.load());

@@ -28,7 +28,7 @@ private:
     QString trace() const;
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
 };
 
 void TestInvoicePicker::initTestCase()

@@ -30,7 +30,7 @@ private:
     static QStringList fisnos(const OrderPicker &picker);
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
     QString m_trace;
 };
 

@@ -89,15 +89,12 @@ private slots:
 
 private:
     int jobCount();
-    ReportContext context() const
-    {
-        ReportContext c;
-        c.paths = m_paths;
-        return c;
-    }
+    // The lists are filled by hand: the connection is never opened.
+    ReportContext context() { return ReportContext{m_paths, {}, {}, m_connection}; }
     void needQueue();
 
     QString m_queue;
+    ErpConnection m_connection;
     bool m_haveQueue = false;
     std::unique_ptr<QTemporaryDir> m_dir;
     AppPaths m_paths;

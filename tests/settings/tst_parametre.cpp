@@ -61,8 +61,9 @@ void pick(QComboBox *combo, const QString &entry)
 WindowFactory realWindows()
 {
     WindowFactory windows;
-    windows.setSettingsCreator(
-        [](const AppPaths &paths, QWidget *parent) { return new Parametre(paths, parent); });
+    windows.setSettingsCreator([](const AppPaths &paths, QWidget *parent) {
+        return new Parametre(paths, ErpSession::instance().primary(), parent);
+    });
     return windows;
 }
 
@@ -134,7 +135,7 @@ void TestParametre::cleanup()
 
 std::unique_ptr<Parametre> TestParametre::window()
 {
-    auto w = std::make_unique<Parametre>(m_folder->paths(), nullptr, m_erp.get());
+    auto w = std::make_unique<Parametre>(m_folder->paths(), *m_erp);
     w->show();
     return w;
 }
@@ -482,7 +483,7 @@ void TestParametre::secondFirmSavedIsReadByReports()
     QVERIFY(ErpSession::instance().connect(folder.directory));
     const AppPaths paths{folder.directory, folder.directory};
 
-    Parametre w(paths);
+    Parametre w(paths, ErpSession::instance().primary());
     w.show();
     auto *fir = child<QComboBox>(&w, "fir");
     QVERIFY(fir->count() >= 2);

@@ -81,7 +81,7 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
     m_folder->writeBytes(QStringLiteral("fytPar.velmor"), cp1254Lines(fytParSample));
     m_folder->writeBytes(QStringLiteral("irssatir.velmor"), "12\r\n3\r\n");
 
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     const ParametreFields &f = model.fields();
     QCOMPARE(f.lgpass, QStringLiteral("GİZLİ ŞİFRE"));
@@ -122,7 +122,7 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
 
 void TestParametreModel::saveRoundTrip()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     ParametreFields &f = model.fields();
     f.lgpass = QStringLiteral("O'NEİL ŞĞÜ");
@@ -173,7 +173,7 @@ void TestParametreModel::saveRoundTrip()
     QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("15\r\n2\r\n"));
 
     // A new window reads back what was saved.
-    ParametreModel again(m_folder->paths(), m_erp.get());
+    ParametreModel again(m_folder->paths(), *m_erp);
     again.load();
     const ParametreFields &g = again.fields();
     QCOMPARE(g.lgpass, saved.lgpass);
@@ -207,7 +207,7 @@ void TestParametreModel::fytParWrittenBackUnchanged()
 {
     QFETCH(QByteArray, file);
     m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.serverkaydet().ok());
     QCOMPARE(m_folder->bytes("fytPar.velmor"), file);
@@ -237,7 +237,7 @@ void TestParametreModel::optionFromLineTen()
     QFETCH(QString, firadi);
     if (!file.isEmpty())
         m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.fytparyukle();
     QCOMPARE(model.fields().option, option);
     QCOMPARE(model.fields().firadi, firadi);
@@ -245,7 +245,7 @@ void TestParametreModel::optionFromLineTen()
 
 void TestParametreModel::firmChosenTwice()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     const ParametreFields before = model.fields();
     const QString firm = QStringLiteral("3- MEHMET'İN GIDA");
@@ -270,7 +270,7 @@ void TestParametreModel::firmChosenTwice()
 
 void TestParametreModel::failedFirmChoiceChangesNothing()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(!model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş.")));
     const ParametreChoices before = model.choices();
@@ -294,7 +294,7 @@ void TestParametreModel::failedFirmChoiceChangesNothing()
 void TestParametreModel::firmListFailureKeepsStoredChoices()
 {
     m_erp->close(); // as after the password gate: the ERP connection failed
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.choices().fir.isEmpty());
     QVERIFY(!model.firmListError().isEmpty());
@@ -353,7 +353,7 @@ void TestParametreModel::printCounts()
     QFETCH(QString, refusedField);
     QFETCH(QByteArray, written);
 
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     model.fields().text3 = rows;
     model.fields().text4 = copies;
@@ -378,7 +378,7 @@ void TestParametreModel::printCounts()
 void TestParametreModel::missingStoreStillWritesSideFiles()
 {
     QVERIFY(QFile::remove(storePath(m_folder->path())));
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QCOMPARE(model.fields().srvadi, QString());
     QCOMPARE(model.fields().text3, QStringLiteral("10"));
@@ -406,7 +406,7 @@ void TestParametreModel::missingRowIsAFailure_data()
 void TestParametreModel::missingRowIsAFailure()
 {
     QFETCH(QString, table);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(damageStore(storePath(m_folder->path()), QStringLiteral("delete from ") + table));
     model.fields().lgpass = QStringLiteral("YENİ");

@@ -194,7 +194,7 @@ void AnalysisWindow::load()
         m_tr2->setDate(dates.tr2);
         datesChanged();
     }
-    m_model->setContext(loadSharedSettings(m_paths));
+    m_model->setContext(loadSharedSettings(m_model->context()));
     loadAfterSettings();
     m_status->setText(m_model->statusText());
 }

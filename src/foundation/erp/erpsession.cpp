@@ -31,10 +31,7 @@ ErpSession &ErpSession::instance()
     return session;
 }
 
-ErpSession::ErpSession()
-    : m_primary(std::make_unique<ErpConnection>()), m_watch(std::make_unique<ErpConnection>())
-{
-}
+ErpSession::ErpSession() = default;
 
 ErpServerSettings ErpSession::readserversettings(const QString &workDir, QString *storeError)
 {
@@ -74,24 +71,24 @@ bool ErpSession::connect(const QString &workDir, bool withWatch)
 {
     m_settings = readserversettings(workDir, &m_storeError);
     const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
-    // Each connection is replaced, which closes the old one, before the new one opens.
-    for (std::unique_ptr<ErpConnection> *connection : {&m_primary, &m_watch}) {
-        *connection = std::make_unique<ErpConnection>();
-        (*connection)->setTrace(m_trace);
-    }
     // When the primary connection fails the watch connection, with the same
     // settings, stays closed: trying it too would only freeze the window for
     // another timeout, and an open watch beside a closed primary would close
     // the connection-failure window over a program that cannot read anything.
-    if (m_primary->open(settings) && withWatch)
-        m_watch->open(settings);
-    return m_primary->isOpen();
+    m_primary.setTrace(m_trace);
+    m_watch.setTrace(m_trace);
+    m_watch.close();
+    if (m_primary.open(settings) && withWatch)
+        m_watch.open(settings);
+    return m_primary.isOpen();
 }
 
 void ErpSession::reset()
 {
-    m_primary = std::make_unique<ErpConnection>();
-    m_watch = std::make_unique<ErpConnection>();
+    m_primary.close();
+    m_watch.close();
+    m_primary.setTrace(nullptr);
+    m_watch.setTrace(nullptr);
     m_settings = {};
     m_storeError.clear();
     m_trace.reset();
@@ -103,8 +100,8 @@ bool ErpSession::setTraceFile(const QString &path, QString *error)
     QString why;
     if (!path.isEmpty())
         m_trace = SqlTrace::open(path, &why);
-    m_primary->setTrace(m_trace);
-    m_watch->setTrace(m_trace);
+    m_primary.setTrace(m_trace);
+    m_watch.setTrace(m_trace);
     if (error)
         *error = why;
     return path.isEmpty() || m_trace;

@@ -89,9 +89,10 @@ QWidget *titleBand(QWidget *parent)
 
 } // namespace
 
-LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *lastFirmName, QWidget *parent)
+LoadingWindow::LoadingWindow(const AppPaths &paths, ErpConnection &connection, Printer printer,
+                             QString *lastFirmName, QWidget *parent)
     : ReportWindow(parent), m_printer(std::move(printer)),
-      m_report(new LoadingReport(ReportContext{paths, {}, {}, nullptr}, this))
+      m_report(new LoadingReport(ReportContext{paths, {}, {}, connection}, this))
 {
     setObjectName(reportInfo(ReportKind::Loading).objectName);
     setWindowTitle(reportInfo(ReportKind::Loading).windowCaption);
@@ -102,7 +103,7 @@ LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *la
     resize(1000, 700);
     centerform(this);
     m_report->listeyukle();
-    m_report->setContext(loadSharedSettings(paths));
+    m_report->setContext(loadSharedSettings(m_report->context()));
     QString firmName;
     setWindowTitle(LoadingReport::caption(paths.programDir, lastFirmName ? *lastFirmName : firmName));
     m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));

@@ -30,10 +30,11 @@ public:
     // subsystem's entry, handed in by the program that links it.
     using Printer = std::function<void(const LoadingReport &report, int mode, QWidget *parent)>;
 
+    // connection: where the report reads (the session's primary connection).
     // lastFirmName: the firm name of the caption last read in this run, kept
     // by the program across the windows it opens (none: nothing is kept).
-    explicit LoadingWindow(const AppPaths &paths, Printer printer = {}, QString *lastFirmName = nullptr,
-                           QWidget *parent = nullptr);
+    LoadingWindow(const AppPaths &paths, ErpConnection &connection, Printer printer = {},
+                  QString *lastFirmName = nullptr, QWidget *parent = nullptr);
     ~LoadingWindow() override;
 
     LoadingReport &report() const { return *m_report; }

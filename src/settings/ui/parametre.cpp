@@ -114,7 +114,7 @@ private:
 
 } // namespace
 
-Parametre::Parametre(const AppPaths &paths, QWidget *parent, ErpConnection *connection)
+Parametre::Parametre(const AppPaths &paths, ErpConnection &connection, QWidget *parent)
     : QDialog(parent), m_paths(paths), m_model(paths, connection)
 {
     setObjectName(QStringLiteral("parametre"));

@@ -6,8 +6,7 @@
 #include "foundation/base/sqlvalue.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -141,11 +140,9 @@ bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
     m_pr1.setValue(0);
     list.close();
     list.open();
-    list.suspendRedraw();
-    const auto finish = qScopeGuard([this, &list] {
+    const SuspendedRedraw suspended(list, [this, &list] {
         m_pr1.reset();
         list.first();
-        list.resumeRedraw();
         list.refresh();
     });
     fill();

@@ -8,6 +8,7 @@
 #include "foundation/erp/serverstop.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
+#include "grid/suspendedredraw.h"
 
 #include <cmath>
 
@@ -302,12 +303,10 @@ void LoadingReport::deleteCurrentRow(bool confirmed)
         return;
     if (confirmed && list.currentRow() >= 0)
         list.deleteCurrent();
-    list.suspendRedraw();
+    const SuspendedRedraw suspended(list, [&list] { list.first(); });
     const int sira = list.fieldIndex(QStringLiteral("sira"));
     for (int row = 0; row < list.rowCount(); ++row)
         list.setValue(row, sira, QString::number(row + 1));
-    list.first();
-    list.resumeRedraw();
 }
 
 namespace {

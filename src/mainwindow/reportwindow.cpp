@@ -4,9 +4,11 @@
 
 #include "dialogs/messagebox.h"
 #include "foundation/store/sharedsettings.h"
+#include "widgets/xpprogressbar.h"
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace tarvel {
 
@@ -35,6 +37,24 @@ ReportContext ReportWindow::loadSharedSettings(const ReportContext &current)
     context.fir = settings.fir;
     context.don = settings.don;
     return context;
+}
+
+XpProgressBar *ReportWindow::progressBar(ProgressState &state)
+{
+    auto *bar = new XpProgressBar(this);
+    bar->setObjectName(QStringLiteral("pr1"));
+    bar->setScrolling(9);
+    bar->setColor(QColor(51, 153, 255));
+    bar->follow(&state);
+    return bar;
+}
+
+QStatusBar *ReportWindow::statusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("sb1"));
+    bar->setSizeGripEnabled(false);
+    return bar;
 }
 
 void ReportWindow::closeEvent(QCloseEvent *event)

@@ -5,10 +5,13 @@
 #include <QWidget>
 
 class QMenu;
+class QStatusBar;
 
 namespace tarvel {
 
 class MainWindow;
+class ProgressState;
+class XpProgressBar;
 
 // The two context menus the main window owns for its report windows.
 enum class ContextMenu {
@@ -45,6 +48,12 @@ protected:
     // The current context with that firm and period (paths and connection
     // stay).
     ReportContext loadSharedSettings(const ReportContext &current);
+
+    // The two bars every report window ends with: the progress bar pr1,
+    // following the model's progress, and the status bar sb1 without a size
+    // grip; the window adds its panels.
+    XpProgressBar *progressBar(ProgressState &state);
+    QStatusBar *statusBar();
 
     // Runs once when the window closes, also when the program ends through the
     // main window: the place to save the list appearance.

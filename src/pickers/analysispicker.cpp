@@ -12,26 +12,9 @@ AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &desig
     addField(QStringLiteral("nettutar"), 50);
 }
 
-void AnalysisPicker::addColumn(const char *name, const char *caption, const char *field, int width,
-                               bool visible)
-{
-    l1().addColumn({.objectName = QString::fromLatin1(name),
-                    .caption = QString::fromUtf8(caption),
-                    .field = QString::fromLatin1(field),
-                    .width = width,
-                    .visible = visible});
-}
-
 void AnalysisPicker::addSharedColumns()
 {
-    l1().addColumn(checkColumn());
-    addColumn("DBGridColumn2", "", "sira", 50, false);
-    addColumn("DBGridColumn3", "TARİH", "tarih", 80);
-    addColumn("DBGridColumn4", "FİŞ NO", "fisno", 80);
-    addColumn("DBGridColumn5", "BELGENO", "belno", 100);
-    addColumn("DBGridColumn6", "CARİKOD", "carikod", 100);
-    addColumn("DBGridColumn7", "ÜNVANI", "unvani", 200);
-    addColumn("DBGridColumn8", "", "ref", 64, false);
+    addLeadingColumns();
     addColumn("DBGridColumn9", "TOP.İND.", "ind", 70);
     l1().addColumn({.objectName = QStringLiteral("DBGridColumn10"),
                     .caption = QStringLiteral("TUP.TUTAR"),
@@ -39,8 +22,7 @@ void AnalysisPicker::addSharedColumns()
                     .width = 100,
                     .alignment = Qt::AlignRight,
                     .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
-    addColumn("DBGridColumn11", "", "scarikod", 100, false);
-    addColumn("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200, false);
+    addShipToColumns(false);
 }
 
 GridColumn AnalysisPicker::nettutarColumn(const char *name) const

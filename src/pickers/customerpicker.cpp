@@ -1,8 +1,7 @@
 #include "pickers/customerpicker.h"
 
 #include "foundation/base/sqlvalue.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -46,11 +45,7 @@ void CustomerPicker::cariyukle(const QString &text)
     MemTable &list = m_l1.table();
     list.close();
     list.open();
-    list.suspendRedraw();
-    const auto resume = qScopeGuard([&list] {
-        list.first();
-        list.resumeRedraw();
-    });
+    const SuspendedRedraw suspended(list, [&list] { list.first(); });
     // A card is found by its code or by its name: a text both had to hold
     // would find no card for a typed name.
     const QString pattern = sqlEscaped(text);

@@ -39,13 +39,40 @@ void DocumentPicker::addField(const QString &name, int maxLength)
     m_l1.table().addField(name, maxLength);
 }
 
-GridColumn DocumentPicker::checkColumn() const
+void DocumentPicker::addColumn(const char *name, const char *caption, const char *field, int width,
+                               bool visible)
 {
-    return {.objectName = QStringLiteral("DBGridColumn1"),
-            .field = QStringLiteral("sec"),
-            .width = 30,
-            .alignment = Qt::AlignCenter,
-            .checkBox = true};
+    m_l1.addColumn({.objectName = QString::fromLatin1(name),
+                    .caption = QString::fromUtf8(caption),
+                    .field = QString::fromLatin1(field),
+                    .width = width,
+                    .visible = visible});
+}
+
+void DocumentPicker::addLeadingColumns()
+{
+    m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
+                    .field = QStringLiteral("sec"),
+                    .width = 30,
+                    .alignment = Qt::AlignCenter,
+                    .checkBox = true});
+    m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
+                    .field = QStringLiteral("sira"),
+                    .width = 50,
+                    .visible = false,
+                    .alignment = Qt::AlignCenter});
+    addColumn("DBGridColumn3", "TARİH", "tarih", 80);
+    addColumn("DBGridColumn4", "FİŞ NO", "fisno", 80);
+    addColumn("DBGridColumn5", "BELGENO", "belno", 100);
+    addColumn("DBGridColumn6", "CARİKOD", "carikod", 100);
+    addColumn("DBGridColumn7", "ÜNVANI", "unvani", 200);
+    addColumn("DBGridColumn8", "", "ref", 64, false);
+}
+
+void DocumentPicker::addShipToColumns(bool visible)
+{
+    addColumn("DBGridColumn11", "", "scarikod", 100, false);
+    addColumn("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200, visible);
 }
 
 QHash<QString, QString> DocumentPicker::typeNames()

@@ -97,8 +97,15 @@ protected:
     // The fields and columns: the common fields come first (in this order:
     // sec sira tarih fisno belno carikod unvani tutar ref tip), then addField.
     void addField(const QString &name, int maxLength);
-    // The check column bound to sec, 30 wide, no caption.
-    GridColumn checkColumn() const;
+    // A plain column of l1 (left-aligned, no total).
+    void addColumn(const char *name, const char *caption, const char *field, int width, bool visible = true);
+    // The columns every picker's list starts with, at collection positions 0
+    // to 7: the check column bound to sec, sira (hidden), tarih, fisno,
+    // belno, carikod, unvani and ref (hidden).
+    void addLeadingColumns();
+    // The ship-to card's columns at positions 10 and 11: scarikod (hidden)
+    // and scari "SEVKİYAT CARİSİ".
+    void addShipToColumns(bool visible);
     // A tip column shows 7 as PARAKENDE and 8 as TOPTAN.
     static QHash<QString, QString> typeNames();
 

@@ -13,27 +13,8 @@ WaybillPicker::WaybillPicker(const ReportContext &context, QObject *parent)
     addField(QStringLiteral("scari"), 50);
     addField(QStringLiteral("scarikod"), 50);
 
+    addLeadingColumns();
     DataGrid &grid = l1();
-    const auto column = [&grid](const char *name, const char *caption, const char *field, int width,
-                                bool visible = true) {
-        grid.addColumn({.objectName = QString::fromLatin1(name),
-                        .caption = QString::fromUtf8(caption),
-                        .field = QString::fromLatin1(field),
-                        .width = width,
-                        .visible = visible});
-    };
-    grid.addColumn(checkColumn());
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
-                    .field = QStringLiteral("sira"),
-                    .width = 50,
-                    .visible = false,
-                    .alignment = Qt::AlignCenter});
-    column("DBGridColumn3", "TARİH", "tarih", 80);
-    column("DBGridColumn4", "FİŞ NO", "fisno", 80);
-    column("DBGridColumn5", "BELGENO", "belno", 100);
-    column("DBGridColumn6", "CARİKOD", "carikod", 100);
-    column("DBGridColumn7", "ÜNVANI", "unvani", 200);
-    column("DBGridColumn8", "", "ref", 64, false);
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn9"),
                     .caption = QStringLiteral("NET TOPLAM"),
                     .field = QStringLiteral("tutar"),
@@ -45,8 +26,7 @@ WaybillPicker::WaybillPicker(const ReportContext &context, QObject *parent)
                     .field = QStringLiteral("tip"),
                     .width = 100,
                     .displayMap = typeNames()});
-    column("DBGridColumn11", "", "scarikod", 100, false);
-    column("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200);
+    addShipToColumns(true);
 }
 
 std::optional<QString> WaybillPicker::statement()

@@ -69,15 +69,8 @@ void AnalysisWindow::build(const ReportInfo &info)
         m_model->l1().table().refresh();
     });
 
-    m_pr1 = new XpProgressBar(this);
-    m_pr1->setObjectName(QStringLiteral("pr1"));
-    m_pr1->setScrolling(9);
-    m_pr1->setColor(QColor(51, 153, 255));
-    m_pr1->follow(&m_model->pr1());
-
-    m_sb1 = new QStatusBar(this);
-    m_sb1->setObjectName(QStringLiteral("sb1"));
-    m_sb1->setSizeGripEnabled(false);
+    m_pr1 = progressBar(m_model->pr1());
+    m_sb1 = statusBar();
     m_status = new QLabel(m_sb1);
     m_status->setObjectName(QStringLiteral("sb1panel4"));
     m_sb1->addWidget(m_status, 1);

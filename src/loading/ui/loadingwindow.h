@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -54,6 +55,9 @@ protected:
 
 private:
     void build();
+    QGroupBox *buildWaybillBox();
+    QGroupBox *buildCustomerBox();
+    QGroupBox *buildBottomBox();
     void showFields();
     void takeEditedFields();
     void popupMenu(const QPoint &globalPos);

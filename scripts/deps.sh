@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config          # compiler and build
+  clang-format                              # the format CI checks (.ci/run)
   qt6-base-dev qt6-base-dev-tools           # Qt 6 Core, Gui, Widgets, Sql, PrintSupport, Test
   libqt6sql6-sqlite                         # the local store data.dbs through Qt SQL
   qt6-qpa-plugins                           # the window program on X11 (xcb)

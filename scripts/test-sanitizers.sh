@@ -18,7 +18,7 @@ TARVEL_BUILD_DIR=$build bash scripts/build.sh \
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" \
   "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined"
-bash scripts/printer-setup.sh
+bash scripts/printer-for-tests.sh
 
 logs="$PWD/$build/sanitizer-logs"
 rm -rf "$logs"

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
-bash scripts/printer-setup.sh
+bash scripts/printer-for-tests.sh
 build=${TARVEL_BUILD_DIR:-build}
 cd "$build"
 ctest --output-on-failure -j 2

@@ -69,7 +69,7 @@ QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QStr
 
 // ---- The run ------------------------------------------------------------------------------------
 
-bool MaterialAnalysis::faturabulanalizyukle()
+bool MaterialAnalysis::run()
 {
     bool totals = false;
     const bool started = fillRun([this, &totals] {

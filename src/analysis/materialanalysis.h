@@ -51,10 +51,10 @@ public:
     void elemanekle();
 
     // ---- The run ------------------------------------------------------------------------------
-    // faturabulanalizyukle ("Bul", Enter in Text1); false when a run is
-    // already in progress. The stop request is polled before each item and
-    // before each sales line.
-    bool faturabulanalizyukle();
+    // The material run ("Bul", Enter in Text1); false when a run is already
+    // in progress. The stop request is polled before each item and before
+    // each sales line.
+    bool run();
     // "Durdur": the run stops at its next poll.
     void requestStop() { m_stop = true; }
     // Whether the last run ended on a stop request, or because the server was gone.

@@ -30,12 +30,12 @@ QString OrderAnalysis::rereadStatement(const QString &lineRef) const
 
 void OrderAnalysis::faturagenelmaliyethesapla()
 {
-    m_overallError.reset();
+    m_overall = {};
     if (writeCostedOverall())
         return;
-    m_overallError = QStringLiteral("Sıfıra bölme hatası: listenin satış maliyeti toplamı 0 olduğundan "
-                                    "genel karlılık hesaplanamadı.");
-    emit overallProfitabilityFailed(*m_overallError);
+    m_overall = Error(QStringLiteral("Sıfıra bölme hatası: listenin satış maliyeti toplamı 0 olduğundan "
+                                     "genel karlılık hesaplanamadı."));
+    emit overallProfitabilityFailed(m_overall.errorText());
 }
 
 } // namespace tarvel

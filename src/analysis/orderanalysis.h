@@ -1,8 +1,7 @@
 #pragma once
 
 #include "analysis/documentanalysis.h"
-
-#include <optional>
+#include "foundation/base/result.h"
 
 namespace tarvel {
 
@@ -13,7 +12,7 @@ namespace tarvel {
 // toptutar and no satici, and its headings name no type ("... - ()").
 //
 // The overall profitability needs a cost: when the cost total is 0 (or the
-// list is empty) nothing is written and overallError() says why, for the
+// list is empty) nothing is written and overall() says why, for the
 // window to show in a plain message box.
 class OrderAnalysis : public DocumentAnalysis {
     Q_OBJECT
@@ -21,8 +20,8 @@ public:
     explicit OrderAnalysis(const ReportContext &context, QObject *parent = nullptr);
 
     void faturagenelmaliyethesapla() override;
-    // Why the last overall profitability could not be computed; nothing when it was.
-    const std::optional<QString> &overallError() const { return m_overallError; }
+    // The last overall profitability: a success, or why it could not be computed.
+    const Result<void> &overall() const { return m_overall; }
 
 signals:
     void overallProfitabilityFailed(const QString &description);
@@ -35,7 +34,7 @@ protected:
 private:
     QString orderLineTable() const { return context().periodTable(QStringLiteral("ORFLINE")); }
 
-    std::optional<QString> m_overallError;
+    Result<void> m_overall;
 };
 
 } // namespace tarvel

@@ -28,26 +28,24 @@ using InvoiceScreen = PickerScreen<InvoiceAnalysis, InvoicePicker>;
 
 int invoicesCommand(Context &context)
 {
-    CommandArgs args(context.args,
-                     {.flags = {QStringLiteral("--by-entry-date")},
-                      .values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"),
-                                            QStringLiteral("--customer"), QStringLiteral("--customer-code"),
-                                            QStringLiteral("--special-code"), QStringLiteral("--type")} +
-                                fileOptions,
-                      .repeated = {QStringLiteral("--salesman")},
-                      .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (args.ok() && !documentTypeFits(context, args, "invoices", invoicesUsage))
+    const Result<DatedArgs> parsed = parseDated(
+        context.args, {.flags = {QStringLiteral("--by-entry-date")},
+                       .values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-code"),
+                                             QStringLiteral("--special-code"), QStringLiteral("--type")} +
+                                 fileOptions,
+                       .repeated = {QStringLiteral("--salesman")}});
+    if (!parsed)
+        return usageError(context, "invoices", parsed.error(), invoicesUsage);
+    const auto &[args, range] = *parsed;
+    if (!documentTypeFits(context, args, "invoices", invoicesUsage))
         return 2;
-    if (!args.ok())
-        return usageError(context, "invoices", args, invoicesUsage);
 
     const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
     if (!screen)
         return 1;
     InvoicePicker &picker = screen->picker;
-    picker.setTr1(range->from);
-    picker.setTr2(range->to);
+    picker.setTr1(range.from);
+    picker.setTr2(range.to);
     if (!typeCustomerName(context, picker, args) || !selectSalesmen(context, picker.satel(), args))
         return 1;
     picker.setCarkod(args.value(QStringLiteral("--customer-code")));
@@ -55,18 +53,18 @@ int invoicesCommand(Context &context)
         picker.setOzkod(args.value(QStringLiteral("--special-code")));
     chooseDocumentType(picker, args);
     picker.setByEntryDate(args.flag(QStringLiteral("--by-entry-date")));
-    return showPickerList(context, picker, args);
+    return showPickerList(context, picker, filesOf(args));
 }
 
 int invoiceAnalysisCommand(Context &context)
 {
-    CommandArgs args(context.args, handOverSpec());
-    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
-    if (!args.ok())
-        return usageError(context, "invoice-analysis", args, invoiceAnalysisUsage);
+    const Result<RefArgs> parsed = parseWithRefs(context.args, handOverOptions());
+    if (!parsed)
+        return usageError(context, "invoice-analysis", parsed.error(), invoiceAnalysisUsage);
+    const auto &[args, refs] = *parsed;
 
     const std::unique_ptr<InvoiceScreen> screen = openPickerScreen<InvoiceAnalysis, InvoicePicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, *refs,
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, refs,
                                       QStringLiteral("Satış faturası")))
         return 1;
     return finishAnalysis(context, screen->analysis, filesOf(args));
@@ -74,19 +72,17 @@ int invoiceAnalysisCommand(Context &context)
 
 int itemAnalysisCommand(Context &context)
 {
-    CommandArgs args(context.args, {.values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"),
-                                                          QStringLiteral("--name")} +
-                                              fileOptions,
-                                    .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (!args.ok())
-        return usageError(context, "item-analysis", args, itemAnalysisUsage);
+    const Result<DatedArgs> parsed =
+        parseDated(context.args, {.values = QStringList{QStringLiteral("--name")} + fileOptions});
+    if (!parsed)
+        return usageError(context, "item-analysis", parsed.error(), itemAnalysisUsage);
+    const auto &[args, range] = *parsed;
 
     const std::optional<ReportContext> report = openReport(context);
     if (!report)
         return 1;
     InvoiceAnalysis analysis(*report);
-    analysis.setDates({range->from, range->to});
+    analysis.setDates({range.from, range.to});
     if (args.has(QStringLiteral("--name")))
         analysis.analizurunara(args.value(QStringLiteral("--name")));
     else

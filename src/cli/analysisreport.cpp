@@ -15,21 +15,6 @@ ReportFiles filesOf(const CommandArgs &args)
     return {.xls = args.value(QStringLiteral("--xls")), .pdf = args.value(QStringLiteral("--pdf"))};
 }
 
-int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage)
-{
-    context.err << "tarvel-report " << command << ": " << args.error() << "\n" << usage;
-    return 2;
-}
-
-std::optional<DateRange> dateRange(CommandArgs &args)
-{
-    const std::optional<QDate> from = args.ok() ? args.date(QStringLiteral("--from")) : std::nullopt;
-    const std::optional<QDate> to = args.ok() ? args.date(QStringLiteral("--to")) : std::nullopt;
-    if (!from || !to)
-        return std::nullopt;
-    return DateRange{*from, *to};
-}
-
 bool openPicker(Context &context, DocumentPicker &picker)
 {
     try {
@@ -99,7 +84,8 @@ int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const Repor
     return finishReport(context, json, analysis.l1(), files);
 }
 
-int showPickerList(Context &context, DocumentPicker &picker, const CommandArgs &args)
+int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &files,
+                   const std::function<void(ReportJson &)> &addFields)
 {
     try {
         picker.gosterbul(0);
@@ -109,10 +95,12 @@ int showPickerList(Context &context, DocumentPicker &picker, const CommandArgs &
     }
     ReportJson json;
     json.addList(QStringLiteral("l1"), picker.l1());
-    return finishReport(context, json, picker.l1(), filesOf(args));
+    if (addFields)
+        addFields(json);
+    return finishReport(context, json, picker.l1(), files);
 }
 
-CommandArgs::Spec handOverSpec()
+CommandArgs::Options handOverOptions()
 {
     return {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax")},
             .values = QStringList{QStringLiteral("--refs")} + fileOptions,

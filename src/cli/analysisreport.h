@@ -5,12 +5,14 @@
 #include "reportsession.h"
 
 #include <QDate>
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace tarvel {
 class AnalysisPicker;
 class DocumentAnalysis;
+class ReportJson;
 class DocumentPicker;
 class ProfitAnalysis;
 class SalesmanList;
@@ -23,16 +25,6 @@ namespace tarvel::cli {
 // --xls FILE and --pdf FILE, which every report command takes.
 extern const QStringList fileOptions;
 ReportFiles filesOf(const CommandArgs &args);
-
-// The argument error and the command's usage on stderr; exit code 2.
-int usageError(Context &context, const char *command, const CommandArgs &args, const char *usage);
-
-// --from and --to of a command that requires both; nothing after an error (see args.error()).
-struct DateRange {
-    QDate from;
-    QDate to;
-};
-std::optional<DateRange> dateRange(CommandArgs &args);
 
 // The picker as its window opens it (customers, salesmen and its other lists
 // read); false after saying why on stderr.
@@ -55,11 +47,13 @@ std::unique_ptr<PickerScreen<Analysis, Picker>> openPickerScreen(Context &contex
     return openPicker(context, screen->picker) ? std::move(screen) : nullptr;
 }
 
-// "Göster" in the picker and its list as the report document.
-int showPickerList(Context &context, DocumentPicker &picker, const CommandArgs &args);
+// "Göster" in the picker and its list as the report document, followed by
+// the fields addFields puts in after the search.
+int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &files,
+                   const std::function<void(ReportJson &)> &addFields = {});
 
 // The options of a hand-over command: --refs R1,... [--vat-included] [--extra-tax] and the files.
-CommandArgs::Spec handOverSpec();
+CommandArgs::Options handOverOptions();
 // The documents of --refs, ticked in the picker in that order, handed to the
 // analysis with the two analysis options. A ref that names no document the
 // picker could list is an error (missing says what it names: "Satış

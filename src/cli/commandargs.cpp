@@ -10,64 +10,92 @@ constexpr int lastYear = 9999;
 
 } // namespace
 
-CommandArgs::CommandArgs(const QStringList &args, const Spec &spec)
+Result<CommandArgs> CommandArgs::parse(const QStringList &args, const Options &options)
 {
-    for (int i = 0; i < args.size() && ok(); ++i) {
+    CommandArgs parsed;
+    for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        if (spec.flags.contains(arg)) {
-            m_flags.insert(arg);
-        } else if (spec.values.contains(arg) || spec.repeated.contains(arg)) {
+        if (options.flags.contains(arg)) {
+            parsed.m_flags.insert(arg);
+        } else if (options.values.contains(arg) || options.repeated.contains(arg)) {
             if (i + 1 >= args.size() || args.at(i + 1).startsWith(QLatin1String("--")))
-                m_error = QStringLiteral("%1 bir değer ister (needs a value)").arg(arg);
-            else if (m_values.contains(arg) && !spec.repeated.contains(arg))
-                m_error = QStringLiteral("%1 bir kez verilebilir (may be given once)").arg(arg);
-            else
-                m_values[arg].append(args.at(++i));
+                return Error(QStringLiteral("%1 bir değer ister (needs a value)").arg(arg));
+            if (parsed.m_values.contains(arg) && !options.repeated.contains(arg))
+                return Error(QStringLiteral("%1 bir kez verilebilir (may be given once)").arg(arg));
+            parsed.m_values[arg].append(args.at(++i));
         } else {
-            m_error = QStringLiteral("bilinmeyen seçenek (unknown option): %1").arg(arg);
+            return Error(QStringLiteral("bilinmeyen seçenek (unknown option): %1").arg(arg));
         }
     }
-    for (const QString &name : spec.required) {
-        if (ok() && !m_values.contains(name))
-            m_error = QStringLiteral("%1 verilmeli (is required)").arg(name);
+    for (const QString &name : options.required) {
+        if (!parsed.m_values.contains(name))
+            return Error(QStringLiteral("%1 verilmeli (is required)").arg(name));
     }
+    return parsed;
 }
 
-std::optional<QDate> CommandArgs::date(const QString &name)
+Result<QDate> CommandArgs::date(const QString &name) const
 {
     const QString text = value(name);
     const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
-    if (text.size() != 8 || !date.isValid()) {
-        m_error = QStringLiteral("%1 yyyyMMdd biçiminde bir tarih ister, \"%2\" değil (needs a date)")
-                      .arg(name, text);
-        return std::nullopt;
-    }
-    if (date.year() < firstYear || date.year() > lastYear) {
-        m_error =
+    if (text.size() != 8 || !date.isValid())
+        return Error(QStringLiteral("%1 yyyyMMdd biçiminde bir tarih ister, \"%2\" değil (needs a date)")
+                         .arg(name, text));
+    if (date.year() < firstYear || date.year() > lastYear)
+        return Error(
             QStringLiteral("%1 %2 ile %3 yılları arasında bir tarih ister, \"%4\" değil (year out of range)")
                 .arg(name)
                 .arg(firstYear)
                 .arg(lastYear)
-                .arg(text);
-        return std::nullopt;
-    }
+                .arg(text));
     return date;
 }
 
-std::optional<QStringList> CommandArgs::list(const QString &name)
+Result<QStringList> CommandArgs::list(const QString &name) const
 {
     const QStringList items = value(name).split(QLatin1Char(','));
-    for (const QString &item : items) {
-        if (item.trimmed().isEmpty()) {
-            m_error = QStringLiteral("%1 virgülle ayrılmış değerler ister (needs comma-separated values)")
-                          .arg(name);
-            return std::nullopt;
-        }
-    }
     QStringList trimmed;
-    for (const QString &item : items)
+    for (const QString &item : items) {
+        if (item.trimmed().isEmpty())
+            return Error(QStringLiteral("%1 virgülle ayrılmış değerler ister (needs comma-separated values)")
+                             .arg(name));
         trimmed << item.trimmed();
+    }
     return trimmed;
+}
+
+Result<DatedArgs> parseDated(const QStringList &words, CommandArgs::Options options)
+{
+    const QStringList dates{QStringLiteral("--from"), QStringLiteral("--to")};
+    options.values += dates;
+    options.required = dates + options.required;
+    Result<CommandArgs> args = CommandArgs::parse(words, options);
+    if (!args)
+        return args.error();
+    const Result<QDate> from = args->date(QStringLiteral("--from"));
+    if (!from)
+        return from.error();
+    const Result<QDate> to = args->date(QStringLiteral("--to"));
+    if (!to)
+        return to.error();
+    return DatedArgs{std::move(*args), {*from, *to}};
+}
+
+Result<RefArgs> parseWithRefs(const QStringList &words, const CommandArgs::Options &options)
+{
+    Result<CommandArgs> args = CommandArgs::parse(words, options);
+    if (!args)
+        return args.error();
+    Result<QStringList> refs = args->list(QStringLiteral("--refs"));
+    if (!refs)
+        return refs.error();
+    return RefArgs{std::move(*args), std::move(*refs)};
+}
+
+int usageError(Context &context, const char *command, const Error &error, const char *usage)
+{
+    context.err << "tarvel-report " << command << ": " << error.description() << "\n" << usage;
+    return 2;
 }
 
 } // namespace tarvel::cli

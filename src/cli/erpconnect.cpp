@@ -11,7 +11,7 @@ bool connectErp(Context &context)
 {
     ErpSession &session = ErpSession::instance();
     // No watch connection: only the connection-failure window uses it.
-    const bool connected = session.connect(context.storeDir, false);
+    const Result<void> connected = session.connect(context.storeDir, false);
     // A store that cannot be read is said as the window says it, with its
     // cause; "no server given" alone would send the user to the wrong place.
     if (!session.storeError().isEmpty())
@@ -23,12 +23,12 @@ bool connectErp(Context &context)
                            "ERP veritabanına bağlanılamadı (sunucu: \"%1\", veritabanı: \"%2\").\n")
                            .arg(settings.server, settings.database);
         if (session.storeError().isEmpty())
-            context.err << describeOpenFailure(settings, session.primary().lastError(),
+            context.err << describeOpenFailure(settings, connected.errorText(),
                                                session.primary().lastDiagnostics())
                                .text
                         << "\n";
     }
-    return connected;
+    return connected.ok();
 }
 
 } // namespace tarvel::cli

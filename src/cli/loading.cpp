@@ -52,16 +52,15 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
 
 int loadingCommand(Context &context)
 {
-    CommandArgs args(context.args, {.flags = {QStringLiteral("--merge")},
-                                    .values = {QStringLiteral("--refs"), QStringLiteral("--xls")},
-                                    .required = {QStringLiteral("--refs")}});
-    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
-    if (!args.ok()) {
-        context.err << "tarvel-report loading: " << args.error() << "\n" << loadingUsage;
-        return 2;
-    }
+    const Result<RefArgs> parsed =
+        parseWithRefs(context.args, {.flags = {QStringLiteral("--merge")},
+                                     .values = {QStringLiteral("--refs"), QStringLiteral("--xls")},
+                                     .required = {QStringLiteral("--refs")}});
+    if (!parsed)
+        return usageError(context, "loading", parsed.error(), loadingUsage);
+    const auto &[args, refs] = *parsed;
     const std::unique_ptr<LoadingReport> report =
-        handOverWaybills(context, *refs, args.flag(QStringLiteral("--merge")));
+        handOverWaybills(context, refs, args.flag(QStringLiteral("--merge")));
     if (!report)
         return 1;
     ReportJson json;

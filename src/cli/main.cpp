@@ -137,12 +137,9 @@ int main(int argc, char *argv[])
     }
     // Opened before anything is sent: a trace that cannot be written must
     // stop the run, not lose the statements.
-    if (!context.traceFile.isEmpty()) {
-        QString error;
-        if (!ErpSession::instance().setTraceFile(context.traceFile, &error)) {
-            err << "tarvel-report: --trace-sql: " << error << "\n";
-            return 1;
-        }
+    if (const Result<void> traced = ErpSession::instance().setTraceFile(context.traceFile); !traced) {
+        err << "tarvel-report: --trace-sql: " << traced.errorText() << "\n";
+        return 1;
     }
 
     const QMap<QString, cli::Command> commands{

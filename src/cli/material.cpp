@@ -18,18 +18,16 @@ const char *const materialUsage =
 
 int materialAnalysisCommand(Context &context)
 {
-    CommandArgs args(
-        context.args,
-        {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
-                   QStringLiteral("--grouped")},
-         .values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--name"),
-                               QStringLiteral("--special-code"), QStringLiteral("--group-code")} +
-                   fileOptions,
-         .repeated = {QStringLiteral("--salesman")},
-         .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (!args.ok())
-        return usageError(context, "material-analysis", args, materialUsage);
+    const Result<DatedArgs> parsed = parseDated(
+        context.args, {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
+                                 QStringLiteral("--grouped")},
+                       .values = QStringList{QStringLiteral("--name"), QStringLiteral("--special-code"),
+                                             QStringLiteral("--group-code")} +
+                                 fileOptions,
+                       .repeated = {QStringLiteral("--salesman")}});
+    if (!parsed)
+        return usageError(context, "material-analysis", parsed.error(), materialUsage);
+    const auto &[args, range] = *parsed;
 
     const std::optional<ReportContext> report = openReport(context);
     if (!report)
@@ -43,7 +41,7 @@ int materialAnalysisCommand(Context &context)
     }
     if (!selectSalesmen(context, analysis.satel(), args))
         return 1;
-    analysis.setDates({range->from, range->to});
+    analysis.setDates({range.from, range.to});
     analysis.setText1(args.value(QStringLiteral("--name")));
     analysis.setOzkod(args.value(QStringLiteral("--special-code")));
     analysis.setGrp(args.value(QStringLiteral("--group-code")));
@@ -51,7 +49,7 @@ int materialAnalysisCommand(Context &context)
     analysis.setExtraTax(args.flag(QStringLiteral("--extra-tax")));
     // Check1 before "Bul": the run leaves the grouping as it finds it.
     analysis.setGrouped(args.flag(QStringLiteral("--grouped")));
-    analysis.faturabulanalizyukle();
+    analysis.run();
     return finishAnalysis(context, analysis, filesOf(args));
 }
 

@@ -60,16 +60,14 @@ bool ordersOptionsFit(Context &context, const CommandArgs &args)
 
 int ordersCommand(Context &context)
 {
-    CommandArgs args(
-        context.args,
-        {.values = QStringList{QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--customer"),
-                               QStringLiteral("--customer-ref"), QStringLiteral("--payment")} +
-                   fileOptions,
-         .repeated = {QStringLiteral("--salesman")},
-         .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (!args.ok())
-        return usageError(context, "orders", args, ordersUsage);
+    const Result<DatedArgs> parsed = parseDated(
+        context.args, {.values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-ref"),
+                                             QStringLiteral("--payment")} +
+                                 fileOptions,
+                       .repeated = {QStringLiteral("--salesman")}});
+    if (!parsed)
+        return usageError(context, "orders", parsed.error(), ordersUsage);
+    const auto &[args, range] = *parsed;
     if (!ordersOptionsFit(context, args))
         return 2;
 
@@ -77,8 +75,8 @@ int ordersCommand(Context &context)
     if (!screen)
         return 1;
     OrderPicker &picker = screen->picker;
-    picker.setTr1(range->from);
-    picker.setTr2(range->to);
+    picker.setTr1(range.from);
+    picker.setTr2(range.to);
     try {
         if (!typeCustomerName(context, picker, args) || !chooseCustomerCard(context, picker, args) ||
             !selectSalesmen(context, picker.satel(), args))
@@ -89,23 +87,23 @@ int ordersCommand(Context &context)
     }
     if (const QString payment = args.value(QStringLiteral("--payment")); !payment.isEmpty())
         picker.setSiptip(OrderPicker::paymentTypes().value(payment.toInt() + 1));
-    return showPickerList(context, picker, args);
+    return showPickerList(context, picker, filesOf(args));
 }
 
 int orderAnalysisCommand(Context &context)
 {
-    CommandArgs args(context.args, handOverSpec());
-    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
-    if (!args.ok())
-        return usageError(context, "order-analysis", args, orderAnalysisUsage);
+    const Result<RefArgs> parsed = parseWithRefs(context.args, handOverOptions());
+    if (!parsed)
+        return usageError(context, "order-analysis", parsed.error(), orderAnalysisUsage);
+    const auto &[args, refs] = *parsed;
 
     const std::unique_ptr<OrderScreen> screen = openPickerScreen<OrderAnalysis, OrderPicker>(context);
-    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, *refs,
+    if (!screen || !handOverDocuments(context, screen->picker, screen->analysis, args, refs,
                                       QStringLiteral("Satış siparişi")))
         return 1;
     // The window shows this in a message box over the complete list.
-    if (const std::optional<QString> &error = screen->analysis.overallError())
-        context.err << *error << "\n";
+    if (const Result<void> &overall = screen->analysis.overall(); !overall)
+        context.err << overall.errorText() << "\n";
     return finishAnalysis(context, screen->analysis, filesOf(args));
 }
 

@@ -39,22 +39,21 @@ private:
 
 int printLoadingCommand(Context &context)
 {
-    CommandArgs args(context.args, {.flags = {QStringLiteral("--merge"), QStringLiteral("--print")},
-                                    .values = {QStringLiteral("--refs"), QStringLiteral("--pdf")},
-                                    .required = {QStringLiteral("--refs")}});
-    const std::optional<QStringList> refs = args.ok() ? args.list(QStringLiteral("--refs")) : std::nullopt;
+    const Result<RefArgs> parsed =
+        parseWithRefs(context.args, {.flags = {QStringLiteral("--merge"), QStringLiteral("--print")},
+                                     .values = {QStringLiteral("--refs"), QStringLiteral("--pdf")},
+                                     .required = {QStringLiteral("--refs")}});
+    if (!parsed)
+        return usageError(context, "print-loading", parsed.error(), printLoadingUsage);
+    const auto &[args, refs] = *parsed;
     const bool toPrinter = args.flag(QStringLiteral("--print"));
     const QString pdf = args.value(QStringLiteral("--pdf"));
-    if (!args.ok() || toPrinter == !pdf.isEmpty()) {
-        context.err << "tarvel-report print-loading: "
-                    << (args.ok() ? QStringLiteral("--pdf FILE ya da --print verilmeli (ikisinden biri)")
-                                  : args.error())
-                    << "\n"
-                    << printLoadingUsage;
-        return 2;
-    }
+    if (toPrinter == !pdf.isEmpty())
+        return usageError(context, "print-loading",
+                          Error(QStringLiteral("--pdf FILE ya da --print verilmeli (ikisinden biri)")),
+                          printLoadingUsage);
     const std::unique_ptr<LoadingReport> report =
-        handOverWaybills(context, *refs, args.flag(QStringLiteral("--merge")));
+        handOverWaybills(context, refs, args.flag(QStringLiteral("--merge")));
     if (!report)
         return 1;
     if (report->l1().table().rowCount() == 0) {

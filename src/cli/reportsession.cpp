@@ -15,9 +15,8 @@ std::optional<ReportContext> openReport(Context &context)
     if (!connectErp(context))
         return std::nullopt;
     SharedSettings settings;
-    QString cause;
-    if (!oku(context.storeDir, settings, &cause)) {
-        context.err << settingsCheckMessage(cause) << "\n";
+    if (const Result<void> loaded = oku(context.storeDir, settings); !loaded) {
+        context.err << settingsCheckMessage(loaded.errorText()) << "\n";
         return std::nullopt;
     }
     return ReportContext{context.paths, settings.fir, settings.don, ErpSession::instance().primary()};
@@ -25,15 +24,15 @@ std::optional<ReportContext> openReport(Context &context)
 
 int finishReport(Context &context, const ReportJson &json, const DataGrid &list, const ReportFiles &files)
 {
-    QString error;
-    if (!files.xls.isEmpty() && !saveGridXls(list, files.xls, &error)) {
-        context.err << QStringLiteral("Dosya yazılamadı: %1 (%2)\n").arg(files.xls, error);
+    const auto written = [&context](const QString &path, const Result<void> &saved) {
+        if (!saved)
+            context.err << QStringLiteral("Dosya yazılamadı: %1 (%2)\n").arg(path, saved.errorText());
+        return saved.ok();
+    };
+    if (!files.xls.isEmpty() && !written(files.xls, saveGridXls(list, files.xls)))
         return 1;
-    }
-    if (!files.pdf.isEmpty() && !GridPrinter(list).savePdf(files.pdf, &error)) {
-        context.err << QStringLiteral("Dosya yazılamadı: %1 (%2)\n").arg(files.pdf, error);
+    if (!files.pdf.isEmpty() && !written(files.pdf, GridPrinter(list).savePdf(files.pdf)))
         return 1;
-    }
     context.out.flush();
     // The document is UTF-8 whatever the locale says: write the bytes.
     QFile out;

@@ -31,15 +31,14 @@ std::optional<QString> entryOf(const QStringList &entries, const QString &code)
 
 int waybillsCommand(Context &context)
 {
-    CommandArgs args(context.args,
-                     {.values = {QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--type"),
-                                 QStringLiteral("--customer"), QStringLiteral("--special-code")},
-                      .required = {QStringLiteral("--from"), QStringLiteral("--to")}});
-    const std::optional<DateRange> range = dateRange(args);
-    if (args.ok() && !documentTypeFits(context, args, "waybills", waybillsUsage))
+    const Result<DatedArgs> parsed =
+        parseDated(context.args, {.values = {QStringLiteral("--type"), QStringLiteral("--customer"),
+                                             QStringLiteral("--special-code")}});
+    if (!parsed)
+        return usageError(context, "waybills", parsed.error(), waybillsUsage);
+    const auto &[args, range] = *parsed;
+    if (!documentTypeFits(context, args, "waybills", waybillsUsage))
         return 2;
-    if (!args.ok())
-        return usageError(context, "waybills", args, waybillsUsage);
 
     const std::unique_ptr<PickerScreen<LoadingReport, WaybillPicker>> screen =
         openPickerScreen<LoadingReport, WaybillPicker>(context);
@@ -47,8 +46,8 @@ int waybillsCommand(Context &context)
         return 1;
     WaybillPicker &picker = screen->picker;
     try {
-        picker.setTr1(range->from);
-        picker.setTr2(range->to);
+        picker.setTr1(range.from);
+        picker.setTr2(range.to);
         chooseDocumentType(picker, args);
         if (args.has(QStringLiteral("--special-code"))) {
             const QString code = args.value(QStringLiteral("--special-code"));
@@ -64,21 +63,18 @@ int waybillsCommand(Context &context)
         // Typed, not chosen: a name that is no card's whole name filters nothing.
         if (args.has(QStringLiteral("--customer")))
             picker.setCr(args.value(QStringLiteral("--customer")));
-        picker.gosterbul(0);
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return 1;
     }
-
-    ReportJson json;
-    json.addList(QStringLiteral("l1"), picker.l1());
-    json.addField(QStringLiteral("tr1"), picker.startKey());
-    json.addField(QStringLiteral("tr2"), picker.endKey());
-    json.addField(QStringLiteral("irstip"), picker.irstip());
-    json.addField(QStringLiteral("cr"), picker.cr());
-    json.addField(QStringLiteral("crref"), picker.crref());
-    json.addField(QStringLiteral("ozkod"), picker.ozkod());
-    return finishReport(context, json, picker.l1(), {});
+    return showPickerList(context, picker, {}, [&picker](ReportJson &json) {
+        json.addField(QStringLiteral("tr1"), picker.startKey());
+        json.addField(QStringLiteral("tr2"), picker.endKey());
+        json.addField(QStringLiteral("irstip"), picker.irstip());
+        json.addField(QStringLiteral("cr"), picker.cr());
+        json.addField(QStringLiteral("crref"), picker.crref());
+        json.addField(QStringLiteral("ozkod"), picker.ozkod());
+    });
 }
 
 } // namespace tarvel::cli

@@ -2,8 +2,9 @@
 
 #include "demowords.h"
 #include "foundation/base/errors.h"
+#include "foundation/store/fytpar.h"
 #include "foundation/store/localstore.h"
-#include "foundation/store/sidefiles.h"
+#include "foundation/store/printcounts.h"
 #include "printing/layouts/defaultlayouts.h"
 
 #include <QDir>
@@ -15,8 +16,6 @@ namespace tarvel::demo {
 
 namespace {
 
-const QString fytParFile = QStringLiteral("fytPar.velmor");
-const QString irssatirFile = QStringLiteral("irssatir.velmor");
 const QString layoutFolder = QStringLiteral("Tsrm"); // the default layouts' tree
 
 void writeStore(const QString &directory, const QString &erpPath, const DemoSummary &summary)
@@ -34,26 +33,33 @@ void writeStore(const QString &directory, const QString &erpPath, const DemoSumm
     createStore(storePath(directory), contents);
 }
 
-void writeSideFile(const QString &directory, const QString &name, const QStringList &lines)
+void requireWritten(const Result<void> &written, const QString &path)
 {
-    if (!writeLineFile(fileIn(directory, name), lines))
-        throw Error(QStringLiteral("%1 yazılamadı.").arg(fileIn(directory, name)));
+    if (!written)
+        throw Error(QStringLiteral("%1 yazılamadı.").arg(path));
 }
 
 void writeSideFiles(const QString &directory, const DemoSummary &summary)
 {
-    // Lines 3 to 7: the customer special codes, line 8 the group code, as the
-    // settings window offers them (code, "- ", definition).
-    QStringList fytPar{QStringLiteral("1"), QStringLiteral("1")};
+    using Line = FytPar::Line;
+    FytPar fytPar;
+    fytPar.setLine(Line::Priority, QStringLiteral("1"));
+    fytPar.setLine(Line::SortOrder, QStringLiteral("1"));
+    // The customer special codes and the group code as the settings window
+    // offers them (code, "- ", definition).
     const QVector<words::CodeDefinition> &codes = words::accountSpecialCodes();
     for (int i = 0; i < 5; ++i)
-        fytPar << codes.at(i).code + QStringLiteral("- ") + codes.at(i).definition;
+        fytPar.setLine(Line(int(Line::SpecialCode1) + i),
+                       codes.at(i).code + QStringLiteral("- ") + codes.at(i).definition);
     const words::CodeDefinition &group = words::accountGroupCodes().first();
-    fytPar << group.code + QStringLiteral("- ") + group.definition;
-    fytPar << summary.firmName << QStringLiteral("1") << QString();
-    writeSideFile(directory, fytParFile, fytPar);
+    fytPar.setLine(Line::GroupCode, group.code + QStringLiteral("- ") + group.definition);
+    fytPar.setLine(Line::FirmName, summary.firmName);
+    fytPar.setLine(Line::Option, QStringLiteral("1"));
+    fytPar.setLine(Line::Picture, QString());
+    requireWritten(fytPar.write(directory), FytPar::path(directory));
     // Ten rows on each waybill form, one copy.
-    writeSideFile(directory, irssatirFile, {QStringLiteral("10"), QStringLiteral("1")});
+    const AppPaths folder{directory, directory};
+    requireWritten(writePrintCounts(folder, {.rowsPerForm = 10, .copies = 1}), printCountsPath(folder));
 }
 
 bool isSameFile(const QString &a, const QString &b)
@@ -120,7 +126,8 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
     // tree already there (an installed folder has the default one, or the
     // user's own layouts).
     const QStringList dataFiles{demoErpFileName, QFileInfo(storePath(folder.directory)).fileName(),
-                                fytParFile, irssatirFile};
+                                QFileInfo(FytPar::path(folder.directory)).fileName(),
+                                QFileInfo(printCountsPath({folder.directory, folder.directory})).fileName()};
     const bool layoutsInPlace = QFileInfo(target.filePath(layoutFolder)).isDir();
     const QStringList made = layoutsInPlace ? dataFiles : dataFiles + QStringList{layoutFolder};
     QStringList programs; // to copy

@@ -15,6 +15,29 @@ double priceFactor(QDate base, QDate date)
     return factor;
 }
 
+// Spreads a discount of rate over the goods and service lines among indexes
+// (their DISTCOST and LINENET) and gives the discount's total.
+template <typename Line> double spreadDiscount(QVector<Line> &lines, const QVector<int> &indexes, double rate)
+{
+    double sum = 0;
+    for (int index : indexes) {
+        Line &line = lines[index];
+        if (line.lineType != GoodsLine && line.lineType != ServiceLine)
+            continue;
+        line.distCost = round2(line.total * rate);
+        line.lineNet = round2(line.total - line.distCost);
+        sum += line.distCost;
+    }
+    return sum;
+}
+
+// The discount line only repeats the total the lines carry.
+template <typename Line> void setDiscountTotal(Line &discount, double sum)
+{
+    discount.total = round2(sum);
+    discount.lineNet = 0;
+}
+
 } // namespace
 
 int lineIoCode(int trCode)
@@ -195,20 +218,8 @@ void PeriodBuilder::addDiscount(LineOwner owner, double rate)
 {
     const QVector<int> lines =
         owner.waybill >= 0 ? m_waybillLines.at(owner.waybill) : m_invoiceLines.at(owner.invoice);
-    double sum = 0;
-    for (int index : lines) {
-        StockLine &line = m_book.lines[index];
-        if (line.lineType != GoodsLine && line.lineType != ServiceLine)
-            continue;
-        line.distCost = round2(line.total * rate);
-        line.lineNet = round2(line.total - line.distCost);
-        sum += line.distCost;
-    }
-    if (sum > 0) {
-        StockLine &discount = addLine(owner, DiscountLine, 0, 0, 0, 0, 0, 0);
-        discount.total = round2(sum);
-        discount.lineNet = 0;
-    }
+    if (const double sum = spreadDiscount(m_book.lines, lines, rate); sum > 0)
+        setDiscountTotal(addLine(owner, DiscountLine, 0, 0, 0, 0, 0, 0), sum);
 }
 
 void PeriodBuilder::invoiceWaybills(const QVector<int> &waybills, int invoice)
@@ -253,20 +264,8 @@ OrderLine &PeriodBuilder::addOrderLine(int order, int stockRef, LineType type, d
 
 void PeriodBuilder::addOrderDiscount(int order, double rate)
 {
-    double sum = 0;
-    for (int index : std::as_const(m_orderLines.at(order))) {
-        OrderLine &line = m_book.orderLines[index];
-        if (line.lineType != GoodsLine && line.lineType != ServiceLine)
-            continue;
-        line.distCost = round2(line.total * rate);
-        line.lineNet = round2(line.total - line.distCost);
-        sum += line.distCost;
-    }
-    if (sum > 0) {
-        OrderLine &discount = addOrderLine(order, 0, DiscountLine, 0, 0, 0);
-        discount.total = round2(sum);
-        discount.lineNet = 0;
-    }
+    if (const double sum = spreadDiscount(m_book.orderLines, m_orderLines.at(order), rate); sum > 0)
+        setDiscountTotal(addOrderLine(order, 0, DiscountLine, 0, 0, 0), sum);
 }
 
 QDateTime PeriodBuilder::entryTime(QDate documentDate, DemoRandom &random) const

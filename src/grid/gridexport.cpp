@@ -31,12 +31,11 @@ QStringList gridSheetRow(const DataGrid &grid, int position)
     return sheetRow(grid, grid.visibleColumns(), position);
 }
 
-bool saveGridXls(const DataGrid &grid, const QString &path, QString *error)
+Result<void> saveGridXls(const DataGrid &grid, const QString &path)
 {
     const QList<int> columns = grid.visibleColumns();
-    return writeXls(
-        path, gridSheetCaptions(grid), grid.displayedRowCount(),
-        [&](int row) { return sheetRow(grid, columns, row); }, error);
+    return writeXls(path, gridSheetCaptions(grid), grid.displayedRowCount(),
+                    [&](int row) { return sheetRow(grid, columns, row); });
 }
 
 } // namespace tarvel

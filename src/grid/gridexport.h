@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,6 @@ class DataGrid;
 // All cells are text cells.
 QStringList gridSheetCaptions(const DataGrid &grid);
 QStringList gridSheetRow(const DataGrid &grid, int position);
-bool saveGridXls(const DataGrid &grid, const QString &path, QString *error = nullptr);
+Result<void> saveGridXls(const DataGrid &grid, const QString &path);
 
 } // namespace tarvel

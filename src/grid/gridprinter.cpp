@@ -217,18 +217,15 @@ void GridPrinter::paintFooter(QPainter &painter, const Metrics &m, double y) con
     }
 }
 
-bool GridPrinter::savePdf(const QString &path, QString *error) const
+Result<void> GridPrinter::savePdf(const QString &path) const
 {
-    const std::unique_ptr<QPdfWriter> writer = openPdfWriter(path, error);
+    const Result<std::unique_ptr<QPdfWriter>> writer = openPdfWriter(path);
     if (!writer)
-        return false;
-    writer->setPageLayout(pageLayout());
-    if (paint(writer.get()) == 0) {
-        if (error)
-            *error = QStringLiteral("PDF dosyası yazılamadı: %1").arg(path);
-        return false;
-    }
-    return true;
+        return writer.error();
+    (*writer)->setPageLayout(pageLayout());
+    if (paint(writer->get()) == 0)
+        return Error(QStringLiteral("PDF dosyası yazılamadı: %1").arg(path));
+    return {};
 }
 
 } // namespace tarvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <vector>
@@ -28,7 +30,7 @@ public:
     // Paints every page on the device with its own page layout and returns the
     // number of pages, 0 when the device cannot be painted on.
     int paint(QPagedPaintDevice *device) const;
-    bool savePdf(const QString &path, QString *error = nullptr) const;
+    Result<void> savePdf(const QString &path) const;
 
 private:
     struct Metrics;

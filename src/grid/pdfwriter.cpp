@@ -5,15 +5,12 @@
 
 namespace tarvel {
 
-std::unique_ptr<QPdfWriter> openPdfWriter(const QString &path, QString *error)
+Result<std::unique_ptr<QPdfWriter>> openPdfWriter(const QString &path)
 {
     {
         QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) {
-            if (error)
-                *error = probe.errorString();
-            return nullptr;
-        }
+        if (!probe.open(QIODevice::WriteOnly))
+            return Error(probe.errorString());
     }
     auto writer = std::make_unique<QPdfWriter>(path);
     writer->setCreator(QStringLiteral("TARVEL"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 #include <memory>
 
@@ -9,7 +11,7 @@ namespace tarvel {
 
 // A PDF writer on path, set up as every PDF of the program is (creator,
 // 600 dpi). The file is created first because QPdfWriter says nothing when it
-// cannot create it: null then, with the cause in error.
-std::unique_ptr<QPdfWriter> openPdfWriter(const QString &path, QString *error);
+// cannot create it: the error is then the file's own cause.
+Result<std::unique_ptr<QPdfWriter>> openPdfWriter(const QString &path);
 
 } // namespace tarvel

@@ -6,6 +6,7 @@
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/serverstop.h"
+#include "foundation/store/fytpar.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
 #include "grid/suspendedredraw.h"
@@ -330,9 +331,8 @@ void LoadingReport::saveAppearance() const
 
 QString LoadingReport::caption(const QString &programDir, QString &firmName)
 {
-    const QStringList lines = readLineFile(fileIn(programDir, QStringLiteral("fytPar.velmor")), 9);
-    if (lines.size() >= 9)
-        firmName = lines.at(8);
+    if (const std::optional<QString> name = FytPar::read(programDir).line(FytPar::Line::FirmName))
+        firmName = *name;
     return QStringLiteral("ARAÇ YÜKLEME RAPORU   ") + firmName;
 }
 

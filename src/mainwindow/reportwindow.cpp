@@ -30,9 +30,9 @@ void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
 ReportContext ReportWindow::loadSharedSettings(const ReportContext &current)
 {
     SharedSettings &settings = sharedSettings();
-    QString cause;
-    if (!oku(current.paths.workDir, settings, &cause))
-        showmessage(settingsCheckMessage(cause), Caption::Dikkat, Icon::Check, Buttons::Tamam, this);
+    if (const Result<void> loaded = oku(current.paths.workDir, settings); !loaded)
+        showmessage(settingsCheckMessage(loaded.errorText()), Caption::Dikkat, Icon::Check, Buttons::Tamam,
+                    this);
     ReportContext context = current;
     context.fir = settings.fir;
     context.don = settings.don;

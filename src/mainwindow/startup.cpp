@@ -34,7 +34,7 @@ Baglan *Startup::baglan() const
 bool Startup::erpconnect()
 {
     ErpSession &session = ErpSession::instance();
-    const bool connected = session.connect(m_paths.workDir);
+    const bool connected = session.connect(m_paths.workDir).ok();
     // An unreadable data.dbs would otherwise end in the connection-failure
     // window with no word of the real cause. The main window's load repeats
     // the start's erpconnect at once; the message is not shown twice.

@@ -19,10 +19,10 @@ FormPdfWriter::~FormPdfWriter()
 void FormPdfWriter::add(const WaybillReport &report)
 {
     if (!m_writer) {
-        QString cause;
-        m_writer = openPdfWriter(m_path, &cause);
-        if (!m_writer)
-            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1 (%2)").arg(m_path, cause));
+        Result<std::unique_ptr<QPdfWriter>> writer = openPdfWriter(m_path);
+        if (!writer)
+            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1 (%2)").arg(m_path, writer.errorText()));
+        m_writer = std::move(*writer);
         m_writer->setTitle(report.documentName);
         m_writer->setPageLayout(report.layout().pageLayout());
         if (!m_painter.begin(m_writer.get()))

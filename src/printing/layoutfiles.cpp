@@ -7,25 +7,6 @@
 
 namespace tarvel {
 
-namespace {
-
-int countOrOne(const QStringList &lines, int index)
-{
-    bool ok = false;
-    const int value = lines.value(index).trimmed().toInt(&ok);
-    // Zero rows per form would start a new form before every row and never
-    // fill one; zero copies would print nothing without saying so.
-    return ok && value > 0 ? value : 1;
-}
-
-} // namespace
-
-PrintCounts readprintcounts(const AppPaths &paths)
-{
-    const QStringList lines = readLineFile(fileIn(paths.workDir, QStringLiteral("irssatir.velmor")), 2);
-    return {countOrOne(lines, 0), countOrOne(lines, 1)};
-}
-
 QString layoutPointerPath(const QString &programDir)
 {
     return QDir::toNativeSeparators(QDir(programDir).filePath(QStringLiteral("Tsrm/default/irsaliye.aln")));

@@ -6,16 +6,6 @@
 
 namespace tarvel {
 
-// The print counts of irssatir.velmor in the working directory.
-struct PrintCounts {
-    int rowsPerForm = 1; // line 1: rows on one waybill form
-    int copies = 1;      // line 2: copies printed of each form
-};
-
-// Reads irssatir.velmor; a missing file or line, an empty line or a value
-// that is no positive whole number gives 1.
-PrintCounts readprintcounts(const AppPaths &paths);
-
 // The selected layout and the printer chosen for it.
 struct LayoutChoice {
     QString layoutPath;  // program directory/Tsrm/Tsrm/<last line of the pointer>

@@ -13,11 +13,10 @@ QStringList tracedStatements(ErpConnection &connection, const std::function<void
     if (!trace.open())
         throw Error(QStringLiteral("no temporary file for the statement trace"));
     trace.close();
-    QString error;
-    if (!connection.setTraceFile(trace.fileName(), &error))
-        throw Error(error);
+    if (const Result<void> traced = connection.setTraceFile(trace.fileName()); !traced)
+        throw traced.error();
     action();
-    connection.setTraceFile(QString());
+    (void)connection.setTraceFile(QString()); // ending a trace cannot fail
     QFile file(trace.fileName());
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("cannot read the statement trace"));

@@ -32,12 +32,12 @@ bench::BenchCompany openCompany(const QString &folderName, int scale, const QDat
         demo::makeDemoFolder(folder, QCoreApplication::applicationDirPath(), {scale, today});
     }
     SharedSettings settings;
-    QString cause;
-    if (!oku(folder, settings, &cause))
-        throw Error(settingsCheckMessage(cause));
+    if (const Result<void> loaded = oku(folder, settings); !loaded)
+        throw Error(settingsCheckMessage(loaded.errorText()));
     auto connection = std::make_unique<ErpConnection>();
-    if (!connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}}))
-        throw Error(connection->lastError());
+    if (const Result<void> opened = connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}});
+        !opened)
+        throw opened.error();
     ErpConnection &erp = *connection;
     return {.folder = folder,
             .connection = std::move(connection),

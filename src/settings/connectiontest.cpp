@@ -36,9 +36,9 @@ ConnectionCheck checkConnection(const ErpServerSettings &settings, const QString
     using Outcome = ConnectionCheck::Outcome;
     ConnectionCheck check;
     ErpConnection connection;
-    if (!connection.open(ErpSession::resolved(settings, workDir))) {
+    if (const Result<void> opened = connection.open(ErpSession::resolved(settings, workDir)); !opened) {
         const OpenFailureText failure =
-            describeOpenFailure(settings, connection.lastError(), connection.lastDiagnostics());
+            describeOpenFailure(settings, opened.errorText(), connection.lastDiagnostics());
         check.outcome = outcomeOf(failure.kind);
         check.text = failure.text;
         return check;

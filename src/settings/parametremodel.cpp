@@ -5,18 +5,18 @@
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/erp/tablenames.h"
+#include "foundation/store/fytpar.h"
 #include "foundation/store/localstore.h"
-#include "foundation/store/sidefiles.h"
+#include "foundation/store/printcounts.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvel {
 
 namespace {
-
-const int fytParLines = 11;
 
 // One row of the store, or none when the table, the row or the file fails.
 std::optional<StoreRow> readRow(LocalStore &store, const QString &table)
@@ -49,7 +49,7 @@ QString entry(const ErpRows &rows, const char *number, const char *name)
 }
 
 // A print count as it is saved, or nothing when it is not a whole number from 1 up.
-std::optional<QString> printCount(const QString &text)
+std::optional<int> printCount(const QString &text)
 {
     const QString t = text.trimmed();
     bool ok = false;
@@ -59,7 +59,16 @@ std::optional<QString> printCount(const QString &text)
     });
     if (!ok || !digitsOnly || value < 1)
         return std::nullopt;
-    return QString::number(value);
+    return value;
+}
+
+// The lines of fytPar.velmor the window keeps in fields that are never shown.
+std::vector<std::pair<FytPar::Line, QString *>> fytParFields(ParametreFields &f)
+{
+    using L = FytPar::Line;
+    return {{L::Priority, &f.text1},     {L::SortOrder, &f.text2},    {L::SpecialCode1, &f.ch[0]},
+            {L::SpecialCode2, &f.ch[1]}, {L::SpecialCode3, &f.ch[2]}, {L::SpecialCode4, &f.ch[3]},
+            {L::SpecialCode5, &f.ch[4]}, {L::GroupCode, &f.grp},      {L::FirmName, &f.firadi}};
 }
 
 } // namespace
@@ -91,12 +100,12 @@ QString ParametreModel::storeFile() const
 
 QString ParametreModel::fytParFile() const
 {
-    return fileIn(m_paths.workDir, QStringLiteral("fytPar.velmor"));
+    return FytPar::path(m_paths.workDir);
 }
 
 QString ParametreModel::irssatirFile() const
 {
-    return fileIn(m_paths.workDir, QStringLiteral("irssatir.velmor"));
+    return printCountsPath(m_paths);
 }
 
 void ParametreModel::load()
@@ -106,7 +115,7 @@ void ParametreModel::load()
     fytparyukle();
     irssatiroku();
     if (m_choices.fir.contains(m_fields.fir))
-        firChosen(m_fields.fir);
+        (void)firChosen(m_fields.fir); // a failure leaves those lists empty
 }
 
 void ParametreModel::oku()
@@ -170,29 +179,29 @@ void ParametreModel::readVeritabani()
 
 void ParametreModel::fytparyukle()
 {
-    const QStringList lines = readLineFile(fytParFile(), fytParLines);
-    QString *targets[] = {&m_fields.text1, &m_fields.text2, &m_fields.ch[0], &m_fields.ch[1], &m_fields.ch[2],
-                          &m_fields.ch[3], &m_fields.ch[4], &m_fields.grp,   &m_fields.firadi};
-    for (int i = 0; i < int(std::size(targets)) && i < lines.size(); ++i)
-        *targets[i] = lines.at(i);
+    const FytPar file = FytPar::read(m_paths.workDir);
+    for (const auto &[line, field] : fytParFields(m_fields)) {
+        if (const std::optional<QString> text = file.line(line))
+            *field = *text;
+    }
     // Empty (or missing) means the barcode label printer; another value is
     // kept as read, so a save writes it back unchanged.
-    const QString option = lines.value(9);
+    const QString option = file.line(FytPar::Line::Option).value_or(QString());
     m_fields.option = option.isEmpty() ? QStringLiteral("1") : option;
-    if (lines.size() > 10)
-        m_fields.ekresmi = lines.at(10);
+    if (const std::optional<QString> picture = file.line(FytPar::Line::Picture))
+        m_fields.ekresmi = *picture;
 }
 
 void ParametreModel::irssatiroku()
 {
-    const QStringList lines = readLineFile(irssatirFile(), 2);
-    if (lines.size() > 0)
-        m_fields.text3 = lines.at(0);
-    if (lines.size() > 1)
-        m_fields.text4 = lines.at(1);
+    const PrintCountTexts counts = readPrintCountTexts(m_paths);
+    if (counts.rowsPerForm)
+        m_fields.text3 = *counts.rowsPerForm;
+    if (counts.copies)
+        m_fields.text4 = *counts.copies;
 }
 
-std::optional<QString> ParametreModel::firChosen(const QString &firmEntry)
+Result<void> ParametreModel::firChosen(const QString &firmEntry)
 {
     const QString nr = rawFirmNumber(firmEntry);
     ParametreChoices next = m_choices;
@@ -233,10 +242,10 @@ std::optional<QString> ParametreModel::firChosen(const QString &firmEntry)
                 appendOnce(next.grp, entry(codes, "SPECODE", "DEFINITION_"));
         }
     } catch (const ErpError &e) {
-        return e.description();
+        return e;
     }
     m_choices = next;
-    return std::nullopt;
+    return {};
 }
 
 std::optional<FieldProblem> ParametreModel::printCountProblem() const
@@ -291,12 +300,18 @@ SaveOutcome ParametreModel::serverkaydet()
         outcome.failures << e.description();
     }
 
-    const QStringList fytPar{f.text1, f.text2, f.ch[0],  f.ch[1],  f.ch[2],  f.ch[3],
-                             f.ch[4], f.grp,   f.firadi, f.option, f.ekresmi};
-    if (!writeLineFile(fytParFile(), fytPar))
-        outcome.failures << QStringLiteral("Dosya yazılamadı: %1").arg(fytParFile());
-    if (!writeLineFile(irssatirFile(), {*printCount(f.text3), *printCount(f.text4)}))
-        outcome.failures << QStringLiteral("Dosya yazılamadı: %1").arg(irssatirFile());
+    // Read again: the lines after the window's own stay as they are now.
+    FytPar fytPar = FytPar::read(m_paths.workDir);
+    for (const auto &[line, field] : fytParFields(m_fields))
+        fytPar.setLine(line, *field);
+    fytPar.setLine(FytPar::Line::Option, f.option);
+    fytPar.setLine(FytPar::Line::Picture, f.ekresmi);
+    for (const Result<void> &written :
+         {fytPar.write(m_paths.workDir),
+          writePrintCounts(m_paths, {*printCount(f.text3), *printCount(f.text4)})}) {
+        if (!written)
+            outcome.failures << written.errorText();
+    }
     return outcome;
 }
 

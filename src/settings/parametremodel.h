@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/base/apppaths.h"
+#include "foundation/base/result.h"
 #include "parametrefields.h"
 
 #include <QString>
@@ -62,8 +63,8 @@ public:
     // The user picked an entry of the firm list: the firm's periods,
     // currencies, unit sets and special and group codes replace the lists.
     // All or nothing: when a statement fails every list stays as it was and
-    // the error's text comes back. No field's text changes either way.
-    std::optional<QString> firChosen(const QString &firmEntry);
+    // its error comes back. No field's text changes either way.
+    Result<void> firChosen(const QString &firmEntry);
 
     // The print counts must be whole numbers from 1 up, or printing fails later.
     std::optional<FieldProblem> printCountProblem() const;

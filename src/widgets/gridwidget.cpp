@@ -169,9 +169,9 @@ void GridWidget::printPreview()
     dialog.exec();
 }
 
-bool GridWidget::saveXls(const QString &path, QString *error)
+Result<void> GridWidget::saveXls(const QString &path)
 {
-    return saveGridXls(*m_grid, path, error);
+    return saveGridXls(*m_grid, path);
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "grid/datagrid.h"
 #include "grid/griditemmodel.h"
 
@@ -38,7 +39,7 @@ public:
 
     // A modal print preview of the grid as displayed, from which the user prints.
     void printPreview();
-    bool saveXls(const QString &path, QString *error = nullptr);
+    Result<void> saveXls(const QString &path);
 
 signals:
     void rowDoubleClicked(int position);

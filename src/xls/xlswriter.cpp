@@ -219,15 +219,11 @@ bool writeCompoundFile(const QString &path, const std::vector<QByteArray> &piece
 
 } // namespace
 
-bool writeXls(const QString &path, const QStringList &captions, int rowCount,
-              const std::function<QStringList(int row)> &rowAt, QString *error)
+Result<void> writeXls(const QString &path, const QStringList &captions, int rowCount,
+                      const std::function<QStringList(int row)> &rowAt)
 {
     QString message;
-    const auto fail = [&] {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, message);
-        return false;
-    };
+    const auto fail = [&]() -> Result<void> { return Error(QStringLiteral("%1: %2").arg(path, message)); };
     if (captions.size() > kMaxColumns) {
         message = QStringLiteral("more than %1 columns").arg(kMaxColumns);
         return fail();
@@ -293,7 +289,7 @@ bool writeXls(const QString &path, const QStringList &captions, int rowCount,
 
     if (!writeCompoundFile(path, pieces, &message))
         return fail();
-    return true;
+    return {};
 }
 
 } // namespace tarvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +15,9 @@ namespace tarvel {
 // with the caption row. The columns are the captions; a row's extra fields are not
 // written, missing ones stay empty. Texts longer than a cell holds (32,767
 // characters) are cut there.
-// Returns false (and sets *error) when the file cannot be written; a partly written
-// file is removed. The file name is used exactly as given.
-bool writeXls(const QString &path, const QStringList &captions, int rowCount,
-              const std::function<QStringList(int row)> &rowAt, QString *error = nullptr);
+// Fails, naming the file and the cause, when the file cannot be written; a partly
+// written file is removed. The file name is used exactly as given.
+Result<void> writeXls(const QString &path, const QStringList &captions, int rowCount,
+                      const std::function<QStringList(int row)> &rowAt);
 
 } // namespace tarvel

@@ -127,8 +127,8 @@ public:
             if (error.isEmpty())
                 error = tarvel::test::writeSqliteFile(path(), QString::fromUtf8(rows));
         }
-        if (error.isEmpty() && !m_fixture.open(m_connection))
-            error = m_connection.lastError();
+        if (error.isEmpty())
+            error = m_fixture.open(m_connection).errorText();
         return error;
     }
 

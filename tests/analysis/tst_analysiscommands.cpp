@@ -3,6 +3,7 @@
 // ERP: the same documents from the SQLite file and through SQL Server (the TDS
 // test server over ODBC and FreeTDS), the options reaching the runs, the files.
 #include "analysisfixture.h"
+#include "common/needs.h"
 #include "common/programrun.h"
 
 #include <QDir>
@@ -75,7 +76,7 @@ void TestAnalysisCommands::initTestCase()
 void TestAnalysisCommands::sameThroughSqlServer()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server(
         {m_erp.path(), QStringLiteral("tarvel"), QStringLiteral("Şifre'1"), QStringLiteral("ERPDB"), {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));

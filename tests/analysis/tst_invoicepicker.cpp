@@ -44,7 +44,10 @@ std::unique_ptr<InvoicePicker> TestInvoicePicker::openPicker()
     picker->open(QDate(2024, 1, 31));
     picker->setTr1(QDate(2024, 1, 1));
     QFile::remove(m_erp.filePath(QStringLiteral("trace.sql")));
-    m_erp.connection().setTraceFile(m_erp.filePath(QStringLiteral("trace.sql")));
+    if (const Result<void> traced =
+            m_erp.connection().setTraceFile(m_erp.filePath(QStringLiteral("trace.sql")));
+        !traced)
+        qFatal("%s", qPrintable(traced.errorText()));
     return picker;
 }
 

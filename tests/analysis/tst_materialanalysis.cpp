@@ -52,7 +52,7 @@ void TestMaterialAnalysis::initTestCase()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_context = m_erp.context();
     m_trace = m_erp.filePath(QStringLiteral("trace.sql"));
-    m_erp.connection().setTraceFile(m_trace);
+    QVERIFY_OK(m_erp.connection().setTraceFile(m_trace));
 }
 
 void TestMaterialAnalysis::find(MaterialAnalysis &analysis, const Filters &filters, const QDate &from,
@@ -65,7 +65,7 @@ void TestMaterialAnalysis::find(MaterialAnalysis &analysis, const Filters &filte
     analysis.setOzkod(filters.specialCode);
     analysis.setGrp(filters.groupCode);
     analysis.setVatIncluded(filters.vatIncluded);
-    QVERIFY(analysis.faturabulanalizyukle());
+    QVERIFY(analysis.run());
     QCOMPARE(analysis.failures().count, 0);
 }
 
@@ -276,7 +276,7 @@ void TestMaterialAnalysis::oneRunAtATime()
     analysis.setBetweenItems([&] {
         if (++polls != 5)
             return;
-        secondStarted = analysis.faturabulanalizyukle();
+        secondStarted = analysis.run();
         rowsDuringRun = analysis.l1().table().rowCount();
         analysis.clearList(); // "Listeyi Temizle" meanwhile: refused too
     });

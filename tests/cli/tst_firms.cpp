@@ -1,6 +1,7 @@
 // tarvel-report firms: the firm list from the demo ERP and from SQL Server
 // must be the same lines, and a server that cannot be reached must be said so.
 #include "common/browserresponder.h"
+#include "common/needs.h"
 #include "common/programrun.h"
 #include "common/storedamage.h"
 #include "common/tdsserver.h"
@@ -100,7 +101,7 @@ void TestFirms::firmsFromDemoErp()
 void TestFirms::firmsThroughSqlServer()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server({m_erp, QStringLiteral("tarvel"), password, QStringLiteral("ERPDB"), {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     const QString folder =

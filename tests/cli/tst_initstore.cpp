@@ -1,6 +1,7 @@
 // tarvel-report init-store: a new data.dbs that the program can open, and an
 // existing one never overwritten.
 #include "common/programrun.h"
+#include "common/verifyok.h"
 #include "foundation/store/localstore.h"
 #include "foundation/store/sharedsettings.h"
 
@@ -48,7 +49,7 @@ void TestInitStore::createsStoreInWorkingDirectory()
     // What every report window does first must succeed on the new store.
     SharedSettings settings;
     settings.fir = QStringLiteral("eski");
-    QVERIFY(oku(dir.path(), settings));
+    QVERIFY_OK(oku(dir.path(), settings));
     QCOMPARE(settings.fir, QString());
     StoreSession session(storePath(dir.path()));
     for (const char *table : {"login", "server", "instan", "veritabani", "ses"})

@@ -18,6 +18,7 @@
 // Header only; link tarvel_demo (table layouts) and tarvel_foundation.
 
 #include "common/tdsserver.h" // writeSqliteFile
+#include "common/verifyok.h"
 #include "demo/erptables.h"
 #include "foundation/base/apppaths.h"
 #include "foundation/erp/erpconnection.h"
@@ -110,7 +111,7 @@ public:
     // The server value of data.dbs for the file written last ("sqlite:PATH").
     QString serverValue() const { return QStringLiteral("sqlite:") + m_path; }
 
-    bool open(ErpConnection &connection) const
+    Result<void> open(ErpConnection &connection) const
     {
         return connection.open({serverValue(), QString(), QString(), QString()});
     }

@@ -5,7 +5,7 @@
 // loopback port, so the real ODBC + FreeTDS path can be tested.
 //
 //   TdsServer server({dbPath, "u", "p", "demo"});
-//   if (!TdsServer::freeTdsInstalled()) QSKIP("...");
+//   if (!TdsServer::freeTdsInstalled()) NEEDS_OR_SKIP("...");   // common/needs.h
 //   QVERIFY2(server.start(), qPrintable(server.errorText()));
 //   settings.server = server.serverValue();   // "127.0.0.1,PORT"
 //

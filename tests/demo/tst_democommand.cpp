@@ -3,6 +3,7 @@
 // window would, the side files are the settings window's own, the programs
 // are there, and the copied tarvel-report connects from inside the folder.
 #include "common/programrun.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/store/localstore.h"
@@ -123,8 +124,7 @@ void TestDemoCommand::storeChoosesFirmAndPeriod()
     QCOMPARE(veritabani.value(QStringLiteral("stkartipi")), QStringLiteral("1-Ticari mal"));
 
     ErpConnection erp;
-    QVERIFY2(erp.open({server.value(QStringLiteral("server")), QString(), QString(), QString()}),
-             qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({server.value(QStringLiteral("server")), QString(), QString(), QString()}));
     ErpRows firms = erp.query(QStringLiteral("select * from L_CAPIFIRM"));
     QCOMPARE(veritabani.value(QStringLiteral("fir")),
              firms.text(QStringLiteral("NR")) + QStringLiteral("- ") + firms.text(QStringLiteral("name")));

@@ -1,14 +1,25 @@
-// The generated demo company, read through the program's own ERP connection:
-// the statements the screens send find documents in their default ranges, the
+// The generated demo company, read through the program's own ERP connection
+// and its screens: the screens find documents in their default ranges, the
 // books add up, every reference resolves, and every path a screen can take has
 // its record.
+#include "analysis/materialanalysis.h"
+#include "common/needs.h"
+#include "common/programrun.h"
 #include "common/tdsserver.h"
+#include "common/verifyok.h"
+#include "demo/demofolder.h"
 #include "demo/demogenerator.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
+#include "foundation/store/localstore.h"
+#include "pickers/customerpicker.h"
+#include "settings/parametremodel.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,8 +49,9 @@ class TestDemoErp : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void screenStatements_data();
-    void screenStatements();
+    void screens_data();
+    void screens();
+    void openingLists();
     void headerTotalsAreLineSums_data();
     void headerTotalsAreLineSums();
     void referencesResolve_data();
@@ -63,6 +75,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_path;
+    QString m_folder; // a demo program folder of the same date
     demo::DemoSummary m_summary;
     ErpConnection m_erp;
 };
@@ -71,7 +84,7 @@ void TestDemoErp::open(ErpConnection &erp, const QString &path)
 {
     ErpServerSettings settings;
     settings.server = QStringLiteral("sqlite:") + path;
-    QVERIFY2(erp.open(settings), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open(settings));
 }
 
 qlonglong TestDemoErp::count(ErpConnection &erp, const QString &statement)
@@ -91,124 +104,121 @@ void TestDemoErp::initTestCase()
     m_path = m_dir.filePath(QStringLiteral("demo-erp.sqlite"));
     m_summary = demo::writeDemoErp(m_path, {1, today});
     open(m_erp, m_path);
+
+    m_folder = m_dir.filePath(QStringLiteral("demo"));
+    const test::ProgramRun made =
+        test::runReport(m_dir.path(), {"demo", m_folder, "--date", today.toString(Qt::ISODate)});
+    QVERIFY2(made.exitCode == 0, qPrintable(made.err));
+    // The same ERP with the second firm chosen.
+    QVERIFY(QDir(m_folder).mkdir(QStringLiteral("firm2")));
+    StoreContents second;
+    second.server = QStringLiteral("sqlite:../") + demo::demoErpFileName;
+    second.fir = QStringLiteral("2- İKİNCİ FİRMA");
+    second.don = QStringLiteral("1- 2");
+    createStore(storePath(QDir(m_folder).filePath(QStringLiteral("firm2"))), second);
 }
 
-// Statements exactly as the screens build them with their default choices,
-// plus the filters a tester tries first.
-void TestDemoErp::screenStatements_data()
+// The screens' lists with their default choices, plus the filters a tester
+// tries first, as tarvel-report shows them on a demo folder of that date.
+void TestDemoErp::screens_data()
 {
-    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("folder"); // "firm2": a store that chose the second firm
+    QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("atLeast");
     QTest::addColumn<int>("atMost");
 
-    const QString week =
-        QStringLiteral("DATE_>='%1' AND DATE_<='%2'").arg(key(today.addDays(-7)), key(today));
-    const QString sixtyDays =
-        QStringLiteral("DATE_>='%1' AND DATE_<='%2'").arg(key(today.addDays(-60)), key(today));
-    const QString year = QStringLiteral("(DATE_>='20250101' AND DATE_<='%1')").arg(key(today));
-    const QString waybills = QStringLiteral("select * from LG_001_02_STFICHE where IOCODE='3' AND ") + week;
+    const QStringList week{"--from", key(today.addDays(-7)), "--to", key(today)};
+    const QStringList sixtyDays{"--from", key(today.addDays(-60)), "--to", key(today)};
+    const QStringList year{"--from", "20250101", "--to", key(today)};
+    const QStringList waybills = QStringList{"waybills"} + week;
+    const QStringList invoices = QStringList{"invoices"} + sixtyDays;
+    const QStringList orders = QStringList{"orders"} + sixtyDays;
 
-    QTest::newRow("waybill picker") << waybills + QStringLiteral(" AND (TRCODE='8' OR TRCODE='7')") << 8
-                                    << 1000;
-    QTest::newRow("retail waybills") << waybills + QStringLiteral(" AND TRCODE='7'") << 2 << 1000;
-    QTest::newRow("wholesale waybills") << waybills + QStringLiteral(" AND TRCODE='8'") << 2 << 1000;
+    QTest::newRow("waybill picker") << "" << waybills << 8 << 1000;
+    QTest::newRow("retail waybills") << "" << waybills + QStringList{"--type", "7"} << 2 << 1000;
+    QTest::newRow("wholesale waybills") << "" << waybills + QStringList{"--type", "8"} << 2 << 1000;
     QTest::newRow("waybills of MEHMET'İN")
-        << waybills + QStringLiteral(" AND (TRCODE='8' OR TRCODE='7') AND CLIENTREF='2'") << 2 << 1000;
+        << "" << waybills + QStringList{"--customer", "MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ."} << 2 << 1000;
     QTest::newRow("waybill special code with an apostrophe")
-        << waybills + QStringLiteral(" AND (TRCODE='8' OR TRCODE='7') AND SPECODE='MÜŞTERİ''DE'") << 1
-        << 1000;
-    QTest::newRow("invoice picker")
-        << QStringLiteral("select * from LG_001_02_INVOICE where (%1) AND (TRCODE='8' OR TRCODE='7')")
-               .arg(sixtyDays)
-        << 30 << 100000;
+        << "" << waybills + QStringList{"--special-code", "MÜŞTERİ'DE"} << 1 << 1000;
+    QTest::newRow("invoice picker") << "" << invoices << 30 << 100000;
     QTest::newRow("invoices by entry date")
-        << QStringLiteral("select * from LG_001_02_INVOICE where (CAPIBLOCK_CREADEDDATE>='%1' AND "
-                          "CAPIBLOCK_CREADEDDATE<='%2') AND (TRCODE='8' OR TRCODE='7')")
-               .arg(key(today.addDays(-60)), key(today))
-        << 30 << 100000;
+        << "" << invoices + QStringList{"--by-entry-date"} << 30 << 100000;
     QTest::newRow("invoices of two salesmen")
-        << QStringLiteral("select * from LG_001_02_INVOICE where (%1) AND (TRCODE='8' OR TRCODE='7') AND "
-                          "(SALESMANREF='1' OR SALESMANREF='2')")
-               .arg(sixtyDays)
-        << 5 << 100000;
-    QTest::newRow("orders") << QStringLiteral("select * from LG_001_02_ORFICHE where TRCODE='1' AND ") +
-                                   sixtyDays
-                            << 10 << 100000;
+        << "" << invoices + QStringList{"--salesman", "1", "--salesman", "2"} << 5 << 100000;
+    QTest::newRow("invoices of customer codes 120*")
+        << "" << invoices + QStringList{"--customer-code", "120*"} << 30 << 100000;
+    QTest::newRow("orders") << "" << orders << 10 << 100000;
     QTest::newRow("orders without payment plan")
-        << QStringLiteral("select * from LG_001_02_ORFICHE where TRCODE='1' AND %1 AND WITHPAYTRANS='0'")
-               .arg(sixtyDays)
-        << 1 << 100000;
-    QTest::newRow("orders with payment plan")
-        << QStringLiteral("select * from LG_001_02_ORFICHE where TRCODE='1' AND %1 AND WITHPAYTRANS='1'")
-               .arg(sixtyDays)
-        << 1 << 100000;
-    QTest::newRow("customer list") << QStringLiteral(
-                                          "select * from LG_001_CLCARD where ACTIVE='0' AND CARDTYPE<>'22'")
-                                   << 40 << 100000;
-    QTest::newRow("customer by title")
-        << QStringLiteral("select * from LG_001_CLCARD where ACTIVE='0' AND CARDTYPE<>'22' AND "
-                          "DEFINITION_='MEHMET''İN GIDA PAZARLAMA LTD. ŞTİ.' ")
-        << 1 << 1;
-    QTest::newRow("customer codes 120*")
-        << QStringLiteral(
-               "select * from LG_001_CLCARD where ACTIVE='0' AND CARDTYPE<>'22' AND CODE LIKE '120%'")
-        << 40 << 100000;
-    QTest::newRow("waybill special codes")
-        << QStringLiteral("select * from LG_001_SPECODES where CODETYPE='1' AND SPECODETYPE='19'") << 4
-        << 100;
-    QTest::newRow("item special codes")
-        << QStringLiteral("Select * from LG_001_SPECODES where CODETYPE='1' AND SPECODETYPE='1'") << 4 << 100;
-    QTest::newRow("item group codes")
-        << QStringLiteral("Select * from LG_001_SPECODES where CODETYPE='4' AND SPECODETYPE='0'") << 4 << 100;
-    QTest::newRow("account special codes")
-        << QStringLiteral("select * from LG_001_SPECODES where CODETYPE='1' AND "
-                          "SPECODETYPE='26'")
-        << 5 << 100;
-    QTest::newRow("account group codes")
-        << QStringLiteral("select * from LG_001_SPECODES where CODETYPE='10' AND SPECODETYPE='2'") << 1
-        << 100;
-    QTest::newRow("salesmen of the firm")
-        << QStringLiteral("select * from LG_SLSMAN Where ACTIVE='0' AND FIRMNR='1'") << 2 << 10;
-    QTest::newRow("firms") << QStringLiteral("select * from L_CAPIFIRM") << 2 << 2;
-    QTest::newRow("periods of firm 1")
-        << QStringLiteral("select * from L_CAPIPERIOD WHERE FIRMNR='1'") << 2 << 2;
-    QTest::newRow("periods of firm 2")
-        << QStringLiteral("select * from L_CAPIPERIOD WHERE FIRMNR='2'") << 1 << 1;
-    QTest::newRow("currencies") << QStringLiteral("select * from L_CURRENCYLIST WHERE FIRMNR='1'") << 3 << 10;
-    QTest::newRow("unit sets") << QStringLiteral("select * from LG_001_UNITSETF") << 3 << 100;
-    QTest::newRow("material analysis items")
-        << QStringLiteral(
-               "select LOGICALREF,CODE,NAME from LG_001_ITEMS Where NAME LIKE '%%' AND (SPECODE LIKE "
-               "'%GIDA%' OR SPECODE2 LIKE '%GIDA%' OR SPECODE3 LIKE '%GIDA%' OR SPECODE4 LIKE '%GIDA%' "
-               "OR SPECODE5 LIKE '%GIDA%') AND STGRPCODE LIKE '%%'")
-        << 10 << 100000;
-    QTest::newRow("material analysis sales lines")
-        << QStringLiteral("select * from LG_001_02_STLINE Where TRCODE IN(7,8) AND ") + year << 200
+        << "" << orders + QStringList{"--payment", "0"} << 1 << 100000;
+    QTest::newRow("orders with payment plan") << "" << orders + QStringList{"--payment", "1"} << 1 << 100000;
+    QTest::newRow("material analysis") << "" << QStringList{"material-analysis"} + year << 200 << 1000000;
+    QTest::newRow("material analysis of special code GIDA")
+        << "" << QStringList{"material-analysis"} + year + QStringList{"--special-code", "GIDA"} << 10
         << 1000000;
-    QTest::newRow("item analysis purchases")
-        << QStringLiteral(
-               "select PRICE,VAT,VATINC from LG_001_02_STLINE where IOCODE='1' AND DATE_>='20250101' "
-               "AND DATE_<='%1'")
-               .arg(key(today))
-        << 50 << 1000000;
-    QTest::newRow("second firm's invoices")
-        << QStringLiteral("select * from LG_002_01_INVOICE where (%1) AND (TRCODE='8' OR TRCODE='7')")
-               .arg(sixtyDays)
-        << 3 << 100000;
+    QTest::newRow("item analysis") << "" << QStringList{"item-analysis"} + year << 50 << 1000000;
+    QTest::newRow("second firm's invoices") << "firm2" << invoices << 3 << 100000;
 }
 
-void TestDemoErp::screenStatements()
+void TestDemoErp::screens()
 {
-    QFETCH(QString, statement);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, args);
     QFETCH(int, atLeast);
     QFETCH(int, atMost);
-    int rows = -1;
+    const test::ProgramRun run = test::runReport(QDir(m_folder).filePath(folder), args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonArray rows =
+        QJsonDocument::fromJson(
+            run.out.toUtf8())[QLatin1String("lists")][QLatin1String("l1")][QLatin1String("rows")]
+            .toArray();
+    QVERIFY2(rows.size() >= atLeast && rows.size() <= atMost,
+             qPrintable(QStringLiteral("%1 rows").arg(rows.size())));
+}
+
+// The lists the settings window, the customer picker and the material
+// analysis fill when they open.
+void TestDemoErp::openingLists()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const AppPaths paths{folder.path(), folder.path()};
     try {
-        rows = m_erp.query(statement).rowCount();
-    } catch (const ErpError &e) {
+        ParametreModel settings(paths, m_erp);
+        QVERIFY2(settings.sqloku(), qPrintable(settings.firmListError()));
+        const QStringList firms = settings.choices().fir;
+        QCOMPARE(firms.size(), 2);
+        QVERIFY_OK(settings.firChosen(firms.at(1)));
+        QCOMPARE(settings.choices().don.size(), 1);
+        QVERIFY_OK(settings.firChosen(firms.at(0)));
+        const ParametreChoices &choices = settings.choices();
+        QCOMPARE(choices.don.size(), 2);
+        QVERIFY(choices.dov1.size() >= 3 && choices.dov1.size() <= 10);
+        QVERIFY(choices.brset.size() >= 3 && choices.brset.size() <= 100);
+        QVERIFY(choices.ch.size() >= 5 && choices.ch.size() <= 100);
+        QVERIFY(!choices.grp.isEmpty() && choices.grp.size() <= 100);
+
+        const ReportContext context{paths, m_summary.firmChoice, m_summary.periodChoice, m_erp};
+        CustomerPicker customers(context);
+        customers.cariyukle(QString());
+        MemTable &cards = customers.l1().table();
+        QVERIFY(cards.rowCount() >= 40);
+        int mehmet = 0;
+        for (cards.first(); !cards.eof(); cards.next())
+            mehmet += customers.choice().name == QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ.");
+        QCOMPARE(mehmet, 1); // a title the pickers look up names one card
+
+        MaterialAnalysis material(context);
+        material.ozkodyukle();
+        material.grupkodyukle();
+        material.elemanekle();
+        // Each code list starts with an empty entry.
+        QVERIFY(material.specialCodes().size() > 4 && material.specialCodes().size() <= 101);
+        QVERIFY(material.groupCodes().size() > 4 && material.groupCodes().size() <= 101);
+        QVERIFY(material.satel().count() >= 2 && material.satel().count() <= 10);
+    } catch (const Error &e) {
         QFAIL(qPrintable(e.description()));
     }
-    QVERIFY2(rows >= atLeast && rows <= atMost, qPrintable(QStringLiteral("%1 rows").arg(rows)));
 }
 
 void TestDemoErp::headerTotalsAreLineSums_data()
@@ -569,14 +579,13 @@ void TestDemoErp::costOfTheShowcaseSale()
 void TestDemoErp::servedAsSqlServer()
 {
     if (!test::TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     test::TdsServer server(
         {m_path, QStringLiteral("demo"), QStringLiteral("demo"), QStringLiteral("DEMO"), {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     ErpConnection sqlServer;
-    QVERIFY2(sqlServer.open({server.serverValue(), QStringLiteral("DEMO"), QStringLiteral("demo"),
-                             QStringLiteral("demo")}),
-             qPrintable(sqlServer.lastError()));
+    QVERIFY_OK(sqlServer.open(
+        {server.serverValue(), QStringLiteral("DEMO"), QStringLiteral("demo"), QStringLiteral("demo")}));
 
     const QStringList statements{
         QStringLiteral("select * from LG_001_02_STFICHE where IOCODE='3' AND DATE_>='%1' AND DATE_<='%2' AND "

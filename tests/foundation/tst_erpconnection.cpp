@@ -1,6 +1,7 @@
 // The ERP connection without a server: the read-only guard, value escaping,
 // how fields become text, and the embedded demo ERP in SQLite.
 #include "common/tdsserver.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
@@ -384,8 +385,10 @@ void TestErpConnection::portThatIsNoPort()
     const ErpServerSettings settings{server, QStringLiteral("ERPDB"), QStringLiteral("tarvel"),
                                      QStringLiteral("gizli")};
     ErpConnection erp;
-    QVERIFY(!erp.open(settings));
-    const QString text = tarvel::describeOpenFailure(settings, erp.lastError(), erp.lastDiagnostics()).text;
+    const Result<void> opened = erp.open(settings);
+    QVERIFY(!opened);
+    const QString text =
+        tarvel::describeOpenFailure(settings, opened.errorText(), erp.lastDiagnostics()).text;
     QVERIFY2(text.contains(QStringLiteral("bağlantı noktası (port) geçersiz: \"%1\"").arg(port)) &&
                  text.contains(QStringLiteral("1 ile 65535")),
              qPrintable(text));
@@ -529,7 +532,7 @@ void TestErpConnection::sqliteTypes()
     QFETCH(QString, text);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select * from LG_001_01_STLINE where LOGICALREF=") +
                              tarvel::sqlValue(QString::number(ref)));
     QCOMPARE(rows.rowCount(), 1);
@@ -555,7 +558,7 @@ void TestErpConnection::apostropheSearch()
     QFETCH(QStringList, codes);
 
     ErpConnection erp;
-    QVERIFY2(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
     ErpRows rows = erp.query(QStringLiteral("select CODE from LG_001_CLCARD where DEFINITION_=") +
                              tarvel::sqlValue(typed));
     QStringList found;
@@ -591,9 +594,10 @@ void TestErpConnection::sqliteOpenFails()
     QFETCH(QString, mustNotExist);
 
     ErpConnection erp;
-    QVERIFY(!erp.open({server, {}, {}, {}}));
+    const Result<void> opened = erp.open({server, {}, {}, {}});
+    QVERIFY(!opened);
     QVERIFY(!erp.isOpen());
-    QVERIFY(!erp.lastError().isEmpty());
+    QVERIFY(!opened.errorText().isEmpty());
     if (!mustNotExist.isEmpty())
         QVERIFY(!QFileInfo::exists(mustNotExist));
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
@@ -627,7 +631,7 @@ void TestErpConnection::traceAndRefusal()
 {
     const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
     ErpConnection erp;
-    erp.setTraceFile(trace);
+    QVERIFY_OK(erp.setTraceFile(trace));
     // Nothing reaches the trace while the connection is closed.
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
     QVERIFY(erp.open({QLatin1String("sqlite:") + m_erp, {}, {}, {}}));
@@ -662,8 +666,8 @@ void TestErpConnection::sessionFromStore()
 
     ErpSession &session = ErpSession::instance();
     const QString trace = folder.filePath(QStringLiteral("trace.sql"));
-    session.setTraceFile(trace);
-    QVERIFY2(session.connect(folder.path()), qPrintable(session.primary().lastError()));
+    QVERIFY_OK(session.setTraceFile(trace));
+    QVERIFY_OK(session.connect(folder.path()));
     QVERIFY(session.watch().isOpen());
     QCOMPARE(session.settings().server, contents.server);
     ErpConnection *const first = &session.primary();
@@ -682,7 +686,7 @@ void TestErpConnection::sessionFromStore()
     QVERIFY(!session.connect(folder.path()));
     QVERIFY(!session.primary().isOpen());
     QVERIFY(!session.watch().isOpen());
-    session.setTraceFile(QString());
+    QVERIFY_OK(session.setTraceFile(QString()));
 }
 
 void TestErpConnection::sessionWithoutStore()
@@ -691,8 +695,9 @@ void TestErpConnection::sessionWithoutStore()
     const ErpServerSettings read = ErpSession::readserversettings(empty.path());
     QVERIFY(read.server.isEmpty() && read.database.isEmpty() && read.user.isEmpty() &&
             read.password.isEmpty());
-    QVERIFY(!ErpSession::instance().connect(empty.path()));
-    QVERIFY(!ErpSession::instance().primary().lastError().isEmpty());
+    const Result<void> connected = ErpSession::instance().connect(empty.path());
+    QVERIFY(!connected);
+    QVERIFY(!connected.errorText().isEmpty());
     QVERIFY(!QFileInfo::exists(storePath(empty.path())));
 }
 

@@ -1,6 +1,7 @@
 // The local store data.dbs: the handle, the program's statements, the store
 // builder and the report windows' shared-settings loader.
 #include "common/storedamage.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/store/localstore.h"
 #include "foundation/store/sharedsettings.h"
@@ -82,8 +83,6 @@ private slots:
     void nullsAndColumnCase();
     void sessionClosesOnError();
 
-    void statementTexts_data();
-    void statementTexts();
     void updatesStoreValuesAsTyped_data();
     void updatesStoreValuesAsTyped();
 
@@ -94,6 +93,7 @@ private slots:
 
 private:
     QStringList readRow(const QString &table, const QStringList &columns);
+    void addRowTwoFirst(const QString &table);
     QTemporaryDir m_dir;
     QString m_path;
 };
@@ -118,6 +118,16 @@ QStringList TestLocalStore::readRow(const QString &table, const QStringList &col
     for (const QString &c : columns)
         values << row.value(c);
     return values;
+}
+
+// A second row, id '2', placed before row '1': a statement that misses "id='1'"
+// reads it first or changes it too.
+void TestLocalStore::addRowTwoFirst(const QString &table)
+{
+    StoreSession session(m_path);
+    session.store().execute(QStringLiteral("insert into %1 select * from %1").arg(table));
+    session.store().execute(
+        QStringLiteral("update %1 set id='2' where rowid=(select min(rowid) from %1)").arg(table));
 }
 
 void TestLocalStore::openMissingFileCreatesNothing()
@@ -201,38 +211,6 @@ void TestLocalStore::sessionClosesOnError()
     QVERIFY(!LocalStore::handle().isOpen());
 }
 
-void TestLocalStore::statementTexts_data()
-{
-    QTest::addColumn<QString>("statement");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("select") << selectRow("veritabani") << "select * from veritabani where id='1'";
-    QTest::newRow("login") << updateLogin("ABC") << "Update login set sifre = 'ABC' Where id ='1'";
-    QTest::newRow("server")
-        << updateServer("sa", "pw", "host", "db")
-        << "Update server set kuladi = 'sa',sifre = 'pw',server = 'host',sql = 'db' Where id ='1'";
-    QTest::newRow("instan") << updateInstan("SQLEXPRESS", "1")
-                            << "Update instan set insname = 'SQLEXPRESS',inskullan = '1' Where id ='1'";
-    const VeritabaniChoices choices{.fir = "f",
-                                    .don = "d",
-                                    .fiyat1 = "c1",
-                                    .fiyat2 = "c2",
-                                    .brset = "s",
-                                    .birim1 = "u1",
-                                    .birim2 = "u2",
-                                    .stkartipi = "k"};
-    QTest::newRow("veritabani")
-        << updateVeritabani(choices)
-        << "Update veritabani set don = 'd',stkartipi = 'k',birim2 = 'u2',birim1 = 'u1',"
-           "brset = 's',fiyat2 = 'c2',fiyat1 = 'c1',fir = 'f' Where id ='1'";
-}
-
-void TestLocalStore::statementTexts()
-{
-    QFETCH(QString, statement);
-    QFETCH(QString, expected);
-    QCOMPARE(statement, expected);
-}
-
 void TestLocalStore::updatesStoreValuesAsTyped_data()
 {
     QTest::addColumn<QString>("statement");
@@ -274,11 +252,25 @@ void TestLocalStore::updatesStoreValuesAsTyped()
     QFETCH(QStringList, columns);
     QFETCH(QStringList, values);
     createStore(m_path, distinctContents());
+    QStringList rowTwo = readRow(table, columns);
+    if (const qsizetype id = columns.indexOf("id"); id >= 0)
+        rowTwo[id] = "2";
+    addRowTwoFirst(table);
     {
         StoreSession session(m_path);
         session.store().execute(statement);
     }
+    // Row '1' is read and written; the other row stays as it was.
     QCOMPARE(readRow(table, columns), values);
+    {
+        StoreSession session(m_path);
+        const StoreRow other =
+            session.store().query(QStringLiteral("select * from %1 where id='2'").arg(table));
+        QStringList read;
+        for (const QString &column : columns)
+            read << other.value(column);
+        QCOMPARE(read, rowTwo);
+    }
     // The other tables are untouched.
     if (table != "login")
         QCOMPARE(readRow("login", {"sifre"}), QStringList({"GİZLİ"}));
@@ -289,7 +281,7 @@ void TestLocalStore::okuLoads()
 {
     createStore(m_path, distinctContents());
     SharedSettings settings = oldSettings();
-    QVERIFY(oku(m_dir.path(), settings));
+    QVERIFY_OK(oku(m_dir.path(), settings));
     QCOMPARE(sharedValues(settings), distinctShared());
     QCOMPARE(settings.fir, QStringLiteral("12- ÖRNEK TİCARET")); // the whole entry, not just the number
 }
@@ -298,7 +290,7 @@ void TestLocalStore::okuEmptyRowLoads()
 {
     createStore(m_path, StoreContents());
     SharedSettings settings = oldSettings();
-    QVERIFY(oku(m_dir.path(), settings));
+    QVERIFY_OK(oku(m_dir.path(), settings));
     QCOMPARE(settings.fir, QString());
     QCOMPARE(settings.don, QString());
     QCOMPARE(settings.bulses, QStringLiteral("0"));
@@ -352,8 +344,9 @@ void TestLocalStore::okuFailures()
     }
 
     SharedSettings settings = oldSettings();
-    QString error;
-    QVERIFY(!oku(m_dir.path(), settings, &error));
+    const Result<void> loaded = oku(m_dir.path(), settings);
+    QVERIFY(!loaded);
+    const QString error = loaded.errorText();
     const QStringList expected =
         distinctShared().mid(0, fieldsLoaded) + sharedValues(oldSettings()).mid(fieldsLoaded);
     QCOMPARE(sharedValues(settings), expected);

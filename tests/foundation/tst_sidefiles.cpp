@@ -1,7 +1,9 @@
-// Side files: the Windows-1254 codec, INI files and line files, checked on the
-// bytes that end up on disk, and the files no reader may read.
+// Side files: the Windows-1254 codec, INI files, line files and the print
+// counts, checked on the bytes that end up on disk, and the files no reader
+// may read.
 #include "foundation/base/notices.h"
 #include "foundation/store/inifile.h"
+#include "foundation/store/printcounts.h"
 #include "foundation/store/sidefiles.h"
 #include "foundation/store/smallfile.h"
 
@@ -65,6 +67,9 @@ private slots:
     void iniFileManyKeysAsSingleWrites();
     void refusedFiles_data();
     void refusedFiles();
+
+    void readprintcounts_data();
+    void readprintcounts();
 
 private:
     QTemporaryDir m_dir;
@@ -447,6 +452,35 @@ void TestSideFiles::refusedFiles()
     QCOMPARE(writeLineFile(m_file, {QStringLiteral("10")}), regular);
     if (!regular)
         QVERIFY(kindOf() == before);
+}
+
+void TestSideFiles::readprintcounts_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no file
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("copies");
+
+    QTest::newRow("both lines") << QByteArray("12\r\n3\r\n") << 12 << 3;
+    QTest::newRow("empty first line") << QByteArray("\r\n2\r\n") << 1 << 2;
+    QTest::newRow("one line") << QByteArray("8\r\n") << 8 << 1;
+    QTest::newRow("no file") << QByteArray() << 1 << 1;
+    QTest::newRow("zero and not a number") << QByteArray("0\r\nabc\r\n") << 1 << 1;
+}
+
+void TestSideFiles::readprintcounts()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, rows);
+    QFETCH(int, copies);
+
+    if (!file.isNull())
+        writeBytes(m_dir.filePath(QStringLiteral("irssatir.velmor")), file);
+    else
+        QFile::remove(m_dir.filePath(QStringLiteral("irssatir.velmor")));
+    // The counts live in the working directory, not beside the program.
+    const PrintCounts counts = tarvel::readprintcounts({QStringLiteral("/nonexistent"), m_dir.path()});
+    QCOMPARE(counts.rowsPerForm, rows);
+    QCOMPARE(counts.copies, copies);
 }
 
 QTEST_APPLESS_MAIN(TestSideFiles)

@@ -1,8 +1,10 @@
 // The SQL Server path for real: ODBC + FreeTDS against the TDS test server,
 // which serves a small SQLite ERP with the declared types of the real one.
 #include "common/browserresponder.h"
+#include "common/needs.h"
 #include "common/tcprelay.h"
 #include "common/tdsserver.h"
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
@@ -109,7 +111,7 @@ private:
 void TestTds::initTestCase()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     QVERIFY(m_dir.isValid());
     m_erp = m_dir.filePath(QStringLiteral("erp.sqlite"));
     const QString error = test::writeSqliteFile(m_erp, erpScript());
@@ -122,7 +124,7 @@ void TestTds::initTestCase()
         database,
         {QStringLiteral("--delay"), QStringLiteral("SLOWMARK=10"), QStringLiteral("--log"), m_log}});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorText()));
-    QVERIFY2(m_conn.open(settings()), qPrintable(m_conn.lastError()));
+    QVERIFY_OK(m_conn.open(settings()));
 }
 
 void TestTds::firmList()
@@ -250,7 +252,7 @@ void TestTds::likeAsOnServer()
 void TestTds::nonSelectNeverSent()
 {
     const QString trace = m_dir.filePath(QStringLiteral("trace.sql"));
-    m_conn.setTraceFile(trace);
+    QVERIFY_OK(m_conn.setTraceFile(trace));
     const QString sent = QStringLiteral("select NAME from L_CAPIFIRM where NR='12'");
     const QStringList refused{
         QStringLiteral("delete from L_CAPIFIRM"),
@@ -260,7 +262,7 @@ void TestTds::nonSelectNeverSent()
     for (const QString &statement : refused)
         QVERIFY_THROWS_EXCEPTION(ErpError, m_conn.query(statement));
     m_conn.query(sent);
-    m_conn.setTraceFile(QString());
+    QVERIFY_OK(m_conn.setTraceFile(QString()));
 
     QCOMPARE(readFile(trace), sent + QLatin1Char('\n'));
     const QString log = readFile(m_log);
@@ -299,7 +301,7 @@ void TestTds::serverStopsAnswering()
     const ErpServerSettings viaRelay{QStringLiteral("127.0.0.1,%1").arg(relay.port()), database, user,
                                      password};
     ErpConnection erp;
-    QVERIFY2(erp.open(viaRelay), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open(viaRelay));
     QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
 
     relay.setSilent(true);
@@ -327,7 +329,7 @@ void TestTds::serverStopsAnswering()
 
     relay.setSilent(false);
     ErpConnection again;
-    QVERIFY2(again.open(viaRelay), qPrintable(again.lastError()));
+    QVERIFY_OK(again.open(viaRelay));
     QCOMPARE(again.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
 }
 
@@ -349,7 +351,7 @@ void TestTds::connectionDropped()
     TdsServer server({m_erp, user, password, database, {}});
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     ErpConnection erp;
-    QVERIFY2(erp.open({server.serverValue(), database, user, password}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({server.serverValue(), database, user, password}));
     QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
     server.stop();
     for (int i = 0; i < 2; ++i) {
@@ -383,10 +385,11 @@ void TestTds::loginFails()
     QFETCH(QString, database);
 
     ErpConnection erp;
-    QVERIFY(!erp.open({m_server->serverValue(), database, user, password}));
+    const Result<void> opened = erp.open({m_server->serverValue(), database, user, password});
+    QVERIFY(!opened);
     QVERIFY(!erp.isOpen());
-    QVERIFY(!erp.lastError().isEmpty());
-    QVERIFY(!erp.lastError().contains(password));
+    QVERIFY(!opened.errorText().isEmpty());
+    QVERIFY(!opened.errorText().contains(password));
     QVERIFY_THROWS_EXCEPTION(ErpError, erp.query(QStringLiteral("select * from L_CAPIFIRM")));
 }
 
@@ -414,12 +417,13 @@ void TestTds::passwordWithSeparators()
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     ErpConnection erp;
     if (!opens) {
-        QVERIFY(!erp.open({server.serverValue(), database, user, odd}));
-        QVERIFY(!erp.lastError().isEmpty());
-        QVERIFY(!erp.lastError().contains(odd));
+        const Result<void> opened = erp.open({server.serverValue(), database, user, odd});
+        QVERIFY(!opened);
+        QVERIFY(!opened.errorText().isEmpty());
+        QVERIFY(!opened.errorText().contains(odd));
         return;
     }
-    QVERIFY2(erp.open({server.serverValue(), database, user, odd}), qPrintable(erp.lastError()));
+    QVERIFY_OK(erp.open({server.serverValue(), database, user, odd}));
     QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
 }
 
@@ -430,10 +434,12 @@ void TestTds::silentServer()
     ErpConnection erp;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!erp.open({QStringLiteral("127.0.0.1,%1").arg(silent.port()), database, user, password}));
+    const Result<void> opened =
+        erp.open({QStringLiteral("127.0.0.1,%1").arg(silent.port()), database, user, password});
+    QVERIFY(!opened);
     QVERIFY2(clock.elapsed() < 7000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!erp.isOpen());
-    QVERIFY(!erp.lastError().isEmpty());
+    QVERIFY(!opened.errorText().isEmpty());
 }
 
 void TestTds::closedPort()
@@ -445,9 +451,11 @@ void TestTds::closedPort()
     ErpConnection erp;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!erp.open({QStringLiteral("127.0.0.1,%1").arg(port), database, user, password}));
+    const Result<void> opened =
+        erp.open({QStringLiteral("127.0.0.1,%1").arg(port), database, user, password});
+    QVERIFY(!opened);
     QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(!erp.lastError().isEmpty());
+    QVERIFY(!opened.errorText().isEmpty());
 }
 
 void TestTds::namedInstance_data()
@@ -496,18 +504,19 @@ void TestTds::namedInstance()
     ErpConnection erp;
     QElapsedTimer clock;
     clock.start();
-    const bool opened = erp.open({QStringLiteral("127.0.0.1\\") + instance, database, user, password});
+    const Result<void> opened =
+        erp.open({QStringLiteral("127.0.0.1\\") + instance, database, user, password});
     const qint64 took = clock.elapsed();
     if (error.isEmpty()) {
-        QVERIFY2(opened, qPrintable(erp.lastError()));
+        QVERIFY_OK(opened);
         QCOMPARE(erp.query(QStringLiteral("select * from L_CAPIFIRM")).rowCount(), 3);
         QCOMPARE(responder.lastRequest(), QByteArray("\x04") + instance.toLatin1() + QByteArray(1, '\0'));
         return;
     }
     QVERIFY(!opened);
     QVERIFY2(took < 5500, qPrintable(QStringLiteral("%1 ms").arg(took)));
-    QVERIFY2(erp.lastError().contains(instance) && erp.lastError().contains(error),
-             qPrintable(erp.lastError()));
+    QVERIFY2(opened.errorText().contains(instance) && opened.errorText().contains(error),
+             qPrintable(opened.errorText()));
     if (browser == QLatin1String("silent"))
         QVERIFY2(responder.requests() >= 2, "a lost request is sent again"); // once a second
 }

@@ -1,5 +1,6 @@
 // The spreadsheet of a grid: the visible columns under their captions and the
 // displayed rows, read back with an independent reader (python3-xlrd).
+#include "common/verifyok.h"
 #include "grid/gridexport.h"
 #include "grid/gridtestlist.h"
 
@@ -99,8 +100,7 @@ void TestGridExport::sheetRows()
         grid.setGroupExpanded(1, false);
 
     const QString path = m_dir.filePath(QStringLiteral("liste")); // no extension added
-    QString error;
-    QVERIFY2(saveGridXls(grid, path, &error), qPrintable(error));
+    QVERIFY_OK(saveGridXls(grid, path));
     QCOMPARE(readXls(path), expected);
 }
 
@@ -109,9 +109,9 @@ void TestGridExport::unwritablePath()
     DataGrid grid;
     gridtest::designList(grid);
     gridtest::fillThreeInvoices(grid);
-    QString error;
-    QVERIFY(!saveGridXls(grid, m_dir.filePath(QStringLiteral("yok/liste.xls")), &error));
-    QVERIFY(!error.isEmpty());
+    const Result<void> saved = saveGridXls(grid, m_dir.filePath(QStringLiteral("yok/liste.xls")));
+    QVERIFY(!saved);
+    QVERIFY(!saved.errorText().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestGridExport)

@@ -1,4 +1,5 @@
 // The printout of a grid as displayed, written as PDF without any widget.
+#include "common/verifyok.h"
 #include "grid/gridprinter.h"
 #include "grid/gridtestlist.h"
 
@@ -70,8 +71,7 @@ void TestGridPrinter::pages()
     grid.setGroupIndex(gridtest::Heading, grouped ? 0 : -1);
 
     const QString path = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
-    QString error;
-    QVERIFY2(GridPrinter(grid).savePdf(path, &error), qPrintable(error));
+    QVERIFY_OK(GridPrinter(grid).savePdf(path));
     const int pages = pdfPages(path);
     QCOMPARE(pages > 1, manyPages);
     QVERIFY(pages >= 1);
@@ -90,9 +90,9 @@ void TestGridPrinter::printsWhatIsDisplayed()
     grid.setGroupIndex(gridtest::Heading, 0);
     const QString open = m_dir.filePath(QStringLiteral("open.pdf"));
     const QString closed = m_dir.filePath(QStringLiteral("closed.pdf"));
-    QVERIFY(GridPrinter(grid).savePdf(open));
+    QVERIFY_OK(GridPrinter(grid).savePdf(open));
     grid.collapseAll(); // 40 headings and 40 totals remain
-    QVERIFY(GridPrinter(grid).savePdf(closed));
+    QVERIFY_OK(GridPrinter(grid).savePdf(closed));
     QVERIFY(pdfPages(closed) >= 1);
     QVERIFY(pdfPages(closed) < pdfPages(open));
 }
@@ -114,9 +114,9 @@ void TestGridPrinter::unwritablePath()
 {
     DataGrid grid;
     gridtest::designList(grid);
-    QString error;
-    QVERIFY(!GridPrinter(grid).savePdf(m_dir.filePath(QStringLiteral("yok/list.pdf")), &error));
-    QVERIFY(!error.isEmpty());
+    const Result<void> saved = GridPrinter(grid).savePdf(m_dir.filePath(QStringLiteral("yok/list.pdf")));
+    QVERIFY(!saved);
+    QVERIFY(!saved.errorText().isEmpty());
 }
 
 QTEST_MAIN(TestGridPrinter)

@@ -2,6 +2,7 @@
 // picker's list for the filter options, the loading report's document, the
 // .xls beside it, the failures with their messages, and the same documents
 // through SQL Server (the TDS test server) as from the SQLite file.
+#include "common/needs.h"
 #include "common/programrun.h"
 #include "common/waybillfixture.h"
 
@@ -181,7 +182,7 @@ void TestLoadingCommands::failures()
 void TestLoadingCommands::sameThroughSqlServer()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver is not installed (odbcinst -q -d lists no [FreeTDS])");
     TdsServer server({m_dir.filePath(QStringLiteral("erp.sqlite")),
                       QStringLiteral("tarvel"),
                       QStringLiteral("Şif're1"),

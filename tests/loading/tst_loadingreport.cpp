@@ -144,7 +144,7 @@ void TestLoadingReport::oneWaybill()
 
 void TestLoadingReport::statementsAsSent()
 {
-    m_connection->setTraceFile(m_trace);
+    QVERIFY_OK(m_connection->setTraceFile(m_trace));
     handOver({QStringLiteral("104")}, Merge::SameItems);
     QCOMPARE(readFile(m_trace).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              QStringList({"select * from LG_001_01_STFICHE WHERE LOGICALREF='104'",

@@ -1,6 +1,7 @@
 // tarvel-report print-loading on the demo company: its loading list as the
 // waybill forms of the default layout in one PDF, read back as text, and the
 // messages and exit codes of a run that cannot print.
+#include "common/needs.h"
 #include "common/printingfixture.h"
 #include "common/programrun.h"
 #include "foundation/base/numbers.h"
@@ -91,7 +92,7 @@ void TestPrintLoadingCommand::initTestCase()
 void TestPrintLoadingCommand::demoListAsPdf()
 {
     if (!printerexists(defaultLayoutPrinter))
-        QSKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
+        NEEDS_OR_SKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
     if (!printingtest::havePdftotext())
         QFAIL("pdftotext (poppler-utils) is missing: scripts/deps.sh installs it");
     setPrinter(defaultLayoutPrinter);
@@ -155,7 +156,7 @@ void TestPrintLoadingCommand::cannotPrint()
     QFETCH(bool, layoutGone);
     QFETCH(QString, message);
     if (layoutGone && !printerexists(printer))
-        QSKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
+        NEEDS_OR_SKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
 
     setPrinter(printer);
     const QString layout = findlayout({m_folder, m_folder}).layoutPath;

@@ -2,6 +2,7 @@
 // them, on a CUPS queue of the test's own that holds its jobs so they can be
 // counted: one preview window per form, copies times one job per form, the
 // preview's print button, and the messages.
+#include "common/needs.h"
 #include "common/printingfixture.h"
 #include "common/programrun.h"
 #include "dialogs/messagebox.h"
@@ -153,8 +154,9 @@ int TestPrintLoadingList::jobCount()
 void TestPrintLoadingList::needQueue()
 {
     if (!m_haveQueue)
-        QSKIP("CUPS is not running or a queue cannot be added here (scripts/printer-setup.sh starts it, as "
-              "root)");
+        NEEDS_OR_SKIP(
+            "CUPS is not running or a queue cannot be added here (scripts/printer-setup.sh starts it, as "
+            "root)");
 }
 
 void TestPrintLoadingList::printSendsCopiesOfEachForm()

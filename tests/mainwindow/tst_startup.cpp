@@ -2,6 +2,7 @@
 // to the connection-failure window, the retry and the settings path of that
 // window, one window of each kind however often erpconnect runs, the second
 // instance, and the real program started in a prepared folder.
+#include "common/needs.h"
 #include "common/storedamage.h"
 #include "common/tdsserver.h"
 #include "dialogs/logingate.h"
@@ -283,7 +284,7 @@ void TestStartup::failedRetryEnablesBaglanAgain()
 void TestStartup::retryAfterServerIsBackOpensMainWindow()
 {
     if (!TdsServer::freeTdsInstalled())
-        QSKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
     writeStore(QStringLiteral("127.0.0.1,%1").arg(closedPort()));
     Startup startup(paths(), WindowFactory());
     QVERIFY(!startup.erpconnect());

@@ -74,8 +74,8 @@ void TestWaybillPicker::initTestCase()
 void TestWaybillPicker::init()
 {
     m_connection = std::make_unique<ErpConnection>();
-    QVERIFY2(m_erp.open(*m_connection), qPrintable(m_connection->lastError()));
-    m_connection->setTraceFile(m_trace);
+    QVERIFY_OK(m_erp.open(*m_connection));
+    QVERIFY_OK(m_connection->setTraceFile(m_trace));
     const ReportContext context = m_erp.context({m_dir.path(), m_dir.path()}, *m_connection);
     m_report = std::make_unique<LoadingReport>(context);
     m_picker = std::make_unique<WaybillPicker>(context);

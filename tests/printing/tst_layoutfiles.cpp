@@ -1,5 +1,5 @@
-// The files that choose the waybill layout and its printer, and the print
-// counts: which line of which file counts, and what a missing one gives.
+// The files that choose the waybill layout and its printer: which line of
+// which file counts, and what a missing one gives.
 #include "foundation/store/sidefiles.h"
 #include "printing/layoutfiles.h"
 
@@ -14,8 +14,6 @@ class TestLayoutFiles : public QObject {
 private slots:
     void findlayout_data();
     void findlayout();
-    void readprintcounts_data();
-    void readprintcounts();
 };
 
 void TestLayoutFiles::findlayout_data()
@@ -61,37 +59,6 @@ void TestLayoutFiles::findlayout()
     QCOMPARE(choice.layoutPath,
              QDir::toNativeSeparators(dir.filePath(QStringLiteral("Tsrm/Tsrm/")) + layoutName));
     QCOMPARE(choice.printerName, printer);
-}
-
-void TestLayoutFiles::readprintcounts_data()
-{
-    QTest::addColumn<QByteArray>("file"); // null: no file
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("copies");
-
-    QTest::newRow("both lines") << QByteArray("12\r\n3\r\n") << 12 << 3;
-    QTest::newRow("empty first line") << QByteArray("\r\n2\r\n") << 1 << 2;
-    QTest::newRow("one line") << QByteArray("8\r\n") << 8 << 1;
-    QTest::newRow("no file") << QByteArray() << 1 << 1;
-    QTest::newRow("zero and not a number") << QByteArray("0\r\nabc\r\n") << 1 << 1;
-}
-
-void TestLayoutFiles::readprintcounts()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, rows);
-    QFETCH(int, copies);
-
-    QTemporaryDir dir;
-    if (!file.isNull()) {
-        QFile f(dir.filePath(QStringLiteral("irssatir.velmor")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(file);
-    }
-    // The counts live in the working directory, not beside the program.
-    const PrintCounts counts = tarvel::readprintcounts({QStringLiteral("/nonexistent"), dir.path()});
-    QCOMPARE(counts.rowsPerForm, rows);
-    QCOMPARE(counts.copies, copies);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutFiles)

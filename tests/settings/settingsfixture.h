@@ -90,11 +90,11 @@ public:
     AppPaths paths() const { return {m_dir.path(), m_dir.path()}; }
     QString erpFile() const { return m_erp; }
 
-    // A connection of the test's own to the small ERP; lastError() says why it is closed.
-    std::unique_ptr<ErpConnection> openErp() const
+    // A connection of the test's own to the small ERP; openError says why it is closed.
+    std::unique_ptr<ErpConnection> openErp(QString &openError) const
     {
         auto connection = std::make_unique<ErpConnection>();
-        connection->open({QStringLiteral("sqlite:") + m_erp, {}, {}, {}});
+        openError = connection->open({QStringLiteral("sqlite:") + m_erp, {}, {}, {}}).errorText();
         return connection;
     }
 

@@ -1,5 +1,6 @@
 // "Bağlantıyı Dene": the typed settings against the TDS test server (the real
 // ODBC and FreeTDS path), a silent and a closed port, and the demo ERP file.
+#include "common/needs.h"
 #include "settingsfixture.h"
 
 #include "settings/connectiontest.h"
@@ -80,7 +81,7 @@ void TestConnectionTest::againstServer()
     QFETCH(Outcome, outcome);
     QFETCH(QString, says);
     if (!m_server)
-        QSKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
 
     const ConnectionCheck check = checkConnection(
         {server.isEmpty() ? m_server->serverValue() : server, database, user, password}, m_dir.path());
@@ -93,7 +94,7 @@ void TestConnectionTest::againstServer()
 void TestConnectionTest::silentPortAnswersInTime()
 {
     if (!m_server)
-        QSKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
+        NEEDS_OR_SKIP("the FreeTDS ODBC driver (tdsodbc) is not installed");
     LoopbackPort silent(true);
     QVERIFY(silent.port() > 0);
     QElapsedTimer clock;

@@ -1,5 +1,6 @@
 // The window parametre: its controls, typing into it, the firm list, saving
 // through it, its messages, and the two ways the program opens it.
+#include "common/verifyok.h"
 #include "settingsfixture.h"
 
 #include "demo/demofolder.h"
@@ -110,8 +111,9 @@ void TestParametre::init()
     m_folder = std::make_unique<SettingsFolder>();
     QVERIFY2(m_folder->error().isEmpty(), qPrintable(m_folder->error()));
     m_folder->writeStore();
-    m_erp = m_folder->openErp();
-    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->lastError()));
+    QString openError;
+    m_erp = m_folder->openErp(openError);
+    QVERIFY2(m_erp->isOpen(), qPrintable(openError));
     m_messages.clear();
     setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
         m_messages.append({text, caption, icon, buttons});
@@ -415,7 +417,7 @@ void TestParametre::screenPictureChosen()
 
 void TestParametre::menuOpensItModally()
 {
-    QVERIFY(ErpSession::instance().connect(m_folder->path()) == false); // the store names no reachable server
+    QVERIFY(!ErpSession::instance().connect(m_folder->path())); // the store names no reachable server
     MainWindow main(m_folder->paths(), realWindows(), [] {});
     QVERIFY(main.load());
     main.show();
@@ -499,7 +501,7 @@ void TestParametre::secondFirmSavedIsReadByReports()
 
     // A report window opened now loads these and names its tables from them.
     SharedSettings settings;
-    QVERIFY(oku(folder.directory, settings));
+    QVERIFY_OK(oku(folder.directory, settings));
     QCOMPARE(settings.fir, secondFirm);
     QCOMPARE(settings.don, period);
     const QString customers = firmTable(settings.fir, QStringLiteral("CLCARD"));

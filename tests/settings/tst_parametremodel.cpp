@@ -68,8 +68,9 @@ void TestParametreModel::init()
     m_folder = std::make_unique<SettingsFolder>();
     QVERIFY2(m_folder->error().isEmpty(), qPrintable(m_folder->error()));
     m_folder->writeStore();
-    m_erp = m_folder->openErp();
-    QVERIFY2(m_erp->isOpen(), qPrintable(m_erp->lastError()));
+    QString openError;
+    m_erp = m_folder->openErp(openError);
+    QVERIFY2(m_erp->isOpen(), qPrintable(openError));
 }
 
 void TestParametreModel::loadReadsStoreAndSideFiles()
@@ -201,6 +202,9 @@ void TestParametreModel::fytParWrittenBackUnchanged_data()
     QStringList other = fytParSample;
     other[9] = QStringLiteral("3");
     QTest::newRow("an option this program does not know") << cp1254Lines(other);
+    // Lines another program keeps after the window's eleven.
+    QTest::newRow("lines after the eleventh") << cp1254Lines(
+        fytParSample + QStringList{QStringLiteral("ÖZEL AYAR"), QString(), QStringLiteral("3")});
 }
 
 void TestParametreModel::fytParWrittenBackUnchanged()
@@ -249,9 +253,9 @@ void TestParametreModel::firmChosenTwice()
     model.load();
     const ParametreFields before = model.fields();
     const QString firm = QStringLiteral("3- MEHMET'İN GIDA");
-    QVERIFY(!model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş."))); // nothing of firm 1 may stay
-    QVERIFY(!model.firChosen(firm));
-    QVERIFY(!model.firChosen(firm));
+    QVERIFY(model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş."))); // nothing of firm 1 may stay
+    QVERIFY(model.firChosen(firm));
+    QVERIFY(model.firChosen(firm));
 
     const ParametreChoices &c = model.choices();
     QCOMPARE(c.don, QStringList{QStringLiteral("1- 3-(01.01.2026)  (31.12.2026)")});
@@ -272,14 +276,14 @@ void TestParametreModel::failedFirmChoiceChangesNothing()
 {
     ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
-    QVERIFY(!model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş.")));
+    QVERIFY(model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş.")));
     const ParametreChoices before = model.choices();
     QCOMPARE(before.brset, QStringList{QStringLiteral("1- ADET")});
 
     // Firm 4 has periods and currencies but no firm tables: the third statement fails.
-    const std::optional<QString> error = model.firChosen(QStringLiteral("4- EKSİK FİRMA"));
-    QVERIFY(error);
-    QVERIFY2(error->contains(QStringLiteral("LG_004_UNITSETF")), qPrintable(*error));
+    const Result<void> chosen = model.firChosen(QStringLiteral("4- EKSİK FİRMA"));
+    QVERIFY(!chosen);
+    QVERIFY2(chosen.errorText().contains(QStringLiteral("LG_004_UNITSETF")), qPrintable(chosen.errorText()));
     QCOMPARE(model.choices().don, before.don);
     QCOMPARE(model.choices().dov1, before.dov1);
     QCOMPARE(model.choices().brset, before.brset);
@@ -287,7 +291,7 @@ void TestParametreModel::failedFirmChoiceChangesNothing()
 
     // The connection is lost.
     m_erp->close();
-    QVERIFY(model.firChosen(QStringLiteral("3- MEHMET'İN GIDA")));
+    QVERIFY(!model.firChosen(QStringLiteral("3- MEHMET'İN GIDA")));
     QCOMPARE(model.choices().don, before.don);
 }
 

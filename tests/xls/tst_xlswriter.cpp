@@ -1,5 +1,6 @@
 // The .xls writer, checked by reading its files back with an independent reader
 // (python3-xlrd) and by walking the records the way Excel locates them.
+#include "common/verifyok.h"
 #include "xls/xlswriter.h"
 
 #include <QDir>
@@ -179,11 +180,9 @@ QList<QStringList> trimmed(QList<QStringList> rows)
     return rows;
 }
 
-bool write(const QString &path, const QStringList &captions, const QList<QStringList> &rows,
-           QString *error = nullptr)
+Result<void> write(const QString &path, const QStringList &captions, const QList<QStringList> &rows)
 {
-    return writeXls(
-        path, captions, int(rows.size()), [&rows](int row) { return rows.at(row); }, error);
+    return writeXls(path, captions, int(rows.size()), [&rows](int row) { return rows.at(row); });
 }
 
 QStringList entries(const QString &dir)
@@ -280,8 +279,7 @@ void TestXlsWriter::roundTrip()
     QFETCH(QList<QStringList>, rows);
 
     const QString path = m_dir.filePath(QStringLiteral("roundtrip.xls"));
-    QString error;
-    QVERIFY2(write(path, captions, rows, &error), qPrintable(error));
+    QVERIFY_OK(write(path, captions, rows));
 
     const Workbook book = readBack(path);
     QVERIFY2(book.problems.isEmpty(), qPrintable(book.problems.join('\n')));
@@ -299,7 +297,7 @@ void TestXlsWriter::longTextIsCutAtCellLimit()
     const QString plain = QString(40000, 'a');
     const QString pairOnLimit = QString(32766, 'b') + QStringLiteral("😀😀");
     const QString path = m_dir.filePath(QStringLiteral("long.xls"));
-    QVERIFY(write(path, {"UZUN"}, {{plain}, {pairOnLimit}}));
+    QVERIFY_OK(write(path, {"UZUN"}, {{plain}, {pairOnLimit}}));
 
     const Workbook book = readBack(path);
     QVERIFY2(book.problems.isEmpty(), qPrintable(book.problems.join('\n')));
@@ -325,7 +323,7 @@ void TestXlsWriter::rowsContinueOnNextSheet()
 
     const QStringList captions = {"SIRA", "AÇIKLAMA", "NOT"};
     const QString path = m_dir.filePath(QStringLiteral("big.xls"));
-    QVERIFY(writeXls(path, captions, rowCount, bigRow));
+    QVERIFY_OK(writeXls(path, captions, rowCount, bigRow));
 
     const Workbook book = readBack(path);
     QVERIFY2(book.problems.isEmpty(), qPrintable(book.problems.join('\n')));
@@ -360,7 +358,7 @@ void TestXlsWriter::fileNameUsedAsGiven()
     QFETCH(QString, name);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QVERIFY(write(path, {"KODU"}, {{"A1"}}));
+    QVERIFY_OK(write(path, {"KODU"}, {{"A1"}}));
     QCOMPARE(entries(dir.path()), QStringList{name});
     QCOMPARE(readBack(path).sheets.value(0), (QList<QStringList>{{"KODU"}, {"A1"}}));
 }
@@ -379,8 +377,9 @@ void TestXlsWriter::unwritablePath()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasör")));
     const QStringList before = entries(dir.path());
 
-    QString error;
-    QVERIFY(!write(dir.filePath(relativePath), {"KODU"}, {{"A1"}}, &error));
+    const Result<void> written = write(dir.filePath(relativePath), {"KODU"}, {{"A1"}});
+    QVERIFY(!written);
+    const QString error = written.errorText();
     QVERIFY2(error.startsWith(dir.filePath(relativePath) + ": "), qPrintable(error));
     QVERIFY2(!error.contains(QLatin1String(".gsf")), qPrintable(error));
     QCOMPARE(entries(dir.path()), before);
@@ -406,18 +405,17 @@ void TestXlsWriter::failedWriteKeepsOldFile()
     rlimit small = saved;
     small.rlim_cur = 64 * 1024;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    bool written = true;
-    QString error;
+    Result<void> written;
     {
         const auto restore = qScopeGuard([&] {
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         });
-        written = writeXls(path, {"SIRA", "AÇIKLAMA", "NOT"}, 20000, bigRow, &error);
+        written = writeXls(path, {"SIRA", "AÇIKLAMA", "NOT"}, 20000, bigRow);
     }
 
     QVERIFY(!written);
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!written.errorText().isEmpty());
     QCOMPARE(entries(dir.path()), QStringList{"liste.xls"});
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -430,14 +428,14 @@ void TestXlsWriter::moreColumnsThanASheetHoldsAreRefused()
     QStringList captions;
     for (int c = 0; c < 257; ++c)
         captions << QString::number(c);
-    QString error;
-    QVERIFY(!write(dir.filePath(QStringLiteral("genis.xls")), captions, {captions}, &error));
-    QVERIFY(error.contains(QLatin1String("256")));
+    const Result<void> refused = write(dir.filePath(QStringLiteral("genis.xls")), captions, {captions});
+    QVERIFY(!refused);
+    QVERIFY(refused.errorText().contains(QLatin1String("256")));
     QCOMPARE(entries(dir.path()), QStringList{});
 
     captions.removeLast();
     const QString path = dir.filePath(QStringLiteral("tam.xls"));
-    QVERIFY(write(path, captions, {captions}));
+    QVERIFY_OK(write(path, captions, {captions}));
     QCOMPARE(readBack(path).sheets.value(0), (QList<QStringList>{captions, captions}));
 }
 

@@ -241,9 +241,9 @@ void AnalysisWindow::exelkaydet()
     const QString path = askXlsFileName(this, XlsName::WithSuffix);
     if (path.isEmpty())
         return;
-    QString error;
-    if (!m_l1->saveXls(path, &error))
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2").arg(QDir::toNativeSeparators(path), error),
+    if (const Result<void> saved = m_l1->saveXls(path); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(path), saved.errorText()),
                     Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 

@@ -109,7 +109,7 @@ void MaterialAnalysisWindow::loadAfterSettings()
 void MaterialAnalysisWindow::bul()
 {
     // Enter in Text1 during a run is no second run: the model refuses it.
-    analysis().faturabulanalizyukle();
+    analysis().run();
 }
 
 void MaterialAnalysisWindow::showRunning(bool running)

@@ -20,7 +20,7 @@ bool isSqlitePath(const QString &server)
 ErpConnection::ErpConnection() = default;
 ErpConnection::~ErpConnection() = default;
 
-bool ErpConnection::open(const ErpServerSettings &settings)
+Result<void> ErpConnection::open(const ErpServerSettings &settings)
 {
     close();
     QString error;
@@ -31,7 +31,9 @@ bool ErpConnection::open(const ErpServerSettings &settings)
     else
         m_backend = openOdbcBackend(settings, &error, &m_lastDiagnostics);
     m_lastError = m_backend ? QString() : error;
-    return bool(m_backend);
+    if (!m_backend)
+        return Error(error);
+    return {};
 }
 
 QVector<ErpDiagnostic> ErpConnection::lastDiagnostics() const
@@ -48,11 +50,6 @@ void ErpConnection::close()
 {
     m_backend.reset();
     m_lostCause = ErpError::Cause::Statement;
-}
-
-QString ErpConnection::lastError() const
-{
-    return m_lastError;
 }
 
 ErpRows ErpConnection::query(const QString &statement)
@@ -86,16 +83,16 @@ ErpRows ErpConnection::query(const QString &statement)
     }
 }
 
-bool ErpConnection::setTraceFile(const QString &path, QString *error)
+Result<void> ErpConnection::setTraceFile(const QString &path)
 {
     m_trace.reset();
     if (path.isEmpty())
-        return true;
-    QString why;
-    m_trace = SqlTrace::open(path, &why);
-    if (error)
-        *error = why;
-    return bool(m_trace);
+        return {};
+    Result<std::shared_ptr<SqlTrace>> trace = SqlTrace::open(path);
+    if (!trace)
+        return trace.error();
+    m_trace = std::move(*trace);
+    return {};
 }
 
 void ErpConnection::setTrace(std::shared_ptr<SqlTrace> trace)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/base/errors.h"
+#include "foundation/base/result.h"
 
 #include <QDateTime>
 #include <QString>
@@ -76,7 +77,7 @@ private:
 // Login and statement timeouts are 4 seconds (the demo file has no statement
 // timeout: it is local, and the large benchmark companies must not fail on it).
 // Anything but a select is refused before it reaches the driver. A failed open
-// leaves the connection closed with lastError() set; it never throws.
+// leaves the connection closed and gives the cause back; it never throws.
 class ErpConnection {
 public:
     ErpConnection();
@@ -84,20 +85,19 @@ public:
     ErpConnection(const ErpConnection &) = delete;
     ErpConnection &operator=(const ErpConnection &) = delete;
 
-    bool open(const ErpServerSettings &settings); // false: see lastError()
+    Result<void> open(const ErpServerSettings &settings);
     bool isOpen() const;
     void close();
-    QString lastError() const;
-    // The records behind lastError() when the last open failed in the ODBC
-    // driver; empty after a success and for the embedded demo ERP.
+    // The records behind the error of the last open when it failed in the
+    // ODBC driver; empty after a success and for the embedded demo ERP.
     QVector<ErpDiagnostic> lastDiagnostics() const;
 
     ErpRows query(const QString &statement); // throws ErpError
 
     // Appends every statement sent, exactly as sent, one per line (tarvel-report
-    // --trace-sql). The file is opened here; false (with *error) when it cannot
-    // be. An empty path ends the trace.
-    bool setTraceFile(const QString &path, QString *error = nullptr);
+    // --trace-sql). The file is opened here, so a path that cannot be written
+    // fails now. An empty path ends the trace.
+    Result<void> setTraceFile(const QString &path);
     // The same trace for several connections (the session's two).
     void setTrace(std::shared_ptr<SqlTrace> trace);
 
@@ -105,7 +105,7 @@ public:
 
 private:
     std::unique_ptr<Backend> m_backend;
-    QString m_lastError;
+    QString m_lastError; // why the connection is closed: told by query()
     // How a lost connection was lost: every statement after it fails the same way.
     ErpError::Cause m_lostCause = ErpError::Cause::Statement;
     QVector<ErpDiagnostic> m_lastDiagnostics;

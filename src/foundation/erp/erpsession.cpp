@@ -67,7 +67,7 @@ ErpServerSettings ErpSession::resolved(ErpServerSettings settings, const QString
     return resolvedSettings(std::move(settings), workDir);
 }
 
-bool ErpSession::connect(const QString &workDir, bool withWatch)
+Result<void> ErpSession::connect(const QString &workDir, bool withWatch)
 {
     m_settings = readserversettings(workDir, &m_storeError);
     const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
@@ -78,9 +78,10 @@ bool ErpSession::connect(const QString &workDir, bool withWatch)
     m_primary.setTrace(m_trace);
     m_watch.setTrace(m_trace);
     m_watch.close();
-    if (m_primary.open(settings) && withWatch)
-        m_watch.open(settings);
-    return m_primary.isOpen();
+    Result<void> opened = m_primary.open(settings);
+    if (opened && withWatch)
+        (void)m_watch.open(settings); // its state is what the failure window watches
+    return opened;
 }
 
 void ErpSession::reset()
@@ -94,17 +95,20 @@ void ErpSession::reset()
     m_trace.reset();
 }
 
-bool ErpSession::setTraceFile(const QString &path, QString *error)
+Result<void> ErpSession::setTraceFile(const QString &path)
 {
     m_trace.reset();
-    QString why;
-    if (!path.isEmpty())
-        m_trace = SqlTrace::open(path, &why);
+    Result<void> outcome;
+    if (!path.isEmpty()) {
+        Result<std::shared_ptr<SqlTrace>> trace = SqlTrace::open(path);
+        if (trace)
+            m_trace = std::move(*trace);
+        else
+            outcome = trace.error();
+    }
     m_primary.setTrace(m_trace);
     m_watch.setTrace(m_trace);
-    if (error)
-        *error = why;
-    return path.isEmpty() || m_trace;
+    return outcome;
 }
 
 } // namespace tarvel

@@ -27,23 +27,23 @@ public:
     static ErpServerSettings resolved(ErpServerSettings settings, const QString &workDir);
 
     // The connection part of erpconnect: re-reads the settings and reopens
-    // both connections with them (each closed first). True when the primary
-    // connection is open. The watch connection is opened only after the
-    // primary one opened, so a dead server costs one timeout, not two.
-    // A relative "sqlite:PATH" is taken relative to workDir.
+    // both connections with them (each closed first). Succeeds when the
+    // primary connection is open, else gives its cause. The watch connection
+    // is opened only after the primary one opened, so a dead server costs one
+    // timeout, not two. A relative "sqlite:PATH" is taken relative to workDir.
     // withWatch false leaves the watch connection closed: only the
     // connection-failure window watches it, and a command line run would pay
     // a second login for nothing.
-    bool connect(const QString &workDir, bool withWatch = true);
+    Result<void> connect(const QString &workDir, bool withWatch = true);
     // Why the last connect could not read the server settings from data.dbs,
     // or "" when it read them: the connection error alone would only say
     // that no server was given.
     QString storeError() const { return m_storeError; }
 
     // Opens the statement trace for both connections, now and after every
-    // connect; false (with *error) when the file cannot be written. An empty
-    // path ends the trace.
-    bool setTraceFile(const QString &path, QString *error = nullptr);
+    // connect; fails when the file cannot be written. An empty path ends the
+    // trace.
+    Result<void> setTraceFile(const QString &path);
 
     // Back to the state of a process that has not connected: both connections
     // closed, no settings, no trace file. For tests, so none sees another's

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QFile>
 #include <QString>
 #include <memory>
@@ -12,8 +14,8 @@ namespace tarvel {
 // the trace; each line reaches the file before its statement goes out.
 class SqlTrace {
 public:
-    // Opens path for appending; nullptr with *error set when it cannot.
-    static std::shared_ptr<SqlTrace> open(const QString &path, QString *error);
+    // Opens path for appending.
+    static Result<std::shared_ptr<SqlTrace>> open(const QString &path);
 
     // Writes one line; throws ErpError when it cannot be written (a full disk),
     // so the statement is not sent untraced.

@@ -11,7 +11,7 @@ SharedSettings &sharedSettings()
     return settings;
 }
 
-bool oku(const QString &workDir, SharedSettings &settings, QString *error)
+Result<void> oku(const QString &workDir, SharedSettings &settings)
 {
     try {
         StoreSession session(storePath(workDir));
@@ -32,13 +32,9 @@ bool oku(const QString &workDir, SharedSettings &settings, QString *error)
         settings.stkartipi = db.value(QStringLiteral("stkartipi"));
         settings.brset = db.value(QStringLiteral("brset"));
     } catch (const StoreError &e) {
-        if (error)
-            *error = e.description();
-        return false;
+        return e;
     }
-    if (error)
-        error->clear();
-    return true;
+    return {};
 }
 
 QString settingsCheckMessage(const QString &cause)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 
 namespace tarvel {
@@ -14,13 +16,12 @@ struct SharedSettings {
 SharedSettings &sharedSettings();
 
 // The report windows' loader (oku): reads ses, then veritabani, from data.dbs in
-// workDir into settings, field by field. Returns false at the first failure
-// (missing file, table, row, column or NULL); fields copied before it keep their
-// new values, the rest keep what they held. The window then shows
-// "Ayarları Kontrol Ediniz..." and carries on. The cause of a failure goes
-// to *error when given (file, table, column and what is wrong with it, in
-// Turkish) for the line under the message.
-bool oku(const QString &workDir, SharedSettings &settings, QString *error = nullptr);
+// workDir into settings, field by field. Stops at the first failure (missing
+// file, table, row, column or NULL) and gives its cause (file, table, column
+// and what is wrong with it, in Turkish) for the line under the message;
+// fields copied before it keep their new values, the rest keep what they
+// held. The window then shows "Ayarları Kontrol Ediniz..." and carries on.
+Result<void> oku(const QString &workDir, SharedSettings &settings);
 
 // The settings check message with its cause on the next line:
 // "Ayarları Kontrol Ediniz...\n<cause>" (just the first line without a cause).

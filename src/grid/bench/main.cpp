@@ -29,7 +29,7 @@ using namespace tarvel;
 
 namespace {
 
-struct FieldSpec {
+struct FieldDef {
     const char *field;
     int maxLength;
     const char *caption;
@@ -38,7 +38,7 @@ struct FieldSpec {
 };
 
 // The analysis list's fields and columns, without the two window-specific ones.
-const FieldSpec fields[] = {
+const FieldDef fields[] = {
     {"fatsirano", 50, "", 30, true},
     {"sira", 20, "SIRA", 30, false},
     {"fisno", 50, "FİS NO", 80, false},
@@ -79,7 +79,7 @@ private:
 
 void design(DataGrid &grid)
 {
-    for (const FieldSpec &f : fields)
+    for (const FieldDef &f : fields)
         grid.table().addField(QString::fromUtf8(f.field), f.maxLength);
     grid.table().setKeyField(QStringLiteral("sira"));
     for (int i = 0; i < fieldCount; ++i) {
@@ -186,7 +186,7 @@ int main(int argc, char **argv)
                                .arg(100000 + g)
                                .arg(g % 7));
     std::vector<QString> names;
-    for (const FieldSpec &f : fields)
+    for (const FieldDef &f : fields)
         names.push_back(QString::fromUtf8(f.field));
 
     QElapsedTimer timer;
@@ -236,16 +236,15 @@ int main(int argc, char **argv)
     QTemporaryDir scratch;
     const QString xlsPath =
         parser.isSet(xlsOption) ? parser.value(xlsOption) : scratch.filePath(QStringLiteral("bench.xls"));
-    QString error;
     timer.restart();
-    if (!saveGridXls(grid, xlsPath, &error))
-        err << "xls: " << error << '\n';
+    if (const Result<void> saved = saveGridXls(grid, xlsPath); !saved)
+        err << "xls: " << saved.errorText() << '\n';
     report(out, "xls", timer.restart());
 
     if (parser.isSet(pdfOption)) {
         timer.restart();
-        if (!GridPrinter(grid).savePdf(parser.value(pdfOption), &error))
-            err << "pdf: " << error << '\n';
+        if (const Result<void> saved = GridPrinter(grid).savePdf(parser.value(pdfOption)); !saved)
+            err << "pdf: " << saved.errorText() << '\n';
         report(out, "pdf", timer.restart());
     }
 

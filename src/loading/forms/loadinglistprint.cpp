@@ -1,6 +1,7 @@
 #include "loading/forms/loadinglistprint.h"
 
 #include "foundation/base/errors.h"
+#include "foundation/store/printcounts.h"
 #include "printing/formoutput.h"
 #include "printing/layoutfiles.h"
 #include "printing/layoutreader.h"

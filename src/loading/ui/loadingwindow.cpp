@@ -315,7 +315,7 @@ void LoadingWindow::listeexelkaydet()
     const QString name = askXlsFileName(this, XlsName::AsTyped);
     if (name.isEmpty())
         return;
-    m_l1->saveXls(name); // a failure ends the export without a word
+    (void)m_l1->saveXls(name); // a failure ends the export without a word
 }
 
 void LoadingWindow::unload()

@@ -416,9 +416,9 @@ void Parametre::showOption(const QString &option)
 
 void Parametre::firChosen(int index)
 {
-    const std::optional<QString> error = m_model.firChosen(m_fir->itemText(index));
-    if (error) {
-        showmessage(QStringLiteral("Firmanın dönemleri, dövizleri ve kodları okunamadı:\n") + *error,
+    if (const Result<void> chosen = m_model.firChosen(m_fir->itemText(index)); !chosen) {
+        showmessage(QStringLiteral("Firmanın dönemleri, dövizleri ve kodları okunamadı:\n") +
+                        chosen.errorText(),
                     Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
         return;
     }

@@ -14,9 +14,9 @@ namespace tarvel {
 
 ReportWindow::ReportWindow(QWidget *parent) : QWidget(parent) {}
 
-void ReportWindow::printloadinglist(int) {}
+void ReportWindow::printloadinglist(PrintMode) {}
 void ReportWindow::listeexelkaydet() {}
-void ReportWindow::listeyazdir(int) {}
+void ReportWindow::listeyazdir(PrintMode) {}
 void ReportWindow::exelkaydet() {}
 void ReportWindow::unload() {}
 

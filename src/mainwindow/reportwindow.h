@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/printmode.h"
 #include "foundation/erp/reportcontext.h"
 
 #include <QWidget>
@@ -27,13 +28,12 @@ class ReportWindow : public QWidget {
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // Loading report: print the loading list (1 preview, 2 print) and its
-    // spreadsheet export.
-    virtual void printloadinglist(int mode);
+    // Loading report: print the loading list and its spreadsheet export.
+    virtual void printloadinglist(PrintMode mode);
     virtual void listeexelkaydet();
     // Analyses: print the list (the mode makes no difference) and its
     // spreadsheet export.
-    virtual void listeyazdir(int mode);
+    virtual void listeyazdir(PrintMode mode);
     virtual void exelkaydet();
 
     // Pops up one of the main window's context menus at a global position, for

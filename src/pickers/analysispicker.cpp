@@ -8,20 +8,20 @@ namespace tarvel {
 AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, QObject *parent)
     : DocumentPicker(context, design, parent)
 {
-    addField(QStringLiteral("ind"), 50);
-    addField(QStringLiteral("nettutar"), 50);
+    addField(PickerField::ind, 50);
+    addField(PickerField::nettutar, 50);
 }
 
 void AnalysisPicker::addSharedColumns()
 {
     addLeadingColumns();
-    addColumn("DBGridColumn9", "TOP.İND.", "ind", 70);
+    addColumn("DBGridColumn9", "TOP.İND.", PickerField::ind, 70);
     l1().addColumn({.objectName = QStringLiteral("DBGridColumn10"),
                     .caption = QStringLiteral("TUP.TUTAR"),
-                    .field = QStringLiteral("tutar"),
+                    .field = PickerField::tutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
+                    .footer = GridTotal::sumOf(PickerField::tutar, QStringLiteral("#0.00"))});
     addShipToColumns(false);
 }
 
@@ -29,7 +29,7 @@ GridColumn AnalysisPicker::nettutarColumn(const char *name) const
 {
     return {.objectName = QString::fromLatin1(name),
             .caption = QStringLiteral("TOP.NET TUTAR"),
-            .field = QStringLiteral("nettutar"),
+            .field = PickerField::nettutar,
             .width = 100,
             .alignment = Qt::AlignRight};
 }
@@ -41,9 +41,9 @@ void AnalysisPicker::openOwnLists()
 
 void AnalysisPicker::fillRow(MemTable &list, const ErpRows &row)
 {
-    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
-    list.setField(QStringLiteral("nettutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
-    list.setField(QStringLiteral("ind"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
+    list.setField(PickerField::tutar, formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
+    list.setField(PickerField::nettutar, formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
+    list.setField(PickerField::ind, formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
 }
 
 QStringList AnalysisPicker::listDocuments(const QStringList &refs)
@@ -59,7 +59,7 @@ QStringList AnalysisPicker::listDocuments(const QStringList &refs)
         appendFound(document);
     }
     MemTable &list = l1().table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    const int sec = list.fieldIndex(PickerField::sec);
     for (int row = first; row < list.rowCount(); ++row)
         list.setValue(row, sec, QStringLiteral("True"));
     return missing;

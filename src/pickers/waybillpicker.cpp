@@ -10,20 +10,20 @@ WaybillPicker::WaybillPicker(const ReportContext &context, QObject *parent)
                      {.spanDays = 7, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
                      parent)
 {
-    addField(QStringLiteral("scari"), 50);
-    addField(QStringLiteral("scarikod"), 50);
+    addField(PickerField::scari, 50);
+    addField(PickerField::scarikod, 50);
 
     addLeadingColumns();
     DataGrid &grid = l1();
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn9"),
                     .caption = QStringLiteral("NET TOPLAM"),
-                    .field = QStringLiteral("tutar"),
+                    .field = PickerField::tutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
+                    .footer = GridTotal::sumOf(PickerField::tutar, QStringLiteral("#0.00"))});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn10"),
                     .caption = QStringLiteral("İRASLİYE TİPİ"),
-                    .field = QStringLiteral("tip"),
+                    .field = PickerField::tip,
                     .width = 100,
                     .displayMap = typeNames()});
     addShipToColumns(true);
@@ -50,10 +50,10 @@ void WaybillPicker::fillRow(MemTable &list, const ErpRows &row)
     const QString shipTo = row.text(QStringLiteral("RECVREF"));
     const ErpRows card = activeCard(shipTo);
     if (!card.eof()) {
-        list.setField(QStringLiteral("scarikod"), shipTo);
-        list.setField(QStringLiteral("scari"), card.text(QStringLiteral("DEFINITION_")));
+        list.setField(PickerField::scarikod, shipTo);
+        list.setField(PickerField::scari, card.text(QStringLiteral("DEFINITION_")));
     }
-    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
+    list.setField(PickerField::tutar, formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
 }
 
 } // namespace tarvel

@@ -196,9 +196,9 @@ void ParametreModel::irssatiroku()
 {
     const PrintCountTexts counts = readPrintCountTexts(m_paths);
     if (counts.rowsPerForm)
-        m_fields.text3 = *counts.rowsPerForm;
+        m_fields.rowsPerForm = *counts.rowsPerForm;
     if (counts.copies)
-        m_fields.text4 = *counts.copies;
+        m_fields.copies = *counts.copies;
 }
 
 Result<void> ParametreModel::firChosen(const QString &firmEntry)
@@ -254,8 +254,8 @@ std::optional<FieldProblem> ParametreModel::printCountProblem() const
         const char *field;
         const QString &text;
         const char *label;
-    } counts[] = {{"Text3", m_fields.text3, "İrsaliye Satır Sayısı"},
-                  {"Text4", m_fields.text4, "İrsaliye Kopya Sayısı"}};
+    } counts[] = {{"Text3", m_fields.rowsPerForm, "İrsaliye Satır Sayısı"},
+                  {"Text4", m_fields.copies, "İrsaliye Kopya Sayısı"}};
     for (const auto &count : counts) {
         if (!printCount(count.text))
             return FieldProblem{QLatin1String(count.field),
@@ -308,7 +308,7 @@ SaveOutcome ParametreModel::serverkaydet()
     fytPar.setLine(FytPar::Line::Picture, f.ekresmi);
     for (const Result<void> &written :
          {fytPar.write(m_paths.workDir),
-          writePrintCounts(m_paths, {*printCount(f.text3), *printCount(f.text4)})}) {
+          writePrintCounts(m_paths, {*printCount(f.rowsPerForm), *printCount(f.copies)})}) {
         if (!written)
             outcome.failures << written.errorText();
     }

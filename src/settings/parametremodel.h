@@ -57,7 +57,7 @@ public:
     // The eleven lines of fytPar.velmor; a missing file or line keeps the
     // fields as they are, and an empty option line means option "1".
     void fytparyukle();
-    // The two lines of irssatir.velmor into text3 and text4.
+    // The two lines of irssatir.velmor into rowsPerForm and copies.
     void irssatiroku();
 
     // The user picked an entry of the firm list: the firm's periods,

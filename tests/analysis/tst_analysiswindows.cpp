@@ -62,7 +62,7 @@ void TestAnalysisWindows::initTestCase()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_folder = m_erp.programFolder();
     QVERIFY(ErpSession::instance().connect(m_folder));
-    setMessageResponder([this](const QString &text, int, int, int) {
+    setMessageResponder([this](const QString &text, Caption, Icon, Buttons) {
         m_messages << text;
         return 1;
     });

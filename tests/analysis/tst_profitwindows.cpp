@@ -77,7 +77,7 @@ void TestProfitWindows::initTestCase()
     QVERIFY(ErpSession::instance().connect(m_folder));
     const auto take = [this](const QString &text) { m_messages << text; };
     setPlainMessageSink(take);
-    setMessageResponder([take](const QString &text, int, int, int) {
+    setMessageResponder([take](const QString &text, Caption, Icon, Buttons) {
         take(text);
         return 1;
     });

@@ -101,8 +101,9 @@ void TestLoadingWindow::initTestCase()
     m_windows.setReportCreator(ReportKind::Loading, [this](const AppPaths &paths) {
         return new LoadingWindow(paths, ErpSession::instance().primary(), {}, &m_lastFirmName);
     });
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, QString::number(caption), QString::number(icon), QString::number(buttons)});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append(
+            {text, QString::number(int(caption)), QString::number(int(icon)), QString::number(int(buttons))});
         return m_answer;
     });
     setPlainMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });

@@ -130,8 +130,8 @@ void TestPrintLoadingList::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_paths = printingtest::programFolder(m_dir->path(), m_queue, 10, 2);
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, caption, icon, buttons});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append({text, int(caption), int(icon), int(buttons)});
         return 1;
     });
     if (m_haveQueue)
@@ -164,7 +164,7 @@ void TestPrintLoadingList::printSendsCopiesOfEachForm()
     needQueue();
     LoadingReport report(context());
     fill(report, 25);
-    printLoadingList(report, 2, nullptr);
+    printLoadingList(report, PrintMode::Print, nullptr);
     QCOMPARE(m_messages.size(), 0);
     // Three forms, two copies each, each copy a job of its own.
     QTRY_COMPARE(jobCount(), 6);
@@ -189,7 +189,7 @@ void TestPrintLoadingList::previewShowsEachFormInTurn()
                                  }));
             window->close();
         });
-        printLoadingList(report, 1, nullptr);
+        printLoadingList(report, PrintMode::Preview, nullptr);
     }
     QCOMPARE(open, 1);
     QCOMPARE(seen, QStringList(3, QStringLiteral("Velmor Önizleme 1")));
@@ -207,7 +207,7 @@ void TestPrintLoadingList::previewButtonPrintsOneCopy()
             window->findChild<QToolButton *>(QStringLiteral("yazdir"))->click();
             window->close();
         });
-        printLoadingList(report, 1, nullptr);
+        printLoadingList(report, PrintMode::Preview, nullptr);
     }
     QTRY_COMPARE(jobCount(), 1);
 }
@@ -239,7 +239,7 @@ void TestPrintLoadingList::messages()
 
     LoadingReport report(context());
     fill(report, 25);
-    printLoadingList(report, 1, nullptr);
+    printLoadingList(report, PrintMode::Preview, nullptr);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].text.startsWith(message), qPrintable(m_messages[0].text));
     // DİKKAT, the check mark, TAMAM.

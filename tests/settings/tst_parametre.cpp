@@ -115,8 +115,8 @@ void TestParametre::init()
     m_erp = m_folder->openErp(openError);
     QVERIFY2(m_erp->isOpen(), qPrintable(openError));
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, caption, icon, buttons});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append({text, int(caption), int(icon), int(buttons)});
         return 1;
     });
 }

@@ -109,8 +109,8 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
     QCOMPARE(f.firadi, fytParSample[8]);
     QCOMPARE(f.option, QStringLiteral("2"));
     QCOMPARE(f.ekresmi, fytParSample[10]);
-    QCOMPARE(f.text3, QStringLiteral("12"));
-    QCOMPARE(f.text4, QStringLiteral("3"));
+    QCOMPARE(f.rowsPerForm, QStringLiteral("12"));
+    QCOMPARE(f.copies, QStringLiteral("3"));
 
     QCOMPARE(model.choices().fir,
              QStringList({QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("3- MEHMET'İN GIDA"),
@@ -142,8 +142,8 @@ void TestParametreModel::saveRoundTrip()
     f.firadi = QStringLiteral("ÇAĞRI'NIN ĞIDA");
     f.option = QStringLiteral("2");
     f.ekresmi = QStringLiteral("/resimler/fiyat ekranı.png");
-    f.text3 = QStringLiteral("15");
-    f.text4 = QStringLiteral("2");
+    f.rowsPerForm = QStringLiteral("15");
+    f.copies = QStringLiteral("2");
     const ParametreFields saved = f;
 
     const SaveOutcome outcome = model.serverkaydet();
@@ -359,8 +359,8 @@ void TestParametreModel::printCounts()
 
     ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
-    model.fields().text3 = rows;
-    model.fields().text4 = copies;
+    model.fields().rowsPerForm = rows;
+    model.fields().copies = copies;
     model.fields().srvadi = QStringLiteral("yeni-sunucu");
     const SaveOutcome outcome = model.serverkaydet();
     if (refusedField.isEmpty()) {
@@ -385,8 +385,8 @@ void TestParametreModel::missingStoreStillWritesSideFiles()
     ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QCOMPARE(model.fields().srvadi, QString());
-    QCOMPARE(model.fields().text3, QStringLiteral("10"));
-    QCOMPARE(model.fields().text4, QStringLiteral("10"));
+    QCOMPARE(model.fields().rowsPerForm, QStringLiteral("10"));
+    QCOMPARE(model.fields().copies, QStringLiteral("10"));
     QCOMPARE(model.fields().option, QStringLiteral("1"));
 
     const SaveOutcome outcome = model.serverkaydet();

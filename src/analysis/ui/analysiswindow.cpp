@@ -62,7 +62,9 @@ void AnalysisWindow::build(const ReportInfo &info)
     m_l1 = new GridWidget(&m_model->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
     connect(m_l1, &GridWidget::mouseDown, this,
-            [this](int button, Qt::KeyboardModifiers, const QPoint &pos) { onMouseDown(button, pos); });
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &pos) {
+                onMouseDown(button, pos);
+            });
     // A grouping made or changed on the grid shows every document's rows.
     connect(m_l1, &GridWidget::groupingChanged, this, [this] {
         m_model->l1().expandAll();
@@ -227,7 +229,7 @@ void AnalysisWindow::unload()
 
 // ---- Printing, export, menu ---------------------------------------------------------------------
 
-void AnalysisWindow::listeyazdir(int)
+void AnalysisWindow::listeyazdir(PrintMode)
 {
     if (m_model->isRunning())
         return;
@@ -247,9 +249,9 @@ void AnalysisWindow::exelkaydet()
                     Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
-void AnalysisWindow::onMouseDown(int button, const QPoint &globalPos)
+void AnalysisWindow::onMouseDown(Qt::MouseButton button, const QPoint &globalPos)
 {
-    if (button == 2 && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
+    if (button == Qt::RightButton && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
         popupContextMenu(ContextMenu::Karanaliz, globalPos);
 }
 

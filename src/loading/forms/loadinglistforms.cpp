@@ -101,10 +101,10 @@ LoadingListInput loadingListInput(const LoadingReport &report)
     LoadingListInput in;
     const DataGrid &l1 = report.l1();
     const MemTable &t = l1.table();
-    const auto field = [&](const char *name) { return t.fieldIndex(QString::fromLatin1(name)); };
-    const int sira = field("sira"), stokkod = field("stokkod"), ack = field("ack"), birim = field("birim"),
-              birimfiyat = field("birimfiyat"), kdv = field("kdv"), miktar = field("miktar"),
-              tutar = field("tutar");
+    const int sira = t.fieldIndex(LoadingField::sira), stokkod = t.fieldIndex(LoadingField::stokkod),
+              ack = t.fieldIndex(LoadingField::ack), birim = t.fieldIndex(LoadingField::birim),
+              birimfiyat = t.fieldIndex(LoadingField::birimfiyat), kdv = t.fieldIndex(LoadingField::kdv),
+              miktar = t.fieldIndex(LoadingField::miktar), tutar = t.fieldIndex(LoadingField::tutar);
     for (int p = 0; p < l1.displayedRowCount(); ++p) {
         const DisplayedRow node = l1.displayedRow(p);
         if (node.kind != DisplayedRow::Data)

@@ -122,10 +122,11 @@ void LoadingWindow::build()
     m_l1 = new GridWidget(&m_report->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->shadeOddRows(shading);
-    connect(m_l1, &GridWidget::mouseDown, this, [this](int button, Qt::KeyboardModifiers, const QPoint &at) {
-        if (button == 2)
-            popupMenu(at);
-    });
+    connect(m_l1, &GridWidget::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &at) {
+                if (button == Qt::RightButton)
+                    popupMenu(at);
+            });
     QGroupBox *bottomBox = buildBottomBox();
 
     m_pr1 = progressBar(m_report->pr1());
@@ -304,7 +305,7 @@ void LoadingWindow::satirSil()
     m_report->deleteCurrentRow(yes);
 }
 
-void LoadingWindow::printloadinglist(int mode)
+void LoadingWindow::printloadinglist(PrintMode mode)
 {
     if (m_printer)
         m_printer(*m_report, mode, this);

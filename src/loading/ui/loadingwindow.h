@@ -29,7 +29,7 @@ class LoadingWindow : public ReportWindow {
 public:
     // "Önizleme" (1) and "Yazdır" (2) of the loading list; the printing
     // subsystem's entry, handed in by the program that links it.
-    using Printer = std::function<void(const LoadingReport &report, int mode, QWidget *parent)>;
+    using Printer = std::function<void(const LoadingReport &report, PrintMode mode, QWidget *parent)>;
 
     // connection: where the report reads (the session's primary connection).
     // lastFirmName: the firm name of the caption last read in this run, kept
@@ -45,7 +45,7 @@ public:
     // "Satır Sil": after "Satırı Silmek İstediğinize Eminmisiniz...?".
     void satirSil();
 
-    void printloadinglist(int mode) override;
+    void printloadinglist(PrintMode mode) override;
     // "Liste Exel Kaydet": the list as .xls under the name the save dialog
     // returns, exactly as returned. Cancel writes nothing; a failure is silent.
     void listeexelkaydet() override;

@@ -352,8 +352,8 @@ QWidget *Parametre::hiddenTab()
 QVector<Parametre::TextBinding> Parametre::textBindings()
 {
     ParametreFields &f = m_model.fields();
-    return {{m_srvadi, &f.srvadi}, {m_sqladi, &f.sqladi},     {m_kladi, &f.kladi},  {m_pass, &f.pass},
-            {m_lgpass, &f.lgpass}, {m_instance, &f.instance}, {m_text3, &f.text3},  {m_text4, &f.text4},
+    return {{m_srvadi, &f.srvadi}, {m_sqladi, &f.sqladi},     {m_kladi, &f.kladi},       {m_pass, &f.pass},
+            {m_lgpass, &f.lgpass}, {m_instance, &f.instance}, {m_text3, &f.rowsPerForm}, {m_text4, &f.copies},
             {m_text1, &f.text1},   {m_text2, &f.text2},       {m_firadi, &f.firadi}};
 }
 

@@ -13,4 +13,4 @@ if ! { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_WERROR=
   echo "Build failed; the whole output is in $log" >&2
   exit 1
 fi
-echo "Built: $build/bin/tarvel, $build/bin/tarvel-report"
+echo "Built: $build/bin/tarvel, $build/bin/tarvel-report, $build/bin/VelmorEtiket"

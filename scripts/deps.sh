@@ -12,8 +12,11 @@ packages=(
   unixodbc-dev tdsodbc                      # SQL Server through ODBC and the FreeTDS driver
   libsqlite3-dev                            # the embedded demo ERP, read with SQLite's own API
   libgsf-1-dev                              # the compound-file container of .xls files
+  libxlsxwriter-dev                         # the lists' .xlsx workbooks
+  qt6-charts-dev                            # the profit charts of the analyses
   fonts-dejavu-core                         # a font with every Turkish letter, also offscreen
   python3 python3-xlrd                      # the SQL Server stand-in and the .xls reader of the tests
+  python3-openpyxl                          # the .xlsx reader of the tests
   cups cups-client printer-driver-cups-pdf  # printers and the PDF printer TARVEL-PDF for the waybill forms
   poppler-utils                             # pdftotext: the tests read the printed forms back
   qt6-translations-l10n                     # Qt's own dialogs (save dialog, print preview) in Turkish

@@ -18,7 +18,7 @@ if [ -e "$demo/data.dbs" ]; then
   echo "$demo already holds a program folder: its data and settings stay as they are,"
   echo "its programs are replaced by the ones just built. For a fresh demo company"
   echo "dated today, remove $demo (or set TARVEL_DEMO_DIR to another folder) and run this again."
-  for program in tarvel-report tarvel; do
+  for program in tarvel-report tarvel VelmorEtiket; do
     [ -f "$build/bin/$program" ] || continue
     cp "$build/bin/$program" "$demo/.$program.new"
     mv -f "$demo/.$program.new" "$demo/$program"

@@ -1,5 +1,10 @@
 #include "commandargs.h"
 
+#include "foundation/base/oneline.h"
+#include "foundation/erp/filterlengths.h"
+
+#include <QHash>
+
 namespace tarvel::cli {
 
 namespace {
@@ -7,6 +12,22 @@ namespace {
 // The ERP keeps no dates before 1900; years of other lengths make no date key.
 constexpr int firstYear = 1900;
 constexpr int lastYear = 9999;
+
+// Options naming a file written: an empty name writes nothing, silently.
+const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
+
+// Typed filters take no more than the window's boxes do.
+int longestValue(const QString &option)
+{
+    static const QHash<QString, int> lengths{
+        {QStringLiteral("--customer"), filterLength::customerName},
+        {QStringLiteral("--customer-code"), filterLength::customerCode},
+        {QStringLiteral("--name"), filterLength::itemName},
+        {QStringLiteral("--special-code"), filterLength::itemSpecialCode},
+        {QStringLiteral("--group-code"), filterLength::itemGroupCode},
+    };
+    return lengths.value(option, -1);
+}
 
 } // namespace
 
@@ -22,9 +43,18 @@ Result<CommandArgs> CommandArgs::parse(const QStringList &args, const Options &o
                 return Error(QStringLiteral("%1 bir değer ister (needs a value)").arg(arg));
             if (parsed.m_values.contains(arg) && !options.repeated.contains(arg))
                 return Error(QStringLiteral("%1 bir kez verilebilir (may be given once)").arg(arg));
-            parsed.m_values[arg].append(args.at(++i));
+            const QString &value = args.at(++i);
+            if (value.isEmpty() && fileOptions.contains(arg))
+                return Error(
+                    QStringLiteral("%1 bir dosya adı ister, boş değil (needs a file name)").arg(arg));
+            if (const int longest = longestValue(arg); longest >= 0 && value.size() > longest)
+                return Error(QStringLiteral("%1 en çok %2 karakter alır, %3 karakter verildi (too long)")
+                                 .arg(arg)
+                                 .arg(longest)
+                                 .arg(value.size()));
+            parsed.m_values[arg].append(value);
         } else {
-            return Error(QStringLiteral("bilinmeyen seçenek (unknown option): %1").arg(arg));
+            return Error(QStringLiteral("bilinmeyen seçenek (unknown option): %1").arg(escapedControls(arg)));
         }
     }
     for (const QString &name : options.required) {
@@ -40,14 +70,14 @@ Result<QDate> CommandArgs::date(const QString &name) const
     const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
     if (text.size() != 8 || !date.isValid())
         return Error(QStringLiteral("%1 yyyyMMdd biçiminde bir tarih ister, \"%2\" değil (needs a date)")
-                         .arg(name, text));
+                         .arg(name, escapedControls(text)));
     if (date.year() < firstYear || date.year() > lastYear)
         return Error(
             QStringLiteral("%1 %2 ile %3 yılları arasında bir tarih ister, \"%4\" değil (year out of range)")
                 .arg(name)
                 .arg(firstYear)
                 .arg(lastYear)
-                .arg(text));
+                .arg(escapedControls(text)));
     return date;
 }
 

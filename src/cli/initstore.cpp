@@ -12,7 +12,9 @@ namespace tarvel::cli {
 
 int initStoreCommand(Context &context)
 {
-    if (context.args.size() > 1) {
+    // An option here would become a folder of that name.
+    if (context.args.size() > 1 ||
+        (!context.args.isEmpty() && context.args.first().startsWith(QLatin1Char('-')))) {
         context.err << "usage: tarvel-report init-store [DIR]\n";
         return 2;
     }

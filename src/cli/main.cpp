@@ -2,6 +2,7 @@
 // and golden-file tests. It reads data.dbs from the working directory as the
 // window program does.
 #include "cli.h"
+#include "escapedstderr.h"
 #include "foundation/base/notices.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/store/localstore.h"
@@ -90,7 +91,8 @@ int main(int argc, char *argv[])
                  : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
     QTextStream out(stdout);
-    QTextStream err(stderr);
+    cli::EscapedStderr errDevice;
+    QTextStream err(&errDevice);
     // In order with the command's own messages.
     setNoticeSink([&err](const QString &text) {
         err << text << "\n";
@@ -113,8 +115,8 @@ int main(int argc, char *argv[])
         if (a == QLatin1String("--trace-sql") || a == QLatin1String("--store")) {
             // Taken as a command's argument, a missing value would let the
             // command run without the trace or on another store.
-            if (i + 1 >= args.size()) {
-                err << "tarvel-report: " << a << " needs a value\n" << usage;
+            if (i + 1 >= args.size() || args.at(i + 1).startsWith(QLatin1String("--"))) {
+                err << "tarvel-report: " << a << " bir değer ister (needs a value)\n" << usage;
                 return 2;
             }
             const QString value = args.at(++i);

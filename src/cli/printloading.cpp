@@ -66,12 +66,13 @@ int printLoadingCommand(Context &context)
     PrintOutcome outcome =
         runLoadingListPrint(loadingListInput(*report), toPrinter ? PrintMode::Print : PrintMode::Preview,
                             report->context().paths, output);
-    try {
-        // Forms written before a failure stay in the file, as printed ones stay printed.
-        output.pdf().finish();
-    } catch (const Error &e) {
-        if (outcome.kind == PrintOutcome::Done)
+    // A run that failed leaves no PDF: the target stays as it was.
+    if (outcome.kind == PrintOutcome::Done) {
+        try {
+            output.pdf().finish();
+        } catch (const Error &e) {
             outcome = {PrintOutcome::Failed, e.description(), outcome.forms};
+        }
     }
     if (outcome.kind != PrintOutcome::Done) {
         context.err << outcome.message() << "\n";

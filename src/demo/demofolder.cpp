@@ -105,9 +105,10 @@ void moveInto(const QString &staging, const QString &target, const QStringList &
 QStringList programFileNames()
 {
 #ifdef Q_OS_WIN
-    return {QStringLiteral("tarvel-report.exe"), QStringLiteral("tarvel.exe")};
+    return {QStringLiteral("tarvel-report.exe"), QStringLiteral("tarvel.exe"),
+            QStringLiteral("VelmorEtiket.exe")};
 #else
-    return {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")};
+    return {QStringLiteral("tarvel-report"), QStringLiteral("tarvel"), QStringLiteral("VelmorEtiket")};
 #endif
 }
 

@@ -30,7 +30,8 @@ struct DemoFolder {
 // Throws tarvel::Error or tarvel::StoreError.
 DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, const DemoOptions &options);
 
-// The program files of this platform: tarvel-report and tarvel (".exe" on Windows).
+// The program files of this platform: tarvel-report, tarvel and the layout
+// designer VelmorEtiket (".exe" on Windows).
 QStringList programFileNames();
 
 } // namespace tarvel::demo

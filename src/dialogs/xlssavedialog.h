@@ -6,15 +6,11 @@ class QWidget;
 
 namespace tarvel {
 
-// How a name typed without an extension is taken.
-enum class XlsName {
-    AsTyped,    // the loading list: used exactly as typed
-    WithSuffix, // the analyses: ".xls" added
-};
-
-// Asks where a list's .xls export goes: "Dosya Kaydetme Yeri" with the filter
-// "Exel Dosyaları (xls)", its labels in Turkish also where Qt's own
-// translations are not installed. Empty when the user cancels.
-QString askXlsFileName(QWidget *parent, XlsName name);
+// Asks where a list's spreadsheet goes: "Dosya Kaydetme Yeri" offering
+// "Excel Çalışma Kitabı (*.xlsx)" first and "Exel Dosyaları (xls)" second,
+// its labels in Turkish also where Qt's own translations are not installed.
+// A name typed without an extension gets the chosen type's. Empty when the
+// user cancels; the name's extension tells saveGridFile what to write.
+QString askXlsFileName(QWidget *parent);
 
 } // namespace tarvel

@@ -1,6 +1,7 @@
 #include "grid/datagrid.h"
 
 #include "foundation/base/numbers.h"
+#include "foundation/base/turkishtext.h"
 #include "grid/suspendedredraw.h"
 
 namespace tarvel {
@@ -22,6 +23,7 @@ int DataGrid::addColumn(GridColumn column)
     column.groupIndex = -1;
     m_columns.push_back(std::move(column));
     const int position = columnCount() - 1;
+    columnsTouched();
     emit columnsChanged();
     if (groups)
         setGroupIndex(position, 0);
@@ -82,7 +84,12 @@ void DataGrid::setColumnVisible(int position, bool visible)
     if (position < 0 || position >= columnCount() || m_columns[size_t(position)].visible == visible)
         return;
     m_columns[size_t(position)].visible = visible;
+    columnsTouched();
     emit columnsChanged();
+    if (isFiltered()) {
+        publishReset(); // the filter searches visible columns only
+        return;
+    }
     // Heading texts sit in the first visible column.
     emit displayDataChanged();
     emit contentChanged();
@@ -93,7 +100,10 @@ void DataGrid::setColumnCaption(int position, const QString &caption)
     if (position < 0 || position >= columnCount())
         return;
     m_columns[size_t(position)].caption = caption;
+    columnsTouched();
     emit columnsChanged();
+    if (isFiltered() && isGrouped())
+        publishReset(); // headings are searched too
 }
 
 void DataGrid::setColumnReadOnly(int position, bool readOnly)
@@ -116,6 +126,7 @@ void DataGrid::setColumnFooter(int position, const GridTotal &total)
     if (position < 0 || position >= columnCount())
         return;
     m_columns[size_t(position)].footer = total;
+    columnsTouched();
     emit columnsChanged();
     emit contentChanged();
 }
@@ -125,7 +136,12 @@ void DataGrid::setColumnGroupTotal(int position, const GridTotal &total)
     if (position < 0 || position >= columnCount())
         return;
     m_columns[size_t(position)].groupTotal = total;
+    columnsTouched();
     emit columnsChanged();
+    if (isGrouped() && m_sortColumn == position) {
+        publishReset(); // the groups are ordered by this total
+        return;
+    }
     emit displayDataChanged();
     emit contentChanged();
 }
@@ -172,60 +188,87 @@ int DataGrid::groupField() const
     return m_groupColumn < 0 ? -1 : columnField(m_groupColumn);
 }
 
-void DataGrid::ensureLayout() const
+void DataGrid::columnsTouched()
 {
-    if (m_groupColumn < 0) {
-        m_layoutValid = false;
+    ++m_columnsGeneration;
+}
+
+// ---- Sort and quick filter ----------------------------------------------------------------------
+
+void DataGrid::setSort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= columnCount() || columnField(column) < 0) {
+        clearSort();
         return;
     }
-    const int keyField = groupField();
-    const quint64 keys = keyField >= 0 ? m_table->fieldGeneration(keyField) : 0;
-    if (m_layoutValid && m_layoutColumn == m_groupColumn &&
-        m_layoutStructure == m_table->structureGeneration() && m_layoutKeys == keys &&
-        m_layoutCollapse == m_collapseGeneration)
+    if (m_sortColumn == column && m_sortOrder == order)
         return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    publishReset();
+    emit sortChanged();
+}
 
-    const int rows = m_table->rowCount();
-    m_groups.clear();
-    QHash<QString, int> groupOfKey;
-    for (int r = 0; r < rows; ++r) {
-        const QString key = keyField >= 0 ? m_table->value(r, keyField) : QString();
-        auto it = groupOfKey.find(key);
-        if (it == groupOfKey.end()) {
-            it = groupOfKey.insert(key, int(m_groups.size()));
-            m_groups.push_back({key, {}, !m_collapsedKeys.contains(key), 0});
-        }
-        m_groups[size_t(it.value())].rows.push_back(r);
+void DataGrid::clearSort()
+{
+    if (m_sortColumn < 0)
+        return;
+    m_sortColumn = -1;
+    m_sortOrder = Qt::AscendingOrder;
+    publishReset();
+    emit sortChanged();
+}
+
+void DataGrid::cycleSort(int column)
+{
+    if (column != m_sortColumn)
+        setSort(column, Qt::AscendingOrder);
+    else if (m_sortOrder == Qt::AscendingOrder)
+        setSort(column, Qt::DescendingOrder);
+    else
+        clearSort();
+}
+
+void DataGrid::setFilterText(const QString &text)
+{
+    if (text == m_filterText)
+        return;
+    m_filterText = text;
+    const QString needle = turkishFold(text.trimmed());
+    if (needle == m_filterNeedle) {
+        emit filterChanged();
+        return;
     }
-
-    m_nodes.clear();
-    m_nodes.reserve(size_t(rows) + 2 * m_groups.size());
-    m_positionOfRow.assign(size_t(rows), -1);
-    for (int g = 0; g < int(m_groups.size()); ++g) {
-        Group &group = m_groups[size_t(g)];
-        group.headingPosition = int(m_nodes.size());
-        m_nodes.push_back({DisplayedRow::GroupHeading, -1, g});
-        if (group.expanded) {
-            for (int r : group.rows) {
-                m_positionOfRow[size_t(r)] = int(m_nodes.size());
-                m_nodes.push_back({DisplayedRow::Data, r, g});
-            }
-        }
-        m_nodes.push_back({DisplayedRow::GroupTotal, -1, g});
+    m_filterNeedle = needle;
+    if (m_filterNeedle.isEmpty()) {
+        // Kept only while filtering: the folded texts are a copy of the list.
+        m_searchTexts = {};
+        m_lastMask = {};
     }
+    publishReset();
+    emit filterChanged();
+}
 
-    m_layoutValid = true;
-    m_layoutColumn = m_groupColumn;
-    m_layoutStructure = m_table->structureGeneration();
-    m_layoutKeys = keys;
-    m_layoutCollapse = m_collapseGeneration;
-    ++m_layoutGeneration;
+int DataGrid::shownRowCount() const
+{
+    if (!isFiltered())
+        return m_table->rowCount();
+    ensureLayout();
+    return m_shownRows;
+}
+
+QString DataGrid::shownRowsText() const
+{
+    return turkishLocale().toString(shownRowCount()) + QStringLiteral(" / ") +
+           turkishLocale().toString(m_table->rowCount());
 }
 
 int DataGrid::groupCount() const
 {
+    if (!isGrouped())
+        return 0;
     ensureLayout();
-    return isGrouped() ? int(m_groups.size()) : 0;
+    return int(m_groups.size());
 }
 
 QString DataGrid::groupKey(int group) const
@@ -309,7 +352,7 @@ void DataGrid::collapseAll()
 
 int DataGrid::displayedRowCount() const
 {
-    if (!isGrouped())
+    if (!isArranged())
         return m_table->rowCount();
     ensureLayout();
     return int(m_nodes.size());
@@ -319,7 +362,7 @@ DisplayedRow DataGrid::displayedRow(int position) const
 {
     if (position < 0 || position >= displayedRowCount())
         return {DisplayedRow::Data, -1, -1};
-    if (!isGrouped())
+    if (!isArranged())
         return {DisplayedRow::Data, position, -1};
     return m_nodes[size_t(position)];
 }
@@ -328,7 +371,7 @@ int DataGrid::displayedPosition(int tableRow) const
 {
     if (tableRow < 0 || tableRow >= m_table->rowCount())
         return -1;
-    if (!isGrouped())
+    if (!isArranged())
         return tableRow;
     ensureLayout();
     return m_positionOfRow[size_t(tableRow)];
@@ -383,120 +426,6 @@ void DataGrid::setAllChecked(int column, bool checked)
     }
 }
 
-// ---- Totals --------------------------------------------------------------------------------------
-
-const DataGrid::NumericColumn &DataGrid::numbers(int field) const
-{
-    NumericColumn &n = m_numbers[field];
-    const quint64 generation = m_table->fieldGeneration(field);
-    if (n.structure == m_table->structureGeneration() && n.generation == generation)
-        return n;
-    // Cells are parsed once per change of the field; sums then add doubles.
-    const int rows = m_table->rowCount();
-    n.values.resize(size_t(rows));
-    double sum = 0;
-    for (int r = 0; r < rows; ++r) {
-        const double v = numberOrZero(m_table->value(r, field));
-        n.values[size_t(r)] = v;
-        sum += v;
-    }
-    n.sum = sum;
-    n.structure = m_table->structureGeneration();
-    n.generation = generation;
-    return n;
-}
-
-const std::vector<double> &DataGrid::groupSums(int field) const
-{
-    ensureLayout();
-    const NumericColumn &n = numbers(field);
-    GroupSums &s = m_groupSums[field];
-    if (s.layout == m_layoutGeneration && s.generation == n.generation && s.sums.size() == m_groups.size())
-        return s.sums;
-    s.sums.assign(m_groups.size(), 0.0);
-    for (size_t g = 0; g < m_groups.size(); ++g) {
-        double sum = 0;
-        for (int r : m_groups[g].rows)
-            sum += n.values[size_t(r)];
-        s.sums[g] = sum;
-    }
-    s.layout = m_layoutGeneration;
-    s.generation = n.generation;
-    return s.sums;
-}
-
-double DataGrid::totalValue(const GridTotal &total, int group) const
-{
-    switch (total.kind) {
-    case TotalKind::Sum: {
-        const int field = m_table->fieldIndex(total.field);
-        if (field < 0)
-            return 0;
-        if (group < 0)
-            return numbers(field).sum;
-        const std::vector<double> &sums = groupSums(field);
-        return group < int(sums.size()) ? sums[size_t(group)] : 0;
-    }
-    case TotalKind::RowCount:
-        return group < 0 ? m_table->rowCount() : groupRowCount(group);
-    case TotalKind::Text:
-    case TotalKind::None:
-        break;
-    }
-    return 0;
-}
-
-QString DataGrid::totalText(const GridTotal &total, int group) const
-{
-    switch (total.kind) {
-    case TotalKind::Sum:
-    case TotalKind::RowCount:
-        return formatTotal(totalValue(total, group), total.pattern);
-    case TotalKind::Text:
-        return total.text;
-    case TotalKind::None:
-        break;
-    }
-    return {};
-}
-
-bool DataGrid::hasFooter() const
-{
-    for (const auto &c : m_columns) {
-        if (c.footer.kind != TotalKind::None)
-            return true;
-    }
-    return false;
-}
-
-double DataGrid::footerValue(int column) const
-{
-    if (column < 0 || column >= columnCount())
-        return 0;
-    return totalValue(m_columns[size_t(column)].footer, -1);
-}
-
-QString DataGrid::footerText(int column) const
-{
-    if (column < 0 || column >= columnCount())
-        return {};
-    return totalText(m_columns[size_t(column)].footer, -1);
-}
-
-double DataGrid::groupTotalValue(int group, int column) const
-{
-    if (column < 0 || column >= columnCount() || group < 0 || group >= groupCount())
-        return 0;
-    return totalValue(m_columns[size_t(column)].groupTotal, group);
-}
-
-QString DataGrid::groupTotalText(int group, int column) const
-{
-    if (column < 0 || column >= columnCount() || group < 0 || group >= groupCount())
-        return {};
-    return totalText(m_columns[size_t(column)].groupTotal, group);
-}
-
 // ---- Look ----------------------------------------------------------------------------------------
 
 void DataGrid::setFont(const QFont &font)
@@ -517,15 +446,14 @@ void DataGrid::setGroupTotalColors(const QColor &background, const QColor &text)
 
 void DataGrid::publishReset()
 {
-    const int keyField = groupField();
-    m_publishedKeys = keyField >= 0 ? m_table->fieldGeneration(keyField) : 0;
+    m_publishedFields = layoutInputs().fields;
     emit displayReset();
     emit contentChanged();
 }
 
 void DataGrid::onRowAppended(int row)
 {
-    if (isGrouped()) {
+    if (isArranged()) {
         publishReset();
         return;
     }
@@ -535,9 +463,8 @@ void DataGrid::onRowAppended(int row)
 
 void DataGrid::onRowChanged(int)
 {
-    const int keyField = groupField();
-    if (keyField >= 0 && m_table->fieldGeneration(keyField) != m_publishedKeys) {
-        publishReset(); // the row may have moved to another group
+    if (isArranged() && layoutInputs().fields != m_publishedFields) {
+        publishReset(); // the row may have moved to another group or place, or out of the filter
         return;
     }
     emit displayDataChanged();
@@ -546,7 +473,7 @@ void DataGrid::onRowChanged(int)
 
 void DataGrid::onRowRemoved(int row)
 {
-    if (isGrouped()) {
+    if (isArranged()) {
         publishReset();
         return;
     }

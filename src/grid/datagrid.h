@@ -36,6 +36,17 @@ struct DisplayedRow {
 // heading row, its data rows and its total row; a collapsed group keeps its
 // heading and its total row. New groups start expanded.
 //
+// Sort and quick filter arrange the displayed rows and never touch the table:
+// the table keeps every row in fill order, and whoever works on the whole list
+// (the waybill forms, deleting and renumbering rows) reads the table. Sorted,
+// the data rows follow one column (see sortedPositions); grouped, the rows
+// inside each group and the groups by that column's group total, or by their
+// headings when the column totals no number. Filtered, only rows holding the
+// text in a visible column (or in their group's heading) are displayed, groups
+// without such rows disappear, and footer and group totals are those of the
+// rows shown. Sums add the rows in table order, so sorting never moves a
+// total.
+//
 // Displayed rows, totals and groups always describe the table as it is now,
 // also while redrawing is suspended: only the views wait for the resume.
 class DataGrid : public QObject {
@@ -76,12 +87,35 @@ public:
     int groupColumn() const { return m_groupColumn; }
     bool isGrouped() const { return m_groupColumn >= 0; }
 
+    // ---- Sort and quick filter ----------------------------------------------------------
+    // A column bound to no field does not sort. Neither is stored anywhere.
+    void setSort(int column, Qt::SortOrder order);
+    void clearSort();
+    // A caption click: ascending, descending, then back to fill order.
+    void cycleSort(int column);
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    // Shows only the rows holding the text (blanks around it ignored), without
+    // regard to Turkish letter case; empty shows every row.
+    void setFilterText(const QString &text);
+    QString filterText() const { return m_filterText; }
+    bool isFiltered() const { return !m_filterNeedle.isEmpty(); }
+    // Grouped, sorted or filtered: displayed positions are not table rows.
+    bool isArranged() const { return isGrouped() || m_sortColumn >= 0 || isFiltered(); }
+    // Data rows the filter lets through (rows of a closed group included).
+    int shownRowCount() const;
+    // "N / M": rows shown out of the whole list, thousands grouped.
+    QString shownRowsText() const;
+    // The table rows shown, in displayed order (rows of a closed group included).
+    std::vector<int> shownRows() const;
+
+    // Groups are those displayed: with a filter set, groups with rows shown.
     int groupCount() const;
     QString groupKey(int group) const;     // the stored value the group's rows share
     QString groupHeading(int group) const; // "CAPTION: shown value" (the value alone without caption)
     int groupRowCount(int group) const;
     int groupFirstRow(int group) const;          // table row, -1 for an empty group
-    std::vector<int> groupRows(int group) const; // table rows, in table order
+    std::vector<int> groupRows(int group) const; // table rows shown, in displayed order
     bool isGroupExpanded(int group) const;
     void setGroupExpanded(int group, bool expanded);
     void expandAll();
@@ -110,11 +144,16 @@ public:
     // ---- Totals ------------------------------------------------------------------------------
     bool hasFooter() const;
     // Value: the sum or row count as a number (0 for text and no total).
-    // Text: as shown, with the total's pattern.
+    // Text: as shown, with the total's pattern; a plain sum at no more
+    // decimals than its cells have. With a filter set, both are of the rows
+    // shown, in the column's filtered totals where it has them.
     double footerValue(int column) const;
     QString footerText(int column) const;
     double groupTotalValue(int group, int column) const;
     QString groupTotalText(int group, int column) const;
+    // The totals a column shows now (its filtered ones while a filter is set).
+    const GridTotal &footerOf(int column) const;
+    const GridTotal &groupTotalOf(int column) const;
 
     // ---- Look --------------------------------------------------------------------------------
     QFont font() const { return m_font; }
@@ -129,7 +168,9 @@ signals:
     void columnsChanged(); // caption, visibility, read-only, totals
     void columnWidthChanged(int position);
     void groupingChanged(); // the grouping column changed
-    void displayReset();    // displayed rows changed wholesale
+    void sortChanged();
+    void filterChanged();
+    void displayReset(); // displayed rows changed wholesale
     void displayRowsInserted(int first, int last);
     void displayRowsRemoved(int first, int last);
     void displayDataChanged(); // same displayed rows, changed values
@@ -146,21 +187,46 @@ private:
     struct NumericColumn {
         std::vector<double> values;
         double sum = 0;
+        int decimals = 0; // most decimals among the cells, -1: unknown
         quint64 structure = 0;
         quint64 generation = 0;
     };
-    struct GroupSums {
-        std::vector<double> sums;
+    struct ShownSums {
+        double footer = 0;
+        std::vector<double> groups;
         quint64 layout = 0;
         quint64 generation = 0;
     };
+    // What the arranged layout was made from; a layout is current while all agree.
+    struct LayoutInputs {
+        quint64 structure = 0;
+        quint64 fields = 0; // latest write to a field the layout reads
+        quint64 columns = 0;
+        quint64 collapse = 0;
+        int groupColumn = -1;
+        int sortColumn = -1;
+        Qt::SortOrder sortOrder = Qt::AscendingOrder;
+        QString needle;
+        bool operator==(const LayoutInputs &) const = default;
+    };
 
     void ensureLayout() const;
+    LayoutInputs layoutInputs() const;
+    quint64 latestWrite(const std::vector<int> &fields) const;
+    std::vector<int> searchedColumns() const;
+    const std::vector<int> &sortedRows(const LayoutInputs &inputs) const;
+    std::vector<char> filterMask(const LayoutInputs &inputs) const;
+    const std::vector<QString> &searchTexts(const LayoutInputs &inputs) const;
+    std::vector<Group> groupsOf(const std::vector<int> &order, const std::vector<char> &shown) const;
+    void orderGroups(std::vector<Group> &groups) const;
+    double rowsTotal(const GridTotal &total, const std::vector<int> &rows) const;
     const NumericColumn &numbers(int field) const;
-    const std::vector<double> &groupSums(int field) const;
+    const ShownSums &shownSums(int field) const;
+    double sumOf(const QString &field, int group) const;
     double totalValue(const GridTotal &total, int group) const;
     QString totalText(const GridTotal &total, int group) const;
     int groupField() const;
+    void columnsTouched();
     void publishReset();
     void onRowAppended(int row);
     void onRowChanged(int row);
@@ -169,6 +235,11 @@ private:
     MemTable *m_table;
     std::vector<GridColumn> m_columns;
     int m_groupColumn = -1;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    QString m_filterText;
+    QString m_filterNeedle; // folded
+    quint64 m_columnsGeneration = 1;
     QSet<QString> m_collapsedKeys;
     quint64 m_collapseGeneration = 0;
     QFont m_font;
@@ -176,26 +247,35 @@ private:
     QColor m_totalBackground{240, 240, 240};
     QColor m_totalText{255, 0, 0};
 
-    // Layout of a grouped grid, rebuilt when the rows, the grouping field's
-    // values, the grouping or a collapse change.
+    // Layout of an arranged grid, rebuilt when one of its inputs changes.
     mutable std::vector<Group> m_groups;
     mutable std::vector<DisplayedRow> m_nodes;
     mutable std::vector<int> m_positionOfRow;
+    mutable std::vector<int> m_groupOfRow; // grouped: -1 for rows not shown
+    mutable std::vector<char> m_shownMask; // filtered: 1 for rows shown
+    mutable int m_shownRows = 0;
     mutable bool m_layoutValid = false;
-    mutable quint64 m_layoutStructure = 0;
-    mutable quint64 m_layoutKeys = 0;
-    mutable quint64 m_layoutCollapse = 0;
-    mutable int m_layoutColumn = -1;
+    mutable LayoutInputs m_layoutInputs;
     mutable quint64 m_layoutGeneration = 0;
+
+    // Every table row in sort order.
+    mutable std::vector<int> m_sorted;
+    mutable LayoutInputs m_sortedInputs;
+    // Folded texts of every row's searched cells, kept while a filter is set,
+    // and the rows the last needle let through (a longer needle searches them only).
+    mutable std::vector<QString> m_searchTexts;
+    mutable LayoutInputs m_searchInputs;
+    mutable std::vector<char> m_lastMask;
+    mutable LayoutInputs m_lastMaskInputs;
 
     mutable std::vector<int> m_columnFields;
     mutable int m_columnFieldsFor = -1; // table field count they were resolved for
 
     mutable QHash<int, NumericColumn> m_numbers;
-    mutable QHash<int, GroupSums> m_groupSums;
+    mutable QHash<int, ShownSums> m_shownSums;
 
-    // What the views were last told about the grouping field's values.
-    quint64 m_publishedKeys = 0;
+    // What the views were last told about the fields the layout reads.
+    quint64 m_publishedFields = 0;
 };
 
 } // namespace tarvel

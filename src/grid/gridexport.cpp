@@ -1,6 +1,7 @@
 #include "grid/gridexport.h"
 
 #include "grid/datagrid.h"
+#include "grid/gridxlsx.h"
 #include "xls/xlswriter.h"
 
 namespace tarvel {
@@ -36,6 +37,13 @@ Result<void> saveGridXls(const DataGrid &grid, const QString &path)
     const QList<int> columns = grid.visibleColumns();
     return writeXls(path, gridSheetCaptions(grid), grid.displayedRowCount(),
                     [&](int row) { return sheetRow(grid, columns, row); });
+}
+
+Result<void> saveGridFile(const DataGrid &grid, const QString &path)
+{
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        return saveGridXlsx(grid, path);
+    return saveGridXls(grid, path);
 }
 
 } // namespace tarvel

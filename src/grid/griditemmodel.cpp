@@ -27,10 +27,10 @@ void GridItemModel::setRowShader(RowShader shader)
 
 void GridItemModel::takeSnapshot()
 {
-    m_grouped = m_grid && m_grid->isGrouped();
+    m_arranged = m_grid && m_grid->isArranged();
     m_rows = m_grid ? m_grid->displayedRowCount() : 0;
     m_nodes.clear();
-    if (m_grouped) {
+    if (m_arranged) {
         m_nodes.reserve(size_t(m_rows));
         for (int i = 0; i < m_rows; ++i)
             m_nodes.push_back(m_grid->displayedRow(i));
@@ -47,9 +47,9 @@ void GridItemModel::reset()
 
 void GridItemModel::rowsInserted(int first, int last)
 {
-    // The grid announces appends at the end of an ungrouped list; anything
+    // The grid announces appends at the end of a list in table order; anything
     // else means this copy fell behind, and a reset puts it right.
-    if (m_grouped || first != m_rows || last < first) {
+    if (m_arranged || first != m_rows || last < first) {
         reset();
         return;
     }
@@ -60,7 +60,7 @@ void GridItemModel::rowsInserted(int first, int last)
 
 void GridItemModel::rowsRemoved(int first, int last)
 {
-    if (m_grouped || first < 0 || last >= m_rows || last < first) {
+    if (m_arranged || first < 0 || last >= m_rows || last < first) {
         reset();
         return;
     }
@@ -91,7 +91,7 @@ DisplayedRow GridItemModel::node(int modelRow) const
 {
     if (modelRow < 0 || modelRow >= m_rows)
         return {DisplayedRow::Data, -1, -1};
-    if (m_grouped)
+    if (m_arranged)
         return m_nodes[size_t(modelRow)];
     return {DisplayedRow::Data, modelRow, -1};
 }

@@ -52,8 +52,8 @@ private:
     RowShader m_shader;
     int m_rows = 0;
     int m_columns = 0;
-    bool m_grouped = false;
-    std::vector<DisplayedRow> m_nodes; // grouped grids only; ungrouped row i is table row i
+    bool m_arranged = false;
+    std::vector<DisplayedRow> m_nodes; // arranged grids only; otherwise row i is table row i
 };
 
 } // namespace tarvel

@@ -138,7 +138,9 @@ int GridPrinter::paint(QPagedPaintDevice *device) const
         painter.drawText(numberRect, Qt::AlignRight | Qt::AlignVCenter,
                          QStringLiteral("%1 / %2").arg(p + 1).arg(pages.size()));
     }
-    painter.end();
+    // The PDF engine reports a failed write only here.
+    if (!painter.end())
+        return 0;
     return int(pages.size());
 }
 
@@ -217,15 +219,13 @@ void GridPrinter::paintFooter(QPainter &painter, const Metrics &m, double y) con
     }
 }
 
-Result<void> GridPrinter::savePdf(const QString &path) const
+Result<void> GridPrinter::savePdf(const QString &path, const std::optional<QPageLayout> &layout) const
 {
-    const Result<std::unique_ptr<QPdfWriter>> writer = openPdfWriter(path);
-    if (!writer)
-        return writer.error();
-    (*writer)->setPageLayout(pageLayout());
-    if (paint(writer->get()) == 0)
-        return Error(QStringLiteral("PDF dosyası yazılamadı: %1").arg(path));
-    return {};
+    PdfFile file(path);
+    if (const Result<void> opened = file.open(); !opened)
+        return opened;
+    file.writer().setPageLayout(layout.value_or(pageLayout()));
+    return file.commit(paint(&file.writer()) > 0);
 }
 
 } // namespace tarvel

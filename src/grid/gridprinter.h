@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -30,7 +31,9 @@ public:
     // Paints every page on the device with its own page layout and returns the
     // number of pages, 0 when the device cannot be painted on.
     int paint(QPagedPaintDevice *device) const;
-    Result<void> savePdf(const QString &path) const;
+    // The pages as a PDF file, whole or not at all (PdfFile); the page layout
+    // is pageLayout() unless one is given.
+    Result<void> savePdf(const QString &path, const std::optional<QPageLayout> &layout = {}) const;
 
 private:
     struct Metrics;

@@ -107,17 +107,9 @@ QString totalKey(const GridColumn &column, const GridTotal &total)
 void writeRows(JsonText &json, const DataGrid &grid)
 {
     const MemTable &table = grid.table();
-    // Display order: the groups' rows one group after the other, collapsed or not.
-    std::vector<int> rows;
-    if (grid.isGrouped()) {
-        for (int g = 0; g < grid.groupCount(); ++g) {
-            const std::vector<int> groupRows = grid.groupRows(g);
-            rows.insert(rows.end(), groupRows.begin(), groupRows.end());
-        }
-    } else {
-        for (int r = 0; r < table.rowCount(); ++r)
-            rows.push_back(r);
-    }
+    // Display order: the groups' rows one group after the other, collapsed or
+    // not; with a quick filter set, the rows it shows.
+    const std::vector<int> rows = grid.shownRows();
     json.beginArray();
     for (const int r : rows) {
         json.beginObject();

@@ -17,7 +17,8 @@ class DataGrid;
 //              ...},
 //    "fields": {"unvn": text, ...}}
 // Rows hold every field of the table with the text the list stores, in the
-// order the list displays them (rows of a collapsed group too); footer and
+// order the list displays them (rows of a collapsed group too, only the rows
+// a quick filter lets through); footer and
 // group totals are those of the visible columns, as the grid shows them,
 // keyed by the field they total (a fixed text or a row count by its column's
 // field) and hold the text the grid shows. "groups" is empty

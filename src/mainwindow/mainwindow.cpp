@@ -266,8 +266,19 @@ void MainWindow::parame()
     QPointer<QDialog> settings = m_windows.createSettings(m_paths, this);
     if (!settings)
         return;
-    settings->exec();
+    const bool saved = settings->exec() == QDialog::Accepted;
     delete settings;
+    if (saved)
+        settingsSaved();
+}
+
+void MainWindow::settingsSaved()
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        // A closed one is hidden until it is deleted.
+        if (auto *window = qobject_cast<ReportWindow *>(sub->widget()); window && !sub->isHidden())
+            window->settingsSaved();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

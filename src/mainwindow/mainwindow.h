@@ -45,6 +45,10 @@ public:
     // The report window of kind if it has been made (and not closed), else null.
     ReportWindow *report(ReportKind kind) const;
 
+    // The settings window saved: every open report window takes the saved
+    // firm and period for its next action.
+    void settingsSaved();
+
     QTabBar *tabStrip() const { return m_tabs; }
     QMdiArea *mdiArea() const { return m_mdi; }
 

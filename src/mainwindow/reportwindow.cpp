@@ -19,6 +19,7 @@ void ReportWindow::listeexelkaydet() {}
 void ReportWindow::listeyazdir(PrintMode) {}
 void ReportWindow::exelkaydet() {}
 void ReportWindow::unload() {}
+void ReportWindow::settingsSaved() {}
 
 void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
 {

@@ -36,6 +36,10 @@ public:
     virtual void listeyazdir(PrintMode mode);
     virtual void exelkaydet();
 
+    // The settings window saved: the window takes the firm and period (and
+    // what it shows of them) from data.dbs again, for its next action.
+    virtual void settingsSaved();
+
     // Pops up one of the main window's context menus at a global position, for
     // the window's list. Does nothing while the window is not in a main window.
     void popupContextMenu(ContextMenu which, const QPoint &globalPos);

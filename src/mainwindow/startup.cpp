@@ -96,6 +96,10 @@ void Startup::openSettingsWindow()
     if (!settings)
         return;
     settings->setAttribute(Qt::WA_DeleteOnClose);
+    connect(settings, &QDialog::accepted, this, [this] {
+        if (m_main)
+            m_main->settingsSaved();
+    });
     settings->show();
 }
 

@@ -18,23 +18,26 @@ FormPdfWriter::~FormPdfWriter()
 
 void FormPdfWriter::add(const WaybillReport &report)
 {
-    if (!m_writer) {
-        Result<std::unique_ptr<QPdfWriter>> writer = openPdfWriter(m_path);
-        if (!writer)
-            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1 (%2)").arg(m_path, writer.errorText()));
-        m_writer = std::move(*writer);
-        m_writer->setTitle(report.documentName);
-        m_writer->setPageLayout(report.layout().pageLayout());
-        if (!m_painter.begin(m_writer.get()))
-            throw Error(QStringLiteral("PDF dosyası yazılamadı: %1").arg(m_path));
+    if (!m_file) {
+        auto file = std::make_unique<PdfFile>(m_path);
+        if (const Result<void> opened = file->open(); !opened)
+            throw opened.error();
+        file->writer().setTitle(report.documentName);
+        file->writer().setPageLayout(report.layout().pageLayout());
+        if (!m_painter.begin(&file->writer()))
+            throw file->failure(QStringLiteral("sayfa çizimi başlatılamadı"));
+        m_file = std::move(file);
     }
-    m_pages += report.paint(m_painter, m_writer.get(), m_pages > 0);
+    m_pages += report.paint(m_painter, &m_file->writer(), m_pages > 0);
 }
 
 void FormPdfWriter::finish()
 {
-    if (m_painter.isActive() && !m_painter.end())
-        throw Error(QStringLiteral("PDF dosyası yazılamadı: %1").arg(m_path));
+    if (!m_file)
+        return;
+    const bool painted = !m_painter.isActive() || m_painter.end();
+    if (const Result<void> committed = m_file->commit(painted); !committed)
+        throw committed.error();
 }
 
 } // namespace tarvel

@@ -4,15 +4,15 @@
 #include <QString>
 #include <memory>
 
-class QPdfWriter;
-
 namespace tarvel {
 
+class PdfFile;
 class WaybillReport;
 
 // Writes waybill forms one after the other into one PDF file, each form
 // starting on a new page, through the same painting as the preview and the
-// printer.
+// printer. The file is whole or not there: it replaces the target only at a
+// finish() that succeeds; without one the target stays as it was.
 class FormPdfWriter {
 public:
     explicit FormPdfWriter(const QString &path);
@@ -20,14 +20,14 @@ public:
 
     // Throws tarvel::Error when the file cannot be written.
     void add(const WaybillReport &report);
-    // Closes the file; throws when nothing could be written. Forms added are
-    // in the file also when a later step fails.
+    // Ends the painting and puts the file in place; throws when that fails
+    // (the target is then untouched).
     void finish();
     int pages() const { return m_pages; }
 
 private:
     QString m_path;
-    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<PdfFile> m_file;
     QPainter m_painter;
     int m_pages = 0;
 };

@@ -12,25 +12,20 @@ namespace tarvel {
 
 namespace {
 
-const QString defaultFamily = QStringLiteral("DejaVu Sans");
-
-struct NamedSize {
-    const char *name;
-    QPageSize::PageSizeId id;
-};
-constexpr NamedSize pageSizes[] = {
-    {"A3", QPageSize::A3}, {"A4", QPageSize::A4},         {"A5", QPageSize::A5},
-    {"B5", QPageSize::B5}, {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal},
-};
-
 const QStringList controlAttributes{
     QStringLiteral("name"),       QStringLiteral("tag"),    QStringLiteral("caption"),
     QStringLiteral("x"),          QStringLiteral("y"),      QStringLiteral("width"),
     QStringLiteral("height"),     QStringLiteral("font"),   QStringLiteral("size"),
     QStringLiteral("bold"),       QStringLiteral("italic"), QStringLiteral("align"),
     QStringLiteral("valign"),     QStringLiteral("frame"),  QStringLiteral("frame-width"),
-    QStringLiteral("background"), QStringLiteral("wrap"),
+    QStringLiteral("background"), QStringLiteral("wrap"),   QStringLiteral("shrink"),
 };
+// Lines have a box and a line width; a rectangle may be filled as well.
+const QStringList lineAttributes{
+    QStringLiteral("name"),  QStringLiteral("x"),      QStringLiteral("y"),
+    QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("frame-width"),
+};
+const QStringList rectAttributes = lineAttributes + QStringList{QStringLiteral("background")};
 
 } // namespace
 
@@ -57,7 +52,8 @@ ReportLayout LayoutReader::parse(const QByteArray &text, const QString &path)
 ReportLayout LayoutReader::readLayout()
 {
     ReportLayout layout;
-    m_fontFamily = defaultFamily;
+    m_fontFamily = layout.fontFamily;
+    m_fontSize = layout.fontSize;
     if (!m_xml.readNextStartElement())
         fail(QStringLiteral("dosya boş ya da XML değil"));
     if (m_xml.name() != QLatin1String("layout"))
@@ -73,14 +69,18 @@ ReportLayout LayoutReader::readLayout()
             readPage(layout);
         } else if (element == QLatin1String("font")) {
             readDefaultFont();
+            layout.fontFamily = m_fontFamily;
+            layout.fontSize = m_fontSize;
+        } else if (element == QLatin1String("background")) {
+            readBackground(layout.background);
         } else if (section >= 0) {
             if (m_seenSection[section])
                 fail(QStringLiteral("<%1> bölümü iki kez var").arg(element));
             m_seenSection[section] = true;
             readSection(layout.sections[size_t(section)]);
         } else {
-            fail(QStringLiteral(
-                     "<%1> burada beklenmiyor (page, font, pageheader, detail, pagefooter olabilir)")
+            fail(QStringLiteral("<%1> burada beklenmiyor (page, font, background, pageheader, detail, "
+                                "pagefooter olabilir)")
                      .arg(element));
         }
     }
@@ -95,13 +95,10 @@ void LayoutReader::readPage(ReportLayout &layout)
     onlyAttributes({QStringLiteral("size"), QStringLiteral("orientation"), QStringLiteral("margins")});
     const QString size = attribute(QStringLiteral("size"));
     if (!size.isEmpty()) {
-        bool named = false;
-        for (const NamedSize &n : pageSizes) {
-            if (size.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0) {
-                layout.pageSize = QPageSize(n.id);
-                named = true;
-            }
-        }
+        const QPageSize::PageSizeId id = namedPageSize(size);
+        bool named = id != QPageSize::Custom;
+        if (named)
+            layout.pageSize = QPageSize(id);
         static const QRegularExpression custom(QStringLiteral("^\\s*([0-9.,]+)\\s*x\\s*([0-9.,]+)\\s*$"));
         const QRegularExpressionMatch m = custom.match(size);
         if (!named && m.hasMatch()) {
@@ -153,6 +150,16 @@ void LayoutReader::readDefaultFont()
     skipEnd();
 }
 
+void LayoutReader::readBackground(ReportBackground &background)
+{
+    onlyAttributes({QStringLiteral("image"), QStringLiteral("x"), QStringLiteral("y")});
+    background.image = attribute(QStringLiteral("image"));
+    if (background.image.trimmed().isEmpty())
+        fail(QStringLiteral("<background> için image gerekli"));
+    background.offset = QPointF(number(QStringLiteral("x"), 0), number(QStringLiteral("y"), 0));
+    skipEnd();
+}
+
 void LayoutReader::readSection(ReportSection &section)
 {
     onlyAttributes({QStringLiteral("height")});
@@ -167,10 +174,20 @@ ReportControl LayoutReader::readControl()
 {
     ReportControl c;
     const QString element = m_xml.name().toString();
-    // The two kinds are drawn alike.
-    if (element != QLatin1String("label") && element != QLatin1String("textbox"))
-        fail(QStringLiteral("<%1> burada beklenmiyor (label ya da textbox olabilir)").arg(element));
-    onlyAttributes(controlAttributes);
+    if (element == QLatin1String("label"))
+        c.kind = ReportControl::Label;
+    else if (element == QLatin1String("textbox"))
+        c.kind = ReportControl::TextBox;
+    else if (element == QLatin1String("line"))
+        c.kind = ReportControl::Line;
+    else if (element == QLatin1String("rect"))
+        c.kind = ReportControl::Rect;
+    else
+        fail(QStringLiteral("<%1> burada beklenmiyor (label, textbox, line ya da rect olabilir)")
+                 .arg(element));
+    onlyAttributes(c.isText()                      ? controlAttributes
+                   : c.kind == ReportControl::Line ? lineAttributes
+                                                   : rectAttributes);
 
     c.name = attribute(QStringLiteral("name"));
     c.tag = attribute(QStringLiteral("tag"));
@@ -187,6 +204,7 @@ ReportControl LayoutReader::readControl()
     c.bold = flag(QStringLiteral("bold"), false);
     c.italic = flag(QStringLiteral("italic"), false);
     c.wrap = flag(QStringLiteral("wrap"), false);
+    c.shrink = flag(QStringLiteral("shrink"), false);
 
     c.alignment = choice(QStringLiteral("align"),
                          {{"left", Qt::AlignLeft}, {"center", Qt::AlignHCenter}, {"right", Qt::AlignRight}}) |
@@ -209,6 +227,8 @@ ReportControl LayoutReader::readControl()
             fail(QStringLiteral("frame \"%1\" olamaz (none, all ya da left top right bottom)").arg(frame));
     }
     c.frameWidth = number(QStringLiteral("frame-width"), c.frameWidth);
+    if (c.frameWidth < 0)
+        fail(QStringLiteral("frame-width eksi olamaz"));
     const QString background = attribute(QStringLiteral("background"));
     if (!background.isEmpty()) {
         c.background = QColor::fromString(background);

@@ -26,6 +26,7 @@ private:
     ReportLayout readLayout();
     void readPage(ReportLayout &layout);
     void readDefaultFont();
+    void readBackground(ReportBackground &background);
     void readSection(ReportSection &section);
     ReportControl readControl();
     void checkFits(const ReportLayout &layout) const;
@@ -46,7 +47,7 @@ private:
     QXmlStreamReader &m_xml;
     QString m_path;
     QString m_fontFamily;
-    double m_fontSize = 9;
+    double m_fontSize = 0;
     bool m_seenSection[3] = {false, false, false};
 };
 

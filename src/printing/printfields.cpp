@@ -58,4 +58,12 @@ QString name(int number)
     return {};
 }
 
+QStringList names()
+{
+    QStringList all;
+    for (const auto &[fieldName, fieldNumber] : fields)
+        all << QString::fromLatin1(fieldName);
+    return all;
+}
+
 } // namespace tarvel::PrintField

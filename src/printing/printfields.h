@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarvel {
 
@@ -44,6 +45,8 @@ constexpr int columnCount = 31;
 int number(const QString &tag);
 // The field name of a column, empty for a column without a field.
 QString name(int number);
+// Every field name, in the order of the waybill: document, customer, item.
+QStringList names();
 } // namespace PrintField
 
 } // namespace tarvel

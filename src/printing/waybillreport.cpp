@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -17,8 +18,10 @@ namespace {
 constexpr double unitsPerMm = 100.0;
 constexpr double textPaddingMm = 0.8;
 // A single-line text wider than its box shrinks down to this part of its
-// size before it is cut.
+// size before it is cut; one that is never cut shrinks further, to a size
+// still printed legibly.
 constexpr double smallestShrink = 0.7;
+constexpr double smallestReadable = 0.3;
 
 QFont controlFont(const ReportControl &c, double scale = 1.0)
 {
@@ -37,11 +40,16 @@ QRectF units(const QRectF &mm)
                   mm.height() * unitsPerMm);
 }
 
+QPen linePen(const ReportControl &c)
+{
+    return QPen(Qt::black, c.frameWidth * unitsPerMm, Qt::SolidLine, Qt::SquareCap);
+}
+
 void drawFrame(QPainter &painter, const ReportControl &c, const QRectF &box)
 {
     if (!c.frame)
         return;
-    painter.setPen(QPen(Qt::black, c.frameWidth * unitsPerMm, Qt::SolidLine, Qt::SquareCap));
+    painter.setPen(linePen(c));
     if (c.frame & Qt::TopEdge)
         painter.drawLine(box.topLeft(), box.topRight());
     if (c.frame & Qt::BottomEdge)
@@ -52,18 +60,42 @@ void drawFrame(QPainter &painter, const ReportControl &c, const QRectF &box)
         painter.drawLine(box.topRight(), box.bottomRight());
 }
 
+// A number cut short reads as another number: amounts only ever shrink.
+bool readsAsNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?\\d[\\d.]*(,\\d+)?\\s*%?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+// The font of a single line that fits the width: the control's own, or
+// smaller. Pixel sizes are whole, so the last step checks the real width.
+QFont fittingFont(const ReportControl &c, const QString &text, double width, double smallest)
+{
+    QFont font = controlFont(c);
+    const double natural = QFontMetricsF(font).horizontalAdvance(text);
+    if (natural <= width || natural <= 0)
+        return font;
+    font = controlFont(c, std::max(smallest, width / natural));
+    while (font.pixelSize() > 1 && QFontMetricsF(font).horizontalAdvance(text) > width &&
+           font.pixelSize() > controlFont(c, smallest).pixelSize())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void drawCaption(QPainter &painter, const ReportControl &c, const QRectF &box)
 {
     if (c.caption.isEmpty())
         return;
     const QRectF inner = box.adjusted(textPaddingMm * unitsPerMm, 0, -textPaddingMm * unitsPerMm, 0);
+    const bool neverCut = c.shrink || readsAsNumber(c.caption);
+    const double smallest = neverCut ? smallestReadable : smallestShrink;
     painter.setPen(Qt::black);
     if (c.wrap) {
         // Lines that do not fit the box's height shrink the text, as far as
         // a single line would shrink; what is still too much is cut at the box.
         const int flags = int(c.alignment) | Qt::TextWordWrap;
         QFont font = controlFont(c);
-        for (double scale = 0.9; scale >= smallestShrink - 1e-9; scale -= 0.1) {
+        for (double scale = 0.9; scale >= smallest - 1e-9; scale -= 0.1) {
             if (QFontMetricsF(font).boundingRect(inner, flags, c.caption).height() <= inner.height())
                 break;
             font = controlFont(c, scale);
@@ -72,28 +104,43 @@ void drawCaption(QPainter &painter, const ReportControl &c, const QRectF &box)
         painter.drawText(inner, flags, c.caption);
         return;
     }
-    QFont font = controlFont(c);
-    const double natural = QFontMetricsF(font).horizontalAdvance(c.caption);
-    QString text = c.caption;
-    if (natural > inner.width() && natural > 0) {
-        font = controlFont(c, std::max(smallestShrink, inner.width() / natural));
-        text = QFontMetricsF(font).elidedText(c.caption, Qt::ElideRight, inner.width());
-    }
+    const QFont font = fittingFont(c, c.caption, inner.width(), smallest);
+    const QString text =
+        neverCut ? c.caption : QFontMetricsF(font).elidedText(c.caption, Qt::ElideRight, inner.width());
     painter.setFont(font);
-    painter.drawText(inner, int(c.alignment) | Qt::TextSingleLine, text);
+    painter.drawText(inner, int(c.alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+void drawControl(QPainter &painter, const ReportControl &c, const QRectF &box)
+{
+    switch (c.kind) {
+    case ReportControl::Line:
+        painter.setPen(linePen(c));
+        painter.drawLine(box.topLeft(), box.bottomRight());
+        return;
+    case ReportControl::Rect:
+        if (c.background.isValid())
+            painter.fillRect(box, c.background);
+        painter.setPen(linePen(c));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+        return;
+    case ReportControl::Label:
+    case ReportControl::TextBox:
+        break;
+    }
+    if (c.background.isValid())
+        painter.fillRect(box, c.background);
+    drawCaption(painter, c, box);
+    drawFrame(painter, c, box);
 }
 
 void paintSection(QPainter &painter, const ReportSection &section, const QPointF &originMm)
 {
     if (section.height <= 0)
         return;
-    for (const ReportControl &c : section.controls) {
-        const QRectF box = units(c.rect.translated(originMm));
-        if (c.background.isValid())
-            painter.fillRect(box, c.background);
-        drawCaption(painter, c, box);
-        drawFrame(painter, c, box);
-    }
+    for (const ReportControl &c : section.controls)
+        drawControl(painter, c, units(c.rect.translated(originMm)));
 }
 
 } // namespace
@@ -101,6 +148,14 @@ void paintSection(QPainter &painter, const ReportSection &section, const QPointF
 WaybillReport::WaybillReport(const ReportLayout &layout, const PrintTable &table)
     : m_layout(layout), m_table(table)
 {
+}
+
+void WaybillReport::paintControl(QPainter &painter, const ReportControl &control, const QPointF &originMm)
+{
+    painter.save();
+    painter.scale(1 / unitsPerMm, 1 / unitsPerMm);
+    drawControl(painter, control, units(control.rect.translated(originMm)));
+    painter.restore();
 }
 
 int WaybillReport::paint(QPagedPaintDevice *device) const

@@ -39,6 +39,11 @@ public:
     // which gets the page layout. Without, the device must have it already.
     int paint(QPainter &painter, QPagedPaintDevice *device, bool continuing) const;
 
+    // One control as the forms show it, at originMm (its section's corner)
+    // on a painter that works in millimetres: the designer draws its page
+    // with the painting of the forms.
+    static void paintControl(QPainter &painter, const ReportControl &control, const QPointF &originMm);
+
 private:
     ReportLayout m_layout;
     PrintTable m_table;

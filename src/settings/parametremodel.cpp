@@ -1,5 +1,6 @@
 #include "parametremodel.h"
 
+#include "foundation/base/choices.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
@@ -17,23 +18,6 @@
 namespace tarvel {
 
 namespace {
-
-// One row of the store, or none when the table, the row or the file fails.
-std::optional<StoreRow> readRow(LocalStore &store, const QString &table)
-{
-    try {
-        return store.query(selectRow(table));
-    } catch (const StoreError &) {
-        return std::nullopt;
-    }
-}
-
-// A missing column or a NULL leaves the field as it was; the next one is still read.
-void copyColumn(const std::optional<StoreRow> &row, const char *column, QString &field)
-{
-    if (row && row->has(QLatin1String(column)))
-        field = row->value(QLatin1String(column));
-}
 
 // Adds an entry once: a list must not offer the same choice twice.
 void appendOnce(QStringList &list, const QString &entry)
@@ -54,10 +38,7 @@ std::optional<int> printCount(const QString &text)
     const QString t = text.trimmed();
     bool ok = false;
     const int value = t.toInt(&ok);
-    const bool digitsOnly = !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    if (!ok || !digitsOnly || value < 1)
+    if (!ok || !isAsciiDigits(t) || value < 1)
         return std::nullopt;
     return value;
 }
@@ -118,28 +99,73 @@ void ParametreModel::load()
         (void)firChosen(m_fields.fir); // a failure leaves those lists empty
 }
 
-void ParametreModel::oku()
+std::optional<StoreRow> ParametreModel::readRow(LocalStore &store, const QString &table)
 {
     try {
+        m_unreadTables.erase(table);
+        return store.query(selectRow(table));
+    } catch (const StoreError &e) {
+        m_unreadTables[table] = e.description();
+        return std::nullopt;
+    }
+}
+
+void ParametreModel::copyColumn(const std::optional<StoreRow> &row, const QString &table, const char *column,
+                                QString &field)
+{
+    const QString key = table + QLatin1Char('.') + QLatin1String(column);
+    m_nullColumns.remove(key);
+    if (row && row->isNull(QLatin1String(column)))
+        m_nullColumns.insert(key);
+    // A missing column or a NULL leaves the field as it was; the next one is still read.
+    if (row && row->has(QLatin1String(column)))
+        field = row->value(QLatin1String(column));
+}
+
+StoreValue ParametreModel::storeValue(const QString &table, const char *column, const QString &text) const
+{
+    if (text.isEmpty() && m_nullColumns.contains(table + QLatin1Char('.') + QLatin1String(column)))
+        return StoreValue::null();
+    return text;
+}
+
+QString ParametreModel::storeLoadError() const
+{
+    // An unopened store fails every table for the same cause: say it once.
+    QStringList causes;
+    for (const auto &[table, cause] : m_unreadTables) {
+        if (!causes.contains(cause))
+            causes << cause;
+    }
+    return causes.join(QLatin1Char('\n'));
+}
+
+void ParametreModel::oku()
+{
+    const QString login = QStringLiteral("login"), instan = QStringLiteral("instan"),
+                  server = QStringLiteral("server");
+    try {
         StoreSession session(storeFile());
-        const std::optional<StoreRow> login = readRow(session.store(), QStringLiteral("login"));
-        copyColumn(login, "sifre", m_fields.lgpass);
+        const std::optional<StoreRow> loginRow = readRow(session.store(), login);
+        copyColumn(loginRow, login, "sifre", m_fields.lgpass);
         // The field upper-cases whatever it is given, the stored text included.
         m_fields.lgpass = turkishUpper(m_fields.lgpass);
 
-        const std::optional<StoreRow> instan = readRow(session.store(), QStringLiteral("instan"));
-        copyColumn(instan, "insname", m_fields.instance);
+        const std::optional<StoreRow> instanRow = readRow(session.store(), instan);
+        copyColumn(instanRow, instan, "insname", m_fields.instance);
         QString used;
-        copyColumn(instan, "inskullan", used);
+        copyColumn(instanRow, instan, "inskullan", used);
         m_fields.check1 = used.trimmed() == QLatin1String("1");
 
-        const std::optional<StoreRow> server = readRow(session.store(), QStringLiteral("server"));
-        copyColumn(server, "server", m_fields.srvadi);
-        copyColumn(server, "sql", m_fields.sqladi);
-        copyColumn(server, "kuladi", m_fields.kladi);
-        copyColumn(server, "sifre", m_fields.pass);
-    } catch (const StoreError &) {
-        // no store: the fields keep their initial values
+        const std::optional<StoreRow> serverRow = readRow(session.store(), server);
+        copyColumn(serverRow, server, "server", m_fields.srvadi);
+        copyColumn(serverRow, server, "sql", m_fields.sqladi);
+        copyColumn(serverRow, server, "kuladi", m_fields.kladi);
+        copyColumn(serverRow, server, "sifre", m_fields.pass);
+    } catch (const StoreError &e) {
+        // The fields keep their initial values, and a save must not write them over the store.
+        for (const QString &table : {login, instan, server})
+            m_unreadTables[table] = e.description();
     }
 }
 
@@ -161,19 +187,21 @@ bool ParametreModel::sqloku()
 
 void ParametreModel::readVeritabani()
 {
+    const QString table = QStringLiteral("veritabani");
     try {
         StoreSession session(storeFile());
-        const std::optional<StoreRow> row = readRow(session.store(), QStringLiteral("veritabani"));
-        copyColumn(row, "fir", m_fields.fir);
-        copyColumn(row, "fiyat1", m_fields.dov1);
-        copyColumn(row, "stkartipi", m_fields.stkartipi);
-        copyColumn(row, "don", m_fields.don);
+        const std::optional<StoreRow> row = readRow(session.store(), table);
+        copyColumn(row, table, "fir", m_fields.fir);
+        copyColumn(row, table, "fiyat1", m_fields.dov1);
+        copyColumn(row, table, "stkartipi", m_fields.stkartipi);
+        copyColumn(row, table, "don", m_fields.don);
         // Never shown, but written back on save: they start from what is stored.
-        copyColumn(row, "fiyat2", m_fields.dov2);
-        copyColumn(row, "brset", m_fields.brset);
-        copyColumn(row, "birim1", m_fields.br1);
-        copyColumn(row, "birim2", m_fields.br2);
-    } catch (const StoreError &) {
+        copyColumn(row, table, "fiyat2", m_fields.dov2);
+        copyColumn(row, table, "brset", m_fields.brset);
+        copyColumn(row, table, "birim1", m_fields.br1);
+        copyColumn(row, table, "birim2", m_fields.br2);
+    } catch (const StoreError &e) {
+        m_unreadTables[table] = e.description();
     }
 }
 
@@ -245,6 +273,7 @@ Result<void> ParametreModel::firChosen(const QString &firmEntry)
         return e;
     }
     m_choices = next;
+    m_choicesFirm = firmEntry;
     return {};
 }
 
@@ -265,39 +294,77 @@ std::optional<FieldProblem> ParametreModel::printCountProblem() const
     return std::nullopt;
 }
 
+std::optional<FieldProblem> ParametreModel::periodProblem() const
+{
+    const ParametreFields &f = m_fields;
+    const QString field = QStringLiteral("don");
+    if (!f.fir.trimmed().isEmpty() && f.don.trimmed().isEmpty())
+        return FieldProblem{field, QStringLiteral("\"%1\" firmasının çalışma dönemini seçiniz.").arg(f.fir)};
+    if (const QString problem = choiceProblem(f.fir, f.don); !problem.isEmpty())
+        return FieldProblem{
+            field, problem + QStringLiteral("\n\"%1\" firmasının çalışma dönemini seçiniz.").arg(f.fir)};
+    // The firm's periods were read: the period must be one of them.
+    if (!f.fir.isEmpty() && m_choicesFirm == f.fir && !m_choices.don.contains(f.don))
+        return FieldProblem{field, QStringLiteral("\"%1\" dönemi \"%2\" firmasının dönemleri arasında yok.\n"
+                                                  "Firmanın çalışma dönemini listeden seçiniz.")
+                                       .arg(f.don, f.fir)};
+    return std::nullopt;
+}
+
 SaveOutcome ParametreModel::serverkaydet()
 {
     SaveOutcome outcome;
     outcome.refused = printCountProblem();
+    if (!outcome.refused)
+        outcome.refused = periodProblem();
     if (outcome.refused)
         return outcome;
 
     const ParametreFields &f = m_fields;
-    try {
-        StoreSession session(storeFile());
-        const std::pair<const char *, QString> updates[] = {
-            {"login", updateLogin(f.lgpass)},
-            {"server", updateServer(f.kladi, f.pass, f.srvadi, f.sqladi)},
-            {"instan", updateInstan(f.instance, f.check1 ? QStringLiteral("1") : QStringLiteral("0"))},
-            {"veritabani", updateVeritabani({.fir = f.fir,
-                                             .don = f.don,
-                                             .fiyat1 = f.dov1,
-                                             .fiyat2 = f.dov2,
-                                             .brset = f.brset,
-                                             .birim1 = f.br1,
-                                             .birim2 = f.br2,
-                                             .stkartipi = f.stkartipi})},
-        };
-        for (const auto &[table, statement] : updates) {
-            try {
-                session.store().execute(statement);
-            } catch (const StoreError &e) {
-                outcome.failures << QStringLiteral("Yerel veri dosyasında %1 tablosu kaydedilemedi: %2")
-                                        .arg(QLatin1String(table), e.description());
+    const QString login = QStringLiteral("login"), server = QStringLiteral("server"),
+                  instan = QStringLiteral("instan"), veritabani = QStringLiteral("veritabani");
+    const std::pair<QString, QString> updates[] = {
+        {login, updateLogin(storeValue(login, "sifre", f.lgpass))},
+        {server, updateServer(storeValue(server, "kuladi", f.kladi), storeValue(server, "sifre", f.pass),
+                              storeValue(server, "server", f.srvadi), storeValue(server, "sql", f.sqladi))},
+        {instan, updateInstan(storeValue(instan, "insname", f.instance),
+                              f.check1 ? QStringLiteral("1") : QStringLiteral("0"))},
+        {veritabani, updateVeritabani({.fir = storeValue(veritabani, "fir", f.fir),
+                                       .don = storeValue(veritabani, "don", f.don),
+                                       .fiyat1 = storeValue(veritabani, "fiyat1", f.dov1),
+                                       .fiyat2 = storeValue(veritabani, "fiyat2", f.dov2),
+                                       .brset = storeValue(veritabani, "brset", f.brset),
+                                       .birim1 = storeValue(veritabani, "birim1", f.br1),
+                                       .birim2 = storeValue(veritabani, "birim2", f.br2),
+                                       .stkartipi = storeValue(veritabani, "stkartipi", f.stkartipi)})},
+    };
+    const QString unread = storeLoadError();
+    if (m_unreadTables.size() == std::size(updates)) {
+        // Nothing of the store was read: the fields hold no stored value.
+        outcome.failures << QStringLiteral("%1 kaydedilmedi, pencere açılırken okunamamıştı:\n%2")
+                                .arg(storeFile(), unread);
+    } else {
+        try {
+            StoreSession session(storeFile());
+            for (const auto &[table, statement] : updates) {
+                if (const auto unreadTable = m_unreadTables.find(table);
+                    unreadTable != m_unreadTables.end()) {
+                    outcome.failures << QStringLiteral(
+                                            "Yerel veri dosyasında %1 tablosu kaydedilmedi, pencere "
+                                            "açılırken okunamamıştı: %2")
+                                            .arg(table, unreadTable->second);
+                    continue;
+                }
+                try {
+                    session.store().execute(statement);
+                } catch (const StoreError &e) {
+                    outcome.failures << QStringLiteral("Yerel veri dosyasında %1 tablosu kaydedilemedi: %2")
+                                            .arg(table, e.description());
+                }
             }
+        } catch (const StoreError &e) {
+            outcome.failures << e.description();
         }
-    } catch (const StoreError &e) {
-        outcome.failures << e.description();
     }
 
     // Read again: the lines after the window's own stay as they are now.

@@ -4,8 +4,10 @@
 #include "widgets/gridview.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace tarvel {
 
@@ -25,11 +27,61 @@ GridFooter::GridFooter(DataGrid *grid, GridView *view, QWidget *parent)
     });
 }
 
-QSize GridFooter::sizeHint() const
+namespace {
+constexpr int cellPadding = 3;
+}
+
+QFont GridFooter::boldFont() const
 {
     QFont bold = m_grid->font();
     bold.setBold(true);
-    return {0, QFontMetrics(bold).height() + 8};
+    return bold;
+}
+
+QSize GridFooter::sizeHint() const
+{
+    return {0, QFontMetrics(boldFont()).height() + 8};
+}
+
+GridFooter::Fit GridFooter::fit(int column) const
+{
+    Fit f{boldFont(), m_grid->footerText(column), true};
+    const QRect cell = cellRect(column);
+    const int room = cell.width() - 2 * cellPadding;
+    const int natural = QFontMetrics(f.font).horizontalAdvance(f.text);
+    if (cell.isEmpty() || natural <= room)
+        return f;
+    f.whole = false;
+    // Glyph widths do not scale evenly with the size: step down until it fits.
+    const bool points = f.font.pointSizeF() > 0;
+    const qreal size = points ? f.font.pointSizeF() : qreal(f.font.pixelSize());
+    for (qreal scale = std::min(1.0, qreal(room) / natural); scale >= 2.0 / 3.0; scale -= 0.02) {
+        if (points)
+            f.font.setPointSizeF(size * scale);
+        else
+            f.font.setPixelSize(std::max(1, int(size * scale)));
+        if (QFontMetrics(f.font).horizontalAdvance(f.text) <= room)
+            return f;
+    }
+    // Cut, if it must be, from the right: the leading digits tell the size.
+    f.text = QFontMetrics(f.font).elidedText(f.text, Qt::ElideRight, room);
+    return f;
+}
+
+bool GridFooter::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    for (int c = 0; c < m_grid->columnCount(); ++c) {
+        if (cellRect(c).contains(help->pos()) && !fit(c).whole) {
+            QToolTip::showText(help->globalPos(), m_grid->footerText(c), this, cellRect(c));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 int GridFooter::viewportOffset() const
@@ -55,9 +107,6 @@ void GridFooter::paintEvent(QPaintEvent *)
     const int left = viewportOffset();
     painter.setClipRect(QRect(left, 0, m_view->viewport()->width(), height()));
 
-    QFont bold = m_grid->font();
-    bold.setBold(true);
-    painter.setFont(bold);
     for (int c = 0; c < m_grid->columnCount(); ++c) {
         const QRect cell = cellRect(c);
         if (cell.isEmpty())
@@ -65,8 +114,10 @@ void GridFooter::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(cell.adjusted(0, 0, -1, -1));
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(cell.adjusted(3, 0, -3, 0), int(m_grid->column(c).alignment | Qt::AlignVCenter),
-                         m_grid->footerText(c));
+        const Fit f = fit(c);
+        painter.setFont(f.font);
+        painter.drawText(cell.adjusted(cellPadding, 0, -cellPadding, 0),
+                         int(m_grid->column(c).alignment | Qt::AlignVCenter), f.text);
     }
 }
 

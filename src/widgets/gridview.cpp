@@ -3,10 +3,12 @@
 #include "grid/griditemmodel.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <QToolTip>
 
 namespace tarvel {
 
@@ -190,6 +192,29 @@ void GridView::keyPressEvent(QKeyEvent *event)
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+bool GridView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (index.isValid() && !isHeading(index.row())) {
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const QVariant font = index.data(Qt::FontRole);
+        const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : this->font());
+        const QRect cell = visualRect(index);
+        // The item delegate's text margin on either side.
+        const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+        if (metrics.horizontalAdvance(text) > cell.width() - 2 * margin) {
+            QToolTip::showText(help->globalPos(), text, viewport(), cell);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 } // namespace tarvel

@@ -9,7 +9,8 @@ class GridItemModel;
 // The table of a GridWidget. Paints group headings across the whole row with
 // their open/closed mark, opens and closes groups (click on the mark, double
 // click, Left/Right or -/+ on a heading), and reports the mouse and key
-// events the screens handle.
+// events the screens handle. A cell whose text the view cuts ("…") shows the
+// whole text as its tooltip.
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     bool isHeading(int row) const;

@@ -1,14 +1,24 @@
 #include "widgets/gridwidget.h"
 
+#include "dialogs/messagebox.h"
 #include "grid/gridexport.h"
 #include "grid/gridprinter.h"
 #include "widgets/griddelegate.h"
 #include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
 
+#include "grid/cellvalue.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tarvel {
@@ -32,11 +42,44 @@ void GridWidget::build()
     m_footer = new GridFooter(m_grid, m_view, this);
     setFocusProxy(m_view);
 
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("ara"));
+    m_search->setPlaceholderText(QStringLiteral("Ara"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setText(m_grid->filterText());
+    m_search->installEventFilter(this);
+    m_shown = new QLabel(this);
+    m_shown->setObjectName(QStringLiteral("arasatir"));
+    auto *searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(0, 0, 4, 2);
+    searchRow->setSpacing(6);
+    searchRow->addWidget(m_search, 1);
+    searchRow->addWidget(m_shown);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addLayout(searchRow);
     layout->addWidget(m_view);
     layout->addWidget(m_footer);
+
+    connect(m_search, &QLineEdit::textChanged, m_grid, &DataGrid::setFilterText);
+    connect(m_grid, &DataGrid::filterChanged, this, [this] {
+        if (m_search->text() != m_grid->filterText())
+            m_search->setText(m_grid->filterText());
+        showShownRows();
+    });
+    connect(m_grid, &DataGrid::contentChanged, this, &GridWidget::showShownRows);
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, &GridWidget::focusSearch);
+    connect(find, &QShortcut::activatedAmbiguously, this, &GridWidget::focusSearch);
+
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, m_grid, &DataGrid::cycleSort);
+    connect(m_grid, &DataGrid::sortChanged, this, &GridWidget::showSort);
 
     connect(m_view, &GridView::rowDoubleClicked, this, &GridWidget::rowDoubleClicked);
     connect(m_view, &GridView::keyDown, this, &GridWidget::keyDown);
@@ -65,7 +108,58 @@ void GridWidget::build()
 
     applyFont();
     applyColumns();
+    showSort();
+    showShownRows();
     m_footer->setVisible(m_grid->hasFooter());
+}
+
+void GridWidget::showSort()
+{
+    // The header flips its own arrow on a click; the grid's sort is what counts.
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setSortIndicator(m_grid->sortColumn(), m_grid->sortOrder());
+}
+
+void GridWidget::showShownRows()
+{
+    if (table().isRedrawSuspended())
+        return;
+    m_shown->setText(m_grid->shownRowsText() + QStringLiteral(" satır"));
+}
+
+void GridWidget::focusSearch()
+{
+    // Ctrl+F belongs to every list of the window: the list holding the focus
+    // takes it, else the first one shown.
+    QList<GridWidget *> lists = window()->findChildren<GridWidget *>();
+    if (window() == this)
+        lists.prepend(this);
+    GridWidget *target = nullptr;
+    const QWidget *focus = QApplication::focusWidget();
+    for (GridWidget *list : lists) {
+        if (!list->isVisible())
+            continue;
+        if (focus && list->isAncestorOf(focus)) {
+            target = list;
+            break;
+        }
+        if (!target)
+            target = list;
+    }
+    if (target) {
+        target->m_search->setFocus(Qt::ShortcutFocusReason);
+        target->m_search->selectAll();
+    }
+}
+
+bool GridWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_search && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !m_search->text().isEmpty()) {
+        m_search->clear();
+        return true; // an empty box lets Esc through to the window
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GridWidget::applyColumns()
@@ -105,8 +199,30 @@ void GridWidget::setRowShader(GridItemModel::RowShader shader)
 
 void GridWidget::shadeOddRows(const QColor &color)
 {
+    m_oddRows = color;
+    applyShading();
+}
+
+void GridWidget::tintNegativeRows(const QString &field, const QColor &color)
+{
+    m_negativeField = field;
+    m_negativeRows = color;
+    applyShading();
+}
+
+void GridWidget::applyShading()
+{
+    const int field = m_negativeField.isEmpty() ? -1 : table().fieldIndex(m_negativeField);
     // Even rows keep the view's white base (and a column's tint).
-    setRowShader([color](int position) { return DataGrid::isOddPosition(position) ? color : QColor(); });
+    setRowShader([this, field](int position) {
+        if (field >= 0) {
+            const DisplayedRow node = m_model->node(position);
+            if (node.kind == DisplayedRow::Data && node.row >= 0 && node.row < table().rowCount() &&
+                cellNumber(table().value(node.row, field)).value_or(0) < 0)
+                return m_negativeRows;
+        }
+        return DataGrid::isOddPosition(position) ? m_oddRows : QColor();
+    });
 }
 
 int GridWidget::currentPosition() const
@@ -165,13 +281,29 @@ void GridWidget::printPreview()
     QPrintPreviewDialog dialog(&device, window());
     dialog.setWindowTitle(QStringLiteral("Önizleme"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-            [&printer](QPrinter *target) { printer.paint(target); });
+            [this, &dialog](QPrinter *target) { printOn(target, &dialog); });
     dialog.exec();
+}
+
+void GridWidget::printOn(QPrinter *target, QWidget *messageParent)
+{
+    const GridPrinter printer(*m_grid);
+    // Printed to a PDF file: written whole through a temporary file, never
+    // half over a good one (the preview itself paints on another engine).
+    const QPaintEngine *engine = target->paintEngine();
+    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty() && engine &&
+        engine->type() == QPaintEngine::Pdf) {
+        if (const Result<void> saved = printer.savePdf(target->outputFileName(), target->pageLayout());
+            !saved)
+            showmessage(saved.errorText(), Caption::Dikkat, Icon::Cross, Buttons::Tamam, messageParent);
+        return;
+    }
+    printer.paint(target);
 }
 
 Result<void> GridWidget::saveXls(const QString &path)
 {
-    return saveGridXls(*m_grid, path);
+    return saveGridFile(*m_grid, path);
 }
 
 } // namespace tarvel

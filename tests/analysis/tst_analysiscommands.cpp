@@ -7,11 +7,15 @@
 #include "common/programrun.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace tarvel;
 using test::TdsServer;
@@ -57,6 +61,7 @@ private slots:
     void files();
     void refusals_data();
     void refusals();
+    void fullDiskKeepsPdf();
     void serverStopsAnswering_data();
     void serverStopsAnswering();
 
@@ -200,6 +205,23 @@ void TestAnalysisCommands::refusals_data()
     // A valid date that makes no four-digit date key, or one the ERP never holds.
     QTest::newRow("year before 1900")
         << QStringList{"material-analysis", "--from", "09990101", "--to", "20240131"} << 2 << "1900 ile 9999";
+    QTest::newRow("PDF on a device") << QStringList{"invoice-analysis", "--refs", "10", "--pdf", "/dev/full"}
+                                     << 1 << "normal bir dosya değil";
+    QTest::newRow("empty .xls name") << QStringList{"invoice-analysis", "--refs", "10", "--xls", ""} << 2
+                                     << "--xls bir dosya adı ister";
+    QTest::newRow("unknown option") << QStringList{"item-analysis", "--from",   "20240101",
+                                                   "--to",          "20240131", "--x"}
+                                    << 2 << "bilinmeyen seçenek (unknown option): --x";
+    QTest::newRow("option where a value belongs")
+        << QStringList{"item-analysis", "--from", "20240101", "--to", "20240131", "--name", "--x"} << 2
+        << "--name bir değer ister";
+    QTest::newRow("name longer than the box")
+        << QStringList{"item-analysis", "--from", "20240101",           "--to",
+                       "20240131",      "--name", QString(100000, u'A')}
+        << 2 << "--name en çok 51 karakter alır, 100000 karakter verildi";
+    QTest::newRow("control characters shown escaped")
+        << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--customer", "YOK\x1b[2J\x07"}
+        << 1 << "YOK\\x1b[2J\\x07";
     QTest::newRow("year 1899") << QStringList{"invoices", "--from", "20240101", "--to", "18991231"} << 2
                                << "--to 1900 ile 9999";
 }
@@ -212,7 +234,36 @@ void TestAnalysisCommands::refusals()
     const Run run = test::runReport(m_folder, args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(says), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QLatin1Char('\x1b')), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+// On a full disk the printout fails, the command says so and exits 1, and
+// the good PDF already there stays byte for byte, with no temporary file
+// beside it.
+void TestAnalysisCommands::fullDiskKeepsPdf()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("analiz.pdf"));
+    QStringList args = commands.at(2);
+    QVERIFY2(test::runReport(m_folder, args + QStringList{QStringLiteral("--pdf"), pdf}).exitCode == 0,
+             "the first printout");
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+
+    // Every file the command writes may not grow past 4 KB.
+    const Run run = test::runReport(m_folder, commands.at(9) + QStringList{QStringLiteral("--pdf"), pdf}, [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("PDF dosyası yazılamadı: ") + pdf), qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll() == good);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"analiz.pdf"});
 }
 
 void TestAnalysisCommands::serverStopsAnswering_data()

@@ -38,6 +38,7 @@ private slots:
     void unreadableSettingsAreSaid();
     void invoiceRunThroughPicker();
     void itemRunHoldsItsStarters();
+    void typedNameTakesTheBoxLength();
     void contextMenuNeedsRows();
     void appearanceKeptAcrossClose();
 
@@ -178,6 +179,19 @@ void TestAnalysisWindows::itemRunHoldsItsStarters()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTest::mouseClick(child<QPushButton>(window.get(), "temizle"), Qt::LeftButton);
     QCOMPARE(window->model().l1().table().rowCount(), 0);
+}
+
+// However much is typed or pasted into "Malzeme Cinsi", the box keeps what an
+// item name can hold and the run's statement never fails on it.
+void TestAnalysisWindows::typedNameTakesTheBoxLength()
+{
+    const auto window = openWindow(m_folder);
+    QLineEdit *text1 = child<QLineEdit>(window.get(), "Text1");
+    text1->insert(QString(100000, u'E'));
+    QCOMPARE(text1->text().size(), 51);
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(window->model().l1().table().rowCount(), 0);
+    QCOMPARE(window->model().failures().count, 0);
 }
 
 void TestAnalysisWindows::contextMenuNeedsRows()

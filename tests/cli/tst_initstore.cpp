@@ -121,6 +121,11 @@ void TestInitStore::badArguments_data()
     QTest::newRow("--store naming another file")
         << QStringList{QStringLiteral("--store"), QStringLiteral("other.dbs"), QStringLiteral("init-store")};
     QTest::newRow("firms with an argument") << QStringList{QStringLiteral("firms"), QStringLiteral("extra")};
+    // Neither may become a folder named after an option.
+    QTest::newRow("init-store with an unknown option")
+        << QStringList{QStringLiteral("init-store"), QStringLiteral("--x")};
+    QTest::newRow("--store followed by an option")
+        << QStringList{QStringLiteral("--store"), QStringLiteral("--x"), QStringLiteral("init-store")};
 }
 
 // Refused with the usage, before anything is read or written.

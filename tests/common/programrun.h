@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace tarvel::test {
 
 struct ProgramRun {
@@ -19,10 +21,14 @@ struct ProgramRun {
     QString out, err;
 };
 
-inline ProgramRun runProgram(const QString &program, const QStringList &args, const QString &workDir)
+// inChild runs in the new process before the program starts (a resource limit).
+inline ProgramRun runProgram(const QString &program, const QStringList &args, const QString &workDir,
+                             const std::function<void()> &inChild = {})
 {
     QProcess process;
     process.setWorkingDirectory(workDir);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(program, args);
     ProgramRun result;
     if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
@@ -38,9 +44,10 @@ inline ProgramRun runProgram(const QString &program, const QStringList &args, co
 }
 
 // tarvel-report in folder, where its data.dbs is.
-inline ProgramRun runReport(const QString &folder, const QStringList &args)
+inline ProgramRun runReport(const QString &folder, const QStringList &args,
+                            const std::function<void()> &inChild = {})
 {
-    return runProgram(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args, folder);
+    return runProgram(QStringLiteral(TARVEL_BIN_DIR "/tarvel-report"), args, folder, inChild);
 }
 
 } // namespace tarvel::test

@@ -4,6 +4,7 @@
 // are there, and the copied tarvel-report connects from inside the folder.
 #include "common/programrun.h"
 #include "common/verifyok.h"
+#include "demo/demofolder.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/store/localstore.h"
@@ -26,7 +27,7 @@ const QString firmName = QStringLiteral("KARAÇAM GIDA DAĞITIM SAN. VE TİC. LT
 
 using Run = test::ProgramRun;
 
-Run demo(const QStringList &args, const QString &workDir)
+Run runDemo(const QStringList &args, const QString &workDir)
 {
     return test::runReport(workDir, QStringList{QStringLiteral("demo")} + args);
 }
@@ -87,8 +88,8 @@ void TestDemoCommand::initTestCase()
     QVERIFY(m_dir.isValid());
     // A folder that does not exist yet, named relative to the working directory.
     m_folder = m_dir.filePath(QStringLiteral("Demo Şirket"));
-    m_first = demo({QStringLiteral("Demo Şirket"), QStringLiteral("--date"), QStringLiteral("2025-03-15")},
-                   m_dir.path());
+    m_first = runDemo({QStringLiteral("Demo Şirket"), QStringLiteral("--date"), QStringLiteral("2025-03-15")},
+                      m_dir.path());
     QVERIFY2(m_first.exitCode == 0, qPrintable(m_first.err));
 }
 
@@ -175,7 +176,7 @@ void TestDemoCommand::sideFiles()
 // built is named in the output instead.
 void TestDemoCommand::programsAreCopied()
 {
-    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+    for (const QString &program : demo::programFileNames()) {
         const QFileInfo built(QStringLiteral(TARVEL_BIN_DIR "/") + program);
         const QFileInfo copied(QDir(m_folder).filePath(program));
         if (built.exists()) {
@@ -204,7 +205,7 @@ void TestDemoCommand::copiedProgramConnects()
 // (nothing may depend on a process's hash seed or the clock).
 void TestDemoCommand::sameDateSameErp()
 {
-    const Run second = demo(
+    const Run second = runDemo(
         {QStringLiteral("second"), QStringLiteral("--date"), QStringLiteral("2025-03-15")}, m_dir.path());
     QVERIFY2(second.exitCode == 0, qPrintable(second.err));
     const QByteArray first = readBytes(QDir(m_folder).filePath(QStringLiteral("demo-erp.sqlite")));
@@ -267,7 +268,7 @@ void TestDemoCommand::refusesExistingFiles()
         }
     }
     const QMap<QString, QByteArray> before = snapshot(dir.path());
-    const Run result = demo({QStringLiteral("kurulum")}, dir.path());
+    const Run result = runDemo({QStringLiteral("kurulum")}, dir.path());
     QCOMPARE(result.exitCode, 1);
     for (const QString &name : std::as_const(named))
         QVERIFY2(result.err.contains(name), qPrintable(result.err));
@@ -281,7 +282,7 @@ void TestDemoCommand::refusesExistingFiles()
 void TestDemoCommand::completesInstalledFolder()
 {
     QTemporaryDir dir;
-    for (const QString &program : {QStringLiteral("tarvel-report"), QStringLiteral("tarvel")}) {
+    for (const QString &program : demo::programFileNames()) {
         const QString built = QStringLiteral(TARVEL_BIN_DIR "/") + program;
         if (QFileInfo::exists(built))
             QVERIFY(QFile::copy(built, dir.filePath(program)));
@@ -356,7 +357,7 @@ void TestDemoCommand::badArguments()
 {
     QFETCH(QStringList, args);
     QTemporaryDir dir;
-    const Run result = demo(args, dir.path());
+    const Run result = runDemo(args, dir.path());
     QCOMPARE(result.exitCode, 2);
     QVERIFY(result.err.contains(QStringLiteral("usage:")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());

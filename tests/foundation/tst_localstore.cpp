@@ -1,18 +1,23 @@
 // The local store data.dbs: the handle, the program's statements, the store
 // builder and the report windows' shared-settings loader.
 #include "common/storedamage.h"
+#include "common/storelock.h"
 #include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/store/localstore.h"
 #include "foundation/store/sharedsettings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sqlite3.h>
+#include <chrono>
+#include <optional>
+#include <thread>
+
 #include <unistd.h>
 
 using namespace tarvel;
@@ -90,6 +95,9 @@ private slots:
     void okuEmptyRowLoads();
     void okuFailures_data();
     void okuFailures();
+    void okuChecksFirmAndPeriod_data();
+    void okuChecksFirmAndPeriod();
+    void lockedWriteWaitsBounded();
 
 private:
     QStringList readRow(const QString &table, const QStringList &columns);
@@ -236,13 +244,14 @@ void TestLocalStore::updatesStoreValuesAsTyped_data()
                                     .birim2 = "4- B' Where id ='1' --",
                                     .stkartipi = "2-Karma koli"};
     // sateleman and genkdv are never written: they keep the store's values.
-    QTest::newRow("veritabani") << updateVeritabani(choices) << "veritabani"
-                                << QStringList{"fir",    "don",    "fiyat1",    "fiyat2",    "brset",
-                                               "birim1", "birim2", "stkartipi", "sateleman", "genkdv"}
-                                << (QStringList{choices.fir, choices.don, choices.fiyat1, choices.fiyat2}
-                                    << choices.brset << choices.birim1 << choices.birim2 << choices.stkartipi
-                                    << "SATICI"
-                                    << "20");
+    QTest::newRow("veritabani")
+        << updateVeritabani(choices) << "veritabani"
+        << QStringList{"fir",    "don",    "fiyat1",    "fiyat2",    "brset",
+                       "birim1", "birim2", "stkartipi", "sateleman", "genkdv"}
+        << (QStringList{choices.fir.text, choices.don.text, choices.fiyat1.text, choices.fiyat2.text}
+            << choices.brset.text << choices.birim1.text << choices.birim2.text << choices.stkartipi.text
+            << "SATICI"
+            << "20");
 }
 
 void TestLocalStore::updatesStoreValuesAsTyped()
@@ -328,13 +337,11 @@ void TestLocalStore::okuFailures()
     QFETCH(QString, damage);
     QFETCH(int, fieldsLoaded);
     QFETCH(QString, cause);
-    sqlite3 *locker = nullptr;
-    const auto unlock = qScopeGuard([&] { sqlite3_close(locker); });
     createStore(m_path, distinctContents());
+    std::optional<test::StoreLock> lock;
     if (damage == "<locked>") {
-        // Another program in the middle of writing it.
-        QCOMPARE(sqlite3_open(QFile::encodeName(m_path).constData(), &locker), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(locker, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+        lock.emplace(m_path);
+        QVERIFY(lock->held());
     } else if (damage == "<unreadable>") {
         if (::geteuid() == 0)
             QSKIP("root reads every file");
@@ -355,6 +362,94 @@ void TestLocalStore::okuFailures()
         QVERIFY(!QFile::exists(m_path));
     if (damage == "<folder>")
         QVERIFY(QDir().rmdir(m_path));
+}
+
+void TestLocalStore::okuChecksFirmAndPeriod_data()
+{
+    QTest::addColumn<QString>("fir");
+    QTest::addColumn<QString>("don");
+    QTest::addColumn<QString>("cause"); // "" when the pair is taken
+    QTest::newRow("firm and its period") << "12- ÖRNEK"
+                                         << "1- 12-(01.01.2024)  (31.12.2024)"
+                                         << "";
+    QTest::newRow("leading zeros") << "012- ÖRNEK"
+                                   << "01- 12-(01.01.2024)  (31.12.2024)"
+                                   << "";
+    QTest::newRow("nothing chosen yet") << ""
+                                        << ""
+                                        << "";
+    QTest::newRow("damaged firm") << "abc- X"
+                                  << "1- 12-(01.01.2024)  (31.12.2024)"
+                                  << "bir firma numarasıyla başlamıyor";
+    QTest::newRow("damaged period") << "12- ÖRNEK"
+                                    << "X"
+                                    << "bir dönem numarasıyla başlamıyor";
+    QTest::newRow("firm without period") << "12- ÖRNEK"
+                                         << ""
+                                         << "bir dönem numarasıyla başlamıyor";
+    QTest::newRow("period of another firm") << "3- MEHMET"
+                                            << "1- 12-(01.01.2024)  (31.12.2024)"
+                                            << "12 numaralı firmanın dönemi";
+}
+
+// A damaged or mismatched firm and period would reach the ERP as a table
+// that does not exist; the load names data.dbs and both values instead.
+void TestLocalStore::okuChecksFirmAndPeriod()
+{
+    QFETCH(QString, fir);
+    QFETCH(QString, don);
+    QFETCH(QString, cause);
+    StoreContents contents = distinctContents();
+    contents.fir = fir;
+    contents.don = don;
+    createStore(m_path, contents);
+
+    SharedSettings settings = oldSettings();
+    const Result<void> loaded = oku(m_dir.path(), settings);
+    QCOMPARE(settings.fir, fir);
+    QCOMPARE(settings.brset, contents.brset); // every field loaded
+    if (cause.isEmpty()) {
+        QVERIFY_OK(loaded);
+        return;
+    }
+    QVERIFY(!loaded);
+    const QString error = loaded.errorText();
+    QVERIFY2(error.contains(m_path) && error.contains(cause), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1Char('"') + fir + QLatin1Char('"')) &&
+                 error.contains(QLatin1Char('"') + don + QLatin1Char('"')),
+             qPrintable(error));
+}
+
+// A write to a store another program holds waits for the lock a bounded time:
+// a short lock is outlasted, a long one fails naming the file and the lock.
+void TestLocalStore::lockedWriteWaitsBounded()
+{
+    createStore(m_path, distinctContents());
+    StoreSession session(m_path);
+    {
+        test::StoreLock lock(m_path);
+        QVERIFY(lock.held());
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            session.store().execute(updateLogin(QStringLiteral("YENİ")));
+            QFAIL("the write went through a lock");
+        } catch (const StoreError &e) {
+            QVERIFY2(e.description().contains(m_path) && e.description().contains(QStringLiteral("kilitli")),
+                     qPrintable(e.description()));
+        }
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    }
+    test::StoreLock lock(m_path);
+    QVERIFY(lock.held());
+    std::thread releaser([&lock] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        lock.release();
+    });
+    const auto join = qScopeGuard([&releaser] { releaser.join(); });
+    session.store().execute(updateLogin(QStringLiteral("YENİ")));
+    QCOMPARE(session.store().query(selectRow(QStringLiteral("login"))).value(QStringLiteral("sifre")),
+             QStringLiteral("YENİ"));
 }
 
 QTEST_GUILESS_MAIN(TestLocalStore)

@@ -459,12 +459,18 @@ void TestSideFiles::readprintcounts_data()
     QTest::addColumn<QByteArray>("file"); // null: no file
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("copies");
+    QTest::addColumn<QStringList>("notes"); // what each note says after the file's path
 
-    QTest::newRow("both lines") << QByteArray("12\r\n3\r\n") << 12 << 3;
-    QTest::newRow("empty first line") << QByteArray("\r\n2\r\n") << 1 << 2;
-    QTest::newRow("one line") << QByteArray("8\r\n") << 8 << 1;
-    QTest::newRow("no file") << QByteArray() << 1 << 1;
-    QTest::newRow("zero and not a number") << QByteArray("0\r\nabc\r\n") << 1 << 1;
+    QTest::newRow("both lines") << QByteArray("12\r\n3\r\n") << 12 << 3 << QStringList{};
+    QTest::newRow("empty first line")
+        << QByteArray("\r\n2\r\n") << 1 << 2 << QStringList{", 1. satır (İrsaliye Satır Sayısı): \"\""};
+    QTest::newRow("one line") << QByteArray("8\r\n") << 8 << 1 << QStringList{};
+    QTest::newRow("no file") << QByteArray() << 1 << 1 << QStringList{};
+    QTest::newRow("zero and not a number") << QByteArray("0\r\nabc\r\n") << 1 << 1
+                                           << QStringList{", 1. satır (İrsaliye Satır Sayısı): \"0\"",
+                                                          ", 2. satır (İrsaliye Kopya Sayısı): \"abc\""};
+    QTest::newRow("a fraction") << QByteArray("2,5\r\n3\r\n") << 1 << 3
+                                << QStringList{", 1. satır (İrsaliye Satır Sayısı): \"2,5\""};
 }
 
 void TestSideFiles::readprintcounts()
@@ -477,10 +483,23 @@ void TestSideFiles::readprintcounts()
         writeBytes(m_dir.filePath(QStringLiteral("irssatir.velmor")), file);
     else
         QFile::remove(m_dir.filePath(QStringLiteral("irssatir.velmor")));
+    QFETCH(QStringList, notes);
+    QStringList said;
+    setNoticeSink([&said](const QString &text) { said << text; });
+    const auto noSink = qScopeGuard([] { setNoticeSink({}); });
     // The counts live in the working directory, not beside the program.
-    const PrintCounts counts = tarvel::readprintcounts({QStringLiteral("/nonexistent"), m_dir.path()});
-    QCOMPARE(counts.rowsPerForm, rows);
-    QCOMPARE(counts.copies, copies);
+    for (int reading = 0; reading < 2; ++reading) {
+        const PrintCounts counts = tarvel::readprintcounts({QStringLiteral("/nonexistent"), m_dir.path()});
+        QCOMPARE(counts.rowsPerForm, rows);
+        QCOMPARE(counts.copies, copies);
+    }
+    // A replaced line is said once, not at every reading.
+    QCOMPARE(said.size(), notes.size());
+    const QString path = m_dir.filePath(QStringLiteral("irssatir.velmor"));
+    for (int i = 0; i < notes.size(); ++i)
+        QVERIFY2(said.at(i).startsWith(path + notes.at(i)) &&
+                     said.at(i).endsWith(QStringLiteral("; 1 alındı.")),
+                 qPrintable(said.at(i)));
 }
 
 QTEST_APPLESS_MAIN(TestSideFiles)

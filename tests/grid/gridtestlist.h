@@ -92,4 +92,20 @@ inline void fillThreeInvoices(DataGrid &grid)
     addRow(grid, {"False", "F2", "E", "7", "4", "x", "4,5"});
 }
 
+// One letter per displayed row: H heading, T total, or the row's code.
+inline QString shape(const DataGrid &grid)
+{
+    QString s;
+    for (int p = 0; p < grid.displayedRowCount(); ++p) {
+        const DisplayedRow n = grid.displayedRow(p);
+        if (n.kind == DisplayedRow::GroupHeading)
+            s += QLatin1Char('H');
+        else if (n.kind == DisplayedRow::GroupTotal)
+            s += QLatin1Char('T');
+        else
+            s += grid.displayText(p, Code);
+    }
+    return s;
+}
+
 } // namespace gridtest

@@ -9,26 +9,7 @@
 #include <memory>
 
 using namespace tarvel;
-
-namespace {
-
-// One letter per displayed row: H heading, T total, or the row's code.
-QString shape(const DataGrid &grid)
-{
-    QString s;
-    for (int p = 0; p < grid.displayedRowCount(); ++p) {
-        const DisplayedRow n = grid.displayedRow(p);
-        if (n.kind == DisplayedRow::GroupHeading)
-            s += QLatin1Char('H');
-        else if (n.kind == DisplayedRow::GroupTotal)
-            s += QLatin1Char('T');
-        else
-            s += grid.displayText(p, gridtest::Code);
-    }
-    return s;
-}
-
-} // namespace
+using gridtest::shape;
 
 class TestGridGrouping : public QObject {
     Q_OBJECT

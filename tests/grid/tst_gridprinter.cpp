@@ -3,11 +3,16 @@
 #include "grid/gridprinter.h"
 #include "grid/gridtestlist.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace tarvel;
 
@@ -42,6 +47,8 @@ private slots:
     void printsWhatIsDisplayed();
     void orientationFollowsWidth();
     void unwritablePath();
+    void failedWriteKeepsTarget_data();
+    void failedWriteKeepsTarget();
 
 private:
     QTemporaryDir m_dir;
@@ -117,6 +124,82 @@ void TestGridPrinter::unwritablePath()
     const Result<void> saved = GridPrinter(grid).savePdf(m_dir.filePath(QStringLiteral("yok/list.pdf")));
     QVERIFY(!saved);
     QVERIFY(!saved.errorText().isEmpty());
+}
+
+void TestGridPrinter::failedWriteKeepsTarget_data()
+{
+    QTest::addColumn<QString>("target"); // "<full disk>", "<read-only folder>", "<folder>" or a path
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("full disk") << "<full disk>"
+                               << "PDF dosyası yazılamadı";
+    QTest::newRow("read-only folder") << "<read-only folder>"
+                                      << "PDF dosyası yazılamadı";
+    QTest::newRow("a folder") << "<folder>"
+                              << "klasör";
+    QTest::newRow("/dev/full") << "/dev/full"
+                               << "normal bir dosya değil";
+    QTest::newRow("empty name") << ""
+                                << "dosya adı boş";
+}
+
+// A PDF that cannot be written whole leaves the target as it was (a good
+// existing PDF byte for byte), no temporary file beside it, and says why.
+void TestGridPrinter::failedWriteKeepsTarget()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, cause);
+    DataGrid grid;
+    gridtest::designList(grid);
+    fill(grid, 2000);
+    QTemporaryDir dir;
+    QString path = target;
+    QByteArray good;
+    if (target.startsWith(QLatin1Char('<'))) {
+        path = dir.filePath(QStringLiteral("liste.pdf"));
+        if (target == QLatin1String("<folder>")) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            DataGrid small;
+            gridtest::designList(small);
+            fill(small, 3);
+            QVERIFY_OK(GridPrinter(small).savePdf(path));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            good = file.readAll();
+        }
+    }
+    if (target == QLatin1String("<read-only folder>")) {
+        if (::geteuid() == 0)
+            QSKIP("root writes into every folder");
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+
+    Result<void> saved;
+    if (target == QLatin1String("<full disk>")) {
+        // A file may not grow past 16 KB: every write after that fails as on a full disk.
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 16 * 1024;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        saved = GridPrinter(grid).savePdf(path);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+    } else {
+        saved = GridPrinter(grid).savePdf(path);
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QVERIFY2(saved.errorText().contains(cause), qPrintable(saved.errorText()));
+    if (!path.isEmpty())
+        QVERIFY2(saved.errorText().contains(path), qPrintable(saved.errorText()));
+    if (!good.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll() == good);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"liste.pdf"});
+    }
 }
 
 QTEST_MAIN(TestGridPrinter)

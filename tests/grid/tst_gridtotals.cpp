@@ -37,6 +37,15 @@ void TestGridTotals::footer_data()
         << QStringList{"1"} << QStringList() << GridTotal::sumOf("geneltoporan", "%#0.00") << 0.0 << "%0,00";
     QTest::newRow("non-numeric cells count 0") << QStringList{"abc", "", "3,5", "1.5", "2,25 TL"}
                                                << QStringList() << GridTotal::sumOf("tutar") << 3.5 << "3,5";
+    // Doubles add noise below the cells' decimals; the total shows what the cells make.
+    QTest::newRow("plain sum at the cells' decimals")
+        << QStringList(100, QStringLiteral("0,10")) << QStringList() << GridTotal::sumOf("tutar") << 10.0
+        << "10";
+    QTest::newRow("plain sum of large amounts")
+        << QStringList(1000, QStringLiteral("556420,98")) << QStringList() << GridTotal::sumOf("tutar")
+        << 556420980.0 << "556420980";
+    QTest::newRow("plain sum keeps the most decimals among the cells")
+        << QStringList{"0,125", "0,1", "2"} << QStringList() << GridTotal::sumOf("tutar") << 2.225 << "2,225";
     QTest::newRow("fixed text") << amounts << QStringList() << GridTotal::fixedText("GENEL TOPLAMLAR") << 0.0
                                 << "GENEL TOPLAMLAR";
     QTest::newRow("row count") << amounts << QStringList() << GridTotal::rowCount() << 3.0 << "3";

@@ -8,6 +8,7 @@
 #include "printing/layoutfiles.h"
 #include "printing/waybillreport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,8 @@ private slots:
     void printerNotFound();
     void failures_data();
     void failures();
+    void layoutNotFound_data();
+    void layoutNotFound();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -108,7 +111,6 @@ void TestLoadingListPrint::printerNotFound_data()
     QTest::addColumn<bool>("pointerGone");
     QTest::newRow("other letter case") << "test-yazici" << false;
     QTest::newRow("no printer at all") << "" << false;
-    QTest::newRow("no layout pointer") << printer << true;
 }
 
 void TestLoadingListPrint::printerNotFound()
@@ -158,6 +160,69 @@ void TestLoadingListPrint::failures()
     QVERIFY2(outcome.message().startsWith(QStringLiteral("Hata Yeri:Fatura Yazdırma\n") + cause),
              qPrintable(outcome.message()));
     QCOMPARE(output.events, events);
+}
+
+void TestLoadingListPrint::layoutNotFound_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("says"); // after "Hata Yeri:Fatura Yazdırma\n"
+    QTest::newRow("no pointer") << "<no pointer>"
+                                << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("empty pointer") << "<empty>"
+                                   << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("binary pointer") << "<binary>"
+                                    << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("pointer is a folder") << "<folder>"
+                                         << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("no Tsrm") << "<no Tsrm>"
+                             << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("layout missing") << "<no layout>"
+                                    << "Yazdırma tasarımı bulunamadı: ";
+    QTest::newRow("pointer leads outside") << "../../disarida"
+                                           << "Yazdırma tasarımı reddedildi: ";
+    QTest::newRow("absolute pointer") << "<absolute>"
+                                      << "Yazdırma tasarımı reddedildi: ";
+}
+
+// A layout that is not there is named as such, never blamed on the printer;
+// a pointer leading outside Tsrm/Tsrm/ is refused, though a layout with its
+// printer file waits there.
+void TestLoadingListPrint::layoutNotFound()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, says);
+    const QString pointer = layoutPointerPath(m_paths.programDir);
+    const QString layout = findlayout(m_paths).layoutPath;
+    const QString outside = m_dir->filePath(QStringLiteral("disarida"));
+    QVERIFY(QFile::copy(layout, outside));
+    QVERIFY(QFile::copy(printerFilePath(layout), printerFilePath(outside)));
+    if (damage == QLatin1String("<no pointer>")) {
+        QVERIFY(QFile::remove(pointer));
+    } else if (damage == QLatin1String("<empty>")) {
+        QVERIFY(writeLineFile(pointer, {}));
+    } else if (damage == QLatin1String("<binary>")) {
+        QFile file(pointer);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("\x00\x01\x1b[2J\xff\xfe", 8));
+    } else if (damage == QLatin1String("<folder>")) {
+        QVERIFY(QFile::remove(pointer) && QDir().mkdir(pointer));
+    } else if (damage == QLatin1String("<no Tsrm>")) {
+        QVERIFY(QDir(m_dir->filePath(QStringLiteral("Tsrm"))).removeRecursively());
+    } else if (damage == QLatin1String("<no layout>")) {
+        QVERIFY(QFile::remove(layout));
+    } else if (damage == QLatin1String("<absolute>")) {
+        QVERIFY(writeLineFile(pointer, {outside}));
+    } else {
+        QVERIFY(writeLineFile(pointer, {damage}));
+    }
+
+    RecordingOutput output;
+    const PrintOutcome outcome = runLoadingListPrint(list(5), PrintMode::Print, m_paths, output);
+    QCOMPARE(outcome.kind, PrintOutcome::Failed);
+    QVERIFY2(outcome.message().startsWith(QStringLiteral("Hata Yeri:Fatura Yazdırma\n") + says),
+             qPrintable(outcome.message()));
+    QVERIFY2(!outcome.message().contains(QLatin1Char('\x1b')), qPrintable(outcome.message()));
+    QCOMPARE(output.events, QStringList());
 }
 
 QTEST_MAIN(TestLoadingListPrint)

@@ -8,6 +8,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
 #include "foundation/erp/erpsession.h"
+#include "foundation/store/localstore.h"
 #include "foundation/store/sharedsettings.h"
 #include "foundation/store/sidefiles.h"
 #include "loading/loadingreport.h"
@@ -19,14 +20,18 @@
 #include "widgets/gridwidget.h"
 #include "widgets/xpprogressbar.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +68,7 @@ private slots:
     void menuOnlyWithRows();
     void spreadsheetExport();
     void appearanceSavedOnClose();
+    void savedSettingsReachOpenWindow();
 
 private:
     LoadingWindow *loadingWindow() const
@@ -277,7 +283,7 @@ void TestLoadingWindow::spreadsheetExport()
         m_main->contextMenu(ContextMenu::Aracyuk)->findChild<QAction *>(QStringLiteral("lstexelkayit"));
     QVERIFY(exportItem);
 
-    // A name typed without extension is used exactly as returned.
+    // A name typed without extension gets the chosen type's: .xlsx first, .xls second.
     const QString typed = m_dir.filePath(QStringLiteral("yukleme listesi"));
     QString title, filter;
     onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
@@ -287,17 +293,44 @@ void TestLoadingWindow::spreadsheetExport()
     });
     exportItem->trigger();
     QCOMPARE(title, QStringLiteral("Dosya Kaydetme Yeri"));
+    QCOMPARE(filter, QStringLiteral("Excel Çalışma Kitabı (*.xlsx);Exel Dosyaları (xls) (*.xls)"));
+    QVERIFY(!QFile::exists(typed));
+    QFile workbook(typed + QStringLiteral(".xlsx"));
+    QVERIFY(workbook.open(QIODevice::ReadOnly));
+    QCOMPARE(workbook.read(2), QByteArray("PK")); // a zip container, as .xlsx are
+
+    onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
+        // The second type, chosen in the type list as a user would.
+        if (auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+            QTest::keyClick(types, Qt::Key_Down);
+        filter = dialog->selectedNameFilter();
+        test::chooseFile(dialog, typed);
+    });
+    exportItem->trigger();
     QCOMPARE(filter, QStringLiteral("Exel Dosyaları (xls) (*.xls)"));
-    QFile written(typed);
+    QFile written(typed + QStringLiteral(".xls"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.read(4), QByteArray("\xD0\xCF\x11\xE0", 4)); // a compound file, as .xls are
-    QVERIFY(!QFile::exists(typed + QStringLiteral(".xls")));
+    QVERIFY(!QFile::exists(typed));
+
+    // A failed write names its cause.
+    onNextModal<QFileDialog>(this, [&](QFileDialog *dialog) {
+        dialog->setDirectory(m_dir.path());
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("yok/liste.xlsx"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    exportItem->trigger();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().first().contains(QStringLiteral("Klasör bulunamadı")),
+             qPrintable(m_messages.first().first()));
+    m_messages.clear();
 
     // Cancel writes nothing, also after an earlier export chose a name.
-    QVERIFY(QFile::remove(typed));
+    QVERIFY(QFile::remove(typed + QStringLiteral(".xlsx")));
     onNextModal<QFileDialog>(this, [](QFileDialog *dialog) { dialog->reject(); });
     exportItem->trigger();
-    QVERIFY(!QFile::exists(typed));
+    QVERIFY(!QFile::exists(typed + QStringLiteral(".xlsx")));
     QVERIFY(m_messages.isEmpty());
 }
 
@@ -314,6 +347,61 @@ void TestLoadingWindow::appearanceSavedOnClose()
     // The next start reads it back.
     LoadingWindow again({m_dir.path(), m_dir.path()}, ErpSession::instance().primary());
     QCOMPARE(again.report().l1().columnWidth(2), 333);
+}
+
+// "Kaydet" in Ayarlar → Parametreler: the open window takes the saved firm,
+// period and caption firm name for its next action, without a restart.
+void TestLoadingWindow::savedSettingsReachOpenWindow()
+{
+    const QString fytParFile = m_dir.filePath(QStringLiteral("fytPar.velmor"));
+    const QString newFir = QStringLiteral("7- YENİ FİRMA"),
+                  newDon = QStringLiteral("3- 7-(01.01.2026)  (31.12.2026)");
+    // The firm and period as "Kaydet" stores them.
+    const auto storeChoices = [this](const QString &fir, const QString &don) {
+        StoreSession session(storePath(m_dir.path()));
+        session.store().execute(updateVeritabani({.fir = fir,
+                                                  .don = don,
+                                                  .fiyat1 = QString(),
+                                                  .fiyat2 = QString(),
+                                                  .brset = QString(),
+                                                  .birim1 = QString(),
+                                                  .birim2 = QString(),
+                                                  .stkartipi = QString()}));
+    };
+    const auto restore = qScopeGuard([&] {
+        m_windows.setSettingsCreator({});
+        QStringList fytPar(8, QStringLiteral("0"));
+        (void)writeLineFile(fytParFile, fytPar << QStringLiteral("FİKSTÜR GIDA"));
+        storeChoices(m_erp.fir(), m_erp.don());
+    });
+    // A settings window that saves as "Kaydet" does.
+    m_windows.setSettingsCreator([&](const AppPaths &, QWidget *parent) {
+        auto *dialog = new QDialog(parent);
+        onNextModal<QDialog>(dialog, [&](QDialog *shown) {
+            storeChoices(newFir, newDon);
+            QStringList fytPar(8, QStringLiteral("0"));
+            (void)writeLineFile(fytParFile, fytPar << QStringLiteral("YENİ FİRMA"));
+            shown->accept();
+        });
+        return dialog;
+    });
+    // A new main window: the factory is copied when the frame is made.
+    m_main = std::make_unique<MainWindow>(AppPaths{m_dir.path(), m_dir.path()}, m_windows, [] {});
+    m_main->show();
+    QVERIFY(m_main->load());
+    LoadingWindow *w = loadingWindow();
+    QVERIFY(w);
+    QCOMPARE(w->report().context().fir, m_erp.fir());
+
+    QAction *parame = m_main->findChild<QAction *>(QStringLiteral("parame"));
+    QVERIFY(parame);
+    parame->trigger();
+    QCOMPARE(w->report().context().fir, newFir);
+    QCOMPARE(w->report().context().don, newDon);
+    QCOMPARE(w->windowTitle(), QStringLiteral("ARAÇ YÜKLEME RAPORU   YENİ FİRMA"));
+    const QList<QLabel *> panels = child<QStatusBar>("sb1")->findChildren<QLabel *>();
+    QCOMPARE(panels.at(3)->text(), QStringLiteral(" YENİ FİRMA  3  (01.01.2026)  (31.12.2026)"));
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestLoadingWindow)

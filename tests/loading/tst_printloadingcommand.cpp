@@ -20,6 +20,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace tarvel;
 using tarvel::test::ProgramRun;
@@ -30,6 +33,8 @@ class TestPrintLoadingCommand : public QObject {
 private slots:
     void initTestCase();
     void demoListAsPdf();
+    void failedPdfKeepsOldFile_data();
+    void failedPdfKeepsOldFile();
     void cannotPrint_data();
     void cannotPrint();
     void badArguments_data();
@@ -136,6 +141,52 @@ void TestPrintLoadingCommand::demoListAsPdf()
     QVERIFY2(pages.last().simplified().contains(words), qPrintable(words + QLatin1Char('\n') + pages.last()));
     QVERIFY(!pages.first().contains(QStringLiteral("TL.")));
     QVERIFY(pages.last().contains(formatGrouped2(parseNumber(gtop).value_or(-1))));
+}
+
+void TestPrintLoadingCommand::failedPdfKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("target"); // "<full disk>": the folder's file with a 4 KB limit on writes
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("full disk") << "<full disk>"
+                               << "PDF dosyası yazılamadı: ";
+    QTest::newRow("a device") << "/dev/full"
+                              << "normal bir dosya değil";
+}
+
+// The forms that cannot be written whole leave the PDF there as it was, no
+// temporary file, and an exit code that says so.
+void TestPrintLoadingCommand::failedPdfKeepsOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, cause);
+    if (!printerexists(defaultLayoutPrinter))
+        NEEDS_OR_SKIP("The printer TARVEL-PDF is not installed (scripts/printer-setup.sh adds it, as root)");
+    setPrinter(defaultLayoutPrinter);
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("irsaliye.pdf"));
+    const QStringList args{QStringLiteral("print-loading"), QStringLiteral("--refs"), m_refs,
+                           QStringLiteral("--pdf")};
+    QVERIFY(report(args + QStringList{good}).exitCode == 0);
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const bool fullDisk = target == QLatin1String("<full disk>");
+    const ProgramRun printed = runProgram(m_folder + QStringLiteral("/tarvel-report"),
+                                          args + QStringList{fullDisk ? good : target}, m_folder, [fullDisk] {
+                                              if (!fullDisk)
+                                                  return;
+                                              ::signal(SIGXFSZ, SIG_IGN);
+                                              const rlimit small{4096, 4096};
+                                              ::setrlimit(RLIMIT_FSIZE, &small);
+                                          });
+    QCOMPARE(printed.exitCode, 1);
+    QVERIFY2(printed.err.contains(cause), qPrintable(printed.err));
+    QVERIFY2(!printed.out.contains(QStringLiteral(" form, ")), qPrintable(printed.out));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll() == before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"irsaliye.pdf"});
 }
 
 void TestPrintLoadingCommand::cannotPrint_data()

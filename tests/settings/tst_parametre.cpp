@@ -1,5 +1,6 @@
 // The window parametre: its controls, typing into it, the firm list, saving
 // through it, its messages, and the two ways the program opens it.
+#include "common/storelock.h"
 #include "common/verifyok.h"
 #include "settingsfixture.h"
 
@@ -85,6 +86,7 @@ private slots:
     void typedValuesSavedExactly();
     void firmChosenTwice();
     void failedFirmChoiceKeepsWindowUsable();
+    void lockedStoreSaidAndNotWrittenOver();
     void badPrintCountNamesTheField();
     void startupEntryButtons();
     void screenPictureChosen();
@@ -352,9 +354,41 @@ void TestParametre::failedFirmChoiceKeepsWindowUsable()
     QCOMPARE(don->count(), periods);
     QCOMPARE(don->currentText(), storedSettings().don);
 
+    // The period shown is the first firm's: "Kaydet" asks for the new firm's
+    // period at the period list and stores nothing.
+    m_messages.clear();
     child<QPushButton>(w.get(), "kaydet")->click();
-    QVERIFY(!w->isVisible());
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("\"3- MEHMET'İN GIDA\" firmasının çalışma dönemini")),
+             qPrintable(m_messages[0].text));
+    QCOMPARE(w->focusWidget(), don);
+    QCOMPARE(m_folder->stored("veritabani", "fir"), storedSettings().fir);
     QCOMPARE(m_folder->stored("veritabani", "don"), storedSettings().don);
+}
+
+void TestParametre::lockedStoreSaidAndNotWrittenOver()
+{
+    std::unique_ptr<Parametre> w;
+    {
+        StoreLock lock(storePath(m_folder->path()));
+        QVERIFY(lock.held());
+        w = window();
+    }
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(storePath(m_folder->path())) &&
+                 m_messages[0].text.contains(QStringLiteral("kilitli")),
+             qPrintable(m_messages[0].text));
+    QCOMPARE(child<QLineEdit>(w.get(), "srvadi")->text(), QString());
+
+    // The lock is gone; the empty fields are never written over the store.
+    m_messages.clear();
+    child<QPushButton>(w.get(), "kaydet")->click();
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("okunamamıştı")), qPrintable(m_messages[0].text));
+    QCOMPARE(m_folder->stored("server", "server"), storedSettings().server);
+    QCOMPARE(m_folder->stored("login", "sifre"), storedSettings().loginPassword);
 }
 
 void TestParametre::badPrintCountNamesTheField()

@@ -3,6 +3,8 @@
 #include "settingsfixture.h"
 
 #include "common/storedamage.h"
+#include "common/storelock.h"
+#include "common/verifyok.h"
 
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
@@ -10,6 +12,8 @@
 #include "settings/parametremodel.h"
 
 #include <QTest>
+
+#include <optional>
 
 using namespace tarvel;
 using namespace tarvel::test;
@@ -57,6 +61,13 @@ private slots:
     void missingStoreStillWritesSideFiles();
     void missingRowIsAFailure_data();
     void missingRowIsAFailure();
+    void unreadStoreNeverWrittenOver_data();
+    void unreadStoreNeverWrittenOver();
+    void lockedStoreAtSave();
+    void untouchedNullStaysNull_data();
+    void untouchedNullStaysNull();
+    void periodMustBeTheFirms_data();
+    void periodMustBeTheFirms();
 
 private:
     std::unique_ptr<SettingsFolder> m_folder;
@@ -430,6 +441,183 @@ void TestParametreModel::missingRowIsAFailure()
     if (table != QLatin1String("login"))
         QCOMPARE(session.store().query(selectRow(QStringLiteral("login"))).value(QStringLiteral("sifre")),
                  QStringLiteral("YENİ"));
+}
+
+void TestParametreModel::unreadStoreNeverWrittenOver_data()
+{
+    QTest::addColumn<QString>("damage");     // "<locked>" or a statement undone before the save
+    QTest::addColumn<QString>("undo");       // brings the store back before "Kaydet"
+    QTest::addColumn<QStringList>("unread"); // tables whose stored values must survive the save
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("locked by another program")
+        << "<locked>"
+        << "" << QStringList{"login", "server", "instan", "veritabani"} << "kilitli";
+    QTest::newRow("login row missing")
+        << "update login set id = '2'"
+        << "update login set id = '1'" << QStringList{"login"} << "\"login\" tablosunda aranan satır yok";
+    QTest::newRow("server row missing")
+        << "update server set id = '2'"
+        << "update server set id = '1'" << QStringList{"server"} << "\"server\" tablosunda aranan satır yok";
+}
+
+// A load that could not read the store says so, and a later "Kaydet" writes
+// none of what it never read: the connection and the password stay.
+void TestParametreModel::unreadStoreNeverWrittenOver()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, undo);
+    QFETCH(QStringList, unread);
+    QFETCH(QString, cause);
+    const QString store = storePath(m_folder->path());
+    ParametreModel model(m_folder->paths(), *m_erp);
+    {
+        std::optional<StoreLock> lock;
+        if (damage == QLatin1String("<locked>")) {
+            lock.emplace(store);
+            QVERIFY(lock->held());
+        } else {
+            QVERIFY(damageStore(store, damage));
+        }
+        model.load();
+    }
+    if (!undo.isEmpty())
+        QVERIFY(damageStore(store, undo));
+    const QString error = model.storeLoadError();
+    QVERIFY2(error.contains(store) && error.contains(cause), qPrintable(error));
+
+    model.fields().lgpass = QStringLiteral("YENİ");
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+    model.fields().instance = QStringLiteral("YENİ");
+    model.fields().dov1 = QStringLiteral("9- YENİ");
+    const SaveOutcome outcome = model.serverkaydet();
+    QVERIFY(!outcome.failures.isEmpty());
+    QVERIFY2(outcome.failures.join(QLatin1Char('\n')).contains(QStringLiteral("okunamamıştı")),
+             qPrintable(outcome.failures.join(QLatin1Char('\n'))));
+    const StoreContents before = storedSettings();
+    const struct {
+        const char *table, *column;
+        QString old, typed;
+    } columns[] = {{"login", "sifre", before.loginPassword, QStringLiteral("YENİ")},
+                   {"server", "server", before.server, QStringLiteral("yeni-sunucu")},
+                   {"server", "sifre", before.password, before.password},
+                   {"instan", "insname", before.instanceName, QStringLiteral("YENİ")},
+                   {"veritabani", "fiyat1", before.fiyat1, QStringLiteral("9- YENİ")},
+                   {"veritabani", "fir", before.fir, before.fir}};
+    for (const auto &c : columns) {
+        const bool kept = unread.contains(QLatin1String(c.table));
+        QCOMPARE(m_folder->stored(QLatin1String(c.table), QLatin1String(c.column)), kept ? c.old : c.typed);
+    }
+    // The side files were read and are written.
+    QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("10\r\n10\r\n"));
+}
+
+// A store locked during the save: every update fails after a bounded wait,
+// naming the file and the lock; no success is reported.
+void TestParametreModel::lockedStoreAtSave()
+{
+    ParametreModel model(m_folder->paths(), *m_erp);
+    model.load();
+    QVERIFY(model.storeLoadError().isEmpty());
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+    StoreLock lock(storePath(m_folder->path()));
+    QVERIFY(lock.held());
+    const SaveOutcome outcome = model.serverkaydet();
+    lock.release();
+    QVERIFY(!outcome.ok());
+    const QString failures = outcome.failures.join(QLatin1Char('\n'));
+    QVERIFY2(failures.contains(storePath(m_folder->path())) && failures.contains(QStringLiteral("kilitli")),
+             qPrintable(failures));
+    QCOMPARE(m_folder->stored("server", "server"), storedSettings().server);
+}
+
+void TestParametreModel::untouchedNullStaysNull_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("typed"); // "" leaves the field as loaded
+    QTest::newRow("sql untouched") << "sql"
+                                   << "";
+    QTest::newRow("kuladi untouched") << "kuladi"
+                                      << "";
+    QTest::newRow("sql typed") << "sql"
+                               << "ERPDB";
+    QTest::newRow("kuladi typed") << "kuladi"
+                                  << "sa";
+}
+
+void TestParametreModel::untouchedNullStaysNull()
+{
+    QFETCH(QString, column);
+    QFETCH(QString, typed);
+    const QString store = storePath(m_folder->path());
+    QVERIFY(damageStore(store, QStringLiteral("update server set %1 = NULL").arg(column)));
+    ParametreModel model(m_folder->paths(), *m_erp);
+    model.load();
+    QString &field = column == QLatin1String("sql") ? model.fields().sqladi : model.fields().kladi;
+    QCOMPARE(field, QString());
+    field = typed;
+    model.fields().srvadi = QStringLiteral("yeni-sunucu");
+    const SaveOutcome outcome = model.serverkaydet();
+    QVERIFY2(outcome.ok(), qPrintable(outcome.failures.join(QLatin1Char('\n'))));
+
+    StoreSession session(store);
+    const StoreRow row = session.store().query(selectRow(QStringLiteral("server")));
+    QCOMPARE(row.value(QStringLiteral("server")), QStringLiteral("yeni-sunucu"));
+    if (typed.isEmpty())
+        QVERIFY(row.isNull(column));
+    else
+        QCOMPARE(row.value(column), typed);
+}
+
+void TestParametreModel::periodMustBeTheFirms_data()
+{
+    QTest::addColumn<QString>("chosenFirm"); // picked from the list ("" picks none)
+    QTest::addColumn<QString>("fir");
+    QTest::addColumn<QString>("don");
+    QTest::addColumn<QString>("refusal"); // "" when the save goes through
+    const QString firm1 = QStringLiteral("1- ÖRNEK GIDA A.Ş."), firm3 = QStringLiteral("3- MEHMET'İN GIDA");
+    const QString period1 = QStringLiteral("2- 1-(01.01.2026)  (31.12.2026)");
+    const QString period3 = QStringLiteral("1- 3-(01.01.2026)  (31.12.2026)");
+    QTest::newRow("stored pair unchanged") << "" << firm1 << period1 << "";
+    QTest::newRow("firm changed with its period") << firm3 << firm3 << period3 << "";
+    QTest::newRow("firm changed, old period kept")
+        << firm3 << firm3 << period1 << "1 numaralı firmanın dönemi";
+    QTest::newRow("firm changed, no period") << firm3 << firm3 << ""
+                                             << "firmasının çalışma dönemini seçiniz";
+    QTest::newRow("period not in the firm's list") << firm3 << firm3 << "7- 3-(01.01.2030)  (31.12.2030)"
+                                                   << "dönemleri arasında yok";
+    QTest::newRow("typed firm, old period") << "" << firm3 << period1 << "1 numaralı firmanın dönemi";
+    QTest::newRow("nothing chosen") << ""
+                                    << ""
+                                    << ""
+                                    << "";
+}
+
+// "Kaydet" never stores a period that is not the chosen firm's: the save is
+// refused at the period field, naming the firm, and nothing is written.
+void TestParametreModel::periodMustBeTheFirms()
+{
+    QFETCH(QString, chosenFirm);
+    QFETCH(QString, fir);
+    QFETCH(QString, don);
+    QFETCH(QString, refusal);
+    ParametreModel model(m_folder->paths(), *m_erp);
+    model.load();
+    if (!chosenFirm.isEmpty())
+        QVERIFY_OK(model.firChosen(chosenFirm));
+    model.fields().fir = fir;
+    model.fields().don = don;
+    const SaveOutcome outcome = model.serverkaydet();
+    if (refusal.isEmpty()) {
+        QVERIFY2(outcome.ok(), qPrintable(outcome.failures.join(QLatin1Char('\n'))));
+        QCOMPARE(m_folder->stored("veritabani", "don"), don);
+        return;
+    }
+    QVERIFY(outcome.refused);
+    QCOMPARE(outcome.refused->field, QStringLiteral("don"));
+    QVERIFY2(outcome.refused->message.contains(refusal) && outcome.refused->message.contains(fir),
+             qPrintable(outcome.refused->message));
+    QCOMPARE(m_folder->stored("veritabani", "fir"), storedSettings().fir);
+    QCOMPARE(m_folder->stored("veritabani", "don"), storedSettings().don);
 }
 
 QTEST_GUILESS_MAIN(TestParametreModel)

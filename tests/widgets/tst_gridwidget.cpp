@@ -1,20 +1,31 @@
-// The grid widget, offscreen: footer cells under their columns, the check
-// box, the events the screens handle, widths both ways, groups opened and
-// closed, the current row, row shading and the print preview.
+// The grid widget, offscreen: footer cells under their columns and totals
+// too wide for them, the check box, the events the screens handle, widths
+// both ways, groups opened and closed, the current row, row shading, sorting
+// by a caption click, the search box, the print preview and printing to a
+// PDF file.
+#include "dialogs/messagebox.h"
 #include "grid/gridtestlist.h"
 #include "widgets/gridfooter.h"
 #include "widgets/gridview.h"
 #include "widgets/gridwidget.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
 
 using namespace tarvel;
 
@@ -25,6 +36,7 @@ private slots:
     void cleanup();
     void footerUnderItsColumns_data();
     void footerUnderItsColumns();
+    void totalsTooWideForTheirCells();
     void checkBoxClick();
     void doubleClickReportsTheRow();
     void mouseButtonNumbers_data();
@@ -35,8 +47,14 @@ private slots:
     void currentRowBothWays();
     void staleRowsTakeNoClicks();
     void oddRowShading();
+    void lossesTinted();
+    void captionClicksSort();
+    void searchBox();
+    void findGoesToTheFocusedList();
     void fontOfTheGrid();
     void printPreviewShowsPages();
+    void printToPdfFileWholeOrNot_data();
+    void printToPdfFileWholeOrNot();
 
 private:
     DataGrid &grid() { return *m_widget->grid(); }
@@ -44,6 +62,14 @@ private:
     QPoint cellCenter(int row, int column)
     {
         return view()->visualRect(view()->model()->index(row, column)).center();
+    }
+    // The codes of the rows the view shows, in its order.
+    QString shownCodes()
+    {
+        QString codes;
+        for (int r = 0; r < view()->model()->rowCount(); ++r)
+            codes += view()->model()->index(r, gridtest::Code).data().toString();
+        return codes;
     }
 
     GridWidget *m_widget = nullptr;
@@ -97,6 +123,47 @@ void TestGridWidget::footerUnderItsColumns()
         QCOMPARE(cell.width(), view()->horizontalHeader()->sectionSize(c));
     }
     QVERIFY(m_widget->footer()->cellRect(gridtest::Heading).isEmpty()); // hidden column
+}
+
+void TestGridWidget::totalsTooWideForTheirCells()
+{
+    GridFooter *footer = m_widget->footer();
+    const QString whole = grid().footerText(gridtest::Amount);
+    QCOMPARE(whole, QStringLiteral("1.012,75"));
+    QVERIFY(footer->fit(gridtest::Amount).whole);
+
+    // A little too narrow: the same text in a smaller font.
+    const int natural = QFontMetrics(footer->fit(gridtest::Amount).font).horizontalAdvance(whole);
+    view()->horizontalHeader()->resizeSection(gridtest::Amount, natural * 5 / 6 + 6);
+    GridFooter::Fit fit = footer->fit(gridtest::Amount);
+    QVERIFY(!fit.whole);
+    QCOMPARE(fit.text, whole);
+    QVERIFY(QFontMetrics(fit.font).horizontalAdvance(fit.text) <= natural * 5 / 6);
+
+    // Far too narrow: cut at the right, and the whole total is the cell's tooltip.
+    view()->horizontalHeader()->resizeSection(gridtest::Amount, 30);
+    fit = footer->fit(gridtest::Amount);
+    QVERIFY(fit.text.endsWith(QChar(u'…')));
+    QVERIFY(whole.startsWith(fit.text.chopped(1)));
+    const QPoint at = footer->cellRect(gridtest::Amount).center();
+    QHelpEvent help(QEvent::ToolTip, at, footer->mapToGlobal(at));
+    QApplication::sendEvent(footer, &help);
+    QTRY_COMPARE(QToolTip::text(), whole);
+    QToolTip::hideText();
+
+    // A group total the view cuts shows whole as its tooltip; one that fits has none.
+    grid().setGroupIndex(gridtest::Heading, 0); // F1, F2 (1.000,00), F3
+    const auto askTooltip = [&](int row, int column) {
+        const QPoint cell = cellCenter(row, column);
+        QHelpEvent cellHelp(QEvent::ToolTip, cell, view()->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(view()->viewport(), &cellHelp);
+    };
+    QCOMPARE(grid().displayText(7, gridtest::Amount), QStringLiteral("1000,00"));
+    askTooltip(7, gridtest::Amount);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("1000,00"));
+    askTooltip(7, gridtest::Quantity);
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestGridWidget::checkBoxClick()
@@ -279,6 +346,111 @@ void TestGridWidget::oddRowShading()
     QVERIFY(colourAt(0) != odd);
 }
 
+void TestGridWidget::lossesTinted()
+{
+    const QColor odd(234, 240, 242);
+    const QColor loss(255, 205, 210);
+    gridtest::addRow(grid(), {"", "F4", "L", "7", "1", "-5,00"});
+    m_widget->shadeOddRows(odd);
+    m_widget->tintNegativeRows(QStringLiteral("tutar"), loss);
+    const auto background = [&](int row) {
+        return view()->model()->index(row, gridtest::Code).data(Qt::BackgroundRole).value<QColor>();
+    };
+    QCOMPARE(background(5), loss);
+    QCOMPARE(background(1), odd);
+    QCOMPARE(background(4), QColor()); // "x" is no number, no loss
+    // Sorted, the tint goes with the row.
+    grid().setSort(gridtest::Amount, Qt::AscendingOrder);
+    QCOMPARE(shownCodes(), QStringLiteral("LCDABE"));
+    QCOMPARE(background(0), loss);
+    QCOMPARE(background(5), odd);
+}
+
+void TestGridWidget::captionClicksSort()
+{
+    m_widget->resize(700, 260);
+    QHeaderView *header = view()->horizontalHeader();
+    const auto clickCaption = [&] {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(gridtest::Amount) + 20, header->height() / 2));
+    };
+    QVERIFY(header->sortIndicatorSection() < 0 || header->sortIndicatorSection() >= header->count());
+
+    clickCaption();
+    QCOMPARE(shownCodes(), QStringLiteral("CDABE"));
+    QCOMPARE(header->sortIndicatorSection(), int(gridtest::Amount));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickCaption();
+    QCOMPARE(shownCodes(), QStringLiteral("EBADC"));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(grid().footerText(gridtest::Amount), QStringLiteral("1.012,75"));
+    // A click on a row names its table row, wherever the sort shows it.
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cellCenter(1, gridtest::Code));
+    QCOMPARE(grid().table().currentRow(), 1); // B
+    clickCaption();
+    QCOMPARE(shownCodes(), QStringLiteral("ABCDE"));
+    QCOMPARE(grid().sortColumn(), -1);
+    QVERIFY(header->sortIndicatorSection() < 0 || header->sortIndicatorSection() >= header->count());
+}
+
+void TestGridWidget::searchBox()
+{
+    QLineEdit *box = m_widget->searchBox();
+    QLabel *shown = m_widget->shownLabel();
+    QCOMPARE(box->placeholderText(), QStringLiteral("Ara"));
+    QCOMPARE(shown->text(), QStringLiteral("5 / 5 satır"));
+    m_widget->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_widget));
+
+    view()->setFocus();
+    QTest::keyClick(view(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(box->hasFocus());
+    QTest::keyClicks(box, QStringLiteral("toptan")); // the type column shows TOPTAN for B and D
+    QCOMPARE(shownCodes(), QStringLiteral("BD"));
+    QCOMPARE(shown->text(), QStringLiteral("2 / 5 satır"));
+    QCOMPARE(grid().footerText(gridtest::Amount), QStringLiteral("1.002,00"));
+    QCOMPARE(grid().table().rowCount(), 5);
+
+    // Esc empties the box; the next Esc is the window's again.
+    QSignalSpy pressed(m_widget, &GridWidget::keyPressed);
+    QTest::keyClick(box, Qt::Key_Escape);
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(shownCodes(), QStringLiteral("ABCDE"));
+    QCOMPARE(shown->text(), QStringLiteral("5 / 5 satır"));
+    QCOMPARE(grid().footerText(gridtest::Amount), QStringLiteral("1.012,75"));
+
+    // A filter set without the box shows in it, and rows added count.
+    grid().setFilterText(QStringLiteral("parakende"));
+    QCOMPARE(box->text(), QStringLiteral("parakende"));
+    gridtest::addRow(grid(), {"", "F4", "F", "7", "1", "1"});
+    QCOMPARE(shown->text(), QStringLiteral("4 / 6 satır"));
+}
+
+void TestGridWidget::findGoesToTheFocusedList()
+{
+    QWidget window;
+    auto *first = new GridWidget(&window);
+    auto *second = new GridWidget(&window);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    for (GridWidget *list : {first, second}) {
+        gridtest::designList(*list->grid());
+        gridtest::fillThreeInvoices(*list->grid());
+    }
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    second->view()->setFocus();
+    QTest::keyClick(second->view(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(second->searchBox()->hasFocus());
+    first->view()->setFocus();
+    QTest::keyClick(first->view(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(first->searchBox()->hasFocus());
+}
+
 void TestGridWidget::fontOfTheGrid()
 {
     const int before = view()->rowHeight(0);
@@ -316,6 +488,47 @@ void TestGridWidget::printPreviewShowsPages()
     m_widget->printPreview();
     QCOMPARE(title, QStringLiteral("Önizleme"));
     QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+}
+
+void TestGridWidget::printToPdfFileWholeOrNot_data()
+{
+    QTest::addColumn<QString>("target");  // "<file>": a file of a new folder
+    QTest::addColumn<QString>("message"); // "" when written
+    QTest::newRow("a file") << "<file>"
+                            << "";
+    QTest::newRow("a device") << "/dev/full"
+                              << "normal bir dosya değil";
+}
+
+// The preview's printing to a PDF file (the print dialog's file output)
+// writes the file whole through a temporary file, or says why not.
+void TestGridWidget::printToPdfFileWholeOrNot()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path =
+        target == QLatin1String("<file>") ? dir.filePath(QStringLiteral("liste.pdf")) : target;
+    QStringList shown;
+    setMessageResponder([&shown](const QString &text, Caption, Icon, Buttons) {
+        shown << text;
+        return 1;
+    });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    m_widget->printOn(&printer, m_widget);
+    setMessageResponder({});
+    if (message.isEmpty()) {
+        QCOMPARE(shown, QStringList());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"liste.pdf"});
+    } else {
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(message) && shown.first().contains(path), qPrintable(shown.first()));
+    }
 }
 
 QTEST_MAIN(TestGridWidget)

@@ -189,9 +189,26 @@ void AnalysisWindow::load()
         m_tr2->setDate(dates.tr2);
         datesChanged();
     }
+    takeSettings();
+}
+
+void AnalysisWindow::takeSettings()
+{
+    m_settingsPending = false;
     m_model->setContext(loadSharedSettings(m_model->context()));
     loadAfterSettings();
     m_status->setText(m_model->statusText());
+}
+
+void AnalysisWindow::settingsSaved()
+{
+    // Not loaded yet: the load reads them.
+    if (!m_loaded)
+        return;
+    if (m_model->isRunning())
+        m_settingsPending = true;
+    else
+        takeSettings();
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent *event)
@@ -240,7 +257,7 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    const QString path = askXlsFileName(this, XlsName::WithSuffix);
+    const QString path = askXlsFileName(this);
     if (path.isEmpty())
         return;
     if (const Result<void> saved = m_l1->saveXls(path); !saved)
@@ -265,6 +282,11 @@ void AnalysisWindow::onRunningChanged(bool running)
     }
     if (running)
         return;
+    if (m_settingsPending && m_pendingClose == PendingClose::None)
+        QTimer::singleShot(0, this, [this] {
+            if (m_settingsPending && !m_model->isRunning())
+                takeSettings();
+        });
     if (m_pendingClose != PendingClose::None) {
         // Queued: the run's own frames are still on the stack here.
         QTimer::singleShot(0, this, &AnalysisWindow::closeAfterRun);

@@ -52,6 +52,8 @@ public:
 
     void listeyazdir(PrintMode mode) override;
     void exelkaydet() override;
+    // During a run the run's firm stays: the settings are taken when it ends.
+    void settingsSaved() override;
 
 protected:
     AnalysisWindow(ReportKind kind, std::unique_ptr<ProfitAnalysis> model, const AppPaths &paths,
@@ -90,6 +92,8 @@ private:
     void reportFailures();
     void datesChanged();
     void closeAfterRun();
+    // The shared settings into the model, the lists that depend on the firm, the status text.
+    void takeSettings();
 
     AppPaths m_paths;
     std::unique_ptr<ProfitAnalysis> m_model;
@@ -109,6 +113,7 @@ private:
     enum class PendingClose { None, Window, Program };
     PendingClose m_pendingClose = PendingClose::None;
     bool m_loaded = false;
+    bool m_settingsPending = false;
 };
 
 } // namespace tarvel

@@ -1,6 +1,7 @@
 #include "analysis/ui/invoiceanalysiswindow.h"
 
 #include "analysis/invoiceanalysis.h"
+#include "foundation/erp/filterlengths.h"
 #include "pickers/ui/invoicepickerwindow.h"
 
 #include <QLabel>
@@ -24,6 +25,7 @@ InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, ErpConnectio
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setMinimumWidth(160);
+    m_text1->setMaxLength(filterLength::itemName);
     addFilterWidget(m_text1, 1);
     QPushButton *find = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
     for (QWidget *starter : QList<QWidget *>{invoices, allItems, find, m_text1})

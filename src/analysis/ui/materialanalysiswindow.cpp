@@ -3,6 +3,7 @@
 #include "analysis/materialanalysis.h"
 #include "dialogs/plainmessage.h"
 #include "foundation/base/errors.h"
+#include "foundation/erp/filterlengths.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "pickers/ui/salesmanlistwidget.h"
 
@@ -55,8 +56,11 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, ErpConnect
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setMinimumWidth(160);
+    m_text1->setMaxLength(filterLength::itemName);
     m_ozkod = codeBox("ozkod");
+    m_ozkod->lineEdit()->setMaxLength(filterLength::itemSpecialCode);
     m_grp = codeBox("grp");
+    m_grp->lineEdit()->setMaxLength(filterLength::itemGroupCode);
     m_satel = new SalesmanListWidget(model.satel());
     m_satel->setMinimumWidth(200);
     m_satel->setMaximumHeight(90);

@@ -1,25 +1,10 @@
 #include "foundation/erp/tablenames.h"
 
+#include "foundation/base/choices.h"
+
 namespace tarvel {
 
 namespace {
-
-// The text before the first "-" of a stored choice ("12- ÖRNEK GIDA" -> "12").
-QString numberPart(const QString &choice)
-{
-    return choice.section(QLatin1Char('-'), 0, 0).trimmed();
-}
-
-bool isAsciiDigits(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
 
 // Format "000" / "00" of a number: leading zeros up to the width, longer numbers
 // whole ("0012" reads as 12 -> "012"). A text that is no number is kept as it
@@ -39,17 +24,17 @@ QString padded(const QString &number, int width)
 
 QString firmNumber(const QString &firmChoice)
 {
-    return padded(numberPart(firmChoice), 3);
+    return padded(choiceNumber(firmChoice), 3);
 }
 
 QString periodNumber(const QString &periodChoice)
 {
-    return padded(numberPart(periodChoice), 2);
+    return padded(choiceNumber(periodChoice), 2);
 }
 
 QString rawFirmNumber(const QString &firmChoice)
 {
-    return numberPart(firmChoice);
+    return choiceNumber(firmChoice);
 }
 
 QString firmTable(const QString &firmChoice, const QString &table)

@@ -1,5 +1,7 @@
 #include "foundation/erp/turkishlike.h"
 
+#include "foundation/base/turkishtext.h"
+
 #include <sqlite3.h>
 
 #include <memory>
@@ -9,20 +11,6 @@
 namespace tarvel {
 
 namespace {
-
-// Upper-case I is the pair of dotless ı and İ that of i; every other letter
-// folds as Unicode lowers it.
-QString turkishFold(const QString &text)
-{
-    QString folded = text;
-    for (QChar &c : folded) {
-        if (c == u'I')
-            c = QChar(u'ı');
-        else if (c == QChar(u'İ'))
-            c = QChar(u'i');
-    }
-    return folded.toLower();
-}
 
 // One step of a folded pattern.
 struct Token {

@@ -22,7 +22,7 @@ const QString handleConnection = QStringLiteral("tarvel-localstore");
 const QString createConnection = QStringLiteral("tarvel-localstore-create");
 
 // How long a store locked by another program is waited for.
-constexpr int busyTimeoutMs = 1500;
+constexpr int busyTimeoutMs = 2000;
 
 QString errorText(const QSqlError &error)
 {
@@ -179,6 +179,11 @@ bool StoreRow::has(const QString &column) const
     return m_values.contains(column.toLower());
 }
 
+bool StoreRow::isNull(const QString &column) const
+{
+    return m_nulls.contains(column.toLower());
+}
+
 LocalStore &LocalStore::handle()
 {
     static LocalStore store;
@@ -293,34 +298,41 @@ QString selectRow(const QString &table)
     return QStringLiteral("select * from ") + table + QStringLiteral(" where id='1'");
 }
 
-QString updateLogin(const QString &password)
+namespace {
+
+QString literal(const StoreValue &value)
 {
-    return QStringLiteral("Update login set sifre = ") + sqlValue(password) +
-           QStringLiteral(" Where id ='1'");
+    return value.isNull ? QStringLiteral("NULL") : sqlValue(value.text);
 }
 
-QString updateServer(const QString &user, const QString &password, const QString &server,
-                     const QString &database)
+} // namespace
+
+QString updateLogin(const StoreValue &password)
 {
-    return QStringLiteral("Update server set kuladi = ") + sqlValue(user) + QStringLiteral(",sifre = ") +
-           sqlValue(password) + QStringLiteral(",server = ") + sqlValue(server) + QStringLiteral(",sql = ") +
-           sqlValue(database) + QStringLiteral(" Where id ='1'");
+    return QStringLiteral("Update login set sifre = ") + literal(password) + QStringLiteral(" Where id ='1'");
 }
 
-QString updateInstan(const QString &instanceName, const QString &flag)
+QString updateServer(const StoreValue &user, const StoreValue &password, const StoreValue &server,
+                     const StoreValue &database)
 {
-    return QStringLiteral("Update instan set insname = ") + sqlValue(instanceName) +
-           QStringLiteral(",inskullan = ") + sqlValue(flag) + QStringLiteral(" Where id ='1'");
+    return QStringLiteral("Update server set kuladi = ") + literal(user) + QStringLiteral(",sifre = ") +
+           literal(password) + QStringLiteral(",server = ") + literal(server) + QStringLiteral(",sql = ") +
+           literal(database) + QStringLiteral(" Where id ='1'");
+}
+
+QString updateInstan(const StoreValue &instanceName, const StoreValue &flag)
+{
+    return QStringLiteral("Update instan set insname = ") + literal(instanceName) +
+           QStringLiteral(",inskullan = ") + literal(flag) + QStringLiteral(" Where id ='1'");
 }
 
 QString updateVeritabani(const VeritabaniChoices &v)
 {
-    return QStringLiteral("Update veritabani set don = ") + sqlValue(v.don) +
-           QStringLiteral(",stkartipi = ") + sqlValue(v.stkartipi) + QStringLiteral(",birim2 = ") +
-           sqlValue(v.birim2) + QStringLiteral(",birim1 = ") + sqlValue(v.birim1) +
-           QStringLiteral(",brset = ") + sqlValue(v.brset) + QStringLiteral(",fiyat2 = ") +
-           sqlValue(v.fiyat2) + QStringLiteral(",fiyat1 = ") + sqlValue(v.fiyat1) +
-           QStringLiteral(",fir = ") + sqlValue(v.fir) + QStringLiteral(" Where id ='1'");
+    return QStringLiteral("Update veritabani set don = ") + literal(v.don) + QStringLiteral(",stkartipi = ") +
+           literal(v.stkartipi) + QStringLiteral(",birim2 = ") + literal(v.birim2) +
+           QStringLiteral(",birim1 = ") + literal(v.birim1) + QStringLiteral(",brset = ") + literal(v.brset) +
+           QStringLiteral(",fiyat2 = ") + literal(v.fiyat2) + QStringLiteral(",fiyat1 = ") +
+           literal(v.fiyat1) + QStringLiteral(",fir = ") + literal(v.fir) + QStringLiteral(" Where id ='1'");
 }
 
 void createStore(const QString &path, const StoreContents &contents)

@@ -20,6 +20,8 @@ public:
     // missing or was NULL (NULLs are not kept: has() is false for them).
     QString value(const QString &column) const;
     bool has(const QString &column) const;
+    // The column is there and holds NULL.
+    bool isNull(const QString &column) const;
 
 private:
     QHash<QString, QString> m_values;
@@ -76,16 +78,31 @@ QString storePath(const QString &directory);
 
 // "select * from login where id='1'" and so on for server, instan, veritabani, ses.
 QString selectRow(const QString &table);
+// A column's new value in an update: a text, or NULL (a NULL nobody changed
+// is written back as NULL, never as an empty text).
+struct StoreValue {
+    StoreValue(const QString &value) : text(value) {}
+    StoreValue(const char *value) : text(QString::fromUtf8(value)) {}
+    static StoreValue null()
+    {
+        StoreValue v{QString()};
+        v.isNull = true;
+        return v;
+    }
+    QString text;
+    bool isNull = false;
+};
+
 // "Update login set sifre = '...' Where id ='1'"
-QString updateLogin(const QString &password);
+QString updateLogin(const StoreValue &password);
 // "Update server set kuladi = '...',sifre = '...',server = '...',sql = '...' Where id ='1'"
-QString updateServer(const QString &user, const QString &password, const QString &server,
-                     const QString &database);
+QString updateServer(const StoreValue &user, const StoreValue &password, const StoreValue &server,
+                     const StoreValue &database);
 // "Update instan set insname = '...',inskullan = '...' Where id ='1'"
-QString updateInstan(const QString &instanceName, const QString &flag);
+QString updateInstan(const StoreValue &instanceName, const StoreValue &flag);
 // The veritabani columns the settings window writes (sateleman and genkdv it never writes).
 struct VeritabaniChoices {
-    QString fir, don, fiyat1, fiyat2, brset, birim1, birim2, stkartipi;
+    StoreValue fir, don, fiyat1, fiyat2, brset, birim1, birim2, stkartipi;
 };
 // "Update veritabani set don = '...',stkartipi = '...',birim2 = '...',birim1 = '...',
 //  brset = '...',fiyat2 = '...',fiyat1 = '...',fir = '...' Where id ='1'"

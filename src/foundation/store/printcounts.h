@@ -20,7 +20,8 @@ struct PrintCounts {
 QString printCountsPath(const AppPaths &paths);
 
 // The counts as printing uses them: a missing file or line, an empty line or
-// a value that is no positive whole number gives 1.
+// a value that is no positive whole number gives 1. A line that is there but
+// replaced is said once per program run (notices.h): file, line, what was read.
 PrintCounts readprintcounts(const AppPaths &paths);
 
 // The lines as written, for the settings window, which shows them also when

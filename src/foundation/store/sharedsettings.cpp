@@ -1,5 +1,6 @@
 #include "foundation/store/sharedsettings.h"
 
+#include "foundation/base/choices.h"
 #include "foundation/base/errors.h"
 #include "foundation/store/localstore.h"
 
@@ -31,6 +32,10 @@ Result<void> oku(const QString &workDir, SharedSettings &settings)
         settings.birim2 = db.value(QStringLiteral("birim2"));
         settings.stkartipi = db.value(QStringLiteral("stkartipi"));
         settings.brset = db.value(QStringLiteral("brset"));
+        // A damaged or mismatched pair would only show later as a missing ERP table.
+        if (const QString problem = choiceProblem(settings.fir, settings.don); !problem.isEmpty())
+            throw StoreError(storePath(workDir) + QStringLiteral(": kayıtlı firma ve dönem geçersiz. ") +
+                             problem);
     } catch (const StoreError &e) {
         return e;
     }

@@ -99,17 +99,14 @@ std::optional<double> amountOf(const PrintTable &t, int row, int column)
 LoadingListInput loadingListInput(const LoadingReport &report)
 {
     LoadingListInput in;
-    const DataGrid &l1 = report.l1();
-    const MemTable &t = l1.table();
+    const MemTable &t = report.l1().table();
     const int sira = t.fieldIndex(LoadingField::sira), stokkod = t.fieldIndex(LoadingField::stokkod),
               ack = t.fieldIndex(LoadingField::ack), birim = t.fieldIndex(LoadingField::birim),
               birimfiyat = t.fieldIndex(LoadingField::birimfiyat), kdv = t.fieldIndex(LoadingField::kdv),
               miktar = t.fieldIndex(LoadingField::miktar), tutar = t.fieldIndex(LoadingField::tutar);
-    for (int p = 0; p < l1.displayedRowCount(); ++p) {
-        const DisplayedRow node = l1.displayedRow(p);
-        if (node.kind != DisplayedRow::Data)
-            continue;
-        const int r = node.row;
+    // A waybill holds every line in the list's own order (its SIRA numbers),
+    // whatever the screen sorts, filters out or folds away.
+    for (int r = 0; r < t.rowCount(); ++r) {
         in.rows.append({t.value(r, sira), t.value(r, stokkod), t.value(r, ack), t.value(r, birim),
                         t.value(r, birimfiyat), t.value(r, kdv), t.value(r, miktar), t.value(r, tutar)});
     }

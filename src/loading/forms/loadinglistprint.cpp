@@ -17,6 +17,12 @@ PrintOutcome runLoadingListPrint(const LoadingListInput &input, PrintMode mode, 
     PrintOutcome outcome;
     const PrintCounts counts = readprintcounts(paths);
     const LayoutChoice choice = findlayout(paths);
+    // Without a layout the printer file is missing too: name the layout, not the printer.
+    if (!choice.problem.isEmpty()) {
+        outcome.kind = PrintOutcome::Failed;
+        outcome.description = choice.problem;
+        return outcome;
+    }
     if (!output.printerExists(choice.printerName)) {
         outcome.kind = PrintOutcome::PrinterNotFound;
         return outcome;

@@ -12,6 +12,7 @@
 
 #include <QCursor>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -91,7 +92,7 @@ QWidget *titleBand(QWidget *parent)
 
 LoadingWindow::LoadingWindow(const AppPaths &paths, ErpConnection &connection, Printer printer,
                              QString *lastFirmName, QWidget *parent)
-    : ReportWindow(parent), m_printer(std::move(printer)),
+    : ReportWindow(parent), m_printer(std::move(printer)), m_paths(paths), m_lastFirmName(lastFirmName),
       m_report(new LoadingReport(ReportContext{paths, {}, {}, connection}, this))
 {
     setObjectName(reportInfo(ReportKind::Loading).objectName);
@@ -103,14 +104,24 @@ LoadingWindow::LoadingWindow(const AppPaths &paths, ErpConnection &connection, P
     resize(1000, 700);
     centerform(this);
     m_report->listeyukle();
-    m_report->setContext(loadSharedSettings(m_report->context()));
-    QString firmName;
-    setWindowTitle(LoadingReport::caption(paths.programDir, lastFirmName ? *lastFirmName : firmName));
-    m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
+    takeSettings();
     showFields();
 }
 
 LoadingWindow::~LoadingWindow() = default;
+
+void LoadingWindow::takeSettings()
+{
+    m_report->setContext(loadSharedSettings(m_report->context()));
+    QString firmName;
+    setWindowTitle(LoadingReport::caption(m_paths.programDir, m_lastFirmName ? *m_lastFirmName : firmName));
+    m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
+}
+
+void LoadingWindow::settingsSaved()
+{
+    takeSettings();
+}
 
 void LoadingWindow::build()
 {
@@ -313,10 +324,13 @@ void LoadingWindow::printloadinglist(PrintMode mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    const QString name = askXlsFileName(this, XlsName::AsTyped);
+    const QString name = askXlsFileName(this);
     if (name.isEmpty())
         return;
-    (void)m_l1->saveXls(name); // a failure ends the export without a word
+    if (const Result<void> saved = m_l1->saveXls(name); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(name), saved.errorText()),
+                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
 void LoadingWindow::unload()

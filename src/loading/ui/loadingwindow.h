@@ -45,6 +45,8 @@ public:
     // "Satır Sil": after "Satırı Silmek İstediğinize Eminmisiniz...?".
     void satirSil();
 
+    void settingsSaved() override;
+
     void printloadinglist(PrintMode mode) override;
     // "Liste Exel Kaydet": the list as .xls under the name the save dialog
     // returns, exactly as returned. Cancel writes nothing; a failure is silent.
@@ -58,12 +60,16 @@ private:
     QGroupBox *buildWaybillBox();
     QGroupBox *buildCustomerBox();
     QGroupBox *buildBottomBox();
+    // The shared settings into the report, the caption and the status panel.
+    void takeSettings();
     void showFields();
     void takeEditedFields();
     void popupMenu(const QPoint &globalPos);
     void showClock();
 
     Printer m_printer;
+    AppPaths m_paths;
+    QString *m_lastFirmName;
     LoadingReport *m_report;
     GridWidget *m_l1 = nullptr;
     GridWidget *m_l2 = nullptr;

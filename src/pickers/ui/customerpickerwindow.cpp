@@ -3,6 +3,7 @@
 #include "dialogs/centerform.h"
 #include "dialogs/plainmessage.h"
 #include "foundation/base/errors.h"
+#include "foundation/erp/filterlengths.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridwidget.h"
 
@@ -23,6 +24,7 @@ CustomerPickerWindow::CustomerPickerWindow(const ReportContext &context, QWidget
 
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setMaxLength(filterLength::customerName);
     auto *label = new QLabel(QStringLiteral("Aranan:"), this);
     label->setBuddy(m_text1);
     auto *search = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "pickers/ui/invoicepickerwindow.h"
 
+#include "foundation/erp/filterlengths.h"
 #include "pickers/invoicepicker.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "pickers/ui/salesmanlistwidget.h"
@@ -21,6 +22,7 @@ InvoicePickerWindow::InvoicePickerWindow(const ReportContext &context, HandOver 
     InvoicePicker &model = invoices();
     m_carkod = new QLineEdit(this);
     m_carkod->setObjectName(QStringLiteral("carkod"));
+    m_carkod->setMaxLength(filterLength::customerCode);
     m_carkod->setToolTip(QStringLiteral("Başta ya da sonda * : kodu öyle biten ya da başlayan cariler"));
     m_ozkod = pickerChoiceList("ozkod", this);
     m_irstip = pickerChoiceList("irstip", this);

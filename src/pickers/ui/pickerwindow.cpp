@@ -4,6 +4,7 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
 #include "foundation/base/errors.h"
+#include "foundation/erp/filterlengths.h"
 #include "pickers/documentpicker.h"
 #include "pickers/ui/combocontrol.h"
 #include "pickers/ui/pickerwidgets.h"
@@ -59,6 +60,7 @@ void PickerWindow::buildLayout(const Design &design)
     m_cr->setMaxVisibleItems(20);
     m_cr->setMinimumContentsLength(30);
     m_cr->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_cr->lineEdit()->setMaxLength(filterLength::customerName);
     ComboControl::attach(m_cr);
     m_crref = new QLineEdit(this);
     m_crref->setObjectName(QStringLiteral("crref"));

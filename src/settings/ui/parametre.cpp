@@ -169,6 +169,10 @@ Parametre::Parametre(const AppPaths &paths, ErpConnection &connection, QWidget *
     centerform(this);
     m_model.load();
     showFields();
+    if (const QString unread = m_model.storeLoadError(); !unread.isEmpty())
+        showmessage(QStringLiteral("Kayıtlı ayarlar okunamadı; okunamayanlar \"Kaydet\" ile yazılmaz:\n") +
+                        unread,
+                    Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
 }
 
 QWidget *Parametre::titleBand()
@@ -446,10 +450,11 @@ void Parametre::kaydet()
     const SaveOutcome outcome = m_model.serverkaydet();
     if (outcome.refused) {
         showmessage(outcome.refused->message, Caption::Dikkat, Icon::Warning, Buttons::Tamam, this);
-        if (auto *field = findChild<QLineEdit *>(outcome.refused->field)) {
+        if (auto *field = findChild<QWidget *>(outcome.refused->field)) {
             m_tabs->setCurrentWidget(field->parentWidget());
             field->setFocus();
-            field->selectAll();
+            if (auto *edit = qobject_cast<QLineEdit *>(field))
+                edit->selectAll();
         }
         return;
     }

@@ -1,0 +1,200 @@
+#include "printing/layoutwriter.h"
+
+#include "foundation/base/errors.h"
+#include "printing/wholefile.h"
+
+#include <QXmlStreamWriter>
+#include <cmath>
+
+namespace tarvel {
+
+namespace {
+
+// Millimetres and points with at most three decimals and a decimal point,
+// the way the reader takes them back to the same value.
+QString numberText(double value)
+{
+    QString text = QString::number(value, 'f', 3);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString sizeText(const ReportLayout &layout)
+{
+    const QString name = pageSizeName(layout.pageSize.id());
+    if (!name.isEmpty())
+        return name;
+    const QSizeF mm = layout.pageSize.size(QPageSize::Millimeter);
+    return numberText(mm.width()) + QLatin1Char('x') + numberText(mm.height());
+}
+
+QString marginsText(const QMarginsF &m)
+{
+    if (m.left() == m.top() && m.top() == m.right() && m.right() == m.bottom())
+        return numberText(m.left());
+    return QStringList{numberText(m.left()), numberText(m.top()), numberText(m.right()),
+                       numberText(m.bottom())}
+        .join(QLatin1Char(' '));
+}
+
+QString frameText(Qt::Edges frame)
+{
+    if (frame == (Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge))
+        return QStringLiteral("all");
+    QStringList sides;
+    if (frame & Qt::LeftEdge)
+        sides << QStringLiteral("left");
+    if (frame & Qt::TopEdge)
+        sides << QStringLiteral("top");
+    if (frame & Qt::RightEdge)
+        sides << QStringLiteral("right");
+    if (frame & Qt::BottomEdge)
+        sides << QStringLiteral("bottom");
+    return sides.join(QLatin1Char(' '));
+}
+
+QString elementName(ReportControl::Kind kind)
+{
+    switch (kind) {
+    case ReportControl::Label:
+        return QStringLiteral("label");
+    case ReportControl::Line:
+        return QStringLiteral("line");
+    case ReportControl::Rect:
+        return QStringLiteral("rect");
+    case ReportControl::TextBox:
+        break;
+    }
+    return QStringLiteral("textbox");
+}
+
+class Writer {
+public:
+    Writer(QByteArray &out, const ReportLayout &layout) : m_xml(&out), m_layout(layout)
+    {
+        m_xml.setAutoFormatting(true);
+        m_xml.setAutoFormattingIndent(2);
+    }
+
+    void write()
+    {
+        m_xml.writeStartDocument();
+        m_xml.writeStartElement(QStringLiteral("layout"));
+        m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1"));
+
+        m_xml.writeEmptyElement(QStringLiteral("page"));
+        m_xml.writeAttribute(QStringLiteral("size"), sizeText(m_layout));
+        m_xml.writeAttribute(QStringLiteral("orientation"), m_layout.orientation == QPageLayout::Landscape
+                                                                ? QStringLiteral("landscape")
+                                                                : QStringLiteral("portrait"));
+        m_xml.writeAttribute(QStringLiteral("margins"), marginsText(m_layout.margins));
+
+        m_xml.writeEmptyElement(QStringLiteral("font"));
+        m_xml.writeAttribute(QStringLiteral("family"), m_layout.fontFamily);
+        m_xml.writeAttribute(QStringLiteral("size"), numberText(m_layout.fontSize));
+
+        const ReportBackground &background = m_layout.background;
+        if (!background.image.isEmpty()) {
+            m_xml.writeEmptyElement(QStringLiteral("background"));
+            m_xml.writeAttribute(QStringLiteral("image"), background.image);
+            writeNumber(QStringLiteral("x"), background.offset.x(), 0);
+            writeNumber(QStringLiteral("y"), background.offset.y(), 0);
+        }
+
+        writeSection(QStringLiteral("pageheader"), ReportLayout::PageHeader);
+        writeSection(QStringLiteral("detail"), ReportLayout::Detail);
+        writeSection(QStringLiteral("pagefooter"), ReportLayout::PageFooter);
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    }
+
+private:
+    void writeSection(const QString &element, ReportLayout::Section which)
+    {
+        const ReportSection &section = m_layout.section(which);
+        // A section the reader would not miss is left out; the detail never is.
+        if (which != ReportLayout::Detail && section.height == 0 && section.controls.isEmpty())
+            return;
+        m_xml.writeStartElement(element);
+        m_xml.writeAttribute(QStringLiteral("height"), numberText(section.height));
+        for (const ReportControl &c : section.controls)
+            writeControl(c);
+        m_xml.writeEndElement();
+    }
+
+    void writeControl(const ReportControl &c)
+    {
+        m_xml.writeEmptyElement(elementName(c.kind));
+        writeText(QStringLiteral("name"), c.name);
+        if (c.isText()) {
+            writeText(QStringLiteral("tag"), c.tag);
+            writeText(QStringLiteral("caption"), c.caption);
+        }
+        m_xml.writeAttribute(QStringLiteral("x"), numberText(c.rect.x()));
+        m_xml.writeAttribute(QStringLiteral("y"), numberText(c.rect.y()));
+        m_xml.writeAttribute(QStringLiteral("width"), numberText(c.rect.width()));
+        m_xml.writeAttribute(QStringLiteral("height"), numberText(c.rect.height()));
+        if (c.isText()) {
+            if (c.fontFamily != m_layout.fontFamily)
+                writeText(QStringLiteral("font"), c.fontFamily);
+            writeNumber(QStringLiteral("size"), c.fontSize, m_layout.fontSize);
+            writeFlag(QStringLiteral("bold"), c.bold);
+            writeFlag(QStringLiteral("italic"), c.italic);
+            const Qt::Alignment h = c.alignment & Qt::AlignHorizontal_Mask;
+            if (h & Qt::AlignHCenter)
+                m_xml.writeAttribute(QStringLiteral("align"), QStringLiteral("center"));
+            else if (h & Qt::AlignRight)
+                m_xml.writeAttribute(QStringLiteral("align"), QStringLiteral("right"));
+            const Qt::Alignment v = c.alignment & Qt::AlignVertical_Mask;
+            if (v & Qt::AlignTop)
+                m_xml.writeAttribute(QStringLiteral("valign"), QStringLiteral("top"));
+            else if (v & Qt::AlignBottom)
+                m_xml.writeAttribute(QStringLiteral("valign"), QStringLiteral("bottom"));
+            writeFlag(QStringLiteral("wrap"), c.wrap);
+            writeFlag(QStringLiteral("shrink"), c.shrink);
+            writeText(QStringLiteral("frame"), frameText(c.frame));
+        }
+        writeNumber(QStringLiteral("frame-width"), c.frameWidth, ReportControl().frameWidth);
+        if (c.background.isValid() && c.kind != ReportControl::Line)
+            m_xml.writeAttribute(QStringLiteral("background"), c.background.name(QColor::HexRgb));
+    }
+
+    void writeText(const QString &name, const QString &value)
+    {
+        if (!value.isEmpty())
+            m_xml.writeAttribute(name, value);
+    }
+    void writeNumber(const QString &name, double value, double fallback)
+    {
+        if (numberText(value) != numberText(fallback))
+            m_xml.writeAttribute(name, numberText(value));
+    }
+    void writeFlag(const QString &name, bool value)
+    {
+        if (value)
+            m_xml.writeAttribute(name, QStringLiteral("true"));
+    }
+
+    QXmlStreamWriter m_xml;
+    const ReportLayout &m_layout;
+};
+
+} // namespace
+
+QByteArray LayoutWriter::write(const ReportLayout &layout)
+{
+    QByteArray out;
+    Writer(out, layout).write();
+    out += '\n';
+    return out;
+}
+
+void LayoutWriter::save(const ReportLayout &layout, const QString &path)
+{
+    writeWholeFile(path, write(layout), QStringLiteral("Yazdırma tasarımı kaydedilemedi"));
+}
+
+} // namespace tarvel

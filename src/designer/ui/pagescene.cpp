@@ -79,6 +79,14 @@ PageScene::PageScene(LayoutDocument &document, QObject *parent) : QGraphicsScene
     sync();
 }
 
+// The base class removes the items only after this class is gone, and a
+// selected item's removal announces a new selection: let it reach nobody.
+PageScene::~PageScene()
+{
+    disconnect(this, &QGraphicsScene::selectionChanged, this, &PageScene::takeSelection);
+    clear();
+}
+
 double PageScene::snapped(double mm) const
 {
     if (!m_snapping)

@@ -24,6 +24,7 @@ class PageScene : public QGraphicsScene {
     Q_OBJECT
 public:
     explicit PageScene(LayoutDocument &document, QObject *parent = nullptr);
+    ~PageScene() override;
 
     LayoutDocument &document() { return m_document; }
 

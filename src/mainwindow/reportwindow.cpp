@@ -3,10 +3,13 @@
 #include "mainwindow.h"
 
 #include "dialogs/messagebox.h"
+#include "dialogs/xlssavedialog.h"
 #include "foundation/store/sharedsettings.h"
+#include "widgets/gridwidget.h"
 #include "widgets/xpprogressbar.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -26,6 +29,17 @@ void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
     // The report sits in a QMdiSubWindow inside the main window's MDI area.
     if (auto *main = qobject_cast<MainWindow *>(window()))
         main->popupContextMenu(which, globalPos);
+}
+
+void ReportWindow::saveListAsked(GridWidget &list)
+{
+    const QString path = askXlsFileName(this);
+    if (path.isEmpty())
+        return;
+    if (const Result<void> saved = list.saveXls(path); !saved)
+        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
+                        .arg(QDir::toNativeSeparators(path), saved.errorText()),
+                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
 }
 
 ReportContext ReportWindow::loadSharedSettings(const ReportContext &current)

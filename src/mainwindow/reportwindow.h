@@ -10,6 +10,7 @@ class QStatusBar;
 
 namespace tarvel {
 
+class GridWidget;
 class MainWindow;
 class ProgressState;
 class XpProgressBar;
@@ -58,6 +59,11 @@ protected:
     // grip; the window adds its panels.
     XpProgressBar *progressBar(ProgressState &state);
     QStatusBar *statusBar();
+
+    // "Liste Exel Kaydet" / "Exel Kaydet": the list under the name the save
+    // question returns; cancel writes nothing, a failure is shown with its
+    // cause.
+    void saveListAsked(GridWidget &list);
 
     // Runs once when the window closes, also when the program ends through the
     // main window: the place to save the list appearance.

@@ -4,7 +4,6 @@
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
-#include "dialogs/xlssavedialog.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridview.h"
@@ -15,7 +14,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -257,13 +255,7 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    const QString path = askXlsFileName(this);
-    if (path.isEmpty())
-        return;
-    if (const Result<void> saved = m_l1->saveXls(path); !saved)
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
-                        .arg(QDir::toNativeSeparators(path), saved.errorText()),
-                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
+    saveListAsked(*m_l1);
 }
 
 void AnalysisWindow::onMouseDown(Qt::MouseButton button, const QPoint &globalPos)

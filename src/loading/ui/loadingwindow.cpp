@@ -2,7 +2,6 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
-#include "dialogs/xlssavedialog.h"
 #include "loading/loadingreport.h"
 #include "loading/ui/truckpicture.h"
 #include "mainwindow/reportcatalog.h"
@@ -12,7 +11,6 @@
 
 #include <QCursor>
 #include <QDateTime>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -324,13 +322,7 @@ void LoadingWindow::printloadinglist(PrintMode mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    const QString name = askXlsFileName(this);
-    if (name.isEmpty())
-        return;
-    if (const Result<void> saved = m_l1->saveXls(name); !saved)
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
-                        .arg(QDir::toNativeSeparators(name), saved.errorText()),
-                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
+    saveListAsked(*m_l1);
 }
 
 void LoadingWindow::unload()

@@ -48,8 +48,7 @@ public:
     void settingsSaved() override;
 
     void printloadinglist(PrintMode mode) override;
-    // "Liste Exel Kaydet": the list as .xls under the name the save dialog
-    // returns, exactly as returned. Cancel writes nothing; a failure is silent.
+    // "Liste Exel Kaydet": the list l1, as ReportWindow::saveListAsked saves it.
     void listeexelkaydet() override;
 
 protected:

@@ -37,7 +37,7 @@ template <class Picker> void pickMonth(Picker &picker, const QDate &today)
     picker.open(today);
     picker.setTr1(today.addMonths(-1));
     picker.setTr2(today);
-    picker.gosterbul(0);
+    picker.gosterbul(SearchMode::NewList);
     picker.setAllTicked(true);
 }
 
@@ -124,7 +124,7 @@ template <typename Run> MakeRun maker()
 
 ReportContext withMode(ReportContext context, ErpConnection &connection, ReadMode mode)
 {
-    context.connection = &connection;
+    context.connection = connection;
     context.readMode = mode;
     return context;
 }

@@ -25,6 +25,17 @@ ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, 
 
 ProfitAnalysis::~ProfitAnalysis() = default;
 
+ProfitFields ProfitAnalysis::chartFields() const
+{
+    ProfitFields fields{.label = m_listsItems ? QStringLiteral("ack") : QStringLiteral("fatbilgi"),
+                        .profit = QStringLiteral("fark"),
+                        .profitability = QStringLiteral("kar"),
+                        .cost = QStringLiteral("maliyet")};
+    if (m_kind == AnalysisKind::Material)
+        fields.date = QStringLiteral("fatbilgi");
+    return fields;
+}
+
 // ---- Loading ---------------------------------------------------------------------------------
 
 QString ProfitAnalysis::statusText() const

@@ -213,6 +213,12 @@ void ProfitChart::setMode(Mode mode)
     refresh();
 }
 
+void ProfitChart::setFields(const ProfitFields &fields)
+{
+    m_fields = fields;
+    refresh();
+}
+
 void ProfitChart::refresh()
 {
     m_pending->stop();

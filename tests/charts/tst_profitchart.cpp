@@ -170,14 +170,16 @@ void TestProfitChart::perDay()
                                 {"F2", "-4", "", "", "01.01.2024"},
                                 {"F3", "2,5", "", "", "02.01.2024"},
                                 {"F4", "99", "", "", ""},
-                                {"F5", "1", "", "", "31.12.2023"}});
+                                {"F5", "1", "", "", "31.12.2023"},
+                                // The material run's rows carry their day in a heading.
+                                {"F6", "7", "", "", "7 - 03.01.2024 - 04.01.2024 -  - ()"}});
     const auto days = [&] {
         QStringList parts;
         for (const DayProfit &d : profitPerDay(*grid, withCost))
             parts << d.day.toString(QStringLiteral("dd.MM.yyyy")) + u'=' + QString::number(d.profit);
         return parts.join(u' ');
     };
-    QCOMPARE(days(), QStringLiteral("31.12.2023=1 01.01.2024=-4 02.01.2024=12.5"));
+    QCOMPARE(days(), QStringLiteral("31.12.2023=1 01.01.2024=-4 02.01.2024=12.5 03.01.2024=7"));
     grid->setFilterText(QStringLiteral("02.01"));
     QCOMPARE(days(), QStringLiteral("02.01.2024=12.5"));
 }

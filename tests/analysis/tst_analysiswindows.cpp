@@ -205,7 +205,7 @@ void TestAnalysisWindows::chartBesideTheList()
         for (QAbstractAxis *axis : panel->chart()->chart()->axes(Qt::Vertical)) {
             if (auto *labels = qobject_cast<QBarCategoryAxis *>(axis)) {
                 for (const QString &label : labels->categories())
-                    names << label.section(QStringLiteral("  %"), 0, 0);
+                    names << label.section(QStringLiteral("  "), 1);
             }
         }
         names.sort();

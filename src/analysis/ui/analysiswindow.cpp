@@ -104,9 +104,9 @@ QWidget *AnalysisWindow::listWithChart()
     split->addWidget(m_l1);
     m_chart = new AnalysisChartPanel(*m_model, split);
     split->addWidget(m_chart);
-    // Shown, the chart takes two fifths of the width.
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // Shown, the chart takes a third of the width.
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
     m_filterRows[1]->addWidget(m_chart->toggle());
     return split;
 }

@@ -93,6 +93,10 @@ void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
 
     auto *labels = new QBarCategoryAxis;
     labels->append(categories);
+    // Twenty labels taller than their bar's room would all be cut to "...".
+    QFont small = labels->labelsFont();
+    small.setPointSizeF(std::min(small.pointSizeF(), 7.5));
+    labels->setLabelsFont(small);
     chart.addAxis(labels, Qt::AlignLeft);
     series->attachAxis(labels);
     auto *amounts = new QValueAxis;

@@ -128,8 +128,8 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     if (!added || serverGone())
         return;
     list.edit();
-    list.setField(QStringLiteral("nettutar"), document.tutar);
-    list.setField(QStringLiteral("kartop"), documentProfitability(sales, cost));
+    list.setField(AnalysisField::nettutar, document.tutar);
+    list.setField(AnalysisField::kartop, documentProfitability(sales, cost));
     list.post();
 }
 

@@ -6,8 +6,7 @@
 #include "foundation/base/sqlvalue.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -27,12 +26,12 @@ ProfitAnalysis::~ProfitAnalysis() = default;
 
 ProfitFields ProfitAnalysis::chartFields() const
 {
-    ProfitFields fields{.label = m_listsItems ? QStringLiteral("ack") : QStringLiteral("fatbilgi"),
-                        .profit = QStringLiteral("fark"),
-                        .profitability = QStringLiteral("kar"),
-                        .cost = QStringLiteral("maliyet")};
+    ProfitFields fields{.label = m_listsItems ? AnalysisField::ack : AnalysisField::fatbilgi,
+                        .profit = AnalysisField::fark,
+                        .profitability = AnalysisField::kar,
+                        .cost = AnalysisField::maliyet};
     if (m_kind == AnalysisKind::Material)
-        fields.date = QStringLiteral("fatbilgi");
+        fields.date = AnalysisField::fatbilgi;
     return fields;
 }
 
@@ -82,16 +81,16 @@ void ProfitAnalysis::faturagenelmaliyethesapla()
     MemTable &list = m_l1.table();
     if (list.currentRow() < 0)
         return;
-    const double profit = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("fark")));
-    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    const double profit = m_l1.footerValue(m_l1.columnOfField(AnalysisField::fark));
+    const double cost = m_l1.footerValue(m_l1.columnOfField(AnalysisField::maliyet));
     list.edit();
-    list.setField(QStringLiteral("geneltoporan"), formatPlain(profitability(profit, cost)));
+    list.setField(AnalysisField::geneltoporan, formatPlain(profitability(profit, cost)));
     list.post();
 }
 
 bool ProfitAnalysis::writeCostedOverall()
 {
-    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    const double cost = m_l1.footerValue(m_l1.columnOfField(AnalysisField::maliyet));
     if (m_l1.table().currentRow() < 0 || cost == 0)
         return false;
     ProfitAnalysis::faturagenelmaliyethesapla();
@@ -152,11 +151,9 @@ bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
     m_pr1.setValue(0);
     list.close();
     list.open();
-    list.suspendRedraw();
-    const auto finish = qScopeGuard([this, &list] {
+    const SuspendedRedraw suspended(list, [this, &list] {
         m_pr1.reset();
         list.first();
-        list.resumeRedraw();
         list.refresh();
     });
     fill();

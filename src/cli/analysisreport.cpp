@@ -97,7 +97,7 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
                    const std::function<void(ReportJson &)> &addFields)
 {
     try {
-        picker.gosterbul(0);
+        picker.gosterbul(SearchMode::NewList);
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return 1;

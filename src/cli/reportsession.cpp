@@ -1,6 +1,7 @@
 #include "reportsession.h"
 
 #include "charts/profitchart.h"
+#include "foundation/erp/erpsession.h"
 #include "foundation/store/sharedsettings.h"
 #include "grid/datagrid.h"
 #include "grid/gridexport.h"
@@ -24,11 +25,7 @@ std::optional<ReportContext> openReport(Context &context)
         context.err << settingsCheckMessage(loaded.errorText()) << "\n";
         return std::nullopt;
     }
-    ReportContext report;
-    report.paths = context.paths;
-    report.fir = settings.fir;
-    report.don = settings.don;
-    return report;
+    return ReportContext{context.paths, settings.fir, settings.don, ErpSession::instance().primary()};
 }
 
 int finishReport(Context &context, ReportJson &json, DataGrid &list, const ReportFiles &files,

@@ -30,7 +30,7 @@ private:
     static QStringList fisnos(const OrderPicker &picker);
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
     QString m_trace;
 };
 
@@ -111,7 +111,7 @@ void TestOrderAnalysis::search()
         picker.setCrref(chosenRef);
     QCOMPARE(picker.satel().selectRefs(salesmen), QStringList());
     picker.setSiptip(OrderPicker::paymentTypes().at(payment));
-    picker.gosterbul(0);
+    picker.gosterbul(SearchMode::NewList);
     QCOMPARE(fisnos(picker), orders);
 }
 
@@ -121,8 +121,8 @@ void TestOrderAnalysis::customerHoldsForFurtherSearches()
     picker.open(QDate(2024, 1, 31));
     picker.setCr(QStringLiteral("AYŞE TİCARET"));
     picker.setCrref(QStringLiteral("5"));
-    picker.gosterbul(0);
-    picker.gosterbul(1);
+    picker.gosterbul(SearchMode::NewList);
+    picker.gosterbul(SearchMode::AddToList);
     // Unlike the invoice picker's, the restriction holds until cr changes.
     QCOMPARE(fisnos(picker), (QStringList{"S-33", "S-33"}));
     const MemTable &list = picker.l1().table();
@@ -132,7 +132,7 @@ void TestOrderAnalysis::customerHoldsForFurtherSearches()
     QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("tip")), QStringLiteral("1"));
     QCOMPARE(list.fieldIndex(QStringLiteral("satici")), -1);
     picker.setCr(QStringLiteral("AYŞE"));
-    picker.gosterbul(0);
+    picker.gosterbul(SearchMode::NewList);
     QCOMPARE(fisnos(picker), (QStringList{"S-30", "S-31", "S-33"}));
 }
 

@@ -47,7 +47,7 @@ private slots:
 private:
     template <typename W> std::unique_ptr<W> openWindow()
     {
-        auto window = std::make_unique<W>(AppPaths{m_folder, m_folder});
+        auto window = std::make_unique<W>(AppPaths{m_folder, m_folder}, ErpSession::instance().primary());
         window->resize(1200, 700);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -77,7 +77,7 @@ void TestProfitWindows::initTestCase()
     QVERIFY(ErpSession::instance().connect(m_folder));
     const auto take = [this](const QString &text) { m_messages << text; };
     setPlainMessageSink(take);
-    setMessageResponder([take](const QString &text, int, int, int) {
+    setMessageResponder([take](const QString &text, Caption, Icon, Buttons) {
         take(text);
         return 1;
     });
@@ -211,7 +211,7 @@ void TestProfitWindows::programCloseDuringMaterialRun()
 {
     WindowFactory factory;
     factory.setReportCreator(ReportKind::MaterialAnalysis, [](const AppPaths &paths) -> ReportWindow * {
-        return new MaterialAnalysisWindow(paths);
+        return new MaterialAnalysisWindow(paths, ErpSession::instance().primary());
     });
     MainWindow main(AppPaths{m_folder, m_folder}, factory, [] {});
     QVERIFY(main.load());

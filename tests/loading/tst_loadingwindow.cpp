@@ -105,10 +105,11 @@ void TestLoadingWindow::initTestCase()
                           fytPar << QStringLiteral("FİKSTÜR GIDA")));
     // The firm name of the caption is kept across the windows, as the program does.
     m_windows.setReportCreator(ReportKind::Loading, [this](const AppPaths &paths) {
-        return new LoadingWindow(paths, {}, &m_lastFirmName);
+        return new LoadingWindow(paths, ErpSession::instance().primary(), {}, &m_lastFirmName);
     });
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, QString::number(caption), QString::number(icon), QString::number(buttons)});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append(
+            {text, QString::number(int(caption)), QString::number(int(icon)), QString::number(int(buttons))});
         return m_answer;
     });
     setPlainMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });
@@ -224,7 +225,7 @@ void TestLoadingWindow::settingsUnreadable()
 {
     // A folder without data.dbs: the message, and the screen opens all the same.
     QTemporaryDir empty;
-    LoadingWindow window({empty.path(), empty.path()}, {}, &m_lastFirmName);
+    LoadingWindow window({empty.path(), empty.path()}, ErpSession::instance().primary(), {}, &m_lastFirmName);
     QCOMPARE(m_messages.size(), 1);
     QStringList message = m_messages.first();
     const QStringList lines = message.first().split(QLatin1Char('\n'));
@@ -344,7 +345,7 @@ void TestLoadingWindow::appearanceSavedOnClose()
     QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-4"), file), QStringLiteral("150"));
 
     // The next start reads it back.
-    LoadingWindow again({m_dir.path(), m_dir.path()});
+    LoadingWindow again({m_dir.path(), m_dir.path()}, ErpSession::instance().primary());
     QCOMPARE(again.report().l1().columnWidth(2), 333);
 }
 

@@ -94,7 +94,7 @@ void TestWaybillPicker::search(const QDate &from, const QDate &to)
 {
     m_picker->setTr1(from);
     m_picker->setTr2(to);
-    m_picker->gosterbul(0);
+    m_picker->gosterbul(SearchMode::NewList);
 }
 
 void TestWaybillPicker::tick(const QStringList &fisnos)
@@ -263,7 +263,7 @@ void TestWaybillPicker::gosterReplacesEkleAppends()
     QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sira")),
              QStringList({"1", "2", "3", "4", "5"}));
     m_picker->setIrstip(QStringLiteral("(07)Parakende Satış İrsaliyesi"));
-    m_picker->gosterbul(1);
+    m_picker->gosterbul(SearchMode::AddToList);
     // Appended rows count from 1 again.
     QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sira")),
              QStringList({"1", "2", "3", "4", "5", "1"}));

@@ -112,8 +112,8 @@ void PickerWindow::buildLayout(const Design &design)
     QAction *none = m_men->addAction(QStringLiteral("Tüm Seçimi Kaldır"));
     none->setObjectName(design.selectNoneName);
 
-    connect(goster, &QPushButton::clicked, this, [this] { gosterbul(0); });
-    connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(1); });
+    connect(goster, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::NewList); });
+    connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::AddToList); });
     connect(temizle, &QPushButton::clicked, this, [this] { m_picker->clearList(); });
     connect(handOverButton, &QPushButton::clicked, this, &PickerWindow::handOver);
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
@@ -137,10 +137,11 @@ void PickerWindow::bindList()
         if (node.kind == DisplayedRow::Data)
             m_picker->toggle(node.row);
     });
-    connect(m_l1, &GridWidget::mouseDown, this, [this](int button, Qt::KeyboardModifiers, const QPoint &at) {
-        if (button == 2 && m_picker->l1().table().rowCount() > 0)
-            m_men->popup(at);
-    });
+    connect(m_l1, &GridWidget::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &at) {
+                if (button == Qt::RightButton && m_picker->l1().table().rowCount() > 0)
+                    m_men->popup(at);
+            });
 }
 
 void PickerWindow::addFilter(const QString &label, QWidget *control)
@@ -190,7 +191,7 @@ void PickerWindow::showEvent(QShowEvent *event)
     showOpeningFailure(this, m_openingFailure);
 }
 
-void PickerWindow::gosterbul(int mode)
+void PickerWindow::gosterbul(SearchMode mode)
 {
     try {
         m_picker->gosterbul(mode);

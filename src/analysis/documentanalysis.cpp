@@ -85,6 +85,7 @@ void DocumentAnalysis::handOver(const PickedDocuments &documents, const Analysis
         return;
     // A run that cannot finish still ends: the window's buttons come back.
     const auto ended = qScopeGuard([this] { endRun(); });
+    setListsItems(false);
     const AnalysisModes modes{options.kdvdahilsec == VatMode::Included,
                               options.ekvergisec == ExtraTax::Counted};
     // What the run read goes with it: the next reads the ERP again.

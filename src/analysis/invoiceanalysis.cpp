@@ -90,6 +90,7 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
     });
     if (!started)
         return false;
+    setListsItems(true);
     setGrouped(false);
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::fatbilgi, AnalysisColumn::indirimtop},
                       false);

@@ -11,6 +11,7 @@ MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent
     : ProfitAnalysis(AnalysisKind::Material, context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
+    setListsItems(true);
 }
 
 // ---- Filter lists ------------------------------------------------------------------------------

@@ -24,6 +24,17 @@ ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, 
 
 ProfitAnalysis::~ProfitAnalysis() = default;
 
+ProfitFields ProfitAnalysis::chartFields() const
+{
+    ProfitFields fields{.label = m_listsItems ? AnalysisField::ack : AnalysisField::fatbilgi,
+                        .profit = AnalysisField::fark,
+                        .profitability = AnalysisField::kar,
+                        .cost = AnalysisField::maliyet};
+    if (m_kind == AnalysisKind::Material)
+        fields.date = AnalysisField::fatbilgi;
+    return fields;
+}
+
 // ---- Loading ---------------------------------------------------------------------------------
 
 QString ProfitAnalysis::statusText() const

@@ -7,6 +7,7 @@
 #include "foundation/erp/reportcontext.h"
 #include "foundation/erp/serverstop.h"
 #include "grid/datagrid.h"
+#include "grid/profitseries.h"
 
 #include <QObject>
 #include <QString>
@@ -61,6 +62,11 @@ public:
     void clearList();
     // The VAT mode of the last document analysed (Label3, the order window's Label1).
     const QString &vatLabel() const { return m_vatLabel; }
+    // What the profit chart of the list reads: a bar per document heading
+    // after a run over picked documents, per item name after a run that
+    // lists items (the item and material runs); the material run's rows
+    // carry their sales date in the heading, so it alone offers profit per day.
+    ProfitFields chartFields() const;
 
     // faturagenelmaliyethesapla: the overall profitability from the footer's
     // profit and cost, written into geneltoporan of the current row; 0 when the
@@ -114,6 +120,8 @@ protected:
     // A failing step of a run that is not a statement (a column the result lacks).
     void noteFailure(const Error &error);
     void setVatLabel(bool vatIncluded);
+    // Whether the rows the last run listed are items rather than document lines.
+    void setListsItems(bool items) { m_listsItems = items; }
 
     // The overall profitability g written into geneltoporan of the current
     // row; false (nothing written) when there is no row or the list's cost
@@ -141,6 +149,7 @@ private:
     DataGrid m_l1;
     ProgressState m_pr1;
     QString m_vatLabel;
+    bool m_listsItems = false;
     bool m_running = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;

@@ -57,6 +57,8 @@ void fitAmounts(QValueAxis &axis, double lo, double hi)
         hi = 1;
     axis.setRange(lo, hi);
     axis.applyNiceNumbers();
+    // Whole amounts: decimals on every tick crowd a narrow chart.
+    axis.setLabelFormat(QStringLiteral("%.0f"));
 }
 
 void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
@@ -69,7 +71,9 @@ void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
     // Horizontal bars grow upwards: the largest goes last to stand on top.
     for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
         // Categories must differ: two labels cut to the same text keep apart by a blank.
-        QString category = shortLabel(bar->label) + QStringLiteral("  %") + formatFixed2(bar->profitability);
+        // The profitability first: a narrow chart cuts the end of a long label.
+        QString category =
+            u'%' + formatFixed2(bar->profitability) + QStringLiteral("  ") + shortLabel(bar->label);
         while (categories.contains(category))
             category += u' ';
         categories << category;
@@ -89,6 +93,10 @@ void buildLargest(QChart &chart, const std::vector<ProfitBar> &bars)
 
     auto *labels = new QBarCategoryAxis;
     labels->append(categories);
+    // Twenty labels taller than their bar's room would all be cut to "...".
+    QFont small = labels->labelsFont();
+    small.setPointSizeF(std::min(small.pointSizeF(), 7.5));
+    labels->setLabelsFont(small);
     chart.addAxis(labels, Qt::AlignLeft);
     series->attachAxis(labels);
     auto *amounts = new QValueAxis;
@@ -210,6 +218,12 @@ void ProfitChart::setMode(Mode mode)
     if (mode == m_mode)
         return;
     m_mode = mode;
+    refresh();
+}
+
+void ProfitChart::setFields(const ProfitFields &fields)
+{
+    m_fields = fields;
     refresh();
 }
 

@@ -27,6 +27,9 @@ public:
 
     void setMode(Mode mode);
     Mode mode() const { return m_mode; }
+    // Other fields (a run that lists items after one that listed documents).
+    void setFields(const ProfitFields &fields);
+    const ProfitFields &fields() const { return m_fields; }
     QChart *chart() const;
     // Rebuilds from the grid now (changes of the grid do it shortly after).
     void refresh();

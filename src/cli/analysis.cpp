@@ -15,12 +15,16 @@ namespace {
 
 const char *const invoicesUsage =
     "usage: tarvel-report invoices --from yyyyMMdd --to yyyyMMdd [--customer NAME] [--customer-code CODE]\n"
-    "         [--salesman REF ...] [--special-code CODE] [--type 7|8] [--by-entry-date] [--xls FILE] [--pdf "
-    "FILE]\n";
-const char *const invoiceAnalysisUsage = "usage: tarvel-report invoice-analysis --refs R1,R2,... "
-                                         "[--vat-included] [--extra-tax] [--xls FILE] [--pdf FILE]\n";
-const char *const itemAnalysisUsage = "usage: tarvel-report item-analysis --from yyyyMMdd --to yyyyMMdd "
-                                      "[--name TEXT] [--xls FILE] [--pdf FILE]\n";
+    "         [--salesman REF ...] [--special-code CODE] [--type 7|8] [--by-entry-date]\n"
+    "         [--xls FILE] [--xlsx FILE] [--pdf FILE] [--sort FIELD[:desc]] [--filter TEXT]\n";
+const char *const invoiceAnalysisUsage =
+    "usage: tarvel-report invoice-analysis --refs R1,R2,... [--vat-included] [--extra-tax]\n"
+    "         [--xls FILE] [--xlsx FILE] [--pdf FILE] [--sort FIELD[:desc]] [--filter TEXT] [--chart "
+    "FILE.png]\n";
+const char *const itemAnalysisUsage =
+    "usage: tarvel-report item-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT]\n"
+    "         [--xls FILE] [--xlsx FILE] [--pdf FILE] [--sort FIELD[:desc]] [--filter TEXT] [--chart "
+    "FILE.png]\n";
 
 using InvoiceScreen = PickerScreen<InvoiceAnalysis, InvoicePicker>;
 
@@ -32,7 +36,7 @@ int invoicesCommand(Context &context)
         context.args, {.flags = {QStringLiteral("--by-entry-date")},
                        .values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-code"),
                                              QStringLiteral("--special-code"), QStringLiteral("--type")} +
-                                 fileOptions,
+                                 fileOptions + listOptions,
                        .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "invoices", parsed.error(), invoicesUsage);
@@ -73,7 +77,8 @@ int invoiceAnalysisCommand(Context &context)
 int itemAnalysisCommand(Context &context)
 {
     const Result<DatedArgs> parsed =
-        parseDated(context.args, {.values = QStringList{QStringLiteral("--name")} + fileOptions});
+        parseDated(context.args, {.values = QStringList{QStringLiteral("--name"), chartOption} + fileOptions +
+                                            listOptions});
     if (!parsed)
         return usageError(context, "item-analysis", parsed.error(), itemAnalysisUsage);
     const auto &[args, range] = *parsed;

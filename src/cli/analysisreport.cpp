@@ -3,16 +3,24 @@
 #include "analysis/documentanalysis.h"
 #include "documents/salesmanlist.h"
 #include "foundation/base/errors.h"
+#include "grid/profitseries.h"
 #include "grid/reportjson.h"
 #include "pickers/analysispicker.h"
 
 namespace tarvel::cli {
 
-const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
+const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--xlsx"), QStringLiteral("--pdf")};
+const QStringList listOptions{QStringLiteral("--sort"), QStringLiteral("--filter")};
+const QString chartOption = QStringLiteral("--chart");
 
 ReportFiles filesOf(const CommandArgs &args)
 {
-    return {.xls = args.value(QStringLiteral("--xls")), .pdf = args.value(QStringLiteral("--pdf"))};
+    return {.xls = args.value(QStringLiteral("--xls")),
+            .xlsx = args.value(QStringLiteral("--xlsx")),
+            .pdf = args.value(QStringLiteral("--pdf")),
+            .chart = args.value(chartOption),
+            .sort = args.value(QStringLiteral("--sort")),
+            .filter = args.value(QStringLiteral("--filter"))};
 }
 
 bool openPicker(Context &context, DocumentPicker &picker)
@@ -65,7 +73,7 @@ bool selectSalesmen(Context &context, SalesmanList &satel, const CommandArgs &ar
     return false;
 }
 
-int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const ReportFiles &files)
+int finishAnalysis(Context &context, ProfitAnalysis &analysis, const ReportFiles &files)
 {
     const ProfitAnalysis::Failures &failures = analysis.failures();
     if (!failures.stopped.isEmpty()) {
@@ -81,7 +89,8 @@ int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const Repor
     ReportJson json;
     json.addList(QStringLiteral("l1"), analysis.l1());
     json.addField(analysis.design().vatLabelName, analysis.vatLabel());
-    return finishReport(context, json, analysis.l1(), files);
+    const ProfitFields chart = analysis.chartFields();
+    return finishReport(context, json, analysis.l1(), files, &chart);
 }
 
 int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &files,
@@ -103,7 +112,7 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
 CommandArgs::Options handOverOptions()
 {
     return {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax")},
-            .values = QStringList{QStringLiteral("--refs")} + fileOptions,
+            .values = QStringList{QStringLiteral("--refs"), chartOption} + fileOptions + listOptions,
             .required = {QStringLiteral("--refs")}};
 }
 

@@ -22,8 +22,12 @@ namespace tarvel::cli {
 
 // What the picker and analysis commands share.
 
-// --xls FILE and --pdf FILE, which every report command takes.
+// --xls FILE, --xlsx FILE and --pdf FILE, which every report command takes.
 extern const QStringList fileOptions;
+// --sort FIELD[:desc] and --filter TEXT, which every command printing a list takes.
+extern const QStringList listOptions;
+// --chart FILE.png, which the analysis commands take.
+extern const QString chartOption;
 ReportFiles filesOf(const CommandArgs &args);
 
 // The picker as its window opens it (customers, salesmen and its other lists
@@ -78,6 +82,6 @@ bool selectSalesmen(Context &context, SalesmanList &satel, const CommandArgs &ar
 // The analysis list and the VAT-mode label as the window shows them after a
 // run; a run whose statements failed is reported instead (the window tells
 // the user too).
-int finishAnalysis(Context &context, const ProfitAnalysis &analysis, const ReportFiles &files);
+int finishAnalysis(Context &context, ProfitAnalysis &analysis, const ReportFiles &files);
 
 } // namespace tarvel::cli

@@ -14,7 +14,8 @@ constexpr int firstYear = 1900;
 constexpr int lastYear = 9999;
 
 // Options naming a file written: an empty name writes nothing, silently.
-const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--pdf")};
+const QStringList fileOptions{QStringLiteral("--xls"), QStringLiteral("--xlsx"), QStringLiteral("--pdf"),
+                              QStringLiteral("--chart")};
 
 // Typed filters take no more than the window's boxes do.
 int longestValue(const QString &option)

@@ -1,6 +1,7 @@
-// tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]: the hand-over
+// tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE] ...: the hand-over
 // of those waybills in that order, as the waybill picker makes it with those
 // rows ticked, and the loading report's screen as JSON.
+#include "analysisreport.h"
 #include "cli.h"
 #include "commandargs.h"
 #include "foundation/base/errors.h"
@@ -12,7 +13,9 @@ namespace tarvel::cli {
 
 namespace {
 
-const char *const loadingUsage = "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE]\n";
+const char *const loadingUsage =
+    "usage: tarvel-report loading --refs R1,R2,... [--merge] [--xls FILE] [--xlsx FILE]\n"
+    "         [--sort FIELD[:desc]] [--filter TEXT]\n";
 
 } // namespace
 
@@ -52,10 +55,12 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
 
 int loadingCommand(Context &context)
 {
-    const Result<RefArgs> parsed =
-        parseWithRefs(context.args, {.flags = {QStringLiteral("--merge")},
-                                     .values = {QStringLiteral("--refs"), QStringLiteral("--xls")},
-                                     .required = {QStringLiteral("--refs")}});
+    const Result<RefArgs> parsed = parseWithRefs(
+        context.args,
+        {.flags = {QStringLiteral("--merge")},
+         .values = QStringList{QStringLiteral("--refs"), QStringLiteral("--xls"), QStringLiteral("--xlsx")} +
+                   listOptions,
+         .required = {QStringLiteral("--refs")}});
     if (!parsed)
         return usageError(context, "loading", parsed.error(), loadingUsage);
     const auto &[args, refs] = *parsed;
@@ -65,7 +70,7 @@ int loadingCommand(Context &context)
         return 1;
     ReportJson json;
     addLoadingScreen(json, *report);
-    return finishReport(context, json, report->l1(), {.xls = args.value(QStringLiteral("--xls"))});
+    return finishReport(context, json, report->l1(), filesOf(args));
 }
 
 } // namespace tarvel::cli

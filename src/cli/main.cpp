@@ -7,6 +7,7 @@
 #include "foundation/erp/erpsession.h"
 #include "foundation/store/localstore.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,11 @@ const char *const usage =
     "  material-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT] [--special-code TEXT]\n"
     "         [--group-code TEXT] [--salesman REF ...] [--vat-included] [--extra-tax] [--grouped]\n"
     "                           the material profit analysis run (JSON)\n"
-    "  (report commands also take --xls FILE and --pdf FILE: the list as saved and printed)\n";
+    "  (report commands also take --xls FILE, --xlsx FILE and --pdf FILE: the list as saved and\n"
+    "   printed; the commands printing a list take --sort FIELD[:desc] and --filter TEXT: the list\n"
+    "   sorted by that field's column and narrowed as the search box \"Ara\" narrows it, its totals\n"
+    "   those of the rows shown and \"shown\": \"N / M\" among the fields; the four analyses take\n"
+    "   --chart FILE.png: the profit chart of the list shown, 1000x600)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
 // of a data.dbs in it. A folder that does not exist yet is still a folder
@@ -76,11 +81,15 @@ std::optional<QString> storeDirectory(const QString &value)
 int main(int argc, char *argv[])
 {
     // Printouts (--pdf, --print) need fonts, so a GUI application, which never
-    // shows a window and so needs no display; everything else runs without one.
+    // shows a window and so needs no display; the chart (--chart) is drawn by
+    // widgets' graphics, so a widget application; everything else runs without one.
     bool printing = false;
-    for (int i = 1; i < argc; ++i)
+    bool charting = false;
+    for (int i = 1; i < argc; ++i) {
         printing = printing || qstrcmp(argv[i], "--pdf") == 0 || qstrcmp(argv[i], "--print") == 0;
-    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        charting = charting || qstrcmp(argv[i], "--chart") == 0;
+    }
+    if ((printing || charting) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform asks for a runtime folder it never uses; the
     // warning about a missing one would only be noise on our error output.
@@ -88,9 +97,13 @@ int main(int argc, char *argv[])
         if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
             qt_message_output(type, context, message);
     });
-    const std::unique_ptr<QCoreApplication> application =
-        printing ? std::make_unique<QGuiApplication>(argc, argv)
-                 : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (charting)
+        application = std::make_unique<QApplication>(argc, argv);
+    else if (printing)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
     QTextStream out(stdout);
     cli::EscapedStderr errDevice;

@@ -12,7 +12,8 @@ const char *const materialUsage =
     "usage: tarvel-report material-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT] [--special-code "
     "TEXT]\n"
     "         [--group-code TEXT] [--salesman REF ...] [--vat-included] [--extra-tax] [--grouped]\n"
-    "         [--xls FILE] [--pdf FILE]\n";
+    "         [--xls FILE] [--xlsx FILE] [--pdf FILE] [--sort FIELD[:desc]] [--filter TEXT] [--chart "
+    "FILE.png]\n";
 
 } // namespace
 
@@ -22,8 +23,8 @@ int materialAnalysisCommand(Context &context)
         context.args, {.flags = {QStringLiteral("--vat-included"), QStringLiteral("--extra-tax"),
                                  QStringLiteral("--grouped")},
                        .values = QStringList{QStringLiteral("--name"), QStringLiteral("--special-code"),
-                                             QStringLiteral("--group-code")} +
-                                 fileOptions,
+                                             QStringLiteral("--group-code"), chartOption} +
+                                 fileOptions + listOptions,
                        .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "material-analysis", parsed.error(), materialUsage);

@@ -12,9 +12,12 @@ namespace {
 
 const char *const ordersUsage =
     "usage: tarvel-report orders --from yyyyMMdd --to yyyyMMdd [--customer NAME | --customer-ref REF]\n"
-    "         [--salesman REF ...] [--payment 0|1] [--xls FILE] [--pdf FILE]\n";
-const char *const orderAnalysisUsage = "usage: tarvel-report order-analysis --refs R1,R2,... "
-                                       "[--vat-included] [--extra-tax] [--xls FILE] [--pdf FILE]\n";
+    "         [--salesman REF ...] [--payment 0|1] [--xls FILE] [--xlsx FILE] [--pdf FILE]\n"
+    "         [--sort FIELD[:desc]] [--filter TEXT]\n";
+const char *const orderAnalysisUsage =
+    "usage: tarvel-report order-analysis --refs R1,R2,... [--vat-included] [--extra-tax]\n"
+    "         [--xls FILE] [--xlsx FILE] [--pdf FILE] [--sort FIELD[:desc]] [--filter TEXT] [--chart "
+    "FILE.png]\n";
 
 using OrderScreen = PickerScreen<OrderAnalysis, OrderPicker>;
 
@@ -63,7 +66,7 @@ int ordersCommand(Context &context)
     const Result<DatedArgs> parsed = parseDated(
         context.args, {.values = QStringList{QStringLiteral("--customer"), QStringLiteral("--customer-ref"),
                                              QStringLiteral("--payment")} +
-                                 fileOptions,
+                                 fileOptions + listOptions,
                        .repeated = {QStringLiteral("--salesman")}});
     if (!parsed)
         return usageError(context, "orders", parsed.error(), ordersUsage);

@@ -15,7 +15,8 @@ namespace tarvel::cli {
 namespace {
 
 const char *const waybillsUsage = "usage: tarvel-report waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8]"
-                                  " [--customer NAME] [--special-code CODE]\n";
+                                  " [--customer NAME] [--special-code CODE]\n"
+                                  "         [--sort FIELD[:desc]] [--filter TEXT]\n";
 
 // The entry of a list whose text before " --> " (or whole text) is the code.
 std::optional<QString> entryOf(const QStringList &entries, const QString &code)
@@ -31,9 +32,10 @@ std::optional<QString> entryOf(const QStringList &entries, const QString &code)
 
 int waybillsCommand(Context &context)
 {
-    const Result<DatedArgs> parsed =
-        parseDated(context.args, {.values = {QStringLiteral("--type"), QStringLiteral("--customer"),
-                                             QStringLiteral("--special-code")}});
+    const Result<DatedArgs> parsed = parseDated(
+        context.args, {.values = QStringList{QStringLiteral("--type"), QStringLiteral("--customer"),
+                                             QStringLiteral("--special-code")} +
+                                 listOptions});
     if (!parsed)
         return usageError(context, "waybills", parsed.error(), waybillsUsage);
     const auto &[args, range] = *parsed;
@@ -67,7 +69,7 @@ int waybillsCommand(Context &context)
         context.err << e.description() << "\n";
         return 1;
     }
-    return showPickerList(context, picker, {}, [&picker](ReportJson &json) {
+    return showPickerList(context, picker, filesOf(args), [&picker](ReportJson &json) {
         json.addField(QStringLiteral("tr1"), picker.startKey());
         json.addField(QStringLiteral("tr2"), picker.endKey());
         json.addField(QStringLiteral("irstip"), picker.irstip());

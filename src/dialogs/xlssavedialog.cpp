@@ -2,31 +2,43 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QList>
 
 namespace tarvel {
 
 namespace {
 
-const QString xlsxFilter = QStringLiteral("Excel Çalışma Kitabı (*.xlsx)");
-const QString xlsFilter = QStringLiteral("Exel Dosyaları (xls) (*.xls)");
+struct FileType {
+    QString filter;
+    QString suffix;
+};
 
-QString suffixOf(const QString &filter)
+const FileType xlsx{QStringLiteral("Excel Çalışma Kitabı (*.xlsx)"), QStringLiteral("xlsx")};
+const FileType xls{QStringLiteral("Exel Dosyaları (xls) (*.xls)"), QStringLiteral("xls")};
+const FileType png{QStringLiteral("PNG Resmi (*.png)"), QStringLiteral("png")};
+
+// "Dosya Kaydetme Yeri" with the types offered, the first chosen.
+QString askSaveName(QWidget *parent, const QList<FileType> &types)
 {
-    return filter == xlsFilter ? QStringLiteral("xls") : QStringLiteral("xlsx");
-}
-
-} // namespace
-
-QString askXlsFileName(QWidget *parent)
-{
+    const auto suffixOf = [&types](const QString &filter) {
+        for (const FileType &type : types) {
+            if (type.filter == filter)
+                return type.suffix;
+        }
+        return types.constFirst().suffix;
+    };
     QFileDialog dialog(parent, QStringLiteral("Dosya Kaydetme Yeri"));
     dialog.setObjectName(QStringLiteral("kaydet"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({xlsxFilter, xlsFilter});
-    dialog.setDefaultSuffix(suffixOf(xlsxFilter));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    QStringList filters;
+    for (const FileType &type : types)
+        filters << type.filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(types.constFirst().suffix);
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Konum:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosya adı:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
@@ -40,6 +52,18 @@ QString askXlsFileName(QWidget *parent)
     if (!QFileInfo(name).suffix().isEmpty())
         return name;
     return name + u'.' + suffixOf(dialog.selectedNameFilter());
+}
+
+} // namespace
+
+QString askXlsFileName(QWidget *parent)
+{
+    return askSaveName(parent, {xlsx, xls});
+}
+
+QString askPngFileName(QWidget *parent)
+{
+    return askSaveName(parent, {png});
 }
 
 } // namespace tarvel

@@ -12,5 +12,7 @@ namespace tarvel {
 // A name typed without an extension gets the chosen type's. Empty when the
 // user cancels; the name's extension tells saveGridFile what to write.
 QString askXlsFileName(QWidget *parent);
+// The same question for a picture: "PNG Resmi (*.png)".
+QString askPngFileName(QWidget *parent);
 
 } // namespace tarvel

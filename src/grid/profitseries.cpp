@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 namespace tarvel {
 
@@ -38,6 +39,20 @@ private:
     int m_field;
     const GridColumn *m_column = nullptr;
 };
+
+// The date a cell holds: alone, or as one part of a " - " separated heading
+// (the first such part).
+std::optional<QDate> dayIn(const QString &text)
+{
+    if (const auto day = cellDate(text))
+        return day;
+    const QString separator = QStringLiteral(" - ");
+    for (const QStringView part : QStringView(text).split(separator)) {
+        if (const auto day = cellDate(part.toString()))
+            return day;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -97,7 +112,7 @@ std::vector<DayProfit> profitPerDay(const DataGrid &grid, const ProfitFields &fi
     std::vector<int> rows = grid.shownRows();
     std::sort(rows.begin(), rows.end());
     for (int r : rows) {
-        if (const auto day = cellDate(date.text(r)))
+        if (const auto day = dayIn(date.text(r)))
             days[*day] += profit.number(r);
     }
     std::vector<DayProfit> result;

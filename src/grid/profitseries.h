@@ -12,8 +12,8 @@ class DataGrid;
 // for (a document's heading, an item's name); rows sharing a label make one
 // bar. profit is KAR TUTARI. A bar's profitability is 100 * profit / cost
 // where cost is given, else the last profitability cell its rows hold (a run
-// writes a document's once, on its last row). date (dd.MM.yyyy) is needed for
-// the profit per day only.
+// writes a document's once, on its last row). date (dd.MM.yyyy, alone or as
+// a part of a " - " separated heading) is needed for the profit per day only.
 struct ProfitFields {
     QString label;
     QString profit;

@@ -8,9 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +51,17 @@ const QList<QStringList> commands{
      "1", "--salesman", "2", "--vat-included", "--extra-tax"},
 };
 
+// One field of the rows, in the order the document lists them.
+QStringList column(const QJsonObject &l1, const QString &field)
+{
+    QStringList values;
+    for (const QJsonValue &row : l1.value(QStringLiteral("rows")).toArray())
+        values << row.toObject().value(field).toString();
+    return values;
+}
+
+const QStringList january{"item-analysis", "--from", "20240101", "--to", "20240131"};
+
 } // namespace
 
 class TestAnalysisCommands : public QObject {
@@ -59,9 +72,14 @@ private slots:
     void optionsReachTheRun();
     void orderAndMaterialOptions();
     void files();
+    void arrangedList_data();
+    void arrangedList();
+    void xlsxHoldsNumbers();
+    void chartPicture();
     void refusals_data();
     void refusals();
-    void fullDiskKeepsPdf();
+    void fullDiskKeepsFile_data();
+    void fullDiskKeepsFile();
     void serverStopsAnswering_data();
     void serverStopsAnswering();
 
@@ -171,6 +189,112 @@ void TestAnalysisCommands::files()
     QVERIFY(QFileInfo(xls).size() > 0);
 }
 
+// --sort and --filter give what the window shows after the same caption
+// clicks and typing into "Ara": the rows in that order, the totals of the
+// rows shown, and how many are shown out of all.
+void TestAnalysisCommands::arrangedList_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("footer"); // KAR TUTARI's total
+    QTest::addColumn<QString>("shown");  // "shown" among the fields, absent when empty
+    const QStringList ascending{"2,00", "30,00", "40,00", "48,00", "50,00", "50,00", "60,00"};
+    QTest::newRow("amount ascending")
+        << january + QStringList{"--sort", "fark"} << "fark" << ascending << "280"
+        << "";
+    QTest::newRow("amount descending") << january + QStringList{"--sort", "fark:desc"} << "fark"
+                                       << QStringList(ascending.crbegin(), ascending.crend()) << "280"
+                                       << "";
+    QTest::newRow("Turkish text order")
+        << january + QStringList{"--sort", "ack"} << "ack"
+        << QStringList{"ANNE'NİN REÇELİ", "ARMUT", "ÇAY", "ELMA", "KİRAZ", "SÜT", "ŞEKER"} << "280"
+        << "";
+    QTest::newRow("dotted capital found by small i")
+        << january + QStringList{"--filter", "kiraz"} << "ack" << QStringList{"KİRAZ"} << "60"
+        << "1 / 7";
+    QTest::newRow("filter and sort") << january + QStringList{"--filter", "e", "--sort", "tutar:desc"}
+                                     << "tutar" << QStringList{"120,00", "40,00", "12,00"} << "90"
+                                     << "3 / 7";
+    // Inside each invoice, and the invoices by their totals (132 before 163).
+    QTest::newRow("grouped list sorted inside its groups")
+        << QStringList{"invoice-analysis", "--refs", "10,11", "--sort", "fark"} << "fark"
+        << QStringList{"12,00", "30,00", "40,00", "50,00", "-12", "30,00", "35,00", "50,00", "60,00"} << "295"
+        << "";
+    QTest::newRow("nothing matches") << january + QStringList{"--filter", "yok böyle"} << "ack"
+                                     << QStringList{} << "0"
+                                     << "0 / 7";
+}
+
+void TestAnalysisCommands::arrangedList()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, field);
+    QFETCH(QStringList, values);
+    QFETCH(QString, footer);
+    QFETCH(QString, shown);
+    const Run run = test::runReport(m_folder, args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonObject l1 = list(run.out);
+    QCOMPARE(column(l1, field), values);
+    QCOMPARE(l1.value(QStringLiteral("footer")).toObject().value(QStringLiteral("fark")).toString(), footer);
+    const QJsonObject fields = document.value(QStringLiteral("fields")).toObject();
+    QCOMPARE(fields.contains(QStringLiteral("shown")), !shown.isEmpty());
+    QCOMPARE(fields.value(QStringLiteral("shown")).toString(), shown);
+}
+
+// The workbook read back by an independent reader: KAR TUTARI's cells are
+// numbers with the amounts the list shows, item codes stay texts.
+void TestAnalysisCommands::xlsxHoldsNumbers()
+{
+    if (!QFile::exists(QStringLiteral("/usr/bin/python3")))
+        NEEDS_OR_SKIP("/usr/bin/python3 is not installed");
+    const QString xlsx = m_erp.filePath(QStringLiteral("urunler.xlsx"));
+    const Run run = test::runReport(m_folder, january + QStringList{"--xlsx", xlsx, "--sort", "fark:desc"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const char script[] = R"PY(
+import json, sys, openpyxl
+sh = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
+heads = [c.value for c in sh[1]]
+cells = lambda name: [[c.value, c.data_type] for c in list(sh.columns)[heads.index(name)][1:]]
+print(json.dumps({'profit': cells('KAR TUTARI'), 'code': cells('MALZEME KODU')}))
+)PY";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QString::fromLatin1(script), xlsx});
+    QVERIFY(python.waitForFinished(30000));
+    if (python.exitCode() != 0 && python.readAllStandardError().contains("No module named 'openpyxl'"))
+        NEEDS_OR_SKIP("python3-openpyxl is not installed");
+    QCOMPARE(python.exitCode(), 0);
+    const QJsonObject book = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    const QStringList shown = column(list(run.out), QStringLiteral("fark"));
+    const QJsonArray profit = book.value(QStringLiteral("profit")).toArray();
+    // The footer follows the rows.
+    QCOMPARE(profit.size(), shown.size() + 1);
+    for (int i = 0; i < shown.size(); ++i) {
+        const QJsonArray cell = profit.at(i).toArray();
+        QCOMPARE(cell.at(1).toString(), QStringLiteral("n"));
+        QCOMPARE(cell.at(0).toDouble(), QString(shown.at(i)).remove(u'.').replace(u',', u'.').toDouble());
+    }
+    QCOMPARE(book.value(QStringLiteral("code")).toArray().at(0).toArray().at(1).toString(),
+             QStringLiteral("s"));
+}
+
+// The chart of the rows shown, headless, as a PNG of the size the usage names.
+void TestAnalysisCommands::chartPicture()
+{
+    QTemporaryDir dir;
+    for (const QStringList &args : {commands.at(2), commands.at(9)}) {
+        const QString png = dir.filePath(args.constFirst() + QStringLiteral(".png"));
+        const Run run = test::runReport(m_folder, args + QStringList{"--chart", png, "--filter", "kiraz"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(1000, 600));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 void TestAnalysisCommands::refusals_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -222,6 +346,19 @@ void TestAnalysisCommands::refusals_data()
     QTest::newRow("control characters shown escaped")
         << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--customer", "YOK\x1b[2J\x07"}
         << 1 << "YOK\\x1b[2J\\x07";
+    QTest::newRow("sort by a field the list lacks")
+        << january + QStringList{"--sort", "yok"} << 2
+        << "--sort: listede \"yok\" alanı yok; sıralanabilen alanlar: fatsirano, kod, ack,";
+    QTest::newRow("sort by a hidden column")
+        << january + QStringList{"--sort", "fatbilgi"} << 2 << "\"fatbilgi\" alanı yok";
+    QTest::newRow("sort order") << january + QStringList{"--sort", "fark:down"} << 2 << "\"down\"";
+    QTest::newRow("empty .xlsx name")
+        << january + QStringList{"--xlsx", ""} << 2 << "--xlsx bir dosya adı ister";
+    QTest::newRow(".xlsx into a missing folder")
+        << january + QStringList{"--xlsx", "/yok/klasor/a.xlsx"} << 1 << "/yok/klasor/a.xlsx";
+    QTest::newRow("chart of a picker list")
+        << QStringList{"invoices", "--from", "20240101", "--to", "20240131", "--chart", "a.png"} << 2
+        << "bilinmeyen seçenek (unknown option): --chart";
     QTest::newRow("year 1899") << QStringList{"invoices", "--from", "20240101", "--to", "18991231"} << 2
                                << "--to 1900 ile 9999";
 }
@@ -238,32 +375,50 @@ void TestAnalysisCommands::refusals()
     QVERIFY(run.out.isEmpty());
 }
 
-// On a full disk the printout fails, the command says so and exits 1, and
-// the good PDF already there stays byte for byte, with no temporary file
-// beside it.
-void TestAnalysisCommands::fullDiskKeepsPdf()
+void TestAnalysisCommands::fullDiskKeepsFile_data()
 {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("printout") << "--pdf"
+                              << "analiz.pdf"
+                              << "PDF dosyası yazılamadı: ";
+    QTest::newRow("workbook") << "--xlsx"
+                              << "analiz.xlsx"
+                              << "Dosya yazılamadı: ";
+    QTest::newRow("chart") << "--chart"
+                           << "analiz.png"
+                           << "Dosya yazılamadı: ";
+}
+
+// On a full disk the file cannot be written, the command says so and exits
+// 1, and the good file already there stays byte for byte, with no temporary
+// file beside it.
+void TestAnalysisCommands::fullDiskKeepsFile()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, name);
+    QFETCH(QString, says);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("analiz.pdf"));
+    const QString pdf = dir.filePath(name);
     QStringList args = commands.at(2);
-    QVERIFY2(test::runReport(m_folder, args + QStringList{QStringLiteral("--pdf"), pdf}).exitCode == 0,
-             "the first printout");
+    QVERIFY2(test::runReport(m_folder, args + QStringList{option, pdf}).exitCode == 0, "the first file");
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray good = file.readAll();
     file.close();
 
     // Every file the command writes may not grow past 4 KB.
-    const Run run = test::runReport(m_folder, commands.at(9) + QStringList{QStringLiteral("--pdf"), pdf}, [] {
+    const Run run = test::runReport(m_folder, commands.at(9) + QStringList{option, pdf}, [] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
     });
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(QStringLiteral("PDF dosyası yazılamadı: ") + pdf), qPrintable(run.err));
+    QVERIFY2(run.err.contains(says + pdf), qPrintable(run.err));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll() == good);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"analiz.pdf"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 void TestAnalysisCommands::serverStopsAnswering_data()

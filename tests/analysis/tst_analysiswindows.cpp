@@ -3,8 +3,10 @@
 // runs, the "Karlılık Analizi" menu over the list, and the list appearance
 // kept across a close.
 #include "analysis/invoiceanalysis.h"
+#include "analysis/ui/analysischartpanel.h"
 #include "analysis/ui/invoiceanalysiswindow.h"
 #include "analysisfixture.h"
+#include "charts/profitchart.h"
 #include "dialogs/messagebox.h"
 #include "foundation/erp/erpsession.h"
 #include "foundation/store/sidefiles.h"
@@ -15,6 +17,8 @@
 #include "widgets/gridwidget.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -38,6 +42,7 @@ private slots:
     void unreadableSettingsAreSaid();
     void invoiceRunThroughPicker();
     void itemRunHoldsItsStarters();
+    void chartBesideTheList();
     void typedNameTakesTheBoxLength();
     void contextMenuNeedsRows();
     void appearanceKeptAcrossClose();
@@ -179,6 +184,50 @@ void TestAnalysisWindows::itemRunHoldsItsStarters()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTest::mouseClick(child<QPushButton>(window.get(), "temizle"), Qt::LeftButton);
     QCOMPARE(window->model().l1().table().rowCount(), 0);
+}
+
+// "Grafik" shows the chart beside the list and hides it again; the bars are
+// the items the list shows, and follow what is typed into "Ara". The window
+// still fits a 1024x768 screen with the chart shown.
+void TestAnalysisWindows::chartBesideTheList()
+{
+    const auto window = openWindow(m_folder);
+    child<QDateEdit>(window.get(), "tr1")->setDate(QDate(2024, 1, 1));
+    child<QDateEdit>(window.get(), "tr2")->setDate(QDate(2024, 1, 31));
+    QTest::mouseClick(child<QPushButton>(window.get(), "tumurunler"), Qt::LeftButton);
+    QVERIFY(window->model().l1().table().rowCount() > 1);
+
+    QPushButton *toggle = child<QPushButton>(window.get(), "grafikgoster");
+    AnalysisChartPanel *panel = window->chartPanel();
+    QVERIFY(!toggle->isChecked());
+    QVERIFY(!panel->isVisible());
+    const auto bars = [panel] {
+        QStringList names;
+        for (QAbstractAxis *axis : panel->chart()->chart()->axes(Qt::Vertical)) {
+            if (auto *labels = qobject_cast<QBarCategoryAxis *>(axis)) {
+                for (const QString &label : labels->categories())
+                    names << label.section(QStringLiteral("  "), 1);
+            }
+        }
+        names.sort();
+        return names;
+    };
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+    QVERIFY(panel->chart()->width() > 300);
+    QVERIFY2(window->minimumSizeHint().width() <= 1024 && window->minimumSizeHint().height() <= 768,
+             qPrintable(QStringLiteral("%1x%2")
+                            .arg(window->minimumSizeHint().width())
+                            .arg(window->minimumSizeHint().height())));
+    QCOMPARE(bars(), (QStringList{"ANNE'NİN REÇELİ", "ARMUT", "ELMA", "KİRAZ", "SÜT", "ÇAY", "ŞEKER"}));
+
+    window->list()->searchBox()->setFocus();
+    QTest::keyClicks(window->list()->searchBox(), QStringLiteral("kiraz"));
+    QTRY_COMPARE(bars(), QStringList{"KİRAZ"});
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
 }
 
 // However much is typed or pasted into "Malzeme Cinsi", the box keeps what an

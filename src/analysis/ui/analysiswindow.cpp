@@ -2,6 +2,7 @@
 
 #include "analysis/analysisdates.h"
 #include "analysis/profitanalysis.h"
+#include "analysis/ui/analysischartpanel.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
 #include "mainwindow/mainwindow.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -81,9 +83,25 @@ void AnalysisWindow::build(const ReportInfo &info)
     layout->setSpacing(4);
     layout->addWidget(headingBox);
     layout->addWidget(filterBox);
-    layout->addWidget(m_l1, 1);
+    layout->addWidget(listWithChart(), 1);
     layout->addWidget(m_pr1);
     layout->addWidget(m_sb1);
+}
+
+QWidget *AnalysisWindow::listWithChart()
+{
+    m_l1->tintNegativeRows(AnalysisField::fark, QColor(255, 215, 215));
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName(QStringLiteral("listegrafik"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_l1);
+    m_chart = new AnalysisChartPanel(*m_model, split);
+    split->addWidget(m_chart);
+    // Shown, the chart takes a third of the width.
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    m_filterRows[1]->addWidget(m_chart->toggle());
+    return split;
 }
 
 QFrame *AnalysisWindow::buildFilterFrame(const AnalysisDesign &design)

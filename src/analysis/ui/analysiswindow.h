@@ -19,6 +19,7 @@ class QStatusBar;
 
 namespace tarvel {
 
+class AnalysisChartPanel;
 struct AnalysisDesign;
 struct AnalysisDates;
 class GridWidget;
@@ -45,6 +46,7 @@ public:
 
     ProfitAnalysis &model() const { return *m_model; }
     GridWidget *list() const { return m_l1; }
+    AnalysisChartPanel *chartPanel() const { return m_chart; }
 
     // The window's load (centring, appearance file, inputs, settings, status
     // text); runs once, at the first show or when called.
@@ -87,6 +89,8 @@ protected:
 private:
     void build(const ReportInfo &info);
     QFrame *buildFilterFrame(const AnalysisDesign &design);
+    // The list with the profit chart beside it, behind "Grafik"; losses tinted.
+    QWidget *listWithChart();
     void onMouseDown(Qt::MouseButton button, const QPoint &globalPos);
     void onRunningChanged(bool running);
     void reportFailures();
@@ -103,6 +107,7 @@ private:
     QCheckBox *m_check1 = nullptr;
     QLabel *m_vatLabel = nullptr;
     GridWidget *m_l1 = nullptr;
+    AnalysisChartPanel *m_chart = nullptr;
     XpProgressBar *m_pr1 = nullptr;
     QStatusBar *m_sb1 = nullptr;
     QLabel *m_status = nullptr;

@@ -88,7 +88,12 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
                    const std::function<void(ReportJson &)> &addFields)
 {
     try {
-        picker.gosterbul(0);
+        const QString note = picker.gosterbul(0);
+        // A customer named that no card has: a filter that matches nothing.
+        if (picker.crNamesNoCard()) {
+            context.err << note << "\n";
+            return 1;
+        }
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return 1;

@@ -45,6 +45,9 @@ public:
 
     void settingsSaved() override;
 
+    // "Önizleme" (1) and "Yazdır" (2): first asks, when the waybills belong
+    // to several customers or rows were deleted, whether to go on; "HAYIR"
+    // prints nothing.
     void printloadinglist(int mode) override;
     // "Liste Exel Kaydet": the list as .xls under the name the save dialog
     // returns, exactly as returned. Cancel writes nothing; a failure is silent.
@@ -58,6 +61,8 @@ private:
     // The shared settings into the report, the caption and the status panel.
     void takeSettings();
     void showFields();
+    // Status panel 3: how many rows "Satır Sil" took out of the list.
+    void showDeletedRows();
     void takeEditedFields();
     void popupMenu(const QPoint &globalPos);
     void showClock();

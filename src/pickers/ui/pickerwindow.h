@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QStatusBar;
 
 namespace tarvel {
 
@@ -47,9 +48,9 @@ public:
     GridWidget *list() const { return m_l1; }
     QMenu *menu() const { return m_men; }
 
-    // "Göster" (mode 0) and "Listeye Ekle" (mode 1). A failing search shows
-    // the error's description in a plain message box; the list keeps what it
-    // read and stays usable.
+    // "Göster" (mode 0) and "Listeye Ekle" (mode 1); the status bar sb1 says
+    // when it found nothing. A failing search shows the error's description
+    // in a plain message box; the list keeps what it read and stays usable.
     void gosterbul(int mode);
     // chameleonButton1: nothing on an empty list; "Listeden Seçim
     // Yapmalısınız..." when nothing is ticked (the picker stays open);
@@ -112,6 +113,7 @@ private:
     int m_filterCount = 0;
     GridWidget *m_l1 = nullptr;
     QMenu *m_men = nullptr;
+    QStatusBar *m_sb1 = nullptr;
     std::optional<QString> m_openingFailure;
 };
 

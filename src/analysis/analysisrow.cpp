@@ -93,7 +93,9 @@ RowAmounts appendSaleRow(MemTable &list, const QString &code, const QString &nam
     list.setField(QStringLiteral("unvan"), document.unvan);
     list.setField(QStringLiteral("fatbilgi"), document.fatbilgi);
     list.post();
-    return {sales, cost};
+    // A given-away item sold nothing: the document's profitability follows
+    // the amounts its rows show, as the footer's does.
+    return {line.promotion ? 0.0 : sales, cost};
 }
 
 } // namespace tarvel

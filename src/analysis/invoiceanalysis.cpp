@@ -56,8 +56,10 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
         ErpRows items = runQuery(itemsStatement);
         pr1().setMax(items.rowCount());
         int ordinal = 0;
-        for (items.first(); !items.eof() && !serverGone(); items.next()) {
+        for (items.first(); !items.eof(); items.next()) {
             betweenItems();
+            if (stopping())
+                break;
             pr1().setValue(++ordinal);
             try {
                 addItemRow(items, range);
@@ -91,8 +93,10 @@ void InvoiceAnalysis::addItemRow(const ErpRows &item, const QString &range)
     }
 
     const ErpRows sold = runQuery(QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
-                                  stockLineTable() + QStringLiteral(" where IOCODE='4'") + range +
-                                  QStringLiteral(" AND STOCKREF=") + ref);
+                                  stockLineTable() + QStringLiteral(" where IOCODE='4' AND TRCODE IN(7,8)") +
+                                  range + QStringLiteral(" AND STOCKREF=") + ref);
+    // Sales lines only, as the material run counts them: scrap, transfers and
+    // other outgoing lines sold nothing.
     if (sold.eof() || sold.isNull(QStringLiteral("tutar1")))
         return; // did not sell in the range
     const double quantity = sold.number(QStringLiteral("miktar1"));

@@ -73,16 +73,13 @@ bool MaterialAnalysis::run()
 {
     bool totals = false;
     const bool started = fillRun([this, &totals] {
-        m_stop = false;
-        m_stopped = false;
         const AnalysisModes modes = m_modes;
         m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) +
                   QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey()) + QLatin1Char(')');
         const QString salesmen = m_satel.filterFragment();
         setVatLabel(modes.vatIncluded);
         Sums sums;
-        m_stopped = addRows(modes, salesmen, sums) == Step::Stop;
-        totals = !m_stopped && writeRunTotals(sums);
+        totals = addRows(modes, salesmen, sums) == Step::Go && writeRunTotals(sums);
     });
     if (!started)
         return false;
@@ -101,13 +98,13 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
     for (items.first(); !items.eof(); items.next()) {
         betweenItems();
         pr1().setValue(++counter);
-        if (m_stop || serverGone())
+        if (stopping())
             return Step::Stop;
         try {
             ErpRows lines = runQuery(salesLinesStatement(items.text(QStringLiteral("LOGICALREF")), salesmen));
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
-                if (m_stop || serverGone())
+                if (stopping())
                     return Step::Stop;
                 addLineRow(items, lines, modes, sums);
             }
@@ -115,7 +112,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
             noteFailure(e);
         }
     }
-    return serverGone() ? Step::Stop : Step::Go;
+    return stopping() ? Step::Stop : Step::Go;
 }
 
 void MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line, const AnalysisModes &modes,
@@ -146,7 +143,9 @@ void MaterialAnalysis::addLineRow(const ErpRows &item, const ErpRows &line, cons
                                              item.text(QStringLiteral("NAME")), *sale, u, modes, row);
     sums.sales = float(double(sums.sales) + amounts.sales);
     sums.cost = float(double(sums.cost) + amounts.cost);
-    sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
+    // TOP. TUTAR as the row shows it: 0 for a promotion line.
+    if (!sale->promotion)
+        sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
 }
 
 bool MaterialAnalysis::writeRunTotals(const Sums &sums)

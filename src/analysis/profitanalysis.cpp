@@ -117,6 +117,8 @@ bool ProfitAnalysis::beginRun()
     if (m_running)
         return false;
     m_running = true;
+    m_stop = false;
+    m_stopped = false;
     m_failures = {};
     m_serverStop.reset();
     m_statements = 0;
@@ -150,6 +152,13 @@ bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
     });
     fill();
     return true;
+}
+
+bool ProfitAnalysis::stopping()
+{
+    if (m_stop || serverGone())
+        m_stopped = true;
+    return m_stopped;
 }
 
 void ProfitAnalysis::betweenItems()

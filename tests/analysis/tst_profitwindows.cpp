@@ -13,6 +13,7 @@
 #include "foundation/store/localstore.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/documentpicker.h"
+#include "pickers/orderpicker.h"
 #include "pickers/ui/customerpickerwindow.h"
 #include "pickers/ui/orderpickerwindow.h"
 #include "widgets/gridwidget.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,7 @@ private slots:
 
     void orderRunThroughPickers();
     void materialRunAndStop();
+    void orderRunStops();
     void closeDuringMaterialRun();
     void programCloseDuringMaterialRun();
 
@@ -160,6 +163,10 @@ void TestProfitWindows::materialRunAndStop()
     QPushButton *bul = child<QPushButton>(window.get(), "bul");
     QPushButton *durdur = child<QPushButton>(window.get(), "durdur");
     QVERIFY(bul->isVisible() && !durdur->isVisible());
+    // Its rows name no invoice: no grouping under empty invoice headings,
+    // no document number column.
+    QVERIFY(!child<QCheckBox>(window.get(), "Check1")->isVisible());
+    QVERIFY(!window->model().l1().column(0).visible);
 
     // A whole run with a special code typed into the fifth field's code.
     child<QComboBox>(window.get(), "ozkod")->setEditText(QStringLiteral("KAMPANYA"));
@@ -186,6 +193,49 @@ void TestProfitWindows::materialRunAndStop()
     QCOMPARE(cellOf(l1, 0, QStringLiteral("kartop")), QString());
     QVERIFY(bul->isVisible() && !durdur->isVisible());
     QVERIFY(m_messages.isEmpty());
+    // Partial totals must not pass for the whole.
+    auto *runStatus = child<QLabel>(window.get(), "sb1panel5");
+    QCOMPARE(runStatus->text(), QStringLiteral("Durduruldu"));
+
+    // A run that finds nothing says so; one that ends says nothing.
+    window->model().setBetweenItems({});
+    child<QLineEdit>(window.get(), "Text1")->setText(QStringLiteral("BÖYLE BİR MALZEME YOK"));
+    QTest::mouseClick(bul, Qt::LeftButton);
+    QCOMPARE(l1.table().rowCount(), 0);
+    QCOMPARE(runStatus->text(), QStringLiteral("Kayıt bulunamadı"));
+    child<QLineEdit>(window.get(), "Text1")->clear();
+    QTest::mouseClick(bul, Qt::LeftButton);
+    QVERIFY(l1.table().rowCount() > 0);
+    QCOMPARE(runStatus->text(), QString());
+}
+
+void TestProfitWindows::orderRunStops()
+{
+    const auto window = openWindow<OrderAnalysisWindow>();
+    auto *durdur = child<QPushButton>(window.get(), "durdur");
+    auto *siparisler = child<QPushButton>(window.get(), "siparisler");
+    QVERIFY(!durdur->isVisible());
+    OrderPicker picker(window->model().context());
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.listDocuments({QStringLiteral("30"), QStringLiteral("31")}), QStringList());
+
+    bool runningLook = false;
+    int polls = 0;
+    window->model().setBetweenItems([&] {
+        QCoreApplication::processEvents();
+        if (++polls != 3)
+            return;
+        runningLook = durdur->isVisible() && !siparisler->isEnabled();
+        QTest::mouseClick(durdur, Qt::LeftButton);
+    });
+    window->analysis().handOver(picker.picked(), picker.options());
+    QVERIFY(runningLook);
+    QVERIFY(window->analysis().wasStopped());
+    QCOMPARE(window->model().l1().table().rowCount(), 2); // order 30 done, 31 not begun
+    QVERIFY(!durdur->isVisible());
+    QVERIFY(siparisler->isEnabled());
+    QCOMPARE(child<QLabel>(window.get(), "sb1panel5")->text(), QStringLiteral("Durduruldu"));
+    QVERIFY(m_messages.isEmpty()); // no overall profitability, so no division to fail
 }
 
 void TestProfitWindows::closeDuringMaterialRun()

@@ -74,8 +74,10 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *p
     addFilterWidget(check2, 1);
     addFilterWidget(check3, 1);
     m_bul = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
-    m_durdur = addFilterButton(QStringLiteral("durdur"), QStringLiteral("Durdur"), 1);
-    m_durdur->hide();
+    addStopButton(1);
+    // Its rows name no invoice: grouped, every heading would be an empty
+    // invoice's, with no profitability of its own.
+    hideGrouping();
 
     connect(m_text1, &QLineEdit::textChanged, &model, &MaterialAnalysis::setText1);
     connect(m_ozkod, &QComboBox::editTextChanged, &model, &MaterialAnalysis::setOzkod);
@@ -84,7 +86,6 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *p
     connect(check3, &QCheckBox::toggled, &model, &MaterialAnalysis::setExtraTax);
     connect(m_bul, &QPushButton::clicked, this, &MaterialAnalysisWindow::bul);
     connect(m_text1, &QLineEdit::returnPressed, this, &MaterialAnalysisWindow::bul);
-    connect(m_durdur, &QPushButton::clicked, &model, &MaterialAnalysis::requestStop);
     connect(&model, &ProfitAnalysis::runningChanged, this, &MaterialAnalysisWindow::showRunning);
 }
 
@@ -116,13 +117,8 @@ void MaterialAnalysisWindow::bul()
 
 void MaterialAnalysisWindow::showRunning(bool running)
 {
+    // "Durdur" takes its place.
     m_bul->setVisible(!running);
-    m_durdur->setVisible(running);
-}
-
-void MaterialAnalysisWindow::stopRunForClose()
-{
-    analysis().requestStop();
 }
 
 } // namespace tarvel

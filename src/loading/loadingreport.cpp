@@ -339,7 +339,8 @@ QString LoadingReport::mixedCustomersNote() const
 {
     if (m_waybillCustomers.size() < 2)
         return QString();
-    return QStringLiteral("Listede birden fazla carinin irsaliyesi var: %1. Formlar %2 adına basılacak.")
+    // A title may end in a full stop ("LTD. ŞTİ."): the names end their line.
+    return QStringLiteral("Listede birden fazla carinin irsaliyesi var: %1\nFormlar %2 adına basılacak.")
         .arg(waybillCustomers().join(QStringLiteral(", ")), m_customer.unvn);
 }
 

@@ -4,6 +4,7 @@
 // of the whole program during a material run.
 #include "analysis/materialanalysis.h"
 #include "analysis/orderanalysis.h"
+#include "analysis/ui/invoiceanalysiswindow.h"
 #include "analysis/ui/materialanalysiswindow.h"
 #include "analysis/ui/orderanalysiswindow.h"
 #include "analysisfixture.h"
@@ -46,6 +47,8 @@ private slots:
     void orderRunStops();
     void closeDuringMaterialRun();
     void programCloseDuringMaterialRun();
+    void fitSmallScreen_data();
+    void fitSmallScreen();
 
 private:
     template <typename W> std::unique_ptr<W> openWindow()
@@ -287,6 +290,37 @@ void TestProfitWindows::programCloseDuringMaterialRun()
     QTRY_COMPARE(closedSpy.count(), 1);
     QVERIFY(!main.isVisible());
     QTRY_VERIFY(!window);
+}
+
+void TestProfitWindows::fitSmallScreen_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("invoices") << int(ReportKind::InvoiceAnalysis);
+    QTest::newRow("orders") << int(ReportKind::OrderAnalysis);
+    QTest::newRow("material") << int(ReportKind::MaterialAnalysis);
+}
+
+// On a 1024x768 screen the main window's work area is about 1010 by 650
+// pixels: a report window that needs more cuts its fields and buttons off.
+void TestProfitWindows::fitSmallScreen()
+{
+    QFETCH(int, kind);
+    std::unique_ptr<AnalysisWindow> window;
+    switch (ReportKind(kind)) {
+    case ReportKind::InvoiceAnalysis:
+        window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{m_folder, m_folder});
+        break;
+    case ReportKind::OrderAnalysis:
+        window = std::make_unique<OrderAnalysisWindow>(AppPaths{m_folder, m_folder});
+        break;
+    default:
+        window = std::make_unique<MaterialAnalysisWindow>(AppPaths{m_folder, m_folder});
+        break;
+    }
+    window->load();
+    const QSize needed = window->minimumSizeHint();
+    QVERIFY2(needed.width() <= 1000 && needed.height() <= 600,
+             qPrintable(QStringLiteral("%1x%2").arg(needed.width()).arg(needed.height())));
 }
 
 QTEST_MAIN(TestProfitWindows)

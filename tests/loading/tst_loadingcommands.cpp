@@ -205,7 +205,7 @@ void TestLoadingCommands::mixedCustomers()
     const ProgramRun run = test::runReport(m_folder, QStringList{QStringLiteral("print-loading")} + args +
                                                          QStringList{QStringLiteral("--pdf"), pdf});
     const QString note = QStringLiteral("Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE "
-                                        "TİCARET. Formlar AYŞE TİCARET adına basılacak.");
+                                        "TİCARET\nFormlar AYŞE TİCARET adına basılacak.");
     QCOMPARE(run.err.contains(note), refused);
     if (refused) {
         QCOMPARE(run.exitCode, 1);

@@ -268,14 +268,14 @@ void TestLoadingReport::customersOfTheWaybills_data()
     QTest::newRow("two customers, each once")
         << QStringList{"101", "109", "103", "108"}
         << QStringList{"MEHMET'İN GIDA", "AYŞE TİCARET", "AYŞE TİCARET LTD"}
-        << "Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE TİCARET, AYŞE TİCARET LTD. "
+        << "Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE TİCARET, AYŞE TİCARET LTD\n"
            "Formlar AYŞE TİCARET LTD adına basılacak.";
     // 102's card is inactive: a customer of its own, the fields keep 101's.
     QTest::newRow("a customer without an active card")
         << QStringList{"101", "102"}
         << QStringList{"MEHMET'İN GIDA", "etkin kartı olmayan cari (LOGICALREF=2)"}
         << "Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, etkin kartı olmayan cari "
-           "(LOGICALREF=2). Formlar MEHMET'İN GIDA adına basılacak.";
+           "(LOGICALREF=2)\nFormlar MEHMET'İN GIDA adına basılacak.";
 }
 
 void TestLoadingReport::customersOfTheWaybills()

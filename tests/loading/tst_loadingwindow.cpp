@@ -273,7 +273,7 @@ void TestLoadingWindow::printAsksFirst_data()
     QTest::addColumn<bool>("printed");
 
     const QString mixed = QStringLiteral("Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE "
-                                         "TİCARET. Formlar AYŞE TİCARET adına basılacak. Devam edilsin mi?");
+                                         "TİCARET\nFormlar AYŞE TİCARET adına basılacak. Devam edilsin mi?");
     const QString deleted = QStringLiteral("Listeden 1 satır silindi. Formlardaki toplamlar");
     QTest::newRow("one customer's waybill as loaded") << QList<int>{0} << false << 1 << QStringList() << true;
     QTest::newRow("two customers, HAYIR") << QList<int>{0, 4} << false << 0 << QStringList{mixed} << false;

@@ -25,7 +25,7 @@ QComboBox *codeBox(const char *objectName)
     box->setObjectName(QString::fromLatin1(objectName));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumContentsLength(10);
+    box->setMinimumContentsLength(8);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
 }
@@ -53,14 +53,16 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *p
     addDateRange([&model](const AnalysisDates &dates) { model.setDates(dates); });
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setMinimumWidth(160);
+    // The filters share one row with the dates and the salesmen: at 1024
+    // pixels wide every field must still show whole.
+    m_text1->setMinimumWidth(140);
     m_text1->setMaxLength(filterLength::itemName);
     m_ozkod = codeBox("ozkod");
     m_ozkod->lineEdit()->setMaxLength(filterLength::itemSpecialCode);
     m_grp = codeBox("grp");
     m_grp->lineEdit()->setMaxLength(filterLength::itemGroupCode);
     m_satel = new SalesmanListWidget(model.satel());
-    m_satel->setMinimumWidth(200);
+    m_satel->setMinimumWidth(170);
     m_satel->setMaximumHeight(90);
     addFilterWidget(labelledField(QStringLiteral("Malzeme Cinsi"), m_text1));
     addFilterWidget(labelledField(QStringLiteral("Malzeme Özel Kodu"), m_ozkod));

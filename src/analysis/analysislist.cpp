@@ -38,39 +38,40 @@ AnalysisDesign materialDesign()
 
 void addFields(MemTable &table, AnalysisKind kind)
 {
-    const QList<QPair<const char *, int>> fields{
-        {"sira", 20},       {"kod", 200},         {"ack", 500},         {"birim", 50},      {"miktar", 50},
-        {"tutar", 50},      {"maliyet", 50},      {"kar", 50},          {"fisno", 50},      {"belgeno", 50},
-        {"unvan", 500},     {"fark", 50},         {"kartop", 50},       {"nettutar", 50},   {"fatrefno", 100},
-        {"fatbilgi", 1000}, {"geneltoporan", 50}, {"genelnettuar", 50}, {"indirimtop", 50}, {"fatsirano", 50},
+    namespace F = AnalysisField;
+    const QList<QPair<QString, int>> fields{
+        {F::sira, 20},         {F::kod, 200},         {F::ack, 500},       {F::birim, 50},
+        {F::miktar, 50},       {F::tutar, 50},        {F::maliyet, 50},    {F::kar, 50},
+        {F::fisno, 50},        {F::belgeno, 50},      {F::unvan, 500},     {F::fark, 50},
+        {F::kartop, 50},       {F::nettutar, 50},     {F::fatrefno, 100},  {F::fatbilgi, 1000},
+        {F::geneltoporan, 50}, {F::genelnettuar, 50}, {F::indirimtop, 50}, {F::fatsirano, 50},
     };
     for (const auto &[name, length] : fields)
-        table.addField(QString::fromLatin1(name), length);
+        table.addField(name, length);
     if (kind != AnalysisKind::Order)
-        table.addField(QStringLiteral("toptutar"), 50);
+        table.addField(AnalysisField::toptutar, 50);
     if (kind == AnalysisKind::Invoice)
-        table.addField(QStringLiteral("satici"), 50);
-    table.setKeyField(QStringLiteral("sira"));
+        table.addField(AnalysisField::satici, 50);
+    table.setKeyField(AnalysisField::sira);
 }
 
 // An amount column: right-aligned, summed in the footer and per group.
-GridColumn amountColumn(const char *name, const QString &caption, const char *field)
+GridColumn amountColumn(const char *name, const QString &caption, const QString &field)
 {
-    const QString f = QString::fromLatin1(field);
     return {.objectName = QString::fromLatin1(name),
             .caption = caption,
-            .field = f,
+            .field = field,
             .width = 100,
             .alignment = Qt::AlignRight,
-            .footer = GridTotal::sumOf(f),
-            .groupTotal = GridTotal::sumOf(f)};
+            .footer = GridTotal::sumOf(field),
+            .groupTotal = GridTotal::sumOf(field)};
 }
 
-GridColumn hiddenColumn(const char *name, const QString &caption, const char *field, int width)
+GridColumn hiddenColumn(const char *name, const QString &caption, const QString &field, int width)
 {
     return {.objectName = QString::fromLatin1(name),
             .caption = caption,
-            .field = QString::fromLatin1(field),
+            .field = field,
             .width = width,
             .visible = false};
 }
@@ -102,72 +103,73 @@ void buildAnalysisList(DataGrid &grid, AnalysisKind kind)
     const QString pattern = QStringLiteral("#0.00");
     const QString percent = QStringLiteral("%#0.00");
     // TOP. TUTAR: the order list has no toptutar and totals the orders' nettutar instead.
-    const QString grossField = order ? QStringLiteral("nettutar") : QStringLiteral("toptutar");
+    const QString grossField = order ? AnalysisField::nettutar : AnalysisField::toptutar;
 
     // The material run's rows belong to no document: their number would be a "1" in every row.
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
-                    .field = QStringLiteral("fatsirano"),
+                    .field = AnalysisField::fatsirano,
                     .width = 30,
                     .visible = kind != AnalysisKind::Material,
                     .tint = firstColumnTint});
-    grid.addColumn(hiddenColumn("DBGridColumn2", QStringLiteral("SIRA"), "sira", 30));
-    grid.addColumn(hiddenColumn("DBGridColumn3", QStringLiteral("FİS NO"), "fisno", 80));
-    grid.addColumn(hiddenColumn("DBGridColumn4", QStringLiteral("BELGE NO"), "belgeno", 80));
-    grid.addColumn(hiddenColumn("DBGridColumn5", QStringLiteral("UNVAN"), "unvan", 200));
+    grid.addColumn(hiddenColumn("DBGridColumn2", QStringLiteral("SIRA"), AnalysisField::sira, 30));
+    grid.addColumn(hiddenColumn("DBGridColumn3", QStringLiteral("FİS NO"), AnalysisField::fisno, 80));
+    grid.addColumn(hiddenColumn("DBGridColumn4", QStringLiteral("BELGE NO"), AnalysisField::belgeno, 80));
+    grid.addColumn(hiddenColumn("DBGridColumn5", QStringLiteral("UNVAN"), AnalysisField::unvan, 200));
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn6"),
                     .caption = QStringLiteral("MALZEME KODU"),
-                    .field = QStringLiteral("kod"),
+                    .field = AnalysisField::kod,
                     .width = 100});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn7"),
                     .caption = QStringLiteral("MALZEME CİNSİ"),
-                    .field = QStringLiteral("ack"),
+                    .field = AnalysisField::ack,
                     .width = 200,
                     .footer = GridTotal::fixedText(QStringLiteral("GENEL TOPLAMLAR")),
                     .groupTotal = GridTotal::fixedText(design.groupTotalText)});
-    grid.addColumn(hiddenColumn("DBGridColumn8", QStringLiteral("BİRİM"), "birim", 70));
-    grid.addColumn(amountColumn("DBGridColumn9", QStringLiteral("SATIŞ MİKTARI"), "miktar"));
-    grid.addColumn(amountColumn("DBGridColumn10", QStringLiteral("SATIŞ TUTARI"), "tutar"));
-    grid.addColumn(amountColumn("DBGridColumn11", QStringLiteral("SATIŞ MALİYETİ"), "maliyet"));
-    grid.addColumn(amountColumn("DBGridColumn12", QStringLiteral("KAR TUTARI"), "fark"));
-    GridColumn kartop = hiddenColumn("DBGridColumn13", QStringLiteral("TOPNET"), "kartop", 64);
-    kartop.footer = GridTotal::sumOf(QStringLiteral("kartop"));
+    grid.addColumn(hiddenColumn("DBGridColumn8", QStringLiteral("BİRİM"), AnalysisField::birim, 70));
+    grid.addColumn(amountColumn("DBGridColumn9", QStringLiteral("SATIŞ MİKTARI"), AnalysisField::miktar));
+    grid.addColumn(amountColumn("DBGridColumn10", QStringLiteral("SATIŞ TUTARI"), AnalysisField::tutar));
+    grid.addColumn(amountColumn("DBGridColumn11", QStringLiteral("SATIŞ MALİYETİ"), AnalysisField::maliyet));
+    grid.addColumn(amountColumn("DBGridColumn12", QStringLiteral("KAR TUTARI"), AnalysisField::fark));
+    GridColumn kartop = hiddenColumn("DBGridColumn13", QStringLiteral("TOPNET"), AnalysisField::kartop, 64);
+    kartop.footer = GridTotal::sumOf(AnalysisField::kartop);
     grid.addColumn(kartop);
-    grid.addColumn(hiddenColumn("DBGridColumn14", QStringLiteral("FATREFNO"), "fatrefno", 64));
-    grid.addColumn(hiddenColumn("DBGridColumn15", design.documentCaption, "fatbilgi", 64));
-    GridColumn nettutar = hiddenColumn("DBGridColumn16", QStringLiteral("NETTUTAR"), "nettutar", 64);
-    nettutar.footer = GridTotal::sumOf(QStringLiteral("nettutar"));
+    grid.addColumn(hiddenColumn("DBGridColumn14", QStringLiteral("FATREFNO"), AnalysisField::fatrefno, 64));
+    grid.addColumn(hiddenColumn("DBGridColumn15", design.documentCaption, AnalysisField::fatbilgi, 64));
+    GridColumn nettutar =
+        hiddenColumn("DBGridColumn16", QStringLiteral("NETTUTAR"), AnalysisField::nettutar, 64);
+    nettutar.footer = GridTotal::sumOf(AnalysisField::nettutar);
     grid.addColumn(nettutar);
     GridColumn overall =
-        hiddenColumn("DBGridColumn18", QStringLiteral("GENEL KARLILIK"), "geneltoporan", 100);
-    overall.footer = GridTotal::sumOf(QStringLiteral("geneltoporan"));
+        hiddenColumn("DBGridColumn18", QStringLiteral("GENEL KARLILIK"), AnalysisField::geneltoporan, 100);
+    overall.footer = GridTotal::sumOf(AnalysisField::geneltoporan);
     grid.addColumn(overall);
-    grid.addColumn(hiddenColumn("DBGridColumn19", QString(), "genelnettuar", 64));
+    grid.addColumn(hiddenColumn("DBGridColumn19", QString(), AnalysisField::genelnettuar, 64));
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn20"),
                     .caption = QStringLiteral("İND.TOP."),
-                    .field = QStringLiteral("indirimtop"),
+                    .field = AnalysisField::indirimtop,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("indirimtop"), pattern),
-                    .groupTotal = GridTotal::sumOf(QStringLiteral("indirimtop"), pattern)});
+                    .footer = GridTotal::sumOf(AnalysisField::indirimtop, pattern),
+                    .groupTotal = GridTotal::sumOf(AnalysisField::indirimtop, pattern)});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn17"),
                     .caption = QStringLiteral("TOP. TUTAR"),
-                    .field = order ? QString() : QStringLiteral("toptutar"),
+                    .field = order ? QString() : AnalysisField::toptutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
                     .footer = GridTotal::sumOf(grossField, pattern),
                     .groupTotal = GridTotal::sumOf(grossField, pattern)});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn21"),
                     .caption = QStringLiteral("KARLILIK"),
-                    .field = QStringLiteral("kar"),
+                    .field = AnalysisField::kar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("geneltoporan"), percent),
-                    .groupTotal = GridTotal::sumOf(QStringLiteral("kartop"), percent),
+                    .footer = GridTotal::sumOf(AnalysisField::geneltoporan, percent),
+                    .groupTotal = GridTotal::sumOf(AnalysisField::kartop, percent),
                     .tint = profitabilityTint});
     if (kind == AnalysisKind::Invoice) {
         grid.addColumn({.objectName = QStringLiteral("DBGridColumn22"),
                         .caption = QStringLiteral("Satış Elemanı"),
-                        .field = QStringLiteral("satici"),
+                        .field = AnalysisField::satici,
                         .width = 150});
     } else {
         grid.addColumn({.objectName = QStringLiteral("DBGridColumn22"), .width = 150, .visible = false});

@@ -30,6 +30,33 @@ const AnalysisDesign &analysisDesign(AnalysisKind kind);
 // so the sums show the overall and the document's profitability.
 void buildAnalysisList(DataGrid &grid, AnalysisKind kind);
 
+// The fields of the analysis list, each name written once (toptutar: not in
+// the order list; satici: the invoice list's only).
+namespace AnalysisField {
+inline const QString sira = QStringLiteral("sira");
+inline const QString kod = QStringLiteral("kod");
+inline const QString ack = QStringLiteral("ack");
+inline const QString birim = QStringLiteral("birim");
+inline const QString miktar = QStringLiteral("miktar");
+inline const QString tutar = QStringLiteral("tutar");
+inline const QString maliyet = QStringLiteral("maliyet");
+inline const QString kar = QStringLiteral("kar");
+inline const QString fisno = QStringLiteral("fisno");
+inline const QString belgeno = QStringLiteral("belgeno");
+inline const QString unvan = QStringLiteral("unvan");
+inline const QString fark = QStringLiteral("fark");
+inline const QString kartop = QStringLiteral("kartop");
+inline const QString nettutar = QStringLiteral("nettutar");
+inline const QString fatrefno = QStringLiteral("fatrefno");
+inline const QString fatbilgi = QStringLiteral("fatbilgi");
+inline const QString geneltoporan = QStringLiteral("geneltoporan");
+inline const QString genelnettuar = QStringLiteral("genelnettuar");
+inline const QString indirimtop = QStringLiteral("indirimtop");
+inline const QString fatsirano = QStringLiteral("fatsirano");
+inline const QString toptutar = QStringLiteral("toptutar");
+inline const QString satici = QStringLiteral("satici");
+} // namespace AnalysisField
+
 // The columns the runs show and hide by name.
 namespace AnalysisColumn {
 inline constexpr int fatbilgi = 14;   // FATURA / SİPARİŞ

@@ -1,5 +1,6 @@
 #include "analysis/analysisrow.h"
 
+#include "analysis/analysislist.h"
 #include "analysis/analysisnumbers.h"
 #include "foundation/base/numbers.h"
 #include "foundation/erp/erpconnection.h"
@@ -59,39 +60,39 @@ RowAmounts appendSaleRow(MemTable &list, const QString &code, const QString &nam
                          double unitCost, const AnalysisModes &modes, const RowDocument &document)
 {
     list.append();
-    list.setField(QStringLiteral("sira"), QString::number(list.rowCount()));
-    list.setField(QStringLiteral("fatsirano"), document.fatsirano);
-    list.setField(QStringLiteral("fatrefno"), document.fatrefno);
-    list.setField(QStringLiteral("kod"), code);
-    setIfPresent(list, QStringLiteral("satici"), document.satici);
-    list.setField(QStringLiteral("ack"), line.promotion ? name + QStringLiteral(" (Promosyon)") : name);
-    list.setField(QStringLiteral("miktar"), fmt(line.quantity));
-    list.setField(QStringLiteral("indirimtop"), fmt(line.distCost));
+    list.setField(AnalysisField::sira, QString::number(list.rowCount()));
+    list.setField(AnalysisField::fatsirano, document.fatsirano);
+    list.setField(AnalysisField::fatrefno, document.fatrefno);
+    list.setField(AnalysisField::kod, code);
+    setIfPresent(list, AnalysisField::satici, document.satici);
+    list.setField(AnalysisField::ack, line.promotion ? name + QStringLiteral(" (Promosyon)") : name);
+    list.setField(AnalysisField::miktar, fmt(line.quantity));
+    list.setField(AnalysisField::indirimtop, fmt(line.distCost));
 
     const double tax = modes.extraTax ? double(line.addTax) : 0.0;
     const double sales = fmtValue(modes.vatIncluded ? line.net * vatFactor(line.vat) + tax : line.net + tax);
     const double cost = fmtValue(line.quantity * unitCost);
     if (line.promotion) {
-        list.setField(QStringLiteral("tutar"), QStringLiteral("0"));
-        setIfPresent(list, QStringLiteral("toptutar"), QStringLiteral("0"));
+        list.setField(AnalysisField::tutar, QStringLiteral("0"));
+        setIfPresent(list, AnalysisField::toptutar, QStringLiteral("0"));
     } else {
-        list.setField(QStringLiteral("tutar"), fmt(sales));
-        setIfPresent(list, QStringLiteral("toptutar"), fmt(line.distCost + sales));
+        list.setField(AnalysisField::tutar, fmt(sales));
+        setIfPresent(list, AnalysisField::toptutar, fmt(line.distCost + sales));
     }
-    list.setField(QStringLiteral("maliyet"), fmt(cost));
+    list.setField(AnalysisField::maliyet, fmt(cost));
 
     const double profit = fmtValue(sales - cost);
     if (line.promotion) {
         // Given away: the whole cost is lost; no profitability.
-        list.setField(QStringLiteral("fark"), QStringLiteral("-") + formatPlain(cost));
+        list.setField(AnalysisField::fark, QStringLiteral("-") + formatPlain(cost));
     } else {
-        list.setField(QStringLiteral("kar"), fmt(profitability(profit, cost)));
-        list.setField(QStringLiteral("fark"), fmt(profit));
+        list.setField(AnalysisField::kar, fmt(profitability(profit, cost)));
+        list.setField(AnalysisField::fark, fmt(profit));
     }
-    list.setField(QStringLiteral("fisno"), document.fisno);
-    list.setField(QStringLiteral("belgeno"), document.belgeno);
-    list.setField(QStringLiteral("unvan"), document.unvan);
-    list.setField(QStringLiteral("fatbilgi"), document.fatbilgi);
+    list.setField(AnalysisField::fisno, document.fisno);
+    list.setField(AnalysisField::belgeno, document.belgeno);
+    list.setField(AnalysisField::unvan, document.unvan);
+    list.setField(AnalysisField::fatbilgi, document.fatbilgi);
     list.post();
     // A given-away item sold nothing: the document's profitability follows
     // the amounts its rows show, as the footer's does.

@@ -131,8 +131,8 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     if (!added || stopping())
         return;
     list.edit();
-    list.setField(QStringLiteral("nettutar"), document.tutar);
-    list.setField(QStringLiteral("kartop"), documentProfitability(sales, cost));
+    list.setField(AnalysisField::nettutar, document.tutar);
+    list.setField(AnalysisField::kartop, documentProfitability(sales, cost));
     list.post();
 }
 

@@ -106,14 +106,14 @@ void InvoiceAnalysis::addItemRow(const ErpRows &item, const QString &range)
 
     MemTable &list = l1().table();
     list.append();
-    list.setField(QStringLiteral("sira"), QString::number(list.rowCount()));
-    list.setField(QStringLiteral("kod"), item.text(QStringLiteral("CODE")));
-    list.setField(QStringLiteral("ack"), item.text(QStringLiteral("NAME")));
-    list.setField(QStringLiteral("miktar"), fmt(quantity));
-    list.setField(QStringLiteral("tutar"), fmt(amount));
-    list.setField(QStringLiteral("maliyet"), fmt(cost));
-    list.setField(QStringLiteral("fark"), fmt(profit));
-    list.setField(QStringLiteral("kar"), fmt(profitability(profit, cost)));
+    list.setField(AnalysisField::sira, QString::number(list.rowCount()));
+    list.setField(AnalysisField::kod, item.text(QStringLiteral("CODE")));
+    list.setField(AnalysisField::ack, item.text(QStringLiteral("NAME")));
+    list.setField(AnalysisField::miktar, fmt(quantity));
+    list.setField(AnalysisField::tutar, fmt(amount));
+    list.setField(AnalysisField::maliyet, fmt(cost));
+    list.setField(AnalysisField::fark, fmt(profit));
+    list.setField(AnalysisField::kar, fmt(profitability(profit, cost)));
     list.post();
 }
 

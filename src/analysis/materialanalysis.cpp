@@ -157,8 +157,8 @@ bool MaterialAnalysis::writeRunTotals(const Sums &sums)
         return false;
     list.setCurrentRow(list.rowCount() - 1);
     list.edit();
-    list.setField(QStringLiteral("nettutar"), formatPlainSingle(sums.gross));
-    list.setField(QStringLiteral("kartop"), fmt(double((sums.sales - sums.cost) / sums.cost * 100.0f)));
+    list.setField(AnalysisField::nettutar, formatPlainSingle(sums.gross));
+    list.setField(AnalysisField::kartop, fmt(double((sums.sales - sums.cost) / sums.cost * 100.0f)));
     list.post();
     return true;
 }

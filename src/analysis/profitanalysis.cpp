@@ -6,8 +6,7 @@
 #include "foundation/base/sqlvalue.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -71,16 +70,16 @@ void ProfitAnalysis::faturagenelmaliyethesapla()
     MemTable &list = m_l1.table();
     if (list.currentRow() < 0)
         return;
-    const double profit = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("fark")));
-    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    const double profit = m_l1.footerValue(m_l1.columnOfField(AnalysisField::fark));
+    const double cost = m_l1.footerValue(m_l1.columnOfField(AnalysisField::maliyet));
     list.edit();
-    list.setField(QStringLiteral("geneltoporan"), formatPlain(profitability(profit, cost)));
+    list.setField(AnalysisField::geneltoporan, formatPlain(profitability(profit, cost)));
     list.post();
 }
 
 bool ProfitAnalysis::writeCostedOverall()
 {
-    const double cost = m_l1.footerValue(m_l1.columnOfField(QStringLiteral("maliyet")));
+    const double cost = m_l1.footerValue(m_l1.columnOfField(AnalysisField::maliyet));
     if (m_l1.table().currentRow() < 0 || cost == 0)
         return false;
     ProfitAnalysis::faturagenelmaliyethesapla();
@@ -143,11 +142,9 @@ bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
     m_pr1.setValue(0);
     list.close();
     list.open();
-    list.suspendRedraw();
-    const auto finish = qScopeGuard([this, &list] {
+    const SuspendedRedraw suspended(list, [this, &list] {
         m_pr1.reset();
         list.first();
-        list.resumeRedraw();
         list.refresh();
     });
     fill();

@@ -5,6 +5,7 @@
 #include "analysis/ui/orderanalysiswindow.h"
 #include "dialogs/noticemessages.h"
 #include "foundation/base/apppaths.h"
+#include "foundation/erp/erpsession.h"
 #include "loading/ui/loadingwindow.h"
 #include "loading/ui/printloadinglist.h"
 #include "mainwindow/pictures.h"
@@ -41,22 +42,25 @@ int main(int argc, char *argv[])
     // The report windows and the parameters window of this build; a report
     // window that is not set here opens as a placeholder. The loading report's
     // caption shows the firm name last read in this run when the settings
-    // file has none.
+    // file has none. Every window reads through the session's primary
+    // connection, which start-up and every reconnect open in place.
     QString lastFirmName;
+    ErpConnection &erp = ErpSession::instance().primary();
     WindowFactory windows;
-    windows.setReportCreator(ReportKind::Loading, [&lastFirmName](const AppPaths &p) {
-        return new LoadingWindow(p, printLoadingList, &lastFirmName);
+    windows.setReportCreator(ReportKind::Loading, [&lastFirmName, &erp](const AppPaths &p) {
+        return new LoadingWindow(p, erp, printLoadingList, &lastFirmName);
     });
-    windows.setReportCreator(ReportKind::InvoiceAnalysis, [](const AppPaths &p) -> ReportWindow * {
-        return new InvoiceAnalysisWindow(p);
+    windows.setReportCreator(ReportKind::InvoiceAnalysis, [&erp](const AppPaths &p) -> ReportWindow * {
+        return new InvoiceAnalysisWindow(p, erp);
     });
-    windows.setReportCreator(ReportKind::OrderAnalysis,
-                             [](const AppPaths &p) -> ReportWindow * { return new OrderAnalysisWindow(p); });
-    windows.setReportCreator(ReportKind::MaterialAnalysis, [](const AppPaths &p) -> ReportWindow * {
-        return new MaterialAnalysisWindow(p);
+    windows.setReportCreator(ReportKind::OrderAnalysis, [&erp](const AppPaths &p) -> ReportWindow * {
+        return new OrderAnalysisWindow(p, erp);
+    });
+    windows.setReportCreator(ReportKind::MaterialAnalysis, [&erp](const AppPaths &p) -> ReportWindow * {
+        return new MaterialAnalysisWindow(p, erp);
     });
     windows.setSettingsCreator(
-        [](const AppPaths &appPaths, QWidget *parent) { return new Parametre(appPaths, parent); });
+        [&erp](const AppPaths &appPaths, QWidget *parent) { return new Parametre(appPaths, erp, parent); });
 
     Startup startup(paths, windows);
     QObject::connect(&startup, &Startup::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);

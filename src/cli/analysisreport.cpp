@@ -88,7 +88,7 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
                    const std::function<void(ReportJson &)> &addFields)
 {
     try {
-        const QString note = picker.gosterbul(0);
+        const QString note = picker.gosterbul(SearchMode::NewList);
         // A customer named that no card has: a filter that matches nothing.
         if (picker.crNamesNoCard()) {
             context.err << note << "\n";

@@ -11,8 +11,8 @@
 
 namespace tarvel {
 class AnalysisPicker;
-class ReportJson;
 class DocumentAnalysis;
+class ReportJson;
 class DocumentPicker;
 class ProfitAnalysis;
 class SalesmanList;

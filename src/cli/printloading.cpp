@@ -72,7 +72,8 @@ int printLoadingCommand(Context &context)
     const QString pdfPath = pdf.isEmpty() ? QString() : QFileInfo(pdf).absoluteFilePath();
     CliFormOutput output(pdfPath);
     PrintOutcome outcome =
-        runLoadingListPrint(loadingListInput(*report), toPrinter ? 2 : 1, report->context().paths, output);
+        runLoadingListPrint(loadingListInput(*report), toPrinter ? PrintMode::Print : PrintMode::Preview,
+                            report->context().paths, output);
     // A run that failed leaves no PDF: the target stays as it was.
     if (outcome.kind == PrintOutcome::Done) {
         try {

@@ -1,5 +1,6 @@
 #include "reportsession.h"
 
+#include "foundation/erp/erpsession.h"
 #include "foundation/store/sharedsettings.h"
 #include "grid/gridexport.h"
 #include "grid/gridprinter.h"
@@ -18,11 +19,7 @@ std::optional<ReportContext> openReport(Context &context)
         context.err << settingsCheckMessage(loaded.errorText()) << "\n";
         return std::nullopt;
     }
-    ReportContext report;
-    report.paths = context.paths;
-    report.fir = settings.fir;
-    report.don = settings.don;
-    return report;
+    return ReportContext{context.paths, settings.fir, settings.don, ErpSession::instance().primary()};
 }
 
 int finishReport(Context &context, const ReportJson &json, const DataGrid &list, const ReportFiles &files)

@@ -72,11 +72,10 @@ LoadingListInput sampleLoadingList(int rowsPerForm)
 
 LoadingListInput waybillLoadingList(const ReportContext &context, const QStringList &numbers)
 {
-    LoadingReport report(context);
-    report.beginHandOver();
     // A waybill is loaded once, however often it is named.
     QStringList once = numbers;
     once.removeDuplicates();
+    PickedDocuments waybills;
     for (const QString &number : std::as_const(once)) {
         // Sales waybills only, as the waybill picker lists them.
         const ErpRows found = context.query(
@@ -85,8 +84,11 @@ LoadingListInput waybillLoadingList(const ReportContext &context, const QStringL
             sqlValue(number));
         if (found.eof())
             throw Error(QStringLiteral("Satış irsaliyesi bulunamadı: %1").arg(number));
-        report.irsaliyebul(found.text(QStringLiteral("LOGICALREF")), Merge::None);
+        waybills.append({.ref = found.text(QStringLiteral("LOGICALREF"))});
     }
+    // The hand-over the waybill picker makes.
+    LoadingReport report(context);
+    report.handOver(waybills, Merge::None);
     return loadingListInput(report);
 }
 
@@ -108,11 +110,7 @@ Result<ReportContext> openErp(const AppPaths &paths)
     SharedSettings settings;
     if (const Result<void> read = oku(paths.workDir, settings); !read)
         return Error(settingsCheckMessage(read.errorText()));
-    ReportContext context;
-    context.paths = paths;
-    context.fir = settings.fir;
-    context.don = settings.don;
-    return context;
+    return ReportContext{paths, settings.fir, settings.don, session.primary()};
 }
 
 QList<WaybillReport> previewForms(const ReportLayout &layout, const LoadingListInput &input, int rowsPerForm)

@@ -2,6 +2,7 @@
 
 #include "foundation/base/numbers.h"
 #include "foundation/base/turkishtext.h"
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -412,18 +413,17 @@ void DataGrid::setAllChecked(int column, bool checked)
     if (field < 0)
         return;
     const QString value = checked ? QStringLiteral("True") : QStringLiteral("False");
-    m_table->suspendRedraw();
-    m_table->first();
+    MemTable &table = *m_table;
+    const SuspendedRedraw suspended(table, [&table] { table.first(); });
+    table.first();
     const int rows = displayedRowCount();
     for (int p = 0; p < rows; ++p) {
         if (!makeCurrent(p))
             continue;
-        m_table->edit();
-        m_table->setField(field, value);
-        m_table->post();
+        table.edit();
+        table.setField(field, value);
+        table.post();
     }
-    m_table->first();
-    m_table->resumeRedraw();
 }
 
 // ---- Look ----------------------------------------------------------------------------------------

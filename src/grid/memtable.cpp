@@ -1,7 +1,5 @@
 #include "grid/memtable.h"
 
-#include "foundation/base/errors.h"
-
 namespace tarvel {
 
 MemTable::MemTable(QObject *parent) : QObject(parent) {}
@@ -45,8 +43,7 @@ int MemTable::fieldIndex(const QString &name) const
 int MemTable::requireField(const QString &name) const
 {
     const int index = fieldIndex(name);
-    if (index < 0)
-        throw Error(QStringLiteral("Listede böyle bir alan yok: %1").arg(name));
+    Q_ASSERT_X(index >= 0, "MemTable", "no such field");
     return index;
 }
 
@@ -148,9 +145,8 @@ bool MemTable::setField(const QString &name, const QString &value)
 
 bool MemTable::setField(int field, const QString &value)
 {
-    if (field < 0 || field >= fieldCount())
-        throw Error(QStringLiteral("Listede böyle bir alan yok: %1").arg(field));
-    if (m_current >= m_rowCount)
+    Q_ASSERT_X(field >= 0 && field < fieldCount(), "MemTable", "no such field");
+    if (field < 0 || field >= fieldCount() || m_current >= m_rowCount)
         return false;
     if (m_pending == Pending::None) {
         m_pending = Pending::Edited;
@@ -167,9 +163,8 @@ QString MemTable::field(const QString &name) const
 
 QString MemTable::field(int field) const
 {
-    if (field < 0 || field >= fieldCount())
-        throw Error(QStringLiteral("Listede böyle bir alan yok: %1").arg(field));
-    if (m_current >= m_rowCount)
+    Q_ASSERT_X(field >= 0 && field < fieldCount(), "MemTable", "no such field");
+    if (field < 0 || field >= fieldCount() || m_current >= m_rowCount)
         return {};
     return value(m_current, field);
 }

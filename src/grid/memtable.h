@@ -68,9 +68,10 @@ public:
     // Deletes the current row; the row after it (or the new last row) becomes current.
     void deleteCurrent();
 
-    // Fields of the current row. An unknown name throws tarvel::Error (a
-    // programming error, never a user's); without a current row setField does
-    // nothing and returns false and field() gives "".
+    // Fields of the current row. An unknown field is a programming error: it
+    // asserts in a debug build, and a release build writes nothing (false) and
+    // reads "". Without a current row setField does nothing and returns false
+    // and field() gives "".
     bool setField(const QString &name, const QString &value);
     bool setField(int field, const QString &value);
     QString field(const QString &name) const;

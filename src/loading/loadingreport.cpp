@@ -9,6 +9,7 @@
 #include "foundation/store/fytpar.h"
 #include "foundation/store/sidefiles.h"
 #include "grid/gridappearance.h"
+#include "grid/suspendedredraw.h"
 
 #include <cmath>
 
@@ -19,56 +20,56 @@ namespace {
 void buildLoadingList(DataGrid &grid)
 {
     MemTable &t = grid.table();
-    t.addField(QStringLiteral("sira"), 50);
-    t.addField(QStringLiteral("stokkod"), 250);
-    t.addField(QStringLiteral("ack"), 250);
-    t.addField(QStringLiteral("birim"), 50);
-    t.addField(QStringLiteral("birimfiyat"), 50);
-    t.addField(QStringLiteral("kdv"), 50);
-    t.addField(QStringLiteral("miktar"), 50);
-    t.addField(QStringLiteral("tutar"), 50);
-    t.setKeyField(QStringLiteral("sira"));
+    t.addField(LoadingField::sira, 50);
+    t.addField(LoadingField::stokkod, 250);
+    t.addField(LoadingField::ack, 250);
+    t.addField(LoadingField::birim, 50);
+    t.addField(LoadingField::birimfiyat, 50);
+    t.addField(LoadingField::kdv, 50);
+    t.addField(LoadingField::miktar, 50);
+    t.addField(LoadingField::tutar, 50);
+    t.setKeyField(LoadingField::sira);
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
                     .caption = QStringLiteral("SIRA"),
-                    .field = QStringLiteral("sira"),
+                    .field = LoadingField::sira,
                     .width = 40,
                     .alignment = Qt::AlignCenter,
                     .footer = GridTotal::rowCount()});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
                     .caption = QStringLiteral("KODU"),
-                    .field = QStringLiteral("stokkod"),
+                    .field = LoadingField::stokkod,
                     .width = 150});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn3"),
                     .caption = QStringLiteral("AÇIKLAMA"),
-                    .field = QStringLiteral("ack"),
+                    .field = LoadingField::ack,
                     .width = 350});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn4"),
                     .caption = QStringLiteral("BİRİM"),
-                    .field = QStringLiteral("birim"),
+                    .field = LoadingField::birim,
                     .width = 64,
                     .alignment = Qt::AlignCenter});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn5"),
                     .caption = QStringLiteral("BİRİM FİYAT"),
-                    .field = QStringLiteral("birimfiyat"),
+                    .field = LoadingField::birimfiyat,
                     .width = 100,
                     .alignment = Qt::AlignRight});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn6"),
                     .caption = QStringLiteral("KDV"),
-                    .field = QStringLiteral("kdv"),
+                    .field = LoadingField::kdv,
                     .width = 40,
                     .alignment = Qt::AlignCenter});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn7"),
                     .caption = QStringLiteral("MİKTAR"),
-                    .field = QStringLiteral("miktar"),
+                    .field = LoadingField::miktar,
                     .width = 64,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("miktar"))});
+                    .footer = GridTotal::sumOf(LoadingField::miktar)});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn8"),
                     .caption = QStringLiteral("TUTAR"),
-                    .field = QStringLiteral("tutar"),
+                    .field = LoadingField::tutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("###,###0.00"))});
+                    .footer = GridTotal::sumOf(LoadingField::tutar, QStringLiteral("###,###0.00"))});
     for (int c = 0; c < grid.columnCount(); ++c)
         grid.setColumnReadOnly(c, true);
 }
@@ -76,17 +77,17 @@ void buildLoadingList(DataGrid &grid)
 void buildWaybillList(DataGrid &grid)
 {
     MemTable &t = grid.table();
-    t.addField(QStringLiteral("fisno"), 50);
-    t.addField(QStringLiteral("tarih"), 50);
-    t.setKeyField(QStringLiteral("fisno"));
+    t.addField(WaybillField::fisno, 50);
+    t.addField(WaybillField::tarih, 50);
+    t.setKeyField(WaybillField::fisno);
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
                     .caption = QStringLiteral("TARİH"),
-                    .field = QStringLiteral("tarih"),
+                    .field = WaybillField::tarih,
                     .width = 80,
                     .readOnly = true});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
                     .caption = QStringLiteral("FİŞ NO"),
-                    .field = QStringLiteral("fisno"),
+                    .field = WaybillField::fisno,
                     .width = 100,
                     .readOnly = true});
 }
@@ -185,8 +186,8 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
     const double net = checkedNumber(header, QStringLiteral("NETTOTAL"), waybill);
 
     waybills.append();
-    waybills.setField(QStringLiteral("fisno"), fisno);
-    waybills.setField(QStringLiteral("tarih"),
+    waybills.setField(WaybillField::fisno, fisno);
+    waybills.setField(WaybillField::tarih,
                       header.dateTime(QStringLiteral("DATE_")).date().toString(QStringLiteral("dd.MM.yyyy")));
     waybills.post();
     m_totals.topl = addToCaption(m_totals.topl, gross);
@@ -243,14 +244,14 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
             continue;
         list.append();
         const int row = list.rowCount() - 1;
-        list.setField(QStringLiteral("sira"), QString::number(row + 1));
-        list.setField(QStringLiteral("stokkod"), code);
-        list.setField(QStringLiteral("ack"), item.text(QStringLiteral("NAME")));
-        list.setField(QStringLiteral("birim"), unit.text(QStringLiteral("NAME")));
-        list.setField(QStringLiteral("birimfiyat"), formatUpTo8(price));
-        list.setField(QStringLiteral("kdv"), shownText(lines, QStringLiteral("VAT")));
-        list.setField(QStringLiteral("miktar"), shownText(lines, QStringLiteral("AMOUNT")));
-        list.setField(QStringLiteral("tutar"), amount);
+        list.setField(LoadingField::sira, QString::number(row + 1));
+        list.setField(LoadingField::stokkod, code);
+        list.setField(LoadingField::ack, item.text(QStringLiteral("NAME")));
+        list.setField(LoadingField::birim, unit.text(QStringLiteral("NAME")));
+        list.setField(LoadingField::birimfiyat, formatUpTo8(price));
+        list.setField(LoadingField::kdv, shownText(lines, QStringLiteral("VAT")));
+        list.setField(LoadingField::miktar, shownText(lines, QStringLiteral("AMOUNT")));
+        list.setField(LoadingField::tutar, amount);
         list.post();
         if (birlestir == Merge::SameItems) {
             // listekontrol has just brought the index up to date and found no
@@ -264,7 +265,7 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
 LoadingReport::IndexStamp LoadingReport::indexStamp() const
 {
     const MemTable &list = m_l1.table();
-    return {list.structureGeneration(), list.fieldGeneration(list.fieldIndex(QStringLiteral("stokkod")))};
+    return {list.structureGeneration(), list.fieldGeneration(list.fieldIndex(LoadingField::stokkod))};
 }
 
 void LoadingReport::ensureItemIndex()
@@ -275,7 +276,7 @@ void LoadingReport::ensureItemIndex()
         return;
     m_rowOfItem.clear();
     const MemTable &list = m_l1.table();
-    const int code = list.fieldIndex(QStringLiteral("stokkod"));
+    const int code = list.fieldIndex(LoadingField::stokkod);
     for (int row = 0; row < list.rowCount(); ++row) {
         if (!m_rowOfItem.contains(list.value(row, code)))
             m_rowOfItem.insert(list.value(row, code), row);
@@ -291,8 +292,8 @@ bool LoadingReport::listekontrol(const QString &kod, double miktar, const QStrin
         return false;
     MemTable &list = m_l1.table();
     const int row = found.value();
-    const int quantityField = list.fieldIndex(QStringLiteral("miktar"));
-    const int amountField = list.fieldIndex(QStringLiteral("tutar"));
+    const int quantityField = list.fieldIndex(LoadingField::miktar);
+    const int amountField = list.fieldIndex(LoadingField::tutar);
     // Double precision: the merged row must give what its lines give unmerged.
     const double quantity = miktar + numberOrZero(list.value(row, quantityField));
     const double sum = numberOrZero(tutar) + numberOrZero(list.value(row, amountField));
@@ -310,12 +311,10 @@ void LoadingReport::deleteCurrentRow(bool confirmed)
         list.deleteCurrent();
         ++m_deletedRows;
     }
-    list.suspendRedraw();
-    const int sira = list.fieldIndex(QStringLiteral("sira"));
+    const SuspendedRedraw suspended(list, [&list] { list.first(); });
+    const int sira = list.fieldIndex(LoadingField::sira);
     for (int row = 0; row < list.rowCount(); ++row)
         list.setValue(row, sira, QString::number(row + 1));
-    list.first();
-    list.resumeRedraw();
 }
 
 void LoadingReport::noteCustomer(const QString &clientRef, const QString &title)

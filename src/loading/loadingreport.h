@@ -11,6 +11,23 @@
 
 namespace tarvel {
 
+// The fields of the loading list l1 and of the waybill list l2, each name
+// written once: a misspelt field does not compile.
+namespace LoadingField {
+inline const QString sira = QStringLiteral("sira");
+inline const QString stokkod = QStringLiteral("stokkod");
+inline const QString ack = QStringLiteral("ack");
+inline const QString birim = QStringLiteral("birim");
+inline const QString birimfiyat = QStringLiteral("birimfiyat");
+inline const QString kdv = QStringLiteral("kdv");
+inline const QString miktar = QStringLiteral("miktar");
+inline const QString tutar = QStringLiteral("tutar");
+} // namespace LoadingField
+namespace WaybillField {
+inline const QString fisno = QStringLiteral("fisno");
+inline const QString tarih = QStringLiteral("tarih");
+} // namespace WaybillField
+
 // The vehicle loading report's screen without its window (tarvelfatura): the
 // loading list l1, the waybill list l2, the customer fields, the totals panel
 // and the progress bar. The waybills ticked in the picker are handed to it,

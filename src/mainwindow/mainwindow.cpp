@@ -134,9 +134,9 @@ void MainWindow::buildContextMenus()
     // Owned here, never added to the menu bar: the report windows pop them up.
     m_aracyuk = namedMenu("aracyuk", QStringLiteral("Araç Yükleme Raporu"), this);
     connect(addNamedAction(m_aracyuk, "oirsoniz", QStringLiteral("Önizleme")), &QAction::triggered, this,
-            [this] { runOnLoadingReport([](ReportWindow &w) { w.printloadinglist(1); }); });
+            [this] { runOnLoadingReport([](ReportWindow &w) { w.printloadinglist(PrintMode::Preview); }); });
     connect(addNamedAction(m_aracyuk, "irsyaz", QStringLiteral("Yazdır")), &QAction::triggered, this,
-            [this] { runOnLoadingReport([](ReportWindow &w) { w.printloadinglist(2); }); });
+            [this] { runOnLoadingReport([](ReportWindow &w) { w.printloadinglist(PrintMode::Print); }); });
     connect(addNamedAction(m_aracyuk, "lstexelkayit", QStringLiteral("Liste Exel Kaydet")),
             &QAction::triggered, this,
             [this] { runOnLoadingReport([](ReportWindow &w) { w.listeexelkaydet(); }); });
@@ -146,7 +146,7 @@ void MainWindow::buildContextMenus()
     QMenu *karyazdir = namedMenu("karyazdir", QStringLiteral("Yazdır"), m_karanaliz);
     m_karanaliz->addMenu(karyazdir);
     connect(addNamedAction(karyazdir, "karlilikyazdir", QStringLiteral("Yazdir")), &QAction::triggered, this,
-            [this] { runOnActiveAnalysis([](ReportWindow &w) { w.listeyazdir(2); }); });
+            [this] { runOnActiveAnalysis([](ReportWindow &w) { w.listeyazdir(PrintMode::Print); }); });
     connect(addNamedAction(m_karanaliz, "karexel", QStringLiteral("Exel Kaydet")), &QAction::triggered, this,
             [this] { runOnActiveAnalysis([](ReportWindow &w) { w.exelkaydet(); }); });
 }

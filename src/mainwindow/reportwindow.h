@@ -1,14 +1,19 @@
 #pragma once
 
+#include "foundation/base/printmode.h"
 #include "foundation/erp/reportcontext.h"
 
 #include <QWidget>
 
 class QMenu;
+class QStatusBar;
 
 namespace tarvel {
 
+class GridWidget;
 class MainWindow;
+class ProgressState;
+class XpProgressBar;
 
 // The two context menus the main window owns for its report windows.
 enum class ContextMenu {
@@ -24,13 +29,12 @@ class ReportWindow : public QWidget {
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // Loading report: print the loading list (1 preview, 2 print) and its
-    // spreadsheet export.
-    virtual void printloadinglist(int mode);
+    // Loading report: print the loading list and its spreadsheet export.
+    virtual void printloadinglist(PrintMode mode);
     virtual void listeexelkaydet();
     // Analyses: print the list (the mode makes no difference) and its
     // spreadsheet export.
-    virtual void listeyazdir(int mode);
+    virtual void listeyazdir(PrintMode mode);
     virtual void exelkaydet();
 
     // The settings window saved: the window takes the firm and period (and
@@ -45,10 +49,21 @@ protected:
     // The start-up step every report window shares (oku): the firm and period
     // of data.dbs in the working directory into the shared settings, with
     // "Ayarları Kontrol Ediniz..." and the cause on the next line when they
-    // cannot be read; the window goes
-    // on with what the settings then hold. Statements run on the session's
-    // primary connection.
-    ReportContext loadSharedSettings(const AppPaths &paths);
+    // cannot be read; the window goes on with what the settings then hold.
+    // The current context with that firm and period (paths and connection
+    // stay).
+    ReportContext loadSharedSettings(const ReportContext &current);
+
+    // The two bars every report window ends with: the progress bar pr1,
+    // following the model's progress, and the status bar sb1 without a size
+    // grip; the window adds its panels.
+    XpProgressBar *progressBar(ProgressState &state);
+    QStatusBar *statusBar();
+
+    // "Liste Exel Kaydet" / "Exel Kaydet": the list under the name the save
+    // question returns; cancel writes nothing, a failure is shown with its
+    // cause.
+    void saveListAsked(GridWidget &list);
 
     // Runs once when the window closes, also when the program ends through the
     // main window: the place to save the list appearance.

@@ -8,46 +8,28 @@ namespace tarvel {
 AnalysisPicker::AnalysisPicker(const ReportContext &context, const Design &design, QObject *parent)
     : DocumentPicker(context, design, parent)
 {
-    addField(QStringLiteral("ind"), 50);
-    addField(QStringLiteral("nettutar"), 50);
-}
-
-void AnalysisPicker::addColumn(const char *name, const char *caption, const char *field, int width,
-                               bool visible)
-{
-    l1().addColumn({.objectName = QString::fromLatin1(name),
-                    .caption = QString::fromUtf8(caption),
-                    .field = QString::fromLatin1(field),
-                    .width = width,
-                    .visible = visible});
+    addField(PickerField::ind, 50);
+    addField(PickerField::nettutar, 50);
 }
 
 void AnalysisPicker::addSharedColumns()
 {
-    l1().addColumn(checkColumn());
-    addColumn("DBGridColumn2", "", "sira", 50, false);
-    addColumn("DBGridColumn3", "TARİH", "tarih", 80);
-    addColumn("DBGridColumn4", "FİŞ NO", "fisno", 80);
-    addColumn("DBGridColumn5", "BELGENO", "belno", 100);
-    addColumn("DBGridColumn6", "CARİKOD", "carikod", 100);
-    addColumn("DBGridColumn7", "ÜNVANI", "unvani", 200);
-    addColumn("DBGridColumn8", "", "ref", 64, false);
-    addColumn("DBGridColumn9", "TOP.İND.", "ind", 70);
+    addLeadingColumns();
+    addColumn("DBGridColumn9", "TOP.İND.", PickerField::ind, 70);
     l1().addColumn({.objectName = QStringLiteral("DBGridColumn10"),
                     .caption = QStringLiteral("TUP.TUTAR"),
-                    .field = QStringLiteral("tutar"),
+                    .field = PickerField::tutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
-    addColumn("DBGridColumn11", "", "scarikod", 100, false);
-    addColumn("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200, false);
+                    .footer = GridTotal::sumOf(PickerField::tutar, QStringLiteral("#0.00"))});
+    addShipToColumns(false);
 }
 
 GridColumn AnalysisPicker::nettutarColumn(const char *name) const
 {
     return {.objectName = QString::fromLatin1(name),
             .caption = QStringLiteral("TOP.NET TUTAR"),
-            .field = QStringLiteral("nettutar"),
+            .field = PickerField::nettutar,
             .width = 100,
             .alignment = Qt::AlignRight};
 }
@@ -59,9 +41,9 @@ void AnalysisPicker::openOwnLists()
 
 void AnalysisPicker::fillRow(MemTable &list, const ErpRows &row)
 {
-    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
-    list.setField(QStringLiteral("nettutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
-    list.setField(QStringLiteral("ind"), formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
+    list.setField(PickerField::tutar, formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTED"))));
+    list.setField(PickerField::nettutar, formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
+    list.setField(PickerField::ind, formatFixed2(row.number(QStringLiteral("TOTALDISCOUNTS"))));
 }
 
 QStringList AnalysisPicker::listDocuments(const QStringList &refs)
@@ -77,7 +59,7 @@ QStringList AnalysisPicker::listDocuments(const QStringList &refs)
         appendFound(document);
     }
     MemTable &list = l1().table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    const int sec = list.fieldIndex(PickerField::sec);
     for (int row = first; row < list.rowCount(); ++row)
         list.setValue(row, sec, QStringLiteral("True"));
     return missing;

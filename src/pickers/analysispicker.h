@@ -31,7 +31,6 @@ protected:
 
     // The columns at collection positions 0 to 11; the picker adds the rest.
     void addSharedColumns();
-    void addColumn(const char *name, const char *caption, const char *field, int width, bool visible = true);
     GridColumn nettutarColumn(const char *name) const;
 
     // The period table of the documents (INVOICE, ORFICHE) and the condition

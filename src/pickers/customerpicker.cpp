@@ -1,8 +1,7 @@
 #include "pickers/customerpicker.h"
 
 #include "foundation/base/sqlvalue.h"
-
-#include <QScopeGuard>
+#include "grid/suspendedredraw.h"
 
 namespace tarvel {
 
@@ -10,25 +9,25 @@ CustomerPicker::CustomerPicker(const ReportContext &context, QObject *parent)
     : QObject(parent), m_context(context)
 {
     MemTable &t = m_l1.table();
-    t.addField(QStringLiteral("sira"), 50);
-    t.addField(QStringLiteral("kod"), 100);
-    t.addField(QStringLiteral("cari"), 500);
-    t.addField(QStringLiteral("sehir"), 100);
-    t.addField(QStringLiteral("ref"), 50);
-    t.setKeyField(QStringLiteral("sira"));
+    t.addField(CustomerField::sira, 50);
+    t.addField(CustomerField::kod, 100);
+    t.addField(CustomerField::cari, 500);
+    t.addField(CustomerField::sehir, 100);
+    t.addField(CustomerField::ref, 50);
+    t.setKeyField(CustomerField::sira);
     m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
                     .caption = QStringLiteral("CARİ KODU"),
-                    .field = QStringLiteral("kod"),
+                    .field = CustomerField::kod,
                     .width = 100,
                     .readOnly = true});
     m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
                     .caption = QStringLiteral("UNVANI"),
-                    .field = QStringLiteral("cari"),
+                    .field = CustomerField::cari,
                     .width = 300,
                     .readOnly = true});
     m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn3"),
                     .caption = QStringLiteral("ŞEHİR"),
-                    .field = QStringLiteral("sehir"),
+                    .field = CustomerField::sehir,
                     .width = 100,
                     .readOnly = true});
     m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn4"),
@@ -46,11 +45,7 @@ void CustomerPicker::cariyukle(const QString &text)
     MemTable &list = m_l1.table();
     list.close();
     list.open();
-    list.suspendRedraw();
-    const auto resume = qScopeGuard([&list] {
-        list.first();
-        list.resumeRedraw();
-    });
+    const SuspendedRedraw suspended(list, [&list] { list.first(); });
     // A card is found by its code or by its name: a text both had to hold
     // would find no card for a typed name.
     const QString pattern = sqlEscaped(text);
@@ -61,11 +56,11 @@ void CustomerPicker::cariyukle(const QString &text)
     int sira = 0;
     for (cards.first(); !cards.eof(); cards.next()) {
         list.append();
-        list.setField(QStringLiteral("sira"), QString::number(++sira));
-        list.setField(QStringLiteral("kod"), cards.text(QStringLiteral("CODE")));
-        list.setField(QStringLiteral("cari"), cards.text(QStringLiteral("DEFINITION_")));
-        list.setField(QStringLiteral("sehir"), cards.text(QStringLiteral("CITY")));
-        list.setField(QStringLiteral("ref"), cards.text(QStringLiteral("LOGICALREF")));
+        list.setField(CustomerField::sira, QString::number(++sira));
+        list.setField(CustomerField::kod, cards.text(QStringLiteral("CODE")));
+        list.setField(CustomerField::cari, cards.text(QStringLiteral("DEFINITION_")));
+        list.setField(CustomerField::sehir, cards.text(QStringLiteral("CITY")));
+        list.setField(CustomerField::ref, cards.text(QStringLiteral("LOGICALREF")));
         list.post();
     }
 }
@@ -73,7 +68,7 @@ void CustomerPicker::cariyukle(const QString &text)
 CustomerPicker::Choice CustomerPicker::choice() const
 {
     const MemTable &list = m_l1.table();
-    return {list.field(QStringLiteral("cari")), list.field(QStringLiteral("ref"))};
+    return {list.field(CustomerField::cari), list.field(CustomerField::ref)};
 }
 
 } // namespace tarvel

@@ -7,6 +7,15 @@
 
 namespace tarvel {
 
+// The fields of the customer picker's list, each name written once.
+namespace CustomerField {
+inline const QString sira = QStringLiteral("sira");
+inline const QString kod = QStringLiteral("kod");
+inline const QString cari = QStringLiteral("cari");
+inline const QString sehir = QStringLiteral("sehir");
+inline const QString ref = QStringLiteral("ref");
+} // namespace CustomerField
+
 // The customer picker cariform without its window: active customer cards whose
 // code or name contains the search text Text1.
 class CustomerPicker : public QObject {

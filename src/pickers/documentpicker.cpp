@@ -22,16 +22,16 @@ const QString unticked = QStringLiteral("False");
 DocumentPicker::DocumentPicker(const ReportContext &context, const Design &design, QObject *parent)
     : QObject(parent), m_context(context), m_design(design), m_ozkod(all), m_irstip(all)
 {
-    addField(QStringLiteral("sec"), 10);
-    addField(QStringLiteral("sira"), 50);
-    addField(QStringLiteral("tarih"), 250);
-    addField(QStringLiteral("fisno"), 50);
-    addField(QStringLiteral("belno"), 50);
-    addField(QStringLiteral("carikod"), 50);
-    addField(QStringLiteral("unvani"), 250);
-    addField(QStringLiteral("tutar"), 50);
-    addField(QStringLiteral("ref"), 50);
-    addField(QStringLiteral("tip"), 50);
+    addField(PickerField::sec, 10);
+    addField(PickerField::sira, 50);
+    addField(PickerField::tarih, 250);
+    addField(PickerField::fisno, 50);
+    addField(PickerField::belno, 50);
+    addField(PickerField::carikod, 50);
+    addField(PickerField::unvani, 250);
+    addField(PickerField::tutar, 50);
+    addField(PickerField::ref, 50);
+    addField(PickerField::tip, 50);
 }
 
 DocumentPicker::~DocumentPicker() = default;
@@ -41,13 +41,40 @@ void DocumentPicker::addField(const QString &name, int maxLength)
     m_l1.table().addField(name, maxLength);
 }
 
-GridColumn DocumentPicker::checkColumn() const
+void DocumentPicker::addColumn(const char *name, const char *caption, const QString &field, int width,
+                               bool visible)
 {
-    return {.objectName = QStringLiteral("DBGridColumn1"),
-            .field = QStringLiteral("sec"),
-            .width = 30,
-            .alignment = Qt::AlignCenter,
-            .checkBox = true};
+    m_l1.addColumn({.objectName = QString::fromLatin1(name),
+                    .caption = QString::fromUtf8(caption),
+                    .field = field,
+                    .width = width,
+                    .visible = visible});
+}
+
+void DocumentPicker::addLeadingColumns()
+{
+    m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
+                    .field = PickerField::sec,
+                    .width = 30,
+                    .alignment = Qt::AlignCenter,
+                    .checkBox = true});
+    m_l1.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
+                    .field = PickerField::sira,
+                    .width = 50,
+                    .visible = false,
+                    .alignment = Qt::AlignCenter});
+    addColumn("DBGridColumn3", "TARİH", PickerField::tarih, 80);
+    addColumn("DBGridColumn4", "FİŞ NO", PickerField::fisno, 80);
+    addColumn("DBGridColumn5", "BELGENO", PickerField::belno, 100);
+    addColumn("DBGridColumn6", "CARİKOD", PickerField::carikod, 100);
+    addColumn("DBGridColumn7", "ÜNVANI", PickerField::unvani, 200);
+    addColumn("DBGridColumn8", "", PickerField::ref, 64, false);
+}
+
+void DocumentPicker::addShipToColumns(bool visible)
+{
+    addColumn("DBGridColumn11", "", PickerField::scarikod, 100, false);
+    addColumn("DBGridColumn12", "SEVKİYAT CARİSİ", PickerField::scari, 200, visible);
 }
 
 QHash<QString, QString> DocumentPicker::typeNames()
@@ -195,7 +222,7 @@ void DocumentPicker::open(const QDate &today)
         fill([this] { ozelkodyukle(); });
         irsaliyetipiyukle();
     }
-    m_l1.setReadOnlyExcept(m_l1.columnOfField(QStringLiteral("sec")));
+    m_l1.setReadOnlyExcept(m_l1.columnOfField(PickerField::sec));
     fill([this] { openOwnLists(); });
     if (failure)
         throw *failure;
@@ -218,10 +245,10 @@ void DocumentPicker::saveAppearance() const
 
 // ---- Search ---------------------------------------------------------------------------------
 
-QString DocumentPicker::gosterbul(int mode)
+QString DocumentPicker::gosterbul(SearchMode mode)
 {
     MemTable &list = m_l1.table();
-    if (mode == 0)
+    if (mode == SearchMode::NewList)
         list.close();
     list.open();
     const SuspendedRedraw suspended(list, [&list] { list.first(); });
@@ -253,7 +280,7 @@ int DocumentPicker::appendFound(ErpRows &rows)
     MemTable &list = m_l1.table();
     // A document already listed is not listed again: ticked twice, it would
     // be handed over twice.
-    const int refField = list.fieldIndex(QStringLiteral("ref"));
+    const int refField = list.fieldIndex(PickerField::ref);
     QSet<QString> listed;
     for (int row = 0; row < list.rowCount(); ++row)
         listed.insert(list.value(row, refField));
@@ -264,18 +291,18 @@ int DocumentPicker::appendFound(ErpRows &rows)
             continue;
         listed.insert(ref);
         list.append();
-        list.setField(QStringLiteral("sira"), QString::number(++sira));
-        list.setField(QStringLiteral("tarih"), rows.text(QStringLiteral("DATE_")));
-        list.setField(QStringLiteral("fisno"), rows.text(QStringLiteral("FICHENO")));
-        list.setField(QStringLiteral("belno"), rows.text(QStringLiteral("DOCODE")));
-        list.setField(QStringLiteral("tip"), rows.text(QStringLiteral("TRCODE")));
+        list.setField(PickerField::sira, QString::number(++sira));
+        list.setField(PickerField::tarih, rows.text(QStringLiteral("DATE_")));
+        list.setField(PickerField::fisno, rows.text(QStringLiteral("FICHENO")));
+        list.setField(PickerField::belno, rows.text(QStringLiteral("DOCODE")));
+        list.setField(PickerField::tip, rows.text(QStringLiteral("TRCODE")));
         const ErpRows card = activeCard(rows.text(QStringLiteral("CLIENTREF")));
         if (!card.eof()) {
-            list.setField(QStringLiteral("carikod"), card.text(QStringLiteral("CODE")));
-            list.setField(QStringLiteral("unvani"), card.text(QStringLiteral("DEFINITION_")));
+            list.setField(PickerField::carikod, card.text(QStringLiteral("CODE")));
+            list.setField(PickerField::unvani, card.text(QStringLiteral("DEFINITION_")));
         }
         fillRow(list, rows);
-        list.setField(QStringLiteral("ref"), ref);
+        list.setField(PickerField::ref, ref);
         list.post();
     }
     return sira;
@@ -288,7 +315,7 @@ void DocumentPicker::clearList()
 
 void DocumentPicker::setAllTicked(bool tick)
 {
-    m_l1.setAllChecked(m_l1.columnOfField(QStringLiteral("sec")), tick);
+    m_l1.setAllChecked(m_l1.columnOfField(PickerField::sec), tick);
 }
 
 void DocumentPicker::toggle(int row)
@@ -296,7 +323,7 @@ void DocumentPicker::toggle(int row)
     MemTable &list = m_l1.table();
     if (row < 0 || row >= list.rowCount())
         return;
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    const int sec = list.fieldIndex(PickerField::sec);
     list.setValue(row, sec, list.value(row, sec) == ticked ? unticked : ticked);
 }
 
@@ -310,7 +337,7 @@ QString DocumentPicker::rowField(int row, const QString &field) const
 int DocumentPicker::tickedCount() const
 {
     const MemTable &list = m_l1.table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    const int sec = list.fieldIndex(PickerField::sec);
     int count = 0;
     for (int row = 0; row < list.rowCount(); ++row)
         count += list.value(row, sec) == ticked ? 1 : 0;
@@ -322,19 +349,19 @@ int DocumentPicker::tickedCount() const
 PickedDocuments DocumentPicker::picked() const
 {
     const MemTable &list = m_l1.table();
-    const int sec = list.fieldIndex(QStringLiteral("sec"));
+    const int sec = list.fieldIndex(PickerField::sec);
     PickedDocuments documents;
     for (int row = 0; row < list.rowCount(); ++row) {
         if (list.value(row, sec) != ticked)
             continue;
-        documents.append({.ref = rowField(row, QStringLiteral("ref")),
-                          .tarih = rowField(row, QStringLiteral("tarih")),
-                          .fisno = rowField(row, QStringLiteral("fisno")),
-                          .belno = rowField(row, QStringLiteral("belno")),
-                          .unvani = rowField(row, QStringLiteral("unvani")),
-                          .tutar = rowField(row, QStringLiteral("tutar")),
-                          .tip = rowField(row, QStringLiteral("tip")),
-                          .satici = rowField(row, QStringLiteral("satici"))});
+        documents.append({.ref = rowField(row, PickerField::ref),
+                          .tarih = rowField(row, PickerField::tarih),
+                          .fisno = rowField(row, PickerField::fisno),
+                          .belno = rowField(row, PickerField::belno),
+                          .unvani = rowField(row, PickerField::unvani),
+                          .tutar = rowField(row, PickerField::tutar),
+                          .tip = rowField(row, PickerField::tip),
+                          .satici = rowField(row, PickerField::satici)});
     }
     return documents;
 }

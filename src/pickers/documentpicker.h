@@ -11,6 +11,30 @@
 
 namespace tarvel {
 
+// The fields of the document pickers' lists, each name written once: the
+// shared ones every list has, then those some pickers add.
+namespace PickerField {
+inline const QString sec = QStringLiteral("sec");
+inline const QString sira = QStringLiteral("sira");
+inline const QString tarih = QStringLiteral("tarih");
+inline const QString fisno = QStringLiteral("fisno");
+inline const QString belno = QStringLiteral("belno");
+inline const QString carikod = QStringLiteral("carikod");
+inline const QString unvani = QStringLiteral("unvani");
+inline const QString tutar = QStringLiteral("tutar");
+inline const QString ref = QStringLiteral("ref");
+inline const QString tip = QStringLiteral("tip");
+inline const QString scari = QStringLiteral("scari");
+inline const QString scarikod = QStringLiteral("scarikod");
+inline const QString ind = QStringLiteral("ind");
+inline const QString nettutar = QStringLiteral("nettutar");
+inline const QString satici = QStringLiteral("satici");
+} // namespace PickerField
+
+// gosterbul's two searches: "Göster" lists anew, "Listeye Ekle" adds the
+// documents found to the list.
+enum class SearchMode { NewList, AddToList };
+
 // The screen of a document picker without its window: the date range, the
 // customer name and its reference, the special-code and document-type choices,
 // the result list l1 with its check column, the search every picker shares
@@ -70,13 +94,13 @@ public:
     void saveAppearance() const;
 
     // ---- The list ------------------------------------------------------------------------
-    // "Göster" (mode 0: the list is emptied first) and "Listeye Ekle" (mode 1:
-    // appended). Returns what the status bar says of it: empty when rows
-    // came; "Kayıt bulunamadı" when none did; "Cari bulunamadı: NAME", and
-    // no search at all, when cr is a text that is no active card's whole
-    // name. Throws ErpError; the list then keeps the rows read so far and
-    // its redrawing is resumed.
-    QString gosterbul(int mode);
+    // "Göster" (NewList: the list is emptied first) and "Listeye Ekle"
+    // (AddToList: appended). Returns what the status bar says of it: empty
+    // when rows came; "Kayıt bulunamadı" when none did; "Cari bulunamadı:
+    // NAME", and no search at all, when cr is a text that is no active
+    // card's whole name. Throws ErpError; the list then keeps the rows read
+    // so far and its redrawing is resumed.
+    QString gosterbul(SearchMode mode);
     // What a search or a list that found nothing says.
     static QString noRecords();
     void clearList();
@@ -105,8 +129,16 @@ protected:
     // The fields and columns: the common fields come first (in this order:
     // sec sira tarih fisno belno carikod unvani tutar ref tip), then addField.
     void addField(const QString &name, int maxLength);
-    // The check column bound to sec, 30 wide, no caption.
-    GridColumn checkColumn() const;
+    // A plain column of l1 (left-aligned, no total).
+    void addColumn(const char *name, const char *caption, const QString &field, int width,
+                   bool visible = true);
+    // The columns every picker's list starts with, at collection positions 0
+    // to 7: the check column bound to sec, sira (hidden), tarih, fisno,
+    // belno, carikod, unvani and ref (hidden).
+    void addLeadingColumns();
+    // The ship-to card's columns at positions 10 and 11: scarikod (hidden)
+    // and scari "SEVKİYAT CARİSİ".
+    void addShipToColumns(bool visible);
     // A tip column shows 7 as PARAKENDE and 8 as TOPTAN.
     static QHash<QString, QString> typeNames();
 

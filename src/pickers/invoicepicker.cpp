@@ -10,18 +10,18 @@ InvoicePicker::InvoicePicker(const ReportContext &context, QObject *parent)
           context, {.spanDays = 60, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
           parent)
 {
-    addField(QStringLiteral("satici"), 50);
-    addField(QStringLiteral("scari"), 50);
-    addField(QStringLiteral("scarikod"), 50);
+    addField(PickerField::satici, 50);
+    addField(PickerField::scari, 50);
+    addField(PickerField::scarikod, 50);
 
     addSharedColumns();
     l1().addColumn(nettutarColumn("DBGridColumn13"));
     l1().addColumn({.objectName = QStringLiteral("DBGridColumn14"),
                     .caption = QStringLiteral("FATURA TİPİ"),
-                    .field = QStringLiteral("tip"),
+                    .field = PickerField::tip,
                     .width = 100,
                     .displayMap = typeNames()});
-    addColumn("DBGridColumn15", "Satış Elemanı", "satici", 150);
+    addColumn("DBGridColumn15", "Satış Elemanı", PickerField::satici, 150);
 }
 
 QString InvoicePicker::salesmanStatement() const
@@ -94,7 +94,7 @@ std::optional<QString> InvoicePicker::statement()
 
 void InvoicePicker::fillRow(MemTable &list, const ErpRows &row)
 {
-    list.setField(QStringLiteral("satici"), satel().saticibul(row.text(QStringLiteral("SALESMANREF"))));
+    list.setField(PickerField::satici, satel().saticibul(row.text(QStringLiteral("SALESMANREF"))));
     AnalysisPicker::fillRow(list, row);
 }
 

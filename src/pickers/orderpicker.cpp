@@ -14,11 +14,11 @@ OrderPicker::OrderPicker(const ReportContext &context, QObject *parent)
     : AnalysisPicker(context, {.spanDays = 60, .appearanceSection = QStringLiteral("sip2")}, parent),
       m_siptip(all)
 {
-    addField(QStringLiteral("scari"), 50);
-    addField(QStringLiteral("scarikod"), 50);
+    addField(PickerField::scari, 50);
+    addField(PickerField::scarikod, 50);
 
     addSharedColumns();
-    addColumn("DBGridColumn13", "FATURA TİPİ", "tip", 100, false);
+    addColumn("DBGridColumn13", "FATURA TİPİ", PickerField::tip, 100, false);
     l1().addColumn(nettutarColumn("DBGridColumn14"));
 }
 

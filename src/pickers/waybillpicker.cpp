@@ -10,43 +10,23 @@ WaybillPicker::WaybillPicker(const ReportContext &context, QObject *parent)
                      {.spanDays = 7, .appearanceSection = QStringLiteral("l1"), .specialCodesAndTypes = true},
                      parent)
 {
-    addField(QStringLiteral("scari"), 50);
-    addField(QStringLiteral("scarikod"), 50);
+    addField(PickerField::scari, 50);
+    addField(PickerField::scarikod, 50);
 
+    addLeadingColumns();
     DataGrid &grid = l1();
-    const auto column = [&grid](const char *name, const char *caption, const char *field, int width,
-                                bool visible = true) {
-        grid.addColumn({.objectName = QString::fromLatin1(name),
-                        .caption = QString::fromUtf8(caption),
-                        .field = QString::fromLatin1(field),
-                        .width = width,
-                        .visible = visible});
-    };
-    grid.addColumn(checkColumn());
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
-                    .field = QStringLiteral("sira"),
-                    .width = 50,
-                    .visible = false,
-                    .alignment = Qt::AlignCenter});
-    column("DBGridColumn3", "TARİH", "tarih", 80);
-    column("DBGridColumn4", "FİŞ NO", "fisno", 80);
-    column("DBGridColumn5", "BELGENO", "belno", 100);
-    column("DBGridColumn6", "CARİKOD", "carikod", 100);
-    column("DBGridColumn7", "ÜNVANI", "unvani", 200);
-    column("DBGridColumn8", "", "ref", 64, false);
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn9"),
                     .caption = QStringLiteral("NET TOPLAM"),
-                    .field = QStringLiteral("tutar"),
+                    .field = PickerField::tutar,
                     .width = 100,
                     .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(QStringLiteral("tutar"), QStringLiteral("#0.00"))});
+                    .footer = GridTotal::sumOf(PickerField::tutar, QStringLiteral("#0.00"))});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn10"),
                     .caption = QStringLiteral("İRASLİYE TİPİ"),
-                    .field = QStringLiteral("tip"),
+                    .field = PickerField::tip,
                     .width = 100,
                     .displayMap = typeNames()});
-    column("DBGridColumn11", "", "scarikod", 100, false);
-    column("DBGridColumn12", "SEVKİYAT CARİSİ", "scari", 200);
+    addShipToColumns(true);
 }
 
 std::optional<QString> WaybillPicker::statement()
@@ -70,10 +50,10 @@ void WaybillPicker::fillRow(MemTable &list, const ErpRows &row)
     const QString shipTo = row.text(QStringLiteral("RECVREF"));
     const ErpRows card = activeCard(shipTo);
     if (!card.eof()) {
-        list.setField(QStringLiteral("scarikod"), shipTo);
-        list.setField(QStringLiteral("scari"), card.text(QStringLiteral("DEFINITION_")));
+        list.setField(PickerField::scarikod, shipTo);
+        list.setField(PickerField::scari, card.text(QStringLiteral("DEFINITION_")));
     }
-    list.setField(QStringLiteral("tutar"), formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
+    list.setField(PickerField::tutar, formatFixed2(row.number(QStringLiteral("NETTOTAL"))));
 }
 
 } // namespace tarvel

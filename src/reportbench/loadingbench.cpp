@@ -32,7 +32,7 @@ int tickUntil(WaybillPicker &picker, const QHash<QString, int> &lines)
 {
     picker.setAllTicked(false);
     const MemTable &list = picker.l1().table();
-    const int ref = list.fieldIndex(QStringLiteral("ref"));
+    const int ref = list.fieldIndex(PickerField::ref);
     int total = 0;
     for (int row = 0; row < list.rowCount() && total < wantedLines; ++row) {
         picker.toggle(row);
@@ -51,14 +51,14 @@ void loadingBench(BenchCompany &company, int runs, QTextStream &out)
 
     picker.setTr1(company.today.addDays(-30));
     picker.setTr2(company.today);
-    figure(out, "picker-search-month-ms", bestMs(runs, [&] { picker.gosterbul(0); }));
+    figure(out, "picker-search-month-ms", bestMs(runs, [&] { picker.gosterbul(SearchMode::NewList); }));
     figure(out, "picker-search-month-rows", picker.l1().table().rowCount());
 
     const QHash<QString, int> lines = linesPerWaybill(company.context);
     int ticked = tickUntil(picker, lines);
     if (ticked < wantedLines) { // a small company: the whole period
         picker.setTr1(company.today.addYears(-1));
-        picker.gosterbul(0);
+        picker.gosterbul(SearchMode::NewList);
         ticked = tickUntil(picker, lines);
     }
     figure(out, "handover-waybills", picker.tickedCount());

@@ -22,30 +22,27 @@ using namespace tarvel;
 
 namespace {
 
-bench::BenchCompany openCompany(const QString &folder, int scale, const QDate &today, QTextStream &out)
+bench::BenchCompany openCompany(const QString &folderName, int scale, const QDate &today, QTextStream &out)
 {
-    bench::BenchCompany company;
-    company.folder = QDir(folder).absolutePath();
-    company.today = today;
-    const QString erpFile = QDir(company.folder).filePath(demo::demoErpFileName);
-    if (!QFileInfo::exists(erpFile) || !QFileInfo::exists(storePath(company.folder))) {
-        out << "making the demo company (scale " << scale << ") in " << company.folder << " ...\n";
+    const QString folder = QDir(folderName).absolutePath();
+    const QString erpFile = QDir(folder).filePath(demo::demoErpFileName);
+    if (!QFileInfo::exists(erpFile) || !QFileInfo::exists(storePath(folder))) {
+        out << "making the demo company (scale " << scale << ") in " << folder << " ...\n";
         out.flush();
-        demo::makeDemoFolder(company.folder, QCoreApplication::applicationDirPath(), {scale, today});
+        demo::makeDemoFolder(folder, QCoreApplication::applicationDirPath(), {scale, today});
     }
     SharedSettings settings;
-    if (const Result<void> loaded = oku(company.folder, settings); !loaded)
+    if (const Result<void> loaded = oku(folder, settings); !loaded)
         throw Error(settingsCheckMessage(loaded.errorText()));
-    company.connection = std::make_unique<ErpConnection>();
-    if (const Result<void> opened =
-            company.connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}});
+    auto connection = std::make_unique<ErpConnection>();
+    if (const Result<void> opened = connection->open({QStringLiteral("sqlite:") + erpFile, {}, {}, {}});
         !opened)
         throw opened.error();
-    company.context.paths = {company.folder, company.folder};
-    company.context.fir = settings.fir;
-    company.context.don = settings.don;
-    company.context.connection = company.connection.get();
-    return company;
+    ErpConnection &erp = *connection;
+    return {.folder = folder,
+            .connection = std::move(connection),
+            .context = {{folder, folder}, settings.fir, settings.don, erp},
+            .today = today};
 }
 
 } // namespace

@@ -17,8 +17,8 @@ struct ParametreFields {
 
     // "Program Parametreleri"
     QString fir, don, dov1, stkartipi;
-    QString text3 = QStringLiteral("10"); // rows per waybill form
-    QString text4 = QStringLiteral("10"); // copies of each form
+    QString rowsPerForm = QStringLiteral("10"); // Text3: rows per waybill form
+    QString copies = QStringLiteral("10");      // Text4: copies of each form
     // Working option for the companion program: "1" barcode label printer,
     // "2" price reading screen; another value read from the file is kept.
     QString option = QStringLiteral("1");

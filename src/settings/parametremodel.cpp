@@ -5,7 +5,6 @@
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
 #include "foundation/erp/erpconnection.h"
-#include "foundation/erp/erpsession.h"
 #include "foundation/erp/tablenames.h"
 #include "foundation/store/fytpar.h"
 #include "foundation/store/localstore.h"
@@ -55,7 +54,7 @@ std::vector<std::pair<FytPar::Line, QString *>> fytParFields(ParametreFields &f)
 
 } // namespace
 
-ParametreModel::ParametreModel(const AppPaths &paths, ErpConnection *connection)
+ParametreModel::ParametreModel(const AppPaths &paths, ErpConnection &connection)
     : m_paths(paths), m_connection(connection)
 {
 }
@@ -88,11 +87,6 @@ QString ParametreModel::fytParFile() const
 QString ParametreModel::irssatirFile() const
 {
     return printCountsPath(m_paths);
-}
-
-ErpConnection &ParametreModel::erp() const
-{
-    return m_connection ? *m_connection : tarvel::erp();
 }
 
 void ParametreModel::load()
@@ -230,9 +224,9 @@ void ParametreModel::irssatiroku()
 {
     const PrintCountTexts counts = readPrintCountTexts(m_paths);
     if (counts.rowsPerForm)
-        m_fields.text3 = *counts.rowsPerForm;
+        m_fields.rowsPerForm = *counts.rowsPerForm;
     if (counts.copies)
-        m_fields.text4 = *counts.copies;
+        m_fields.copies = *counts.copies;
 }
 
 Result<void> ParametreModel::firChosen(const QString &firmEntry)
@@ -289,8 +283,8 @@ std::optional<FieldProblem> ParametreModel::printCountProblem() const
         const char *field;
         const QString &text;
         const char *label;
-    } counts[] = {{"Text3", m_fields.text3, "İrsaliye Satır Sayısı"},
-                  {"Text4", m_fields.text4, "İrsaliye Kopya Sayısı"}};
+    } counts[] = {{"Text3", m_fields.rowsPerForm, "İrsaliye Satır Sayısı"},
+                  {"Text4", m_fields.copies, "İrsaliye Kopya Sayısı"}};
     for (const auto &count : counts) {
         if (!printCount(count.text))
             return FieldProblem{QLatin1String(count.field),
@@ -381,7 +375,7 @@ SaveOutcome ParametreModel::serverkaydet()
     fytPar.setLine(FytPar::Line::Picture, f.ekresmi);
     for (const Result<void> &written :
          {fytPar.write(m_paths.workDir),
-          writePrintCounts(m_paths, {*printCount(f.text3), *printCount(f.text4)})}) {
+          writePrintCounts(m_paths, {*printCount(f.rowsPerForm), *printCount(f.copies)})}) {
         if (!written)
             outcome.failures << written.errorText();
     }

@@ -34,9 +34,8 @@ struct SaveOutcome {
 // the dependent lists, and the save.
 class ParametreModel {
 public:
-    // connection: where the lists are read; none means the session's primary
-    // connection, asked for at every statement (a reconnect replaces it).
-    explicit ParametreModel(const AppPaths &paths, ErpConnection *connection = nullptr);
+    // connection: where the lists are read.
+    ParametreModel(const AppPaths &paths, ErpConnection &connection);
 
     ParametreFields &fields() { return m_fields; }
     const ParametreFields &fields() const { return m_fields; }
@@ -65,7 +64,7 @@ public:
     // The eleven lines of fytPar.velmor; a missing file or line keeps the
     // fields as they are, and an empty option line means option "1".
     void fytparyukle();
-    // The two lines of irssatir.velmor into text3 and text4.
+    // The two lines of irssatir.velmor into rowsPerForm and copies.
     void irssatiroku();
 
     // The user picked an entry of the firm list: the firm's periods,
@@ -93,7 +92,7 @@ public:
     QString irssatirFile() const;
 
 private:
-    ErpConnection &erp() const;
+    ErpConnection &erp() const { return m_connection; }
     void readVeritabani();
     // One row of data.dbs, or none; a failure is remembered for the table.
     std::optional<StoreRow> readRow(LocalStore &store, const QString &table);
@@ -102,7 +101,7 @@ private:
     StoreValue storeValue(const QString &table, const char *column, const QString &text) const;
 
     AppPaths m_paths;
-    ErpConnection *m_connection = nullptr;
+    ErpConnection &m_connection;
     ParametreFields m_fields;
     ParametreChoices m_choices;
     QString m_firmListError;

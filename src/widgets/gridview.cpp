@@ -14,17 +14,16 @@ namespace tarvel {
 
 namespace {
 
-int buttonNumber(Qt::MouseButton button)
+// The screens know three buttons; any other is no button to them.
+Qt::MouseButton knownButton(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
     case Qt::RightButton:
-        return 2;
     case Qt::MiddleButton:
-        return 4;
+        return button;
     default:
-        return 0;
+        return Qt::NoButton;
     }
 }
 
@@ -147,7 +146,7 @@ void GridView::setGroupOpen(int row, bool open)
 
 void GridView::mousePressEvent(QMouseEvent *event)
 {
-    emit mouseDown(buttonNumber(event->button()), event->modifiers(), event->globalPosition().toPoint());
+    emit mouseDown(knownButton(event->button()), event->modifiers(), event->globalPosition().toPoint());
     const int row = rowAt(event->position().toPoint().y());
     if (event->button() == Qt::LeftButton && isHeading(row)) {
         const QRect rect = headingRect(row);

@@ -26,8 +26,8 @@ signals:
     void rowDoubleClicked(int position);
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void keyPressed(int charCode);
-    // 1 left, 2 right, 4 middle, as the screens have always numbered them.
-    void mouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+    // Left, right or middle; any other button comes as Qt::NoButton.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -66,7 +66,7 @@ signals:
     void rowDoubleClicked(int position);
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void keyPressed(int charCode);
-    void mouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &globalPosition);
     void groupingChanged();
 
 private:

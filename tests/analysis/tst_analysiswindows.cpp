@@ -63,7 +63,7 @@ void TestAnalysisWindows::initTestCase()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     m_folder = m_erp.programFolder();
     QVERIFY(ErpSession::instance().connect(m_folder));
-    setMessageResponder([this](const QString &text, int, int, int) {
+    setMessageResponder([this](const QString &text, Caption, Icon, Buttons) {
         m_messages << text;
         return 1;
     });
@@ -82,7 +82,8 @@ void TestAnalysisWindows::cleanup()
 
 std::unique_ptr<InvoiceAnalysisWindow> TestAnalysisWindows::openWindow(const QString &folder)
 {
-    auto window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{folder, folder});
+    auto window =
+        std::make_unique<InvoiceAnalysisWindow>(AppPaths{folder, folder}, ErpSession::instance().primary());
     window->resize(1100, 700);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -202,7 +203,7 @@ void TestAnalysisWindows::contextMenuNeedsRows()
 {
     WindowFactory factory;
     factory.setReportCreator(ReportKind::InvoiceAnalysis, [](const AppPaths &paths) -> ReportWindow * {
-        return new InvoiceAnalysisWindow(paths);
+        return new InvoiceAnalysisWindow(paths, ErpSession::instance().primary());
     });
     MainWindow main(AppPaths{m_folder, m_folder}, factory, [] {});
     QVERIFY(main.load());

@@ -45,7 +45,7 @@ private:
     static int rowOf(const DataGrid &grid, const QString &ref, const QString &kod, const QString &ack = {});
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
 };
 
 void TestInvoiceAnalysis::initTestCase()

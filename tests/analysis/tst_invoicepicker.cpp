@@ -28,7 +28,7 @@ private:
     QString trace() const;
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
 };
 
 void TestInvoicePicker::initTestCase()
@@ -123,7 +123,7 @@ void TestInvoicePicker::search()
     picker->setOzkod(special);
     picker->setIrstip(picker->documentTypes().at(type));
     picker->setByEntryDate(byEntryDate);
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(listed(*picker), refs);
 }
 
@@ -132,7 +132,7 @@ void TestInvoicePicker::defaultStatement()
     const auto picker = openPicker();
     picker->setTr1(QDate(2024, 1, 1));
     picker->setTr2(QDate(2024, 3, 1));
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(
         trace().section(QLatin1Char('\n'), 0, 0),
         QStringLiteral("select * from LG_001_01_INVOICE where (DATE_>='20240101' AND DATE_<='20240301') AND "
@@ -140,7 +140,7 @@ void TestInvoicePicker::defaultStatement()
 
     picker->satel().selectRefs({QStringLiteral("1"), QStringLiteral("2")});
     picker->setByEntryDate(true);
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QVERIFY2(
         trace().contains(QStringLiteral(
             "where (CAPIBLOCK_CREADEDDATE>='20240101' AND CAPIBLOCK_CREADEDDATE<='20240301') AND (TRCODE='8' "
@@ -161,7 +161,7 @@ void TestInvoicePicker::rowContents()
 {
     const auto picker = openPicker();
     picker->setByEntryDate(true);
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(listed(*picker, QStringLiteral("tarih")),
              (QStringList{"10.01.2024", "30.12.2023", "20.01.2024"}));
     QCOMPARE(listed(*picker, QStringLiteral("carikod")), (QStringList{"120.01", "120.01", "120.02"}));
@@ -180,9 +180,9 @@ void TestInvoicePicker::customerNameRestrictsOneSearch()
 {
     const auto picker = openPicker();
     picker->setCr(QStringLiteral("AYŞE TİCARET"));
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(listed(*picker), (QStringList{"11", "14"}));
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
     QCOMPARE(picker->cr(), QStringLiteral("AYŞE TİCARET"));
 }
@@ -190,11 +190,11 @@ void TestInvoicePicker::customerNameRestrictsOneSearch()
 void TestInvoicePicker::unknownCustomerCodeSearchesNothing()
 {
     const auto picker = openPicker();
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     picker->setCarkod(QStringLiteral("999"));
-    picker->gosterbul(1);
+    picker->gosterbul(SearchMode::AddToList);
     QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
-    picker->gosterbul(0);
+    picker->gosterbul(SearchMode::NewList);
     QCOMPARE(listed(*picker), QStringList());
     QCOMPARE(trace().count(QStringLiteral("_INVOICE")), 1);
 }

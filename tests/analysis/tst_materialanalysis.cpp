@@ -42,7 +42,7 @@ private:
     static QStringList rows(const DataGrid &grid);
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
     QString m_trace;
 };
 

@@ -32,7 +32,7 @@ private:
     static QStringList fisnos(const OrderPicker &picker);
 
     AnalysisErp m_erp;
-    ReportContext m_context;
+    ReportContext m_context = m_erp.context();
     QString m_trace;
 };
 
@@ -113,7 +113,7 @@ void TestOrderAnalysis::search()
         picker.setCrref(chosenRef);
     QCOMPARE(picker.satel().selectRefs(salesmen), QStringList());
     picker.setSiptip(OrderPicker::paymentTypes().at(payment));
-    picker.gosterbul(0);
+    picker.gosterbul(SearchMode::NewList);
     QCOMPARE(fisnos(picker), orders);
 }
 
@@ -123,10 +123,10 @@ void TestOrderAnalysis::customerHoldsForFurtherSearches()
     picker.open(QDate(2024, 1, 31));
     picker.setCr(QStringLiteral("AYŞE TİCARET"));
     picker.setCrref(QStringLiteral("5"));
-    picker.gosterbul(0);
+    picker.gosterbul(SearchMode::NewList);
     // Unlike the invoice picker's, the restriction holds until cr changes;
     // the order already listed is not listed again.
-    QCOMPARE(picker.gosterbul(1), QStringLiteral("Listeye eklenecek yeni kayıt yok"));
+    QCOMPARE(picker.gosterbul(SearchMode::AddToList), QStringLiteral("Listeye eklenecek yeni kayıt yok"));
     QCOMPARE(fisnos(picker), (QStringList{"S-33"}));
     const MemTable &list = picker.l1().table();
     QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("sira")), QStringLiteral("1"));
@@ -136,10 +136,10 @@ void TestOrderAnalysis::customerHoldsForFurtherSearches()
     QCOMPARE(list.fieldIndex(QStringLiteral("satici")), -1);
     // Part of a name is no customer: nothing is listed, and said so.
     picker.setCr(QStringLiteral("AYŞE"));
-    QCOMPARE(picker.gosterbul(0), QStringLiteral("Cari bulunamadı: AYŞE"));
+    QCOMPARE(picker.gosterbul(SearchMode::NewList), QStringLiteral("Cari bulunamadı: AYŞE"));
     QCOMPARE(fisnos(picker), QStringList());
     picker.setCr(QString());
-    QCOMPARE(picker.gosterbul(0), QString());
+    QCOMPARE(picker.gosterbul(SearchMode::NewList), QString());
     QCOMPARE(fisnos(picker), (QStringList{"S-30", "S-31", "S-33"}));
 }
 

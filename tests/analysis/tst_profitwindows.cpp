@@ -53,7 +53,7 @@ private slots:
 private:
     template <typename W> std::unique_ptr<W> openWindow()
     {
-        auto window = std::make_unique<W>(AppPaths{m_folder, m_folder});
+        auto window = std::make_unique<W>(AppPaths{m_folder, m_folder}, ErpSession::instance().primary());
         window->resize(1200, 700);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -83,7 +83,7 @@ void TestProfitWindows::initTestCase()
     QVERIFY(ErpSession::instance().connect(m_folder));
     const auto take = [this](const QString &text) { m_messages << text; };
     setPlainMessageSink(take);
-    setMessageResponder([take](const QString &text, int, int, int) {
+    setMessageResponder([take](const QString &text, Caption, Icon, Buttons) {
         take(text);
         return 1;
     });
@@ -264,7 +264,7 @@ void TestProfitWindows::programCloseDuringMaterialRun()
 {
     WindowFactory factory;
     factory.setReportCreator(ReportKind::MaterialAnalysis, [](const AppPaths &paths) -> ReportWindow * {
-        return new MaterialAnalysisWindow(paths);
+        return new MaterialAnalysisWindow(paths, ErpSession::instance().primary());
     });
     MainWindow main(AppPaths{m_folder, m_folder}, factory, [] {});
     QVERIFY(main.load());
@@ -308,13 +308,16 @@ void TestProfitWindows::fitSmallScreen()
     std::unique_ptr<AnalysisWindow> window;
     switch (ReportKind(kind)) {
     case ReportKind::InvoiceAnalysis:
-        window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{m_folder, m_folder});
+        window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                         ErpSession::instance().primary());
         break;
     case ReportKind::OrderAnalysis:
-        window = std::make_unique<OrderAnalysisWindow>(AppPaths{m_folder, m_folder});
+        window = std::make_unique<OrderAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                       ErpSession::instance().primary());
         break;
     default:
-        window = std::make_unique<MaterialAnalysisWindow>(AppPaths{m_folder, m_folder});
+        window = std::make_unique<MaterialAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                          ErpSession::instance().primary());
         break;
     }
     window->load();

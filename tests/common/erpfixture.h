@@ -143,12 +143,7 @@ public:
 
     ReportContext context(const AppPaths &paths, ErpConnection &connection) const
     {
-        ReportContext context;
-        context.paths = paths;
-        context.fir = fir();
-        context.don = don();
-        context.connection = &connection;
-        return context;
+        return ReportContext{paths, fir(), don(), connection};
     }
 
     QString tableName(const QString &word) const

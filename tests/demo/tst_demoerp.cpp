@@ -184,7 +184,7 @@ void TestDemoErp::openingLists()
     QVERIFY(folder.isValid());
     const AppPaths paths{folder.path(), folder.path()};
     try {
-        ParametreModel settings(paths, &m_erp);
+        ParametreModel settings(paths, m_erp);
         QVERIFY2(settings.sqloku(), qPrintable(settings.firmListError()));
         const QStringList firms = settings.choices().fir;
         QCOMPARE(firms.size(), 2);
@@ -198,11 +198,7 @@ void TestDemoErp::openingLists()
         QVERIFY(choices.ch.size() >= 5 && choices.ch.size() <= 100);
         QVERIFY(!choices.grp.isEmpty() && choices.grp.size() <= 100);
 
-        ReportContext context;
-        context.paths = paths;
-        context.fir = m_summary.firmChoice;
-        context.don = m_summary.periodChoice;
-        context.connection = &m_erp;
+        const ReportContext context{paths, m_summary.firmChoice, m_summary.periodChoice, m_erp};
         CustomerPicker customers(context);
         customers.cariyukle(QString());
         MemTable &cards = customers.l1().table();

@@ -61,7 +61,7 @@ void TestDesignerWindow::init()
     m_paths = {m_dir->path(), m_dir->path()};
     QVERIFY(writePrintCounts(m_paths, {10, 1}).ok());
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int, int, int) {
+    setMessageResponder([this](const QString &text, Caption, Icon, Buttons) {
         m_messages << text;
         return 1;
     });

@@ -133,7 +133,9 @@ void TestMessageBox::answers()
     QFETCH(int, answer);
 
     MessageWatcher watcher(how);
-    QCOMPARE(showmessage(QStringLiteral("Devam edilsin mi?"), 4, 1, buttonKind), result);
+    QCOMPARE(
+        showmessage(QStringLiteral("Devam edilsin mi?"), Caption::Onay, Icon::Check, Buttons(buttonKind)),
+        result);
     QCOMPARE(watcher.seen.size(), 1);
     QCOMPARE(watcher.answersAtClose, QList<int>{answer});
     // Back at rest for the next message.
@@ -171,7 +173,7 @@ void TestMessageBox::looks()
 
     MessageWatcher watcher(QStringLiteral("Escape"));
     const QString text = QStringLiteral("Ayarları Kontrol Ediniz...");
-    showmessage(text, captionKind, iconKind, buttonKind);
+    showmessage(text, Caption(captionKind), Icon(iconKind), Buttons(buttonKind));
     QCOMPARE(watcher.seen.size(), 1);
     const Seen &seen = watcher.seen.first();
     QCOMPARE(seen.title, title);
@@ -183,8 +185,8 @@ void TestMessageBox::looks()
 void TestMessageBox::twoMessagesStartClean()
 {
     MessageWatcher watcher(QStringLiteral("Escape"));
-    showmessage(QStringLiteral("Birinci"), 3, 3, 2);
-    showmessage(QStringLiteral("İkinci"), 0, 0, 0);
+    showmessage(QStringLiteral("Birinci"), Caption::Uyari, Icon::Cross, Buttons::EvetHayir);
+    showmessage(QStringLiteral("İkinci"), Caption(0), Icon(0), Buttons(0));
     QCOMPARE(watcher.seen.size(), 2);
     QCOMPARE(watcher.seen.at(0).pictures, QStringList{"i1"});
     QCOMPARE(watcher.seen.at(1).title, QString());
@@ -243,18 +245,19 @@ void TestMessageBox::responder()
     QFETCH(bool, result);
 
     QStringList asked;
-    setMessageResponder([&](const QString &text, int caption, int icon, int buttons) {
-        asked << QStringLiteral("%1 %2 %3 %4").arg(text).arg(caption).arg(icon).arg(buttons);
+    setMessageResponder([&](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        asked << QStringLiteral("%1 %2 %3 %4").arg(text).arg(int(caption)).arg(int(icon)).arg(int(buttons));
         return answer;
     });
-    QCOMPARE(showmessage(QStringLiteral("Yanlış Şifre"), 1, 2, 1), result);
+    QCOMPARE(showmessage(QStringLiteral("Yanlış Şifre"), Caption::Tamam, Icon::Warning, Buttons::Tamam),
+             result);
     setMessageResponder({});
     QCOMPARE(asked, QStringList{QStringLiteral("Yanlış Şifre 1 2 1")});
     QCOMPARE(MessageDialog::answer(), 0);
 
     // Without a responder the window is back.
     MessageWatcher watcher(QStringLiteral("TAMAM"));
-    QVERIFY(showmessage(QStringLiteral("Tekrar"), 1, 1, 1));
+    QVERIFY(showmessage(QStringLiteral("Tekrar"), Caption::Tamam, Icon::Check, Buttons::Tamam));
     QCOMPARE(watcher.seen.size(), 1);
 }
 

@@ -16,7 +16,7 @@ private slots:
     void postedValueReadsBack();
     void walkFirstToEof();
     void noCurrentRow();
-    void unknownFieldThrows();
+    void unknownFieldIsProgrammingError();
     void deleteCurrent_data();
     void deleteCurrent();
     void closeAndReopenKeepFieldsAndColumns();
@@ -107,13 +107,19 @@ void TestMemTable::noCurrentRow()
     QVERIFY(!t.setCurrentRow(0));
 }
 
-void TestMemTable::unknownFieldThrows()
+void TestMemTable::unknownFieldIsProgrammingError()
 {
+#ifdef QT_NO_DEBUG
+    // A programming error, asserted in a debug build; a release build goes on safely.
     MemTable t;
     t.addField(QStringLiteral("sira"), 20);
     t.append();
-    QVERIFY_THROWS_EXCEPTION(Error, t.setField(QStringLiteral("sirax"), QStringLiteral("1")));
-    QVERIFY_THROWS_EXCEPTION(Error, t.field(QStringLiteral("sirax")));
+    QVERIFY(!t.setField(QStringLiteral("sirax"), QStringLiteral("1")));
+    QCOMPARE(t.field(QStringLiteral("sirax")), QString());
+    QCOMPARE(t.field(QStringLiteral("sira")), QString());
+#else
+    QSKIP("an unknown field asserts in a debug build");
+#endif
 }
 
 void TestMemTable::deleteCurrent_data()

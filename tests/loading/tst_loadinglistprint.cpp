@@ -78,17 +78,19 @@ void TestLoadingListPrint::init()
 
 void TestLoadingListPrint::formsGoOut_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<PrintMode>("mode");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("preview: each form once") << 1 << QStringList{"preview 10", "preview 10", "preview 7"};
+    QTest::newRow("preview: each form once")
+        << PrintMode::Preview << QStringList{"preview 10", "preview 10", "preview 7"};
     QTest::newRow("print: each form copies times")
-        << 2 << QStringList{"print 10", "print 10", "print 10", "print 10", "print 7", "print 7"};
+        << PrintMode::Print
+        << QStringList{"print 10", "print 10", "print 10", "print 10", "print 7", "print 7"};
 }
 
 void TestLoadingListPrint::formsGoOut()
 {
-    QFETCH(int, mode);
+    QFETCH(PrintMode, mode);
     QFETCH(QStringList, events);
 
     RecordingOutput output;
@@ -120,7 +122,7 @@ void TestLoadingListPrint::printerNotFound()
         QVERIFY(QFile::remove(layoutPointerPath(m_paths.programDir)));
     RecordingOutput output;
     output.printers = installed.isEmpty() ? QStringList() : QStringList{installed};
-    const PrintOutcome outcome = runLoadingListPrint(list(25), 1, m_paths, output);
+    const PrintOutcome outcome = runLoadingListPrint(list(25), PrintMode::Preview, m_paths, output);
     QCOMPARE(outcome.kind, PrintOutcome::PrinterNotFound);
     QCOMPARE(outcome.message(), QStringLiteral("Yazıcı Bulunamadı"));
     QCOMPARE(output.events, QStringList());
@@ -153,7 +155,7 @@ void TestLoadingListPrint::failures()
         in.rows[badRow - 1].tutar = QStringLiteral("iki");
 
     RecordingOutput output;
-    const PrintOutcome outcome = runLoadingListPrint(in, 2, m_paths, output);
+    const PrintOutcome outcome = runLoadingListPrint(in, PrintMode::Print, m_paths, output);
     QCOMPARE(outcome.kind, PrintOutcome::Failed);
     QVERIFY2(outcome.message().startsWith(QStringLiteral("Hata Yeri:Fatura Yazdırma\n") + cause),
              qPrintable(outcome.message()));
@@ -215,7 +217,7 @@ void TestLoadingListPrint::layoutNotFound()
     }
 
     RecordingOutput output;
-    const PrintOutcome outcome = runLoadingListPrint(list(5), 2, m_paths, output);
+    const PrintOutcome outcome = runLoadingListPrint(list(5), PrintMode::Print, m_paths, output);
     QCOMPARE(outcome.kind, PrintOutcome::Failed);
     QVERIFY2(outcome.message().startsWith(QStringLiteral("Hata Yeri:Fatura Yazdırma\n") + says),
              qPrintable(outcome.message()));

@@ -93,7 +93,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     QList<QStringList> m_messages; // text, caption, icon, buttons
     int m_answer = 1;
-    QList<int> m_printed; // the modes the printing was called with
+    QList<PrintMode> m_printed; // the modes the printing was called with
     QString m_lastFirmName;
 };
 
@@ -109,11 +109,12 @@ void TestLoadingWindow::initTestCase()
     // The firm name of the caption is kept across the windows, as the program does.
     m_windows.setReportCreator(ReportKind::Loading, [this](const AppPaths &paths) {
         return new LoadingWindow(
-            paths, [this](const LoadingReport &, int mode, QWidget *) { m_printed << mode; },
-            &m_lastFirmName);
+            paths, ErpSession::instance().primary(),
+            [this](const LoadingReport &, PrintMode mode, QWidget *) { m_printed << mode; }, &m_lastFirmName);
     });
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, QString::number(caption), QString::number(icon), QString::number(buttons)});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append(
+            {text, QString::number(int(caption)), QString::number(int(icon)), QString::number(int(buttons))});
         return m_answer;
     });
     setPlainMessageSink([](const QString &text) { QFAIL(qPrintable(text)); });
@@ -230,7 +231,7 @@ void TestLoadingWindow::settingsUnreadable()
 {
     // A folder without data.dbs: the message, and the screen opens all the same.
     QTemporaryDir empty;
-    LoadingWindow window({empty.path(), empty.path()}, {}, &m_lastFirmName);
+    LoadingWindow window({empty.path(), empty.path()}, ErpSession::instance().primary(), {}, &m_lastFirmName);
     QCOMPARE(m_messages.size(), 1);
     QStringList message = m_messages.first();
     const QStringList lines = message.first().split(QLatin1Char('\n'));
@@ -303,13 +304,13 @@ void TestLoadingWindow::printAsksFirst()
     }
     m_messages.clear();
     m_answer = answer;
-    loadingWindow()->printloadinglist(1);
+    loadingWindow()->printloadinglist(PrintMode::Preview);
     QCOMPARE(m_messages.size(), asked.size());
     for (int i = 0; i < asked.size(); ++i) {
         QVERIFY2(m_messages.at(i).first().startsWith(asked.at(i)), qPrintable(m_messages.at(i).first()));
         QCOMPARE(m_messages.at(i).mid(1), QStringList({"2", "2", "2"})); // DİKKAT, warning, EVET/HAYIR
     }
-    QCOMPARE(m_printed, printed ? QList<int>{1} : QList<int>{});
+    QCOMPARE(m_printed, printed ? QList<PrintMode>{PrintMode::Preview} : QList<PrintMode>{});
 
     // A new hand-over counts from nothing again.
     loadingWindow()->report().handOver({{.ref = QStringLiteral("101")}}, Merge::None);
@@ -402,7 +403,7 @@ void TestLoadingWindow::appearanceSavedOnClose()
     QCOMPARE(iniread(QStringLiteral("l1"), QStringLiteral("l1-4"), file), QStringLiteral("150"));
 
     // The next start reads it back.
-    LoadingWindow again({m_dir.path(), m_dir.path()});
+    LoadingWindow again({m_dir.path(), m_dir.path()}, ErpSession::instance().primary());
     QCOMPARE(again.report().l1().columnWidth(2), 333);
 }
 

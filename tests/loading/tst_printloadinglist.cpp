@@ -90,15 +90,12 @@ private slots:
 
 private:
     int jobCount();
-    ReportContext context() const
-    {
-        ReportContext c;
-        c.paths = m_paths;
-        return c;
-    }
+    // The lists are filled by hand: the connection is never opened.
+    ReportContext context() { return ReportContext{m_paths, {}, {}, m_connection}; }
     void needQueue();
 
     QString m_queue;
+    ErpConnection m_connection;
     bool m_haveQueue = false;
     std::unique_ptr<QTemporaryDir> m_dir;
     AppPaths m_paths;
@@ -133,8 +130,8 @@ void TestPrintLoadingList::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_paths = printingtest::programFolder(m_dir->path(), m_queue, 10, 2);
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, caption, icon, buttons});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append({text, int(caption), int(icon), int(buttons)});
         return 1;
     });
     if (m_haveQueue)
@@ -167,7 +164,7 @@ void TestPrintLoadingList::printSendsCopiesOfEachForm()
     needQueue();
     LoadingReport report(context());
     fill(report, 25);
-    printLoadingList(report, 2, nullptr);
+    printLoadingList(report, PrintMode::Print, nullptr);
     QCOMPARE(m_messages.size(), 0);
     // Three forms, two copies each, each copy a job of its own.
     QTRY_COMPARE(jobCount(), 6);
@@ -192,7 +189,7 @@ void TestPrintLoadingList::previewShowsEachFormInTurn()
                                  }));
             window->close();
         });
-        printLoadingList(report, 1, nullptr);
+        printLoadingList(report, PrintMode::Preview, nullptr);
     }
     QCOMPARE(open, 1);
     QCOMPARE(seen, QStringList(3, QStringLiteral("Velmor Önizleme 1")));
@@ -210,7 +207,7 @@ void TestPrintLoadingList::previewButtonPrintsOneCopy()
             window->findChild<QToolButton *>(QStringLiteral("yazdir"))->click();
             window->close();
         });
-        printLoadingList(report, 1, nullptr);
+        printLoadingList(report, PrintMode::Preview, nullptr);
     }
     QTRY_COMPARE(jobCount(), 1);
 }
@@ -242,7 +239,7 @@ void TestPrintLoadingList::messages()
 
     LoadingReport report(context());
     fill(report, 25);
-    printLoadingList(report, 1, nullptr);
+    printLoadingList(report, PrintMode::Preview, nullptr);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].text.startsWith(message), qPrintable(m_messages[0].text));
     // DİKKAT, the check mark, TAMAM.

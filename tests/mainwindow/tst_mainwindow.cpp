@@ -35,9 +35,12 @@ public:
         setObjectName(reportInfo(kind).objectName);
         setWindowTitle(reportInfo(kind).windowCaption);
     }
-    void printloadinglist(int mode) override { record(QStringLiteral("printloadinglist(%1)").arg(mode)); }
+    void printloadinglist(PrintMode mode) override
+    {
+        record(QStringLiteral("printloadinglist(%1)").arg(int(mode)));
+    }
     void listeexelkaydet() override { record(QStringLiteral("listeexelkaydet()")); }
-    void listeyazdir(int mode) override { record(QStringLiteral("listeyazdir(%1)").arg(mode)); }
+    void listeyazdir(PrintMode mode) override { record(QStringLiteral("listeyazdir(%1)").arg(int(mode))); }
     void exelkaydet() override { record(QStringLiteral("exelkaydet()")); }
 
 protected:

@@ -111,7 +111,7 @@ void TestStartup::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int, int, int) {
+    setMessageResponder([this](const QString &text, Caption, Icon, Buttons) {
         m_messages << text;
         return 1;
     });

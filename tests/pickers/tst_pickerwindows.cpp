@@ -88,8 +88,8 @@ void TestPickerWindows::initTestCase()
     test::addWaybillFixture(m_erp);
     const QString error = m_erp.write(m_dir.filePath(QStringLiteral("erp.sqlite")));
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, caption, icon, buttons});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append({text, int(caption), int(icon), int(buttons)});
         return 1;
     });
     setPlainMessageSink([this](const QString &text) { m_plain << text; });
@@ -296,7 +296,7 @@ void TestPickerWindows::handOverMessages()
 
     m_window->picker().setTr1(QDate(2024, 1, 1));
     m_window->picker().setTr2(QDate(2024, 1, 8));
-    m_window->gosterbul(0);
+    m_window->gosterbul(SearchMode::NewList);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text, QStringLiteral("Listeden Seçim Yapmalısınız..."));
@@ -312,7 +312,7 @@ void TestPickerWindows::handOverFillsReportAndCloses()
     WaybillPicker &picker = m_window->waybills();
     picker.setTr1(QDate(2024, 1, 1));
     picker.setTr2(QDate(2024, 1, 8));
-    m_window->gosterbul(0);
+    m_window->gosterbul(SearchMode::NewList);
     picker.toggle(0);
     picker.toggle(4);
     child<QCheckBox>(m_window.get(), "Check1")->setChecked(true);
@@ -333,7 +333,7 @@ void TestPickerWindows::failingHandOverIsShownOverCaller()
     WaybillPicker &picker = m_window->waybills();
     picker.setTr1(QDate(2024, 1, 1));
     picker.setTr2(QDate(2024, 1, 8));
-    m_window->gosterbul(0);
+    m_window->gosterbul(SearchMode::NewList);
     picker.toggle(3); // IRS-108: its second line names a missing item card
     QTest::mouseClick(child<QPushButton>(m_window.get(), "chameleonButton1"), Qt::LeftButton);
     QCOMPARE(m_plain.size(), 1);
@@ -462,7 +462,7 @@ void TestPickerWindows::choiceReachesPicker()
     QCOMPARE(m_window->picker().crref(), QStringLiteral("4"));
     m_window->picker().setTr1(QDate(2024, 1, 1));
     m_window->picker().setTr2(QDate(2024, 1, 8));
-    m_window->gosterbul(0);
+    m_window->gosterbul(SearchMode::NewList);
     QCOMPARE(m_window->picker().l1().table().rowCount(), 1); // IRS-108 of card 4
 }
 

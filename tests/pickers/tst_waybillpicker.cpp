@@ -94,7 +94,7 @@ void TestWaybillPicker::search(const QDate &from, const QDate &to)
 {
     m_picker->setTr1(from);
     m_picker->setTr2(to);
-    m_picker->gosterbul(0);
+    m_picker->gosterbul(SearchMode::NewList);
 }
 
 void TestWaybillPicker::tick(const QStringList &fisnos)
@@ -271,14 +271,14 @@ void TestWaybillPicker::gosterReplacesEkleAppends()
     search();
     QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("fisno")), QStringList{"IRS-102"});
     m_picker->setIrstip(QStringLiteral("Tümü"));
-    m_picker->gosterbul(1);
+    m_picker->gosterbul(SearchMode::AddToList);
     // Appended rows count from 1 again; the waybill already listed is not
     // listed twice, so it cannot be ticked and loaded twice.
     QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("fisno")),
              QStringList({"IRS-102", "IRS-101", "IRS-104", "IRS-108", "IRS-109"}));
     QCOMPARE(test::fieldValues(m_picker->l1(), QStringLiteral("sira")),
              QStringList({"1", "1", "2", "3", "4"}));
-    m_picker->gosterbul(1);
+    m_picker->gosterbul(SearchMode::AddToList);
     QCOMPARE(m_picker->l1().table().rowCount(), 5);
     QCOMPARE(m_picker->l1().table().currentRow(), 0);
     m_picker->clearList();

@@ -63,8 +63,9 @@ void pick(QComboBox *combo, const QString &entry)
 WindowFactory realWindows()
 {
     WindowFactory windows;
-    windows.setSettingsCreator(
-        [](const AppPaths &paths, QWidget *parent) { return new Parametre(paths, parent); });
+    windows.setSettingsCreator([](const AppPaths &paths, QWidget *parent) {
+        return new Parametre(paths, ErpSession::instance().primary(), parent);
+    });
     return windows;
 }
 
@@ -116,8 +117,8 @@ void TestParametre::init()
     m_erp = m_folder->openErp(openError);
     QVERIFY2(m_erp->isOpen(), qPrintable(openError));
     m_messages.clear();
-    setMessageResponder([this](const QString &text, int caption, int icon, int buttons) {
-        m_messages.append({text, caption, icon, buttons});
+    setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
+        m_messages.append({text, int(caption), int(icon), int(buttons)});
         return 1;
     });
 }
@@ -138,7 +139,7 @@ void TestParametre::cleanup()
 
 std::unique_ptr<Parametre> TestParametre::window()
 {
-    auto w = std::make_unique<Parametre>(m_folder->paths(), nullptr, m_erp.get());
+    auto w = std::make_unique<Parametre>(m_folder->paths(), *m_erp);
     w->show();
     return w;
 }
@@ -518,7 +519,7 @@ void TestParametre::secondFirmSavedIsReadByReports()
     QVERIFY(ErpSession::instance().connect(folder.directory));
     const AppPaths paths{folder.directory, folder.directory};
 
-    Parametre w(paths);
+    Parametre w(paths, ErpSession::instance().primary());
     w.show();
     auto *fir = child<QComboBox>(&w, "fir");
     QVERIFY(fir->count() >= 2);

@@ -93,7 +93,7 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
     m_folder->writeBytes(QStringLiteral("fytPar.velmor"), cp1254Lines(fytParSample));
     m_folder->writeBytes(QStringLiteral("irssatir.velmor"), "12\r\n3\r\n");
 
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     const ParametreFields &f = model.fields();
     QCOMPARE(f.lgpass, QStringLiteral("GİZLİ ŞİFRE"));
@@ -120,8 +120,8 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
     QCOMPARE(f.firadi, fytParSample[8]);
     QCOMPARE(f.option, QStringLiteral("2"));
     QCOMPARE(f.ekresmi, fytParSample[10]);
-    QCOMPARE(f.text3, QStringLiteral("12"));
-    QCOMPARE(f.text4, QStringLiteral("3"));
+    QCOMPARE(f.rowsPerForm, QStringLiteral("12"));
+    QCOMPARE(f.copies, QStringLiteral("3"));
 
     QCOMPARE(model.choices().fir,
              QStringList({QStringLiteral("1- ÖRNEK GIDA A.Ş."), QStringLiteral("3- MEHMET'İN GIDA"),
@@ -134,7 +134,7 @@ void TestParametreModel::loadReadsStoreAndSideFiles()
 
 void TestParametreModel::saveRoundTrip()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     ParametreFields &f = model.fields();
     f.lgpass = QStringLiteral("O'NEİL ŞĞÜ");
@@ -153,8 +153,8 @@ void TestParametreModel::saveRoundTrip()
     f.firadi = QStringLiteral("ÇAĞRI'NIN ĞIDA");
     f.option = QStringLiteral("2");
     f.ekresmi = QStringLiteral("/resimler/fiyat ekranı.png");
-    f.text3 = QStringLiteral("15");
-    f.text4 = QStringLiteral("2");
+    f.rowsPerForm = QStringLiteral("15");
+    f.copies = QStringLiteral("2");
     const ParametreFields saved = f;
 
     const SaveOutcome outcome = model.serverkaydet();
@@ -185,7 +185,7 @@ void TestParametreModel::saveRoundTrip()
     QCOMPARE(m_folder->bytes("irssatir.velmor"), QByteArray("15\r\n2\r\n"));
 
     // A new window reads back what was saved.
-    ParametreModel again(m_folder->paths(), m_erp.get());
+    ParametreModel again(m_folder->paths(), *m_erp);
     again.load();
     const ParametreFields &g = again.fields();
     QCOMPARE(g.lgpass, saved.lgpass);
@@ -222,7 +222,7 @@ void TestParametreModel::fytParWrittenBackUnchanged()
 {
     QFETCH(QByteArray, file);
     m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.serverkaydet().ok());
     QCOMPARE(m_folder->bytes("fytPar.velmor"), file);
@@ -252,7 +252,7 @@ void TestParametreModel::optionFromLineTen()
     QFETCH(QString, firadi);
     if (!file.isEmpty())
         m_folder->writeBytes(QStringLiteral("fytPar.velmor"), file);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.fytparyukle();
     QCOMPARE(model.fields().option, option);
     QCOMPARE(model.fields().firadi, firadi);
@@ -260,7 +260,7 @@ void TestParametreModel::optionFromLineTen()
 
 void TestParametreModel::firmChosenTwice()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     const ParametreFields before = model.fields();
     const QString firm = QStringLiteral("3- MEHMET'İN GIDA");
@@ -285,7 +285,7 @@ void TestParametreModel::firmChosenTwice()
 
 void TestParametreModel::failedFirmChoiceChangesNothing()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.firChosen(QStringLiteral("1- ÖRNEK GIDA A.Ş.")));
     const ParametreChoices before = model.choices();
@@ -309,7 +309,7 @@ void TestParametreModel::failedFirmChoiceChangesNothing()
 void TestParametreModel::firmListFailureKeepsStoredChoices()
 {
     m_erp->close(); // as after the password gate: the ERP connection failed
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.choices().fir.isEmpty());
     QVERIFY(!model.firmListError().isEmpty());
@@ -368,10 +368,10 @@ void TestParametreModel::printCounts()
     QFETCH(QString, refusedField);
     QFETCH(QByteArray, written);
 
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
-    model.fields().text3 = rows;
-    model.fields().text4 = copies;
+    model.fields().rowsPerForm = rows;
+    model.fields().copies = copies;
     model.fields().srvadi = QStringLiteral("yeni-sunucu");
     const SaveOutcome outcome = model.serverkaydet();
     if (refusedField.isEmpty()) {
@@ -393,11 +393,11 @@ void TestParametreModel::printCounts()
 void TestParametreModel::missingStoreStillWritesSideFiles()
 {
     QVERIFY(QFile::remove(storePath(m_folder->path())));
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QCOMPARE(model.fields().srvadi, QString());
-    QCOMPARE(model.fields().text3, QStringLiteral("10"));
-    QCOMPARE(model.fields().text4, QStringLiteral("10"));
+    QCOMPARE(model.fields().rowsPerForm, QStringLiteral("10"));
+    QCOMPARE(model.fields().copies, QStringLiteral("10"));
     QCOMPARE(model.fields().option, QStringLiteral("1"));
 
     const SaveOutcome outcome = model.serverkaydet();
@@ -421,7 +421,7 @@ void TestParametreModel::missingRowIsAFailure_data()
 void TestParametreModel::missingRowIsAFailure()
 {
     QFETCH(QString, table);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(damageStore(storePath(m_folder->path()), QStringLiteral("delete from ") + table));
     model.fields().lgpass = QStringLiteral("YENİ");
@@ -469,7 +469,7 @@ void TestParametreModel::unreadStoreNeverWrittenOver()
     QFETCH(QStringList, unread);
     QFETCH(QString, cause);
     const QString store = storePath(m_folder->path());
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     {
         std::optional<StoreLock> lock;
         if (damage == QLatin1String("<locked>")) {
@@ -515,7 +515,7 @@ void TestParametreModel::unreadStoreNeverWrittenOver()
 // naming the file and the lock; no success is reported.
 void TestParametreModel::lockedStoreAtSave()
 {
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QVERIFY(model.storeLoadError().isEmpty());
     model.fields().srvadi = QStringLiteral("yeni-sunucu");
@@ -550,7 +550,7 @@ void TestParametreModel::untouchedNullStaysNull()
     QFETCH(QString, typed);
     const QString store = storePath(m_folder->path());
     QVERIFY(damageStore(store, QStringLiteral("update server set %1 = NULL").arg(column)));
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     QString &field = column == QLatin1String("sql") ? model.fields().sqladi : model.fields().kladi;
     QCOMPARE(field, QString());
@@ -600,7 +600,7 @@ void TestParametreModel::periodMustBeTheFirms()
     QFETCH(QString, fir);
     QFETCH(QString, don);
     QFETCH(QString, refusal);
-    ParametreModel model(m_folder->paths(), m_erp.get());
+    ParametreModel model(m_folder->paths(), *m_erp);
     model.load();
     if (!chosenFirm.isEmpty())
         QVERIFY_OK(model.firChosen(chosenFirm));

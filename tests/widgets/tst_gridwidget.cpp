@@ -213,7 +213,7 @@ void TestGridWidget::mouseButtonNumbers()
     QTest::mousePress(view()->viewport(), button, {}, cellCenter(1, gridtest::Code));
     QTest::mouseRelease(view()->viewport(), button, {}, cellCenter(1, gridtest::Code));
     QCOMPARE(down.count(), 1);
-    QCOMPARE(down.first().at(0).toInt(), number);
+    QCOMPARE(int(down.first().at(0).value<Qt::MouseButton>()), number);
 }
 
 void TestGridWidget::keys()
@@ -510,7 +510,7 @@ void TestGridWidget::printToPdfFileWholeOrNot()
     const QString path =
         target == QLatin1String("<file>") ? dir.filePath(QStringLiteral("liste.pdf")) : target;
     QStringList shown;
-    setMessageResponder([&shown](const QString &text, int, int, int) {
+    setMessageResponder([&shown](const QString &text, Caption, Icon, Buttons) {
         shown << text;
         return 1;
     });

@@ -4,7 +4,6 @@
 #include "analysis/profitanalysis.h"
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
-#include "dialogs/xlssavedialog.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridview.h"
@@ -15,7 +14,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,22 +60,17 @@ void AnalysisWindow::build(const ReportInfo &info)
     m_l1 = new GridWidget(&m_model->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
     connect(m_l1, &GridWidget::mouseDown, this,
-            [this](int button, Qt::KeyboardModifiers, const QPoint &pos) { onMouseDown(button, pos); });
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &pos) {
+                onMouseDown(button, pos);
+            });
     // A grouping made or changed on the grid shows every document's rows.
     connect(m_l1, &GridWidget::groupingChanged, this, [this] {
         m_model->l1().expandAll();
         m_model->l1().table().refresh();
     });
 
-    m_pr1 = new XpProgressBar(this);
-    m_pr1->setObjectName(QStringLiteral("pr1"));
-    m_pr1->setScrolling(9);
-    m_pr1->setColor(QColor(51, 153, 255));
-    m_pr1->follow(&m_model->pr1());
-
-    m_sb1 = new QStatusBar(this);
-    m_sb1->setObjectName(QStringLiteral("sb1"));
-    m_sb1->setSizeGripEnabled(false);
+    m_pr1 = progressBar(m_model->pr1());
+    m_sb1 = statusBar();
     m_status = new QLabel(m_sb1);
     m_status->setObjectName(QStringLiteral("sb1panel4"));
     m_sb1->addWidget(m_status, 1);
@@ -216,7 +209,7 @@ void AnalysisWindow::load()
 void AnalysisWindow::takeSettings()
 {
     m_settingsPending = false;
-    m_model->setContext(loadSharedSettings(m_paths));
+    m_model->setContext(loadSharedSettings(m_model->context()));
     loadAfterSettings();
     m_status->setText(m_model->statusText());
 }
@@ -267,7 +260,7 @@ void AnalysisWindow::unload()
 
 // ---- Printing, export, menu ---------------------------------------------------------------------
 
-void AnalysisWindow::listeyazdir(int)
+void AnalysisWindow::listeyazdir(PrintMode)
 {
     if (m_model->isRunning())
         return;
@@ -278,18 +271,12 @@ void AnalysisWindow::exelkaydet()
 {
     if (m_model->isRunning())
         return;
-    const QString path = askXlsFileName(this);
-    if (path.isEmpty())
-        return;
-    if (const Result<void> saved = m_l1->saveXls(path); !saved)
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
-                        .arg(QDir::toNativeSeparators(path), saved.errorText()),
-                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
+    saveListAsked(*m_l1);
 }
 
-void AnalysisWindow::onMouseDown(int button, const QPoint &globalPos)
+void AnalysisWindow::onMouseDown(Qt::MouseButton button, const QPoint &globalPos)
 {
-    if (button == 2 && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
+    if (button == Qt::RightButton && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
         popupContextMenu(ContextMenu::Karanaliz, globalPos);
 }
 

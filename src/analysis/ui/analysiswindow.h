@@ -51,7 +51,7 @@ public:
     // text); runs once, at the first show or when called.
     void load();
 
-    void listeyazdir(int mode) override;
+    void listeyazdir(PrintMode mode) override;
     void exelkaydet() override;
     // During a run the run's firm stays: the settings are taken when it ends.
     void settingsSaved() override;
@@ -89,7 +89,7 @@ protected:
 private:
     void build(const ReportInfo &info);
     QFrame *buildFilterFrame(const AnalysisDesign &design);
-    void onMouseDown(int button, const QPoint &globalPos);
+    void onMouseDown(Qt::MouseButton button, const QPoint &globalPos);
     void onRunningChanged(bool running);
     void reportFailures();
     void datesChanged();

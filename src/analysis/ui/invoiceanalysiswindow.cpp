@@ -11,9 +11,11 @@
 
 namespace tarvel {
 
-InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, QWidget *parent)
+InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, ErpConnection &connection,
+                                             QWidget *parent)
     : AnalysisWindow(ReportKind::InvoiceAnalysis,
-                     std::make_unique<InvoiceAnalysis>(ReportContext{paths, {}, {}, nullptr}), paths, parent)
+                     std::make_unique<InvoiceAnalysis>(ReportContext{paths, {}, {}, connection}), paths,
+                     parent)
 {
     addDateRange([this](const AnalysisDates &dates) { analysis().setDates(dates); });
 

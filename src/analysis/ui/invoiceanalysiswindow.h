@@ -14,7 +14,8 @@ class InvoiceAnalysis;
 class InvoiceAnalysisWindow : public AnalysisWindow {
     Q_OBJECT
 public:
-    explicit InvoiceAnalysisWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    explicit InvoiceAnalysisWindow(const AppPaths &paths, ErpConnection &connection,
+                                   QWidget *parent = nullptr);
 
     InvoiceAnalysis &analysis() const;
 

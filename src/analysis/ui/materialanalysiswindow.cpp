@@ -45,9 +45,11 @@ QWidget *labelledField(const QString &label, QWidget *field)
 
 } // namespace
 
-MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, QWidget *parent)
+MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, ErpConnection &connection,
+                                               QWidget *parent)
     : AnalysisWindow(ReportKind::MaterialAnalysis,
-                     std::make_unique<MaterialAnalysis>(ReportContext{paths, {}, {}, nullptr}), paths, parent)
+                     std::make_unique<MaterialAnalysis>(ReportContext{paths, {}, {}, connection}), paths,
+                     parent)
 {
     MaterialAnalysis &model = analysis();
     addDateRange([&model](const AnalysisDates &dates) { model.setDates(dates); });

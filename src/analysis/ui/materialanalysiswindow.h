@@ -20,7 +20,8 @@ class SalesmanListWidget;
 class MaterialAnalysisWindow : public AnalysisWindow {
     Q_OBJECT
 public:
-    explicit MaterialAnalysisWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    explicit MaterialAnalysisWindow(const AppPaths &paths, ErpConnection &connection,
+                                    QWidget *parent = nullptr);
 
     MaterialAnalysis &analysis() const;
 

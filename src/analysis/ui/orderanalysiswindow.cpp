@@ -9,9 +9,9 @@
 
 namespace tarvel {
 
-OrderAnalysisWindow::OrderAnalysisWindow(const AppPaths &paths, QWidget *parent)
+OrderAnalysisWindow::OrderAnalysisWindow(const AppPaths &paths, ErpConnection &connection, QWidget *parent)
     : AnalysisWindow(ReportKind::OrderAnalysis,
-                     std::make_unique<OrderAnalysis>(ReportContext{paths, {}, {}, nullptr}), paths, parent)
+                     std::make_unique<OrderAnalysis>(ReportContext{paths, {}, {}, connection}), paths, parent)
 {
     QPushButton *orders = addFilterButton(QStringLiteral("siparisler"), QStringLiteral("Siparişler"));
     disableWhileRunning(orders);

@@ -12,7 +12,7 @@ class OrderAnalysis;
 class OrderAnalysisWindow : public AnalysisWindow {
     Q_OBJECT
 public:
-    explicit OrderAnalysisWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    explicit OrderAnalysisWindow(const AppPaths &paths, ErpConnection &connection, QWidget *parent = nullptr);
 
     OrderAnalysis &analysis() const;
 

@@ -31,10 +31,7 @@ ErpSession &ErpSession::instance()
     return session;
 }
 
-ErpSession::ErpSession()
-    : m_primary(std::make_unique<ErpConnection>()), m_watch(std::make_unique<ErpConnection>())
-{
-}
+ErpSession::ErpSession() = default;
 
 ErpServerSettings ErpSession::readserversettings(const QString &workDir, QString *storeError)
 {
@@ -74,25 +71,25 @@ Result<void> ErpSession::connect(const QString &workDir, bool withWatch)
 {
     m_settings = readserversettings(workDir, &m_storeError);
     const ErpServerSettings settings = resolvedSettings(m_settings, workDir);
-    // Each connection is replaced, which closes the old one, before the new one opens.
-    for (std::unique_ptr<ErpConnection> *connection : {&m_primary, &m_watch}) {
-        *connection = std::make_unique<ErpConnection>();
-        (*connection)->setTrace(m_trace);
-    }
     // When the primary connection fails the watch connection, with the same
     // settings, stays closed: trying it too would only freeze the window for
     // another timeout, and an open watch beside a closed primary would close
     // the connection-failure window over a program that cannot read anything.
-    Result<void> opened = m_primary->open(settings);
+    m_primary.setTrace(m_trace);
+    m_watch.setTrace(m_trace);
+    m_watch.close();
+    Result<void> opened = m_primary.open(settings);
     if (opened && withWatch)
-        (void)m_watch->open(settings); // its state is what the failure window watches
+        (void)m_watch.open(settings); // its state is what the failure window watches
     return opened;
 }
 
 void ErpSession::reset()
 {
-    m_primary = std::make_unique<ErpConnection>();
-    m_watch = std::make_unique<ErpConnection>();
+    m_primary.close();
+    m_watch.close();
+    m_primary.setTrace(nullptr);
+    m_watch.setTrace(nullptr);
     m_settings = {};
     m_storeError.clear();
     m_trace.reset();
@@ -109,8 +106,8 @@ Result<void> ErpSession::setTraceFile(const QString &path)
         else
             outcome = trace.error();
     }
-    m_primary->setTrace(m_trace);
-    m_watch->setTrace(m_trace);
+    m_primary.setTrace(m_trace);
+    m_watch.setTrace(m_trace);
     return outcome;
 }
 

@@ -4,14 +4,17 @@
 
 namespace tarvel {
 
-// The process-wide ERP connections: the primary one that every reader uses, and
-// the watch connection whose state the connection-failure window watches.
+// The process-wide ERP connections: the primary one that the windows hand to
+// their models, and the watch connection whose state the connection-failure
+// window watches. Both live as long as the process and are reopened in place,
+// so a model given the primary connection keeps reading through it after a
+// reconnect.
 class ErpSession {
 public:
     static ErpSession &instance();
 
-    ErpConnection &primary() { return *m_primary; }
-    ErpConnection &watch() { return *m_watch; }
+    ErpConnection &primary() { return m_primary; }
+    ErpConnection &watch() { return m_watch; }
     const ErpServerSettings &settings() const { return m_settings; }
 
     // readserversettings: the server row of data.dbs in workDir. Each failing
@@ -23,12 +26,11 @@ public:
     // relative to workDir. For a connection of one's own with typed settings.
     static ErpServerSettings resolved(ErpServerSettings settings, const QString &workDir);
 
-    // The connection part of erpconnect: re-reads the settings and rebuilds
-    // both connections (each replaced and thereby closed). Succeeds when the
-    // primary connection is open, else gives its cause. The watch connection is opened only after
-    // the primary one opened, so a dead server costs one timeout, not two.
-    // A relative "sqlite:PATH" is taken relative to workDir. References from
-    // primary()/watch()/erp() do not survive a connect: ask again.
+    // The connection part of erpconnect: re-reads the settings and reopens
+    // both connections with them (each closed first). Succeeds when the
+    // primary connection is open, else gives its cause. The watch connection
+    // is opened only after the primary one opened, so a dead server costs one
+    // timeout, not two. A relative "sqlite:PATH" is taken relative to workDir.
     // withWatch false leaves the watch connection closed: only the
     // connection-failure window watches it, and a command line run would pay
     // a second login for nothing.
@@ -50,8 +52,8 @@ public:
 
 private:
     ErpSession();
-    std::unique_ptr<ErpConnection> m_primary;
-    std::unique_ptr<ErpConnection> m_watch;
+    ErpConnection m_primary;
+    ErpConnection m_watch;
     ErpServerSettings m_settings;
     QString m_storeError;
     std::shared_ptr<SqlTrace> m_trace;

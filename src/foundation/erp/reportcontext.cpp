@@ -1,14 +1,8 @@
 #include "foundation/erp/reportcontext.h"
 
-#include "foundation/erp/erpsession.h"
 #include "foundation/erp/tablenames.h"
 
 namespace tarvel {
-
-ErpConnection &ReportContext::erp() const
-{
-    return connection ? *connection : ErpSession::instance().primary();
-}
 
 QString ReportContext::firmTable(const QString &table) const
 {

@@ -15,6 +15,7 @@
 #include "grid/gridexport.h"
 #include "grid/griditemmodel.h"
 #include "grid/gridprinter.h"
+#include "grid/suspendedredraw.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -202,17 +203,17 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     table.close();
-    table.suspendRedraw();
-    for (int r = 0; r < rows; ++r) {
-        table.append();
-        const size_t pick = size_t(r) % poolSize;
-        for (int f = 0; f < fieldCount; ++f)
-            table.setField(names[size_t(f)],
-                           f == 14 ? headings[size_t(r / rowsPerGroup)] : pools[size_t(f)][pick]);
-        table.post();
+    {
+        const SuspendedRedraw suspended(table, [&table] { table.first(); });
+        for (int r = 0; r < rows; ++r) {
+            table.append();
+            const size_t pick = size_t(r) % poolSize;
+            for (int f = 0; f < fieldCount; ++f)
+                table.setField(names[size_t(f)],
+                               f == 14 ? headings[size_t(r / rowsPerGroup)] : pools[size_t(f)][pick]);
+            table.post();
+        }
     }
-    table.first();
-    table.resumeRedraw();
     report(out, "append", timer.restart());
 
     double check = 0;

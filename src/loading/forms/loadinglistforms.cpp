@@ -100,10 +100,10 @@ LoadingListInput loadingListInput(const LoadingReport &report)
 {
     LoadingListInput in;
     const MemTable &t = report.l1().table();
-    const auto field = [&](const char *name) { return t.fieldIndex(QString::fromLatin1(name)); };
-    const int sira = field("sira"), stokkod = field("stokkod"), ack = field("ack"), birim = field("birim"),
-              birimfiyat = field("birimfiyat"), kdv = field("kdv"), miktar = field("miktar"),
-              tutar = field("tutar");
+    const int sira = t.fieldIndex(LoadingField::sira), stokkod = t.fieldIndex(LoadingField::stokkod),
+              ack = t.fieldIndex(LoadingField::ack), birim = t.fieldIndex(LoadingField::birim),
+              birimfiyat = t.fieldIndex(LoadingField::birimfiyat), kdv = t.fieldIndex(LoadingField::kdv),
+              miktar = t.fieldIndex(LoadingField::miktar), tutar = t.fieldIndex(LoadingField::tutar);
     // A waybill holds every line in the list's own order (its SIRA numbers),
     // whatever the screen sorts, filters out or folds away.
     for (int r = 0; r < t.rowCount(); ++r) {

@@ -11,7 +11,7 @@
 
 namespace tarvel {
 
-PrintOutcome runLoadingListPrint(const LoadingListInput &input, int mode, const AppPaths &paths,
+PrintOutcome runLoadingListPrint(const LoadingListInput &input, PrintMode mode, const AppPaths &paths,
                                  FormOutput &output, const QDateTime &now)
 {
     PrintOutcome outcome;
@@ -40,9 +40,9 @@ PrintOutcome runLoadingListPrint(const LoadingListInput &input, int mode, const 
             report.printerName = choice.printerName;
             report.documentName = waybillJobName;
             report.printQuality = waybillPrintQuality;
-            if (mode == 1) {
+            if (mode == PrintMode::Preview) {
                 output.preview(report);
-            } else if (mode == 2) {
+            } else {
                 for (int copy = 0; copy < counts.copies; ++copy)
                     output.print(report);
             }

@@ -2,7 +2,6 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
-#include "dialogs/xlssavedialog.h"
 #include "loading/loadingreport.h"
 #include "loading/ui/truckpicture.h"
 #include "mainwindow/reportcatalog.h"
@@ -12,7 +11,6 @@
 
 #include <QCursor>
 #include <QDateTime>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -90,9 +88,10 @@ QWidget *titleBand(QWidget *parent)
 
 } // namespace
 
-LoadingWindow::LoadingWindow(const AppPaths &paths, Printer printer, QString *lastFirmName, QWidget *parent)
+LoadingWindow::LoadingWindow(const AppPaths &paths, ErpConnection &connection, Printer printer,
+                             QString *lastFirmName, QWidget *parent)
     : ReportWindow(parent), m_printer(std::move(printer)), m_paths(paths), m_lastFirmName(lastFirmName),
-      m_report(new LoadingReport(ReportContext{paths, {}, {}, nullptr}, this))
+      m_report(new LoadingReport(ReportContext{paths, {}, {}, connection}, this))
 {
     setObjectName(reportInfo(ReportKind::Loading).objectName);
     setWindowTitle(reportInfo(ReportKind::Loading).windowCaption);
@@ -111,7 +110,7 @@ LoadingWindow::~LoadingWindow() = default;
 
 void LoadingWindow::takeSettings()
 {
-    m_report->setContext(loadSharedSettings(m_paths));
+    m_report->setContext(loadSharedSettings(m_report->context()));
     QString firmName;
     setWindowTitle(LoadingReport::caption(m_paths.programDir, m_lastFirmName ? *m_lastFirmName : firmName));
     m_panels.at(3)->setText(LoadingReport::statusText(m_report->context().fir, m_report->context().don));
@@ -124,92 +123,26 @@ void LoadingWindow::settingsSaved()
 
 void LoadingWindow::build()
 {
-    // The waybills: "İrsaliyeler" and the list l2.
-    auto *waybillBox = new QGroupBox(QStringLiteral("İrsaliye"), this);
-    QPushButton *irsaliyeler = button("chameleonButton12", QStringLiteral("İrsaliyeler"), waybillBox);
-    irsaliyeler->setToolTip(QStringLiteral("İrsaliye seç (F5)"));
-    m_l2 = new GridWidget(&m_report->l2(), waybillBox);
-    m_l2->setObjectName(QStringLiteral("l2"));
-    m_l2->shadeOddRows(shading);
-    m_l2->setMinimumWidth(220);
-    m_l2->setMaximumHeight(150);
-    auto *waybillLayout = new QVBoxLayout(waybillBox);
-    waybillLayout->addWidget(irsaliyeler, 0, Qt::AlignLeft);
-    waybillLayout->addWidget(m_l2, 1);
-
-    // The customer box.
-    auto *customerBox = new QGroupBox(QStringLiteral("Cari Hesap Bilgileri"), this);
-    m_unvn = field("unvn", customerBox);
-    m_vno = field("vno", customerBox);
-    m_vd = field("vd", customerBox);
-    m_tel = field("tel", customerBox);
-    m_shr = field("shr", customerBox);
-    m_adr = new QPlainTextEdit(customerBox);
-    m_adr->setObjectName(QStringLiteral("adr"));
-    m_adr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_adr->setFixedHeight(m_adr->fontMetrics().lineSpacing() * 3 + 12);
-    auto *customer = new QGridLayout(customerBox);
-    const auto add = [customer, customerBox](const QString &label, QWidget *w, int row, int column,
-                                             int span = 1) {
-        auto *caption = new QLabel(label, customerBox);
-        caption->setBuddy(w);
-        customer->addWidget(caption, row, column);
-        customer->addWidget(w, row, column + 1, 1, span);
-    };
-    add(QStringLiteral("Ünvanı"), m_unvn, 0, 0, 3);
-    add(QStringLiteral("Vergi No"), m_vno, 1, 0);
-    add(QStringLiteral("V.Dairesi"), m_vd, 1, 2);
-    add(QStringLiteral("Telefon"), m_tel, 2, 0);
-    add(QStringLiteral("Şehir"), m_shr, 2, 2);
-    add(QStringLiteral("Adres"), m_adr, 3, 0, 3);
-    customer->setColumnStretch(1, 1);
-    customer->setColumnStretch(3, 1);
-
     auto *top = new QHBoxLayout;
-    top->addWidget(waybillBox, 2);
-    top->addWidget(customerBox, 3);
+    top->addWidget(buildWaybillBox(), 2);
+    top->addWidget(buildCustomerBox(), 3);
 
     // The loading list.
     m_l1 = new GridWidget(&m_report->l1(), this);
     m_l1->setObjectName(QStringLiteral("l1"));
     m_l1->shadeOddRows(shading);
+    connect(m_l1, &GridWidget::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &at) {
+                if (button == Qt::RightButton)
+                    popupMenu(at);
+            });
+    QGroupBox *bottomBox = buildBottomBox();
 
-    // The bottom box: totals, "Yazdır", "Satır Sil".
-    auto *bottomBox = new QGroupBox(this);
-    bottomBox->setObjectName(QStringLiteral("altkutu"));
-    auto *totalsBox = new QGroupBox(QStringLiteral("Toplamlar"), bottomBox);
-    m_topl = totalCaption("topl", totalsBox);
-    m_topi = totalCaption("topi", totalsBox);
-    m_topk = totalCaption("topk", totalsBox);
-    m_gtop = totalCaption("gtop", totalsBox);
-    auto *totals = new QGridLayout(totalsBox);
-    const QList<QPair<QString, QLabel *>> captions{{QStringLiteral("Toplam"), m_topl},
-                                                   {QStringLiteral("Toplam İndirim"), m_topi},
-                                                   {QStringLiteral("Toplam Kdv"), m_topk},
-                                                   {QStringLiteral("Net"), m_gtop}};
-    for (int i = 0; i < captions.size(); ++i) {
-        totals->addWidget(new QLabel(captions.at(i).first, totalsBox), i / 2, (i % 2) * 2);
-        totals->addWidget(captions.at(i).second, i / 2, (i % 2) * 2 + 1);
-    }
-    QPushButton *yazdir = button("chameleonButton14", QStringLiteral("Yazdır"), bottomBox);
-    QPushButton *satirSil = button("chameleonButton15", QStringLiteral("Satır Sil"), bottomBox);
-    auto *bottom = new QHBoxLayout(bottomBox);
-    bottom->addWidget(totalsBox);
-    bottom->addStretch();
-    bottom->addWidget(yazdir, 0, Qt::AlignBottom);
-    bottom->addWidget(satirSil, 0, Qt::AlignBottom);
-
-    m_pr1 = new XpProgressBar(this);
-    m_pr1->setObjectName(QStringLiteral("pr1"));
-    m_pr1->setScrolling(9);
-    m_pr1->setColor(QColor(51, 153, 255));
+    m_pr1 = progressBar(m_report->pr1());
     m_pr1->setFixedHeight(18);
-    m_pr1->follow(&m_report->pr1());
 
     // Six panels: date, time, then texts; the fourth carries firm and period.
-    m_sb1 = new QStatusBar(this);
-    m_sb1->setObjectName(QStringLiteral("sb1"));
-    m_sb1->setSizeGripEnabled(false);
+    m_sb1 = statusBar();
     for (int i = 1; i <= 6; ++i) {
         auto *panel = new QLabel(m_sb1);
         panel->setObjectName(QStringLiteral("panel%1").arg(i));
@@ -232,23 +165,97 @@ void LoadingWindow::build()
     layout->addWidget(m_pr1);
     layout->addWidget(m_sb1);
 
+    connect(m_report, &LoadingReport::fieldsChanged, this, &LoadingWindow::showFields);
+}
+
+QGroupBox *LoadingWindow::buildWaybillBox()
+{
+    auto *box = new QGroupBox(QStringLiteral("İrsaliye"), this);
+    QPushButton *irsaliyeler = button("chameleonButton12", QStringLiteral("İrsaliyeler"), box);
+    irsaliyeler->setToolTip(QStringLiteral("İrsaliye seç (F5)"));
+    m_l2 = new GridWidget(&m_report->l2(), box);
+    m_l2->setObjectName(QStringLiteral("l2"));
+    m_l2->shadeOddRows(shading);
+    m_l2->setMinimumWidth(220);
+    m_l2->setMaximumHeight(150);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(irsaliyeler, 0, Qt::AlignLeft);
+    layout->addWidget(m_l2, 1);
+
     connect(irsaliyeler, &QPushButton::clicked, this, &LoadingWindow::irsaliyeler);
     auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     f5->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f5, &QShortcut::activated, this, &LoadingWindow::irsaliyeler);
-    connect(yazdir, &QPushButton::clicked, this, [this] { popupMenu(QCursor::pos()); });
-    connect(m_l1, &GridWidget::mouseDown, this, [this](int button, Qt::KeyboardModifiers, const QPoint &at) {
-        if (button == 2)
-            popupMenu(at);
-    });
-    connect(satirSil, &QPushButton::clicked, this, &LoadingWindow::satirSil);
-    connect(m_report, &LoadingReport::fieldsChanged, this, &LoadingWindow::showFields);
+    return box;
+}
+
+QGroupBox *LoadingWindow::buildCustomerBox()
+{
+    auto *box = new QGroupBox(QStringLiteral("Cari Hesap Bilgileri"), this);
+    m_unvn = field("unvn", box);
+    m_vno = field("vno", box);
+    m_vd = field("vd", box);
+    m_tel = field("tel", box);
+    m_shr = field("shr", box);
+    m_adr = new QPlainTextEdit(box);
+    m_adr->setObjectName(QStringLiteral("adr"));
+    m_adr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_adr->setFixedHeight(m_adr->fontMetrics().lineSpacing() * 3 + 12);
+    auto *grid = new QGridLayout(box);
+    const auto add = [grid, box](const QString &label, QWidget *w, int row, int column, int span = 1) {
+        auto *caption = new QLabel(label, box);
+        caption->setBuddy(w);
+        grid->addWidget(caption, row, column);
+        grid->addWidget(w, row, column + 1, 1, span);
+    };
+    add(QStringLiteral("Ünvanı"), m_unvn, 0, 0, 3);
+    add(QStringLiteral("Vergi No"), m_vno, 1, 0);
+    add(QStringLiteral("V.Dairesi"), m_vd, 1, 2);
+    add(QStringLiteral("Telefon"), m_tel, 2, 0);
+    add(QStringLiteral("Şehir"), m_shr, 2, 2);
+    add(QStringLiteral("Adres"), m_adr, 3, 0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
     for (QLineEdit *edit : {m_unvn, m_vno, m_vd, m_tel, m_shr})
         connect(edit, &QLineEdit::textEdited, this, &LoadingWindow::takeEditedFields);
     connect(m_adr, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_showing)
             takeEditedFields();
     });
+    return box;
+}
+
+QGroupBox *LoadingWindow::buildBottomBox()
+{
+    // Totals, "Yazdır", "Satır Sil".
+    auto *box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("altkutu"));
+    auto *totalsBox = new QGroupBox(QStringLiteral("Toplamlar"), box);
+    m_topl = totalCaption("topl", totalsBox);
+    m_topi = totalCaption("topi", totalsBox);
+    m_topk = totalCaption("topk", totalsBox);
+    m_gtop = totalCaption("gtop", totalsBox);
+    auto *totals = new QGridLayout(totalsBox);
+    const QList<QPair<QString, QLabel *>> captions{{QStringLiteral("Toplam"), m_topl},
+                                                   {QStringLiteral("Toplam İndirim"), m_topi},
+                                                   {QStringLiteral("Toplam Kdv"), m_topk},
+                                                   {QStringLiteral("Net"), m_gtop}};
+    for (int i = 0; i < captions.size(); ++i) {
+        totals->addWidget(new QLabel(captions.at(i).first, totalsBox), i / 2, (i % 2) * 2);
+        totals->addWidget(captions.at(i).second, i / 2, (i % 2) * 2 + 1);
+    }
+    QPushButton *yazdir = button("chameleonButton14", QStringLiteral("Yazdır"), box);
+    QPushButton *satirSil = button("chameleonButton15", QStringLiteral("Satır Sil"), box);
+    auto *layout = new QHBoxLayout(box);
+    layout->addWidget(totalsBox);
+    layout->addStretch();
+    layout->addWidget(yazdir, 0, Qt::AlignBottom);
+    layout->addWidget(satirSil, 0, Qt::AlignBottom);
+
+    connect(yazdir, &QPushButton::clicked, this, [this] { popupMenu(QCursor::pos()); });
+    connect(satirSil, &QPushButton::clicked, this, &LoadingWindow::satirSil);
+    return box;
 }
 
 void LoadingWindow::takeEditedFields()
@@ -317,7 +324,7 @@ void LoadingWindow::showDeletedRows()
                      : QStringLiteral("%1 satır silindi; toplamlar silinenleri de içerir").arg(deleted));
 }
 
-void LoadingWindow::printloadinglist(int mode)
+void LoadingWindow::printloadinglist(PrintMode mode)
 {
     if (!m_printer)
         return;
@@ -332,13 +339,7 @@ void LoadingWindow::printloadinglist(int mode)
 
 void LoadingWindow::listeexelkaydet()
 {
-    const QString name = askXlsFileName(this);
-    if (name.isEmpty())
-        return;
-    if (const Result<void> saved = m_l1->saveXls(name); !saved)
-        showmessage(QStringLiteral("Dosya kaydedilemedi: %1\n%2")
-                        .arg(QDir::toNativeSeparators(name), saved.errorText()),
-                    Caption::Uyari, Icon::Cross, Buttons::Tamam, this);
+    saveListAsked(*m_l1);
 }
 
 void LoadingWindow::unload()

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,12 +29,13 @@ class LoadingWindow : public ReportWindow {
 public:
     // "Önizleme" (1) and "Yazdır" (2) of the loading list; the printing
     // subsystem's entry, handed in by the program that links it.
-    using Printer = std::function<void(const LoadingReport &report, int mode, QWidget *parent)>;
+    using Printer = std::function<void(const LoadingReport &report, PrintMode mode, QWidget *parent)>;
 
+    // connection: where the report reads (the session's primary connection).
     // lastFirmName: the firm name of the caption last read in this run, kept
     // by the program across the windows it opens (none: nothing is kept).
-    explicit LoadingWindow(const AppPaths &paths, Printer printer = {}, QString *lastFirmName = nullptr,
-                           QWidget *parent = nullptr);
+    LoadingWindow(const AppPaths &paths, ErpConnection &connection, Printer printer = {},
+                  QString *lastFirmName = nullptr, QWidget *parent = nullptr);
     ~LoadingWindow() override;
 
     LoadingReport &report() const { return *m_report; }
@@ -45,12 +47,11 @@ public:
 
     void settingsSaved() override;
 
-    // "Önizleme" (1) and "Yazdır" (2): first asks, when the waybills belong
-    // to several customers or rows were deleted, whether to go on; "HAYIR"
+    // "Önizleme" and "Yazdır": first asks, when the waybills belong to
+    // several customers or rows were deleted, whether to go on; "HAYIR"
     // prints nothing.
-    void printloadinglist(int mode) override;
-    // "Liste Exel Kaydet": the list as .xls under the name the save dialog
-    // returns, exactly as returned. Cancel writes nothing; a failure is silent.
+    void printloadinglist(PrintMode mode) override;
+    // "Liste Exel Kaydet": the list l1, as ReportWindow::saveListAsked saves it.
     void listeexelkaydet() override;
 
 protected:
@@ -58,6 +59,9 @@ protected:
 
 private:
     void build();
+    QGroupBox *buildWaybillBox();
+    QGroupBox *buildCustomerBox();
+    QGroupBox *buildBottomBox();
     // The shared settings into the report, the caption and the status panel.
     void takeSettings();
     void showFields();

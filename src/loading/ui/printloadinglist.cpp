@@ -7,7 +7,7 @@
 
 namespace tarvel {
 
-void printLoadingList(const LoadingReport &report, int mode, QWidget *parent)
+void printLoadingList(const LoadingReport &report, PrintMode mode, QWidget *parent)
 {
     WindowFormOutput output(parent);
     const PrintOutcome outcome =

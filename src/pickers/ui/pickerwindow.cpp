@@ -116,8 +116,8 @@ void PickerWindow::buildLayout(const Design &design)
     QAction *none = m_men->addAction(QStringLiteral("Tüm Seçimi Kaldır"));
     none->setObjectName(design.selectNoneName);
 
-    connect(goster, &QPushButton::clicked, this, [this] { gosterbul(0); });
-    connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(1); });
+    connect(goster, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::NewList); });
+    connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::AddToList); });
     connect(temizle, &QPushButton::clicked, this, [this] {
         m_picker->clearList();
         m_sb1->clearMessage();
@@ -144,10 +144,11 @@ void PickerWindow::bindList()
         if (node.kind == DisplayedRow::Data)
             m_picker->toggle(node.row);
     });
-    connect(m_l1, &GridWidget::mouseDown, this, [this](int button, Qt::KeyboardModifiers, const QPoint &at) {
-        if (button == 2 && m_picker->l1().table().rowCount() > 0)
-            m_men->popup(at);
-    });
+    connect(m_l1, &GridWidget::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &at) {
+                if (button == Qt::RightButton && m_picker->l1().table().rowCount() > 0)
+                    m_men->popup(at);
+            });
 }
 
 void PickerWindow::addFilter(const QString &label, QWidget *control)
@@ -197,7 +198,7 @@ void PickerWindow::showEvent(QShowEvent *event)
     showOpeningFailure(this, m_openingFailure);
 }
 
-void PickerWindow::gosterbul(int mode)
+void PickerWindow::gosterbul(SearchMode mode)
 {
     m_sb1->clearMessage();
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/pickeddocument.h"
+#include "pickers/documentpicker.h"
 
 #include <QDialog>
 #include <optional>
@@ -48,10 +49,11 @@ public:
     GridWidget *list() const { return m_l1; }
     QMenu *menu() const { return m_men; }
 
-    // "Göster" (mode 0) and "Listeye Ekle" (mode 1); the status bar sb1 says
-    // when it found nothing. A failing search shows the error's description
-    // in a plain message box; the list keeps what it read and stays usable.
-    void gosterbul(int mode);
+    // "Göster" (NewList) and "Listeye Ekle" (AddToList); the status bar sb1
+    // says when it found nothing. A failing search shows the error's
+    // description in a plain message box; the list keeps what it read and
+    // stays usable.
+    void gosterbul(SearchMode mode);
     // chameleonButton1: nothing on an empty list; "Listeden Seçim
     // Yapmalısınız..." when nothing is ticked (the picker stays open);
     // otherwise the picker hides, hands the ticked documents to the report

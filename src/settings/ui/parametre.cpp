@@ -114,7 +114,7 @@ private:
 
 } // namespace
 
-Parametre::Parametre(const AppPaths &paths, QWidget *parent, ErpConnection *connection)
+Parametre::Parametre(const AppPaths &paths, ErpConnection &connection, QWidget *parent)
     : QDialog(parent), m_paths(paths), m_model(paths, connection)
 {
     setObjectName(QStringLiteral("parametre"));
@@ -356,8 +356,8 @@ QWidget *Parametre::hiddenTab()
 QVector<Parametre::TextBinding> Parametre::textBindings()
 {
     ParametreFields &f = m_model.fields();
-    return {{m_srvadi, &f.srvadi}, {m_sqladi, &f.sqladi},     {m_kladi, &f.kladi},  {m_pass, &f.pass},
-            {m_lgpass, &f.lgpass}, {m_instance, &f.instance}, {m_text3, &f.text3},  {m_text4, &f.text4},
+    return {{m_srvadi, &f.srvadi}, {m_sqladi, &f.sqladi},     {m_kladi, &f.kladi},       {m_pass, &f.pass},
+            {m_lgpass, &f.lgpass}, {m_instance, &f.instance}, {m_text3, &f.rowsPerForm}, {m_text4, &f.copies},
             {m_text1, &f.text1},   {m_text2, &f.text2},       {m_firadi, &f.firadi}};
 }
 

@@ -28,8 +28,8 @@ class ErpConnection;
 class Parametre : public QDialog {
     Q_OBJECT
 public:
-    // connection: where the lists are read; none means the program's primary connection.
-    explicit Parametre(const AppPaths &paths, QWidget *parent = nullptr, ErpConnection *connection = nullptr);
+    // connection: where the lists are read (the session's primary connection).
+    Parametre(const AppPaths &paths, ErpConnection &connection, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
 

@@ -105,9 +105,11 @@ void buildAnalysisList(DataGrid &grid, AnalysisKind kind)
     // TOP. TUTAR: the order list has no toptutar and totals the orders' nettutar instead.
     const QString grossField = order ? AnalysisField::nettutar : AnalysisField::toptutar;
 
+    // The material run's rows belong to no document: their number would be a "1" in every row.
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
                     .field = AnalysisField::fatsirano,
                     .width = 30,
+                    .visible = kind != AnalysisKind::Material,
                     .tint = firstColumnTint});
     grid.addColumn(hiddenColumn("DBGridColumn2", QStringLiteral("SIRA"), AnalysisField::sira, 30));
     grid.addColumn(hiddenColumn("DBGridColumn3", QStringLiteral("FİS NO"), AnalysisField::fisno, 80));

@@ -108,7 +108,9 @@ RowAmounts appendSaleRow(MemTable &list, const QString &code, const QString &nam
     list.setField(AnalysisField::unvan, document.unvan);
     list.setField(AnalysisField::fatbilgi, document.fatbilgi);
     list.post();
-    return {sales, cost};
+    // A given-away item sold nothing: the document's profitability follows
+    // the amounts its rows show, as the footer's does.
+    return {line.promotion ? 0.0 : sales, cost};
 }
 
 } // namespace tarvel

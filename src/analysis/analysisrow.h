@@ -51,8 +51,8 @@ struct RowDocument {
 QString documentHeading(const QString &ref, const QString &date, const QString &fisno, const QString &unvan,
                         const QString &typeName);
 
-// The sales amount and cost a row adds to its document's sums; a promotion
-// line adds its computed sales amount although its row shows 0.
+// The sales amount and cost a row adds to its document's sums: what the row
+// shows, so a promotion line adds its cost and no sales.
 struct RowAmounts {
     double sales = 0;
     double cost = 0;

@@ -97,7 +97,7 @@ void DocumentAnalysis::handOver(const PickedDocuments &documents, const Analysis
     setColumnsVisible({AnalysisColumn::toptutar, AnalysisColumn::indirimtop}, true);
     l1().table().first();
     // A stopped run writes no overall profitability, as a stopped material run writes none.
-    if (!serverGone())
+    if (!stopping())
         faturagenelmaliyethesapla();
 }
 
@@ -121,6 +121,8 @@ ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
 
 void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, const AnalysisModes &modes)
 {
+    if (stopping())
+        return;
     const QString dateKey = dateKeyOfText(document.tarih);
     setVatLabel(modes.vatIncluded);
     const std::optional<QString> type = typeName(document.tip, m_namesTypes);
@@ -133,8 +135,10 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     ErpReader &reader = m_reads->reader;
     ErpRows lines =
         ask([&] { return reader.rows(m_reads->lines, document.ref, linesStatement(document.ref)); });
-    for (lines.first(); !lines.eof() && !serverGone(); lines.next()) {
+    for (lines.first(); !lines.eof(); lines.next()) {
         betweenItems();
+        if (stopping())
+            break;
         ++n;
         try {
             const bool service = lines.text(QStringLiteral("LINETYPE")) == QLatin1String("4");
@@ -176,7 +180,7 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     }
     // A document without rows has no last row: its totals would land on the
     // previous document's. One cut short by a stop has no totals either.
-    if (!added || serverGone())
+    if (!added || stopping())
         return;
     list.edit();
     list.setField(AnalysisField::nettutar, document.tutar);

@@ -22,8 +22,9 @@ public:
     // TOP. TUTAR and İND.TOP., opens every group, makes the first row current
     // and computes the overall profitability. Nothing at all for no document
     // or while a run is in progress. A failing statement skips its step; once
-    // the server is gone the run adds nothing more, the document it stopped in
-    // gets no totals and the run no overall profitability.
+    // "Durdur" is pressed or the server is gone the run adds nothing more, the
+    // document it stopped in gets no totals and the run no overall
+    // profitability.
     void handOver(const PickedDocuments &documents, const AnalysisOptions &options);
 
 protected:

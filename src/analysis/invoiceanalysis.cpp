@@ -41,6 +41,10 @@ QString InvoiceAnalysis::rereadStatement(const QString &lineRef) const
 
 // ---- Item run ----------------------------------------------------------------------------------
 
+namespace {
+X const QString salesLines = QStringLiteral("IOCODE='4' AND TRCODE IN(7,8)");
+} // namespace
+
 bool InvoiceAnalysis::analizyukle()
 {
     return itemRun(QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable());
@@ -68,7 +72,7 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
             reader.define({.columns = QStringLiteral("STOCKREF,sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1"),
                            .table = stockLineTable(),
                            .key = QStringLiteral("STOCKREF"),
-                           .condition = QStringLiteral(" AND IOCODE='4'") + range,
+                           .condition = QStringLiteral(" AND ") + salesLines + range,
                            .tail = QStringLiteral(" group by STOCKREF")})};
         for (items.first(); !items.eof(); items.next()) {
             reader.want(reads.prices, items.text(QStringLiteral("LOGICALREF")));
@@ -76,8 +80,10 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
         }
         pr1().setMax(items.rowCount());
         int ordinal = 0;
-        for (items.first(); !items.eof() && !serverGone(); items.next()) {
+        for (items.first(); !items.eof(); items.next()) {
             betweenItems();
+            if (stopping())
+                break;
             pr1().setValue(++ordinal);
             try {
                 addItemRow(reader, reads, items, range);
@@ -118,11 +124,13 @@ void InvoiceAnalysis::addItemRow(ErpReader &reader, const ItemReads &reads, cons
         netPrice = withVat ? p / vatFactor(float(price.number(QStringLiteral("VAT")))) : p;
     }
 
-    // Sets hold no row for an item that did not sell; its own statement gives a row of NULLs.
+    // Sales lines only, as the material run counts them: scrap, transfers and
+    // other outgoing lines sold nothing. Sets hold no row for an item that
+    // did not sell; its own statement gives a row of NULLs.
     const ErpRows sold = ask([&] {
         return reader.rows(reads.sold, itemRef,
                            QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
-                               stockLineTable() + QStringLiteral(" where IOCODE='4'") + range +
+                               stockLineTable() + QStringLiteral(" where ") + salesLines + range +
                                QStringLiteral(" AND STOCKREF=") + ref);
     });
     if (sold.eof() || sold.isNull(QStringLiteral("tutar1")))

@@ -74,16 +74,13 @@ bool MaterialAnalysis::run()
 {
     bool totals = false;
     const bool started = fillRun([this, &totals] {
-        m_stop = false;
-        m_stopped = false;
         const AnalysisModes modes = m_modes;
         m_range = QStringLiteral(" AND (DATE_>=") + sqlValue(m_dates.startKey()) +
                   QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey()) + QLatin1Char(')');
         const QString salesmen = m_satel.filterFragment();
         setVatLabel(modes.vatIncluded);
         Sums sums;
-        m_stopped = addRows(modes, salesmen, sums) == Step::Stop;
-        totals = !m_stopped && writeRunTotals(sums);
+        totals = addRows(modes, salesmen, sums) == Step::Go && writeRunTotals(sums);
     });
     if (!started)
         return false;
@@ -126,7 +123,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
     for (items.first(); !items.eof(); items.next()) {
         betweenItems();
         pr1().setValue(++counter);
-        if (m_stop || serverGone())
+        if (stopping())
             return Step::Stop;
         const QString itemRef = items.text(QStringLiteral("LOGICALREF"));
         try {
@@ -134,7 +131,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
                 [&] { return reader.rows(reads.lines, itemRef, salesLinesStatement(itemRef, salesmen)); });
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
-                if (m_stop || serverGone())
+                if (stopping())
                     return Step::Stop;
                 addLineRow(reader, reads, items, lines, modes, sums);
             }
@@ -144,7 +141,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
         reader.release(reads.lines, itemRef);
         reader.release(reads.purchases, itemRef);
     }
-    return serverGone() ? Step::Stop : Step::Go;
+    return stopping() ? Step::Stop : Step::Go;
 }
 
 void MaterialAnalysis::addLineRow(ErpReader &reader, const Reads &reads, const ErpRows &item,
@@ -181,7 +178,9 @@ void MaterialAnalysis::addLineRow(ErpReader &reader, const Reads &reads, const E
                                              item.text(QStringLiteral("NAME")), *sale, u, modes, row);
     sums.sales = float(double(sums.sales) + amounts.sales);
     sums.cost = float(double(sums.cost) + amounts.cost);
-    sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
+    // TOP. TUTAR as the row shows it: 0 for a promotion line.
+    if (!sale->promotion)
+        sums.gross = float(double(sums.gross) + fmtValue(sale->distCost + amounts.sales));
 }
 
 bool MaterialAnalysis::writeRunTotals(const Sums &sums)

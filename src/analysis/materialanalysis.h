@@ -15,10 +15,9 @@ namespace tarvel {
 // range, optionally of some salesmen, each costed from the item's last
 // purchase up to the line's date. "Bul" starts the run, "Durdur" stops it.
 //
-// Rows carry no document: fatsirano is 1 throughout and the heading names the
-// sales date only, so grouping (Check1, left as it is by the run) groups by
-// day. A run that ends normally writes its totals on its last row (nettutar,
-// kartop) and the overall profitability on its first; a stopped run keeps
+// Rows carry no document: fatsirano is 1 throughout (its column hidden) and
+// the heading names the sales date only; the window offers no grouping. A run that ends normally writes its
+// totals on its last row (nettutar, kartop) and the overall profitability on its first; a stopped run keeps
 // its rows and writes no totals, and so does a run whose cost total is 0.
 class MaterialAnalysis : public ProfitAnalysis {
     Q_OBJECT
@@ -55,10 +54,6 @@ public:
     // in progress. The stop request is polled before each item and before
     // each sales line.
     bool run();
-    // "Durdur": the run stops at its next poll.
-    void requestStop() { m_stop = true; }
-    // Whether the last run ended on a stop request, or because the server was gone.
-    bool wasStopped() const { return m_stopped; }
 
     // Written only when the list has a cost; silently nothing otherwise.
     void faturagenelmaliyethesapla() override;
@@ -97,8 +92,6 @@ private:
     SalesmanList m_satel;
     QStringList m_specialCodes;
     QStringList m_groupCodes;
-    bool m_stop = false;
-    bool m_stopped = false;
 };
 
 } // namespace tarvel

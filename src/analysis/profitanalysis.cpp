@@ -127,6 +127,8 @@ bool ProfitAnalysis::beginRun()
     if (m_running)
         return false;
     m_running = true;
+    m_stop = false;
+    m_stopped = false;
     m_failures = {};
     m_serverStop.reset();
     m_statements = 0;
@@ -158,6 +160,13 @@ bool ProfitAnalysis::fillRun(const std::function<void()> &fill)
     });
     fill();
     return true;
+}
+
+bool ProfitAnalysis::stopping()
+{
+    if (m_stop || serverGone())
+        m_stopped = true;
+    return m_stopped;
 }
 
 void ProfitAnalysis::betweenItems()

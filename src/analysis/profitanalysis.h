@@ -27,7 +27,8 @@ class Error;
 // Runs read the ERP statement by statement and skip a step whose statement
 // fails: the list shows what could be read, and failures() says how many
 // statements failed and why the first one did, for the window to tell. When
-// the server is gone a run stops as "Durdur" stops it, and says why.
+// the server is gone a run stops as "Durdur" stops it, and says why; a
+// stopped run writes no totals.
 //
 // Between items a run calls the between-items hook; the window sets it to
 // process pending events, so the window repaints and stays usable. Only one
@@ -75,6 +76,11 @@ public:
 
     // ---- Runs -------------------------------------------------------------------------------
     bool isRunning() const { return m_running; }
+    // "Durdur": the run stops at its next poll (between items, documents and
+    // lines). Its list keeps what was done, without totals.
+    void requestStop() { m_stop = true; }
+    // Whether the last run ended on a stop request, or because the server was gone.
+    bool wasStopped() const { return m_stopped; }
     void setBetweenItems(std::function<void()> hook) { m_betweenItems = std::move(hook); }
     struct Failures {
         int count = 0;
@@ -117,6 +123,9 @@ protected:
     // run's (counted, and stopping the run when the server is gone).
     ErpReader runReader(int chunk = ErpReader::defaultChunk);
     bool serverGone() const { return m_serverStop.stopped(); }
+    // Whether the run must end here: "Durdur" was pressed or the server is
+    // gone. Once true it stays true for the rest of the run.
+    bool stopping();
     // A failing step of a run that is not a statement (a column the result lacks).
     void noteFailure(const Error &error);
     void setVatLabel(bool vatIncluded);
@@ -151,6 +160,8 @@ private:
     QString m_vatLabel;
     bool m_listsItems = false;
     bool m_running = false;
+    bool m_stop = false;
+    bool m_stopped = false;
     std::function<void()> m_betweenItems;
     Failures m_failures;
     ServerStop m_serverStop;

@@ -97,7 +97,12 @@ int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &
                    const std::function<void(ReportJson &)> &addFields)
 {
     try {
-        picker.gosterbul(SearchMode::NewList);
+        const QString note = picker.gosterbul(SearchMode::NewList);
+        // A customer named that no card has: a filter that matches nothing.
+        if (picker.crNamesNoCard()) {
+            context.err << note << "\n";
+            return 1;
+        }
     } catch (const Error &e) {
         context.err << e.description() << "\n";
         return 1;

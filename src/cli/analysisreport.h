@@ -52,7 +52,8 @@ std::unique_ptr<PickerScreen<Analysis, Picker>> openPickerScreen(Context &contex
 }
 
 // "Göster" in the picker and its list as the report document, followed by
-// the fields addFields puts in after the search.
+// the fields addFields puts in after the search. A customer name that is no
+// card's whole name lists nothing: said on stderr, exit code 1.
 int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &files,
                    const std::function<void(ReportJson &)> &addFields = {});
 

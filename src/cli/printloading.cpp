@@ -1,7 +1,8 @@
-// tarvel-report print-loading --refs R1,... [--merge] (--pdf FILE | --print):
-// the hand-over of those waybills, then their loading list on the selected
-// waybill layout as "Önizleme" shows it (every form into one PDF) or as
-// "Yazdır" prints it.
+// tarvel-report print-loading --refs R1,... [--merge] [--mixed-customers]
+// (--pdf FILE | --print): the hand-over of those waybills, then their loading
+// list on the selected waybill layout as "Önizleme" shows it (every form into
+// one PDF) or as "Yazdır" prints it. Waybills of several customers print
+// under one customer's name, so only with --mixed-customers.
 #include "cli.h"
 #include "commandargs.h"
 #include "foundation/base/errors.h"
@@ -18,7 +19,8 @@ namespace tarvel::cli {
 namespace {
 
 const char *const printLoadingUsage =
-    "usage: tarvel-report print-loading --refs R1,R2,... [--merge] (--pdf FILE | --print)\n";
+    "usage: tarvel-report print-loading --refs R1,R2,... [--merge] [--mixed-customers] (--pdf FILE | "
+    "--print)\n";
 
 // Previewed forms go into the PDF file; printed ones to the printer.
 class CliFormOutput : public FormOutput {
@@ -39,10 +41,11 @@ private:
 
 int printLoadingCommand(Context &context)
 {
-    const Result<RefArgs> parsed =
-        parseWithRefs(context.args, {.flags = {QStringLiteral("--merge"), QStringLiteral("--print")},
-                                     .values = {QStringLiteral("--refs"), QStringLiteral("--pdf")},
-                                     .required = {QStringLiteral("--refs")}});
+    const Result<RefArgs> parsed = parseWithRefs(
+        context.args,
+        {.flags = {QStringLiteral("--merge"), QStringLiteral("--print"), QStringLiteral("--mixed-customers")},
+         .values = {QStringLiteral("--refs"), QStringLiteral("--pdf")},
+         .required = {QStringLiteral("--refs")}});
     if (!parsed)
         return usageError(context, "print-loading", parsed.error(), printLoadingUsage);
     const auto &[args, refs] = *parsed;
@@ -58,6 +61,11 @@ int printLoadingCommand(Context &context)
         return 1;
     if (report->l1().table().rowCount() == 0) {
         context.err << QStringLiteral("Yükleme listesi boş: bu irsaliyelerde basılacak satır yok.\n");
+        return 1;
+    }
+    if (const QString note = report->mixedCustomersNote();
+        !note.isEmpty() && !args.flag(QStringLiteral("--mixed-customers"))) {
+        context.err << note << QStringLiteral(" Basılmadı; böyle bir liste --mixed-customers ile basılır.\n");
         return 1;
     }
 

@@ -62,7 +62,7 @@ int waybillsCommand(Context &context)
             }
             picker.setOzkod(*entry);
         }
-        // Typed, not chosen: a name that is no card's whole name filters nothing.
+        // Typed, not chosen: a name that is no card's whole name lists nothing.
         if (args.has(QStringLiteral("--customer")))
             picker.setCr(args.value(QStringLiteral("--customer")));
     } catch (const Error &e) {

@@ -38,4 +38,21 @@ void centerform(QWidget *window)
     window->move(left, top);
 }
 
+void fitform(QWidget *window, const QSize &wanted)
+{
+    if (!window)
+        return;
+    const QWidget *parent = window->parentWidget();
+    QScreen *screen = parent ? parent->screen() : window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        window->resize(wanted);
+        return;
+    }
+    // The frame is unknown before the window is first shown: room for a title bar and borders.
+    const QSize frame(16, 40);
+    window->resize(wanted.boundedTo(screen->availableGeometry().size() - frame));
+}
+
 } // namespace tarvel

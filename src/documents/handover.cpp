@@ -4,11 +4,27 @@
 #include "grid/memtable.h"
 #include "grid/suspendedredraw.h"
 
+#include <QSet>
+
 namespace tarvel {
 
-void handEach(const PickedDocuments &documents, MemTable &list, ProgressState &progress,
+PickedDocuments eachOnce(const PickedDocuments &documents)
+{
+    PickedDocuments once;
+    QSet<QString> seen;
+    for (const PickedDocument &document : documents) {
+        if (!seen.contains(document.ref)) {
+            seen.insert(document.ref);
+            once.append(document);
+        }
+    }
+    return once;
+}
+
+void handEach(const PickedDocuments &picked, MemTable &list, ProgressState &progress,
               const std::function<void(const PickedDocument &)> &work)
 {
+    const PickedDocuments documents = eachOnce(picked);
     progress.setShowText(true);
     progress.setMax(int(documents.size()));
     list.close();

@@ -153,6 +153,8 @@ void LoadingReport::beginHandOver()
     m_l1.table().close();
     m_l2.table().close();
     m_totals = Totals{};
+    m_waybillCustomers.clear();
+    m_deletedRows = 0;
     emit fieldsChanged();
 }
 
@@ -241,11 +243,14 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
     m_totals.topk = addToCaption(m_totals.topk, vat);
     m_totals.gtop = addToCaption(m_totals.gtop, net);
 
-    const QString customer = header.text(QStringLiteral("CLIENTREF"));
+    const QString clientRef = header.text(QStringLiteral("CLIENTREF"));
     ErpRows card =
-        handOverRead(&Reads::customers, customer,
+        handOverRead(&Reads::customers, clientRef,
                      QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                         QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(customer));
+                         QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(clientRef));
+    noteCustomer(clientRef, card.eof()
+                                ? QStringLiteral("etkin kartı olmayan cari (LOGICALREF=%1)").arg(clientRef)
+                                : card.text(QStringLiteral("DEFINITION_")));
     if (!card.eof()) {
         m_customer.unvn = card.text(QStringLiteral("DEFINITION_"));
         m_customer.adr =
@@ -353,12 +358,49 @@ void LoadingReport::deleteCurrentRow(bool confirmed)
     MemTable &list = m_l1.table();
     if (list.rowCount() == 0)
         return;
-    if (confirmed && list.currentRow() >= 0)
+    if (confirmed && list.currentRow() >= 0) {
         list.deleteCurrent();
+        ++m_deletedRows;
+    }
     const SuspendedRedraw suspended(list, [&list] { list.first(); });
     const int sira = list.fieldIndex(LoadingField::sira);
     for (int row = 0; row < list.rowCount(); ++row)
         list.setValue(row, sira, QString::number(row + 1));
+}
+
+void LoadingReport::noteCustomer(const QString &clientRef, const QString &title)
+{
+    for (const auto &[ref, name] : std::as_const(m_waybillCustomers)) {
+        if (ref == clientRef)
+            return;
+    }
+    m_waybillCustomers.append({clientRef, title});
+}
+
+QStringList LoadingReport::waybillCustomers() const
+{
+    QStringList titles;
+    for (const auto &[ref, title] : m_waybillCustomers)
+        titles << title;
+    return titles;
+}
+
+QString LoadingReport::mixedCustomersNote() const
+{
+    if (m_waybillCustomers.size() < 2)
+        return QString();
+    // A title may end in a full stop ("LTD. ŞTİ."): the names end their line.
+    return QStringLiteral("Listede birden fazla carinin irsaliyesi var: %1\nFormlar %2 adına basılacak.")
+        .arg(waybillCustomers().join(QStringLiteral(", ")), m_customer.unvn);
+}
+
+QString LoadingReport::deletedRowsNote() const
+{
+    if (m_deletedRows == 0)
+        return QString();
+    return QStringLiteral("Listeden %1 satır silindi. Formlardaki toplamlar irsaliyelerin toplamlarıdır, "
+                          "silinen satırların tutarları da içlerindedir.")
+        .arg(m_deletedRows);
 }
 
 namespace {

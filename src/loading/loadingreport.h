@@ -70,13 +70,13 @@ public:
 
     // The waybills ticked in the picker, in that order: both lists emptied,
     // the totals back at "0,00" (the customer fields stay), pr1 counting
-    // 1..n, one irsaliyebul per waybill, the first row current at the end.
-    // Nothing at all for no waybill. Throws what irsaliyebul throws: the
-    // waybills handed before stay, and the list is shown again with pr1 back
-    // at 0 all the same.
+    // 1..n, one irsaliyebul per waybill (a reference given twice is loaded once), the first row current at
+    // the end. Nothing at all for no waybill. Throws what irsaliyebul throws: the waybills handed before
+    // stay, and the list is shown again with pr1 back at 0 all the same.
     void handOver(const PickedDocuments &waybills, Merge birlestir);
     // The start of a hand-over: empties both lists and sets the four totals
-    // to "0,00"; the customer fields stay.
+    // to "0,00"; the customer fields stay. No waybill customer and no
+    // deleted row are counted any more.
     void beginHandOver();
     // Adds one waybill (its LOGICALREF) to the lists; Merge::SameItems merges
     // lines into the row of the same item code. Throws ErpError/Error: the
@@ -89,6 +89,18 @@ public:
     // "Satır Sil": deletes the current row of l1 when confirmed, then numbers
     // the rows 1..n again whatever the answer.
     void deleteCurrentRow(bool confirmed);
+    // The rows deleted since the last hand-over: the totals still count them.
+    int deletedRows() const { return m_deletedRows; }
+
+    // The customers of the listed waybills, each once, in hand-over order: a
+    // card's title, or its reference where the waybill's customer has no
+    // active card.
+    QStringList waybillCustomers() const;
+    // What a printout must say first, each empty when it does not apply:
+    // the waybills belong to several customers but the forms carry one
+    // name; rows were deleted but the totals are the whole waybills'.
+    QString mixedCustomersNote() const;
+    QString deletedRowsNote() const;
 
     // The loading list's appearance: section "Fl1" of list.velmor in the
     // program directory (the waybill picker keeps section "l1" of the same
@@ -124,6 +136,7 @@ private:
     void expectWaybills(const PickedDocuments &waybills);
     // A statement of the hand-over, answered from its reads when it has them.
     ErpRows handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today);
+    void noteCustomer(const QString &clientRef, const QString &title);
 
     ReportContext m_context;
     std::unique_ptr<Reads> m_reads;
@@ -132,6 +145,9 @@ private:
     Customer m_customer;
     Totals m_totals;
     ProgressState m_pr1;
+    // CLIENTREF -> the customer's title, in hand-over order.
+    QList<QPair<QString, QString>> m_waybillCustomers;
+    int m_deletedRows = 0;
     // The merge index: item code -> the first row (in stored order) holding it,
     // valid for the list as it was at m_indexedAt.
     struct IndexStamp {

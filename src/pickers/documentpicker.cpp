@@ -7,6 +7,8 @@
 #include "grid/gridappearance.h"
 #include "grid/suspendedredraw.h"
 
+#include <QSet>
+
 namespace tarvel {
 
 namespace {
@@ -117,25 +119,37 @@ void DocumentPicker::setCr(const QString &name)
 void DocumentPicker::setCrref(const QString &ref)
 {
     m_crref = ref;
+    if (!ref.isEmpty())
+        m_customerLookup = CustomerLookup::Found;
     emit crrefChanged(m_crref);
 }
 
 void DocumentPicker::carirefbul(const QString &name)
 {
-    QString ref;
     try {
-        const ErpRows card =
-            m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                            QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND DEFINITION_=") +
-                            sqlValue(name) + QLatin1Char(' '));
-        if (!card.eof())
-            ref = card.text(QStringLiteral("LOGICALREF"));
+        m_customerLookup = lookUpCustomer(name);
     } catch (const ErpError &) {
-        // Looked up at every keystroke: a failing lookup means no customer
-        // filter, and the search that follows reports the connection.
+        // Looked up at every keystroke: the search that follows looks again
+        // and reports the connection.
+        m_customerLookup = CustomerLookup::Failed;
+        m_crref.clear();
     }
-    m_crref = ref;
     emit crrefChanged(m_crref);
+}
+
+DocumentPicker::CustomerLookup DocumentPicker::lookUpCustomer(const QString &name)
+{
+    m_crref.clear();
+    if (name.isEmpty())
+        return CustomerLookup::NoName;
+    const ErpRows card =
+        m_context.query(QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
+                        QStringLiteral(" where ACTIVE='0' AND CARDTYPE<>'22' AND DEFINITION_=") +
+                        sqlValue(name) + QLatin1Char(' '));
+    if (card.eof())
+        return CustomerLookup::Unknown;
+    m_crref = card.text(QStringLiteral("LOGICALREF"));
+    return CustomerLookup::Found;
 }
 
 void DocumentPicker::cariyukle()
@@ -258,7 +272,7 @@ void DocumentPicker::saveAppearance() const
 
 // ---- Search ---------------------------------------------------------------------------------
 
-void DocumentPicker::gosterbul(SearchMode mode)
+QString DocumentPicker::gosterbul(SearchMode mode)
 {
     MemTable &list = m_l1.table();
     if (mode == SearchMode::NewList)
@@ -266,14 +280,29 @@ void DocumentPicker::gosterbul(SearchMode mode)
     list.open();
     const SuspendedRedraw suspended(list, [&list] { list.first(); });
 
+    if (m_customerLookup == CustomerLookup::Failed) {
+        m_customerLookup = lookUpCustomer(m_cr);
+        emit crrefChanged(m_crref);
+    }
+    // A name that is no card's would otherwise filter nothing: every
+    // customer's documents would pass for this one's.
+    if (m_customerLookup == CustomerLookup::Unknown)
+        return QStringLiteral("Cari bulunamadı: ") + m_cr;
     const std::optional<QString> text = statement();
     if (!text)
-        return;
+        return noRecords();
     ErpRows rows = m_context.query(*text);
-    appendFound(rows);
+    if (appendFound(rows) > 0)
+        return QString();
+    return rows.rowCount() > 0 ? QStringLiteral("Listeye eklenecek yeni kayıt yok") : noRecords();
 }
 
-void DocumentPicker::appendFound(ErpRows &rows)
+QString DocumentPicker::noRecords()
+{
+    return QStringLiteral("Kayıt bulunamadı");
+}
+
+int DocumentPicker::appendFound(ErpRows &rows)
 {
     const bool ownReads = !m_reads;
     if (ownReads)
@@ -284,8 +313,18 @@ void DocumentPicker::appendFound(ErpRows &rows)
     });
     wantCards(rows);
     MemTable &list = m_l1.table();
+    // A document already listed is not listed again: ticked twice, it would
+    // be handed over twice.
+    const int refField = list.fieldIndex(PickerField::ref);
+    QSet<QString> listed;
+    for (int row = 0; row < list.rowCount(); ++row)
+        listed.insert(list.value(row, refField));
     int sira = 0;
     for (rows.first(); !rows.eof(); rows.next()) {
+        const QString ref = rows.text(QStringLiteral("LOGICALREF"));
+        if (listed.contains(ref))
+            continue;
+        listed.insert(ref);
         list.append();
         list.setField(PickerField::sira, QString::number(++sira));
         list.setField(PickerField::tarih, rows.text(QStringLiteral("DATE_")));
@@ -298,9 +337,10 @@ void DocumentPicker::appendFound(ErpRows &rows)
             list.setField(PickerField::unvani, card.text(QStringLiteral("DEFINITION_")));
         }
         fillRow(list, rows);
-        list.setField(PickerField::ref, rows.text(QStringLiteral("LOGICALREF")));
+        list.setField(PickerField::ref, ref);
         list.post();
     }
+    return sira;
 }
 
 void DocumentPicker::clearList()

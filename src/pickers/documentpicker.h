@@ -68,8 +68,11 @@ public:
     const QString &cr() const { return m_cr; }
     const QString &crref() const { return m_crref; }
     // A change of cr (typed, chosen or set by the program): carirefbul with it;
-    // the name cr already holds looks nothing up.
+    // the name cr already holds looks nothing up. Completion offers whole
+    // names; a text that is none makes the search say so and list nothing.
     void setCr(const QString &name);
+    // cr holds a text that is no active card's whole name.
+    bool crNamesNoCard() const { return m_customerLookup == CustomerLookup::Unknown; }
     // The reference of a card chosen elsewhere ("Cari Kartlar"): wins over a
     // card of the same name.
     void setCrref(const QString &ref);
@@ -93,9 +96,14 @@ public:
 
     // ---- The list ------------------------------------------------------------------------
     // "Göster" (NewList: the list is emptied first) and "Listeye Ekle"
-    // (AddToList: appended). Throws ErpError; the list then keeps the rows read so far and
-    // its redrawing is resumed.
-    void gosterbul(SearchMode mode);
+    // (AddToList: appended). Returns what the status bar says of it: empty
+    // when rows came; "Kayıt bulunamadı" when none did; "Cari bulunamadı:
+    // NAME", and no search at all, when cr is a text that is no active
+    // card's whole name. Throws ErpError; the list then keeps the rows read
+    // so far and its redrawing is resumed.
+    QString gosterbul(SearchMode mode);
+    // What a search or a list that found nothing says.
+    static QString noRecords();
     void clearList();
     void setAllTicked(bool ticked);
     // Double-click: flips the tick of a row ("True" <-> "False"; empty counts as "False").
@@ -146,8 +154,9 @@ protected:
     virtual void openOwnLists() {}
 
     // Appends a row per document of a result as the search does (sira from
-    // 1, the common fields, the customer card, then fillRow).
-    void appendFound(ErpRows &documents);
+    // 1, the common fields, the customer card, then fillRow); a document the
+    // list already holds is skipped. Returns the rows appended.
+    int appendFound(ErpRows &documents);
 
     // Field of a list row as the list holds it; empty for a field the list lacks.
     QString rowField(int row, const QString &field) const;
@@ -167,7 +176,12 @@ protected:
     virtual QStringList cardColumns() const { return {QStringLiteral("CLIENTREF")}; }
 
 private:
+    // What the lookup of cr found; a failed lookup is made again by the
+    // search, which then reports the failure.
+    enum class CustomerLookup { NoName, Found, Unknown, Failed };
+
     void carirefbul(const QString &name);
+    CustomerLookup lookUpCustomer(const QString &name);
     void cariyukle();
     void ozelkodyukle();
     void irsaliyetipiyukle();
@@ -181,6 +195,7 @@ private:
     QStringList m_customerNames;
     QString m_cr;
     QString m_crref;
+    CustomerLookup m_customerLookup = CustomerLookup::NoName;
     QStringList m_specialCodes;
     QStringList m_documentTypes;
     QString m_ozkod;

@@ -27,6 +27,7 @@
 // Invoice 12 (30.12.2023, entered 05.01.2024, salesman of another firm): 121 ELMA 1 x, net 12, cost 5
 // Invoice 13: a purchase invoice, never listed.
 // Invoice 14 (20.01.2024, AYŞE TİCARET, S01): no lines.
+// Line 131 (12.01.2024): 5 ELMA going out as scrap (TRCODE 11), no sale.
 // Purchase lines are keyed in date order, so the last one a statement returns
 // is the latest.
 //
@@ -82,7 +83,8 @@ INSERT INTO LG_001_01_STLINE (LOGICALREF, INVOICEREF, STOCKREF, LINETYPE, IOCODE
   (112, 11, 6, 0, 4, 7, '20240115', 1, 12, 12, 12, 0, 8, 0, 0),
   (113, 11, 7, 0, 4, 7, '20240115', 2, 125, 250, 250, 0, 18, 0, 0),
   (114, 11, 8, 0, 4, 7, '20240115', 1, 40, 40, 40, 0, 8, 0, 0),
-  (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0);
+  (121, 12, 1, 0, 4, 8, '20231230', 1, 12, 12, 12, 0, 8, 0, 0),
+  (131, 0, 1, 0, 4, 11, '20240112', 5, 10, 50, 50, 0, 8, 0, 0);
 )sql";
 
 inline const char *const orderFixtureRows = R"sql(

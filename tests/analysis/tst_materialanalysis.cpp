@@ -101,8 +101,9 @@ void TestMaterialAnalysis::run_data()
     QTest::addColumn<ReadMode>("mode");
     QTest::addColumn<Filters>("filters");
     QTest::addColumn<QDate>("from");
-    QTest::addColumn<QStringList>("rows");  // kod miktar tutar maliyet fark kar
-    QTest::addColumn<QString>("kartop");    // on the last row; empty: no run totals
+    QTest::addColumn<QStringList>("rows"); // kod miktar tutar maliyet fark kar
+    QTest::addColumn<QString>(
+        "kartop"); // on the last row (as the footer: the promotion sold nothing); empty: no run totals
     QTest::addColumn<QString>("karlilik");  // the KARLILIK footer
     QTest::addColumn<QString>("statement"); // one statement the run must send
 
@@ -119,18 +120,18 @@ void TestMaterialAnalysis::run_data()
         const auto row = [mode](const char *name) -> QTestData & {
             return QTest::addRow("%s, %s", name, mode == ReadMode::Sets ? "sets" : "verbatim") << mode;
         };
-        row("everything") << Filters{} << december << all << "92,11"
+        row("everything") << Filters{} << december << all << "85,80"
                           << "%85,80"
                           << "select LOGICALREF,CODE,NAME from LG_001_ITEMS Where NAME LIKE '%%' AND "
                              "(SPECODE LIKE '%%' OR SPECODE2 LIKE '%%' OR SPECODE3 LIKE '%%' OR SPECODE4 "
                              "LIKE '%%' OR SPECODE5 LIKE '%%') AND STGRPCODE LIKE '%%'";
-        row("January") << Filters{} << january << withoutDecember << "91,35"
+        row("January") << Filters{} << january << withoutDecember << "84,94"
                        << "%84,94"
                        << "select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS EKVERGITUTAR, TOTAL "
                           "AS toptutar1,LINETYPE AS linetip ,DISTCOST from LG_001_01_STLINE where "
                           "LOGICALREF='101' AND (DATE_>='20240101' AND DATE_<='20240131')";
         // Invoice 12's line belongs to the salesman of another firm.
-        row("two salesmen") << Filters{.salesmen = {"1", "2"}} << december << withoutDecember << "91,35"
+        row("two salesmen") << Filters{.salesmen = {"1", "2"}} << december << withoutDecember << "84,94"
                             << "%84,94"
                             << "select * from LG_001_01_STLINE Where TRCODE IN(7,8) AND STOCKREF='1' AND "
                                "(DATE_>='20231201' AND DATE_<='20240131') AND (SALESMANREF='1' OR "
@@ -143,7 +144,7 @@ void TestMaterialAnalysis::run_data()
                "LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND TRCODE<>'13' AND STOCKREF='3' AND "
                "DATE_<='20240110'";
         row("part of a special code")
-            << Filters{.specialCode = "MEY"} << december << all.mid(0, 5) << "136,75"
+            << Filters{.specialCode = "MEY"} << december << all.mid(0, 5) << "119,66"
             << "%119,66" << QString();
         // No cost: neither run totals nor an overall profitability, and no infinity anywhere.
         row("group code") << Filters{.groupCode = "İÇECEK"} << december
@@ -214,7 +215,7 @@ void TestMaterialAnalysis::groupedBySalesDate()
     const DataGrid &l1 = analysis.l1();
     // The run leaves the grouping as it was.
     QVERIFY(!l1.isGrouped());
-    QCOMPARE(cellOf(l1, 8, QStringLiteral("nettutar")), QStringLiteral("614"));
+    QCOMPARE(cellOf(l1, 8, QStringLiteral("nettutar")), QStringLiteral("594"));
     QCOMPARE(cellOf(l1, 0, QStringLiteral("geneltoporan")), QStringLiteral("85,8044164037855"));
     for (int row = 0; row < l1.table().rowCount(); ++row) {
         QCOMPARE(cellOf(l1, row, QStringLiteral("fatsirano")), QStringLiteral("1"));

@@ -26,6 +26,8 @@ private slots:
     void orderRun_data();
     void orderRun();
     void zeroCostReportsTheDivision();
+    void stopKeepsDocumentsDone_data();
+    void stopKeepsDocumentsDone();
 
 private:
     // The hand-over of these orders, ticked in this order, as the picker makes it.
@@ -125,17 +127,22 @@ void TestOrderAnalysis::customerHoldsForFurtherSearches()
     picker.setCr(QStringLiteral("AYŞE TİCARET"));
     picker.setCrref(QStringLiteral("5"));
     picker.gosterbul(SearchMode::NewList);
-    picker.gosterbul(SearchMode::AddToList);
-    // Unlike the invoice picker's, the restriction holds until cr changes.
-    QCOMPARE(fisnos(picker), (QStringList{"S-33", "S-33"}));
+    // Unlike the invoice picker's, the restriction holds until cr changes;
+    // the order already listed is not listed again.
+    QCOMPARE(picker.gosterbul(SearchMode::AddToList), QStringLiteral("Listeye eklenecek yeni kayıt yok"));
+    QCOMPARE(fisnos(picker), (QStringList{"S-33"}));
     const MemTable &list = picker.l1().table();
-    QCOMPARE(cellOf(picker.l1(), 1, QStringLiteral("sira")), QStringLiteral("1"));
+    QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("sira")), QStringLiteral("1"));
     QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("tutar")), QStringLiteral("20,00"));
     QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("nettutar")), QStringLiteral("23,60"));
     QCOMPARE(cellOf(picker.l1(), 0, QStringLiteral("tip")), QStringLiteral("1"));
     QCOMPARE(list.fieldIndex(QStringLiteral("satici")), -1);
+    // Part of a name is no customer: nothing is listed, and said so.
     picker.setCr(QStringLiteral("AYŞE"));
-    picker.gosterbul(SearchMode::NewList);
+    QCOMPARE(picker.gosterbul(SearchMode::NewList), QStringLiteral("Cari bulunamadı: AYŞE"));
+    QCOMPARE(fisnos(picker), QStringList());
+    picker.setCr(QString());
+    QCOMPARE(picker.gosterbul(SearchMode::NewList), QString());
     QCOMPARE(fisnos(picker), (QStringList{"S-30", "S-31", "S-33"}));
 }
 
@@ -239,6 +246,53 @@ void TestOrderAnalysis::zeroCostReportsTheDivision()
     // The next run that can be computed clears the failure.
     runOrders(analysis, {QStringLiteral("30")});
     QVERIFY(analysis.overall().ok());
+}
+
+void TestOrderAnalysis::stopKeepsDocumentsDone_data()
+{
+    QTest::addColumn<int>("atPoll");       // the between-lines call that presses "Durdur"
+    QTest::addColumn<QStringList>("rows"); // fatsirano kod kartop
+    // Polls: order 30 M001, M003, order 31 M008.
+    QTest::newRow("before the first line") << 1 << QStringList();
+    QTest::newRow("inside the first order") << 2 << QStringList{"1 M001 "};
+    QTest::newRow("between the orders") << 3 << QStringList{"1 M001 ", "2 M003 95"};
+}
+
+// The documents done keep their rows and their own profitability; the one
+// cut short and the run as a whole get no totals.
+void TestOrderAnalysis::stopKeepsDocumentsDone()
+{
+    QFETCH(int, atPoll);
+    QFETCH(QStringList, rows);
+    OrderAnalysis analysis(m_context);
+    QSignalSpy failed(&analysis, &OrderAnalysis::overallProfitabilityFailed);
+    int polls = 0;
+    analysis.setBetweenItems([&] {
+        if (++polls == atPoll)
+            analysis.requestStop();
+    });
+    runOrders(analysis, {QStringLiteral("30"), QStringLiteral("31")});
+    QVERIFY(analysis.wasStopped());
+    QVERIFY(!analysis.isRunning());
+    const DataGrid &l1 = analysis.l1();
+    QStringList found;
+    for (int row = 0; row < l1.table().rowCount(); ++row) {
+        QStringList cells;
+        for (const char *name : {"fatsirano", "kod", "kartop"})
+            cells << cellOf(l1, row, QString::fromLatin1(name));
+        found << cells.join(QLatin1Char(' '));
+        QCOMPARE(cellOf(l1, row, QStringLiteral("geneltoporan")), QString());
+    }
+    QCOMPARE(found, rows);
+    QCOMPARE(l1.footerText(AnalysisColumn::toptutar + 1), QStringLiteral("%0,00"));
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(analysis.pr1().value(), 0);
+
+    // The next run goes to its end.
+    analysis.setBetweenItems({});
+    runOrders(analysis, {QStringLiteral("30"), QStringLiteral("31")});
+    QVERIFY(!analysis.wasStopped());
+    QCOMPARE(l1.footerText(AnalysisColumn::toptutar + 1), QStringLiteral("%135,00"));
 }
 
 QTEST_GUILESS_MAIN(TestOrderAnalysis)

@@ -4,6 +4,7 @@
 // of the whole program during a material run.
 #include "analysis/materialanalysis.h"
 #include "analysis/orderanalysis.h"
+#include "analysis/ui/invoiceanalysiswindow.h"
 #include "analysis/ui/materialanalysiswindow.h"
 #include "analysis/ui/orderanalysiswindow.h"
 #include "analysisfixture.h"
@@ -13,6 +14,7 @@
 #include "foundation/store/localstore.h"
 #include "mainwindow/mainwindow.h"
 #include "pickers/documentpicker.h"
+#include "pickers/orderpicker.h"
 #include "pickers/ui/customerpickerwindow.h"
 #include "pickers/ui/orderpickerwindow.h"
 #include "widgets/gridwidget.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +44,11 @@ private slots:
 
     void orderRunThroughPickers();
     void materialRunAndStop();
+    void orderRunStops();
     void closeDuringMaterialRun();
     void programCloseDuringMaterialRun();
+    void fitSmallScreen_data();
+    void fitSmallScreen();
 
 private:
     template <typename W> std::unique_ptr<W> openWindow()
@@ -160,6 +166,10 @@ void TestProfitWindows::materialRunAndStop()
     QPushButton *bul = child<QPushButton>(window.get(), "bul");
     QPushButton *durdur = child<QPushButton>(window.get(), "durdur");
     QVERIFY(bul->isVisible() && !durdur->isVisible());
+    // Its rows name no invoice: no grouping under empty invoice headings,
+    // no document number column.
+    QVERIFY(!child<QCheckBox>(window.get(), "Check1")->isVisible());
+    QVERIFY(!window->model().l1().column(0).visible);
 
     // A whole run with a special code typed into the fifth field's code.
     child<QComboBox>(window.get(), "ozkod")->setEditText(QStringLiteral("KAMPANYA"));
@@ -186,6 +196,49 @@ void TestProfitWindows::materialRunAndStop()
     QCOMPARE(cellOf(l1, 0, QStringLiteral("kartop")), QString());
     QVERIFY(bul->isVisible() && !durdur->isVisible());
     QVERIFY(m_messages.isEmpty());
+    // Partial totals must not pass for the whole.
+    auto *runStatus = child<QLabel>(window.get(), "sb1panel5");
+    QCOMPARE(runStatus->text(), QStringLiteral("Durduruldu"));
+
+    // A run that finds nothing says so; one that ends says nothing.
+    window->model().setBetweenItems({});
+    child<QLineEdit>(window.get(), "Text1")->setText(QStringLiteral("BÖYLE BİR MALZEME YOK"));
+    QTest::mouseClick(bul, Qt::LeftButton);
+    QCOMPARE(l1.table().rowCount(), 0);
+    QCOMPARE(runStatus->text(), QStringLiteral("Kayıt bulunamadı"));
+    child<QLineEdit>(window.get(), "Text1")->clear();
+    QTest::mouseClick(bul, Qt::LeftButton);
+    QVERIFY(l1.table().rowCount() > 0);
+    QCOMPARE(runStatus->text(), QString());
+}
+
+void TestProfitWindows::orderRunStops()
+{
+    const auto window = openWindow<OrderAnalysisWindow>();
+    auto *durdur = child<QPushButton>(window.get(), "durdur");
+    auto *siparisler = child<QPushButton>(window.get(), "siparisler");
+    QVERIFY(!durdur->isVisible());
+    OrderPicker picker(window->model().context());
+    picker.open(QDate(2024, 1, 31));
+    QCOMPARE(picker.listDocuments({QStringLiteral("30"), QStringLiteral("31")}), QStringList());
+
+    bool runningLook = false;
+    int polls = 0;
+    window->model().setBetweenItems([&] {
+        QCoreApplication::processEvents();
+        if (++polls != 3)
+            return;
+        runningLook = durdur->isVisible() && !siparisler->isEnabled();
+        QTest::mouseClick(durdur, Qt::LeftButton);
+    });
+    window->analysis().handOver(picker.picked(), picker.options());
+    QVERIFY(runningLook);
+    QVERIFY(window->analysis().wasStopped());
+    QCOMPARE(window->model().l1().table().rowCount(), 2); // order 30 done, 31 not begun
+    QVERIFY(!durdur->isVisible());
+    QVERIFY(siparisler->isEnabled());
+    QCOMPARE(child<QLabel>(window.get(), "sb1panel5")->text(), QStringLiteral("Durduruldu"));
+    QVERIFY(m_messages.isEmpty()); // no overall profitability, so no division to fail
 }
 
 void TestProfitWindows::closeDuringMaterialRun()
@@ -237,6 +290,40 @@ void TestProfitWindows::programCloseDuringMaterialRun()
     QTRY_COMPARE(closedSpy.count(), 1);
     QVERIFY(!main.isVisible());
     QTRY_VERIFY(!window);
+}
+
+void TestProfitWindows::fitSmallScreen_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("invoices") << int(ReportKind::InvoiceAnalysis);
+    QTest::newRow("orders") << int(ReportKind::OrderAnalysis);
+    QTest::newRow("material") << int(ReportKind::MaterialAnalysis);
+}
+
+// On a 1024x768 screen the main window's work area is about 1010 by 650
+// pixels: a report window that needs more cuts its fields and buttons off.
+void TestProfitWindows::fitSmallScreen()
+{
+    QFETCH(int, kind);
+    std::unique_ptr<AnalysisWindow> window;
+    switch (ReportKind(kind)) {
+    case ReportKind::InvoiceAnalysis:
+        window = std::make_unique<InvoiceAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                         ErpSession::instance().primary());
+        break;
+    case ReportKind::OrderAnalysis:
+        window = std::make_unique<OrderAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                       ErpSession::instance().primary());
+        break;
+    default:
+        window = std::make_unique<MaterialAnalysisWindow>(AppPaths{m_folder, m_folder},
+                                                          ErpSession::instance().primary());
+        break;
+    }
+    window->load();
+    const QSize needed = window->minimumSizeHint();
+    QVERIFY2(needed.width() <= 1000 && needed.height() <= 600,
+             qPrintable(QStringLiteral("%1x%2").arg(needed.width()).arg(needed.height())));
 }
 
 QTEST_MAIN(TestProfitWindows)

@@ -51,6 +51,8 @@ private slots:
     void loadingWritesXls();
     void failures_data();
     void failures();
+    void mixedCustomers_data();
+    void mixedCustomers();
     void sameThroughSqlServer();
     void serverStopsAnswering();
 
@@ -82,9 +84,6 @@ void TestLoadingCommands::waybills_data()
     QTest::newRow("no filter") << week << QStringList{"IRS-101", "IRS-102", "IRS-104", "IRS-108", "IRS-109"}
                                << QString();
     QTest::newRow("retail") << week + QStringList{"--type", "7"} << QStringList{"IRS-102"} << QString();
-    QTest::newRow("partly typed customer: no filter")
-        << week + QStringList{"--customer", "AYŞE"}
-        << QStringList{"IRS-101", "IRS-102", "IRS-104", "IRS-108", "IRS-109"} << QString();
     QTest::newRow("whole name with an apostrophe") << week + QStringList{"--customer", "MEHMET'İN GIDA"}
                                                    << QStringList{"IRS-101"} << QStringLiteral("1");
     QTest::newRow("special code") << week + QStringList{"--special-code", "S2"} << QStringList{"IRS-104"}
@@ -107,8 +106,10 @@ void TestLoadingCommands::waybills()
 
 void TestLoadingCommands::loading()
 {
-    const ProgramRun run = test::runReport(m_folder, {QStringLiteral("loading"), QStringLiteral("--refs"),
-                                                      QStringLiteral("101,102"), QStringLiteral("--merge")});
+    // 101 named twice is loaded once.
+    const ProgramRun run =
+        test::runReport(m_folder, {QStringLiteral("loading"), QStringLiteral("--refs"),
+                                   QStringLiteral("101,102,101"), QStringLiteral("--merge")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QJsonObject document = parse(run);
     const QJsonObject l1 = document[QStringLiteral("lists")][QStringLiteral("l1")].toObject();
@@ -156,6 +157,9 @@ void TestLoadingCommands::failures_data()
     QTest::newRow("unknown special code")
         << QStringList{"waybills", "--from", "20240101", "--to", "20240108", "--special-code", "X1"} << 1
         << QStringLiteral("Özel kod bulunamadı: X1");
+    QTest::newRow("partly typed customer")
+        << QStringList{"waybills", "--from", "20240101", "--to", "20240108", "--customer", "AYŞE"} << 1
+        << QStringLiteral("Cari bulunamadı: AYŞE");
     QTest::newRow("unknown waybill") << QStringList{"loading", "--refs", "101,777"} << 1
                                      << QStringLiteral("İrsaliye bulunamadı (LOGICALREF=777)");
     QTest::newRow("missing item card") << QStringList{"loading", "--refs", "108"} << 1
@@ -177,6 +181,37 @@ void TestLoadingCommands::failures()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+void TestLoadingCommands::mixedCustomers_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("one customer") << QStringList{"--refs", "103,109"} << false;
+    QTest::newRow("two customers") << QStringList{"--refs", "101,109"} << true;
+    QTest::newRow("two customers, asked for")
+        << QStringList{"--refs", "101,109", "--mixed-customers"} << false;
+}
+
+// Forms carry one customer's name: a list of several customers' waybills is
+// printed only when asked for. What follows the check (the layout) may fail
+// in this folder; the check itself is what counts here.
+void TestLoadingCommands::mixedCustomers()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, refused);
+    const QString pdf = m_dir.filePath(QStringLiteral("karisik.pdf"));
+    const ProgramRun run = test::runReport(m_folder, QStringList{QStringLiteral("print-loading")} + args +
+                                                         QStringList{QStringLiteral("--pdf"), pdf});
+    const QString note = QStringLiteral("Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE "
+                                        "TİCARET\nFormlar AYŞE TİCARET adına basılacak.");
+    QCOMPARE(run.err.contains(note), refused);
+    if (refused) {
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("--mixed-customers")), qPrintable(run.err));
+        QVERIFY(!QFile::exists(pdf));
+    }
 }
 
 void TestLoadingCommands::sameThroughSqlServer()

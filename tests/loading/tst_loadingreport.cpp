@@ -63,8 +63,12 @@ private slots:
     void statementsAsSent();
     void merge_data();
     void merge();
+    void eachWaybillOnce_data();
+    void eachWaybillOnce();
     void totalsRoundPerWaybill();
     void customerOfLastFoundCard();
+    void customersOfTheWaybills_data();
+    void customersOfTheWaybills();
     void unknownWaybillStops();
     void missingItemStops();
     void numbersThatAreNoAmount_data();
@@ -217,6 +221,37 @@ void TestLoadingReport::merge()
     QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "birim", "birimfiyat", "miktar", "tutar"}), expected);
 }
 
+void TestLoadingReport::eachWaybillOnce_data()
+{
+    QTest::addColumn<QStringList>("refs");
+    QTest::addColumn<QStringList>("fisnos");
+    QTest::addColumn<QString>("gtop");
+    QTest::addColumn<QString>("tutar"); // footer of the loading list
+
+    QTest::newRow("one waybill") << QStringList{"101"} << QStringList{"IRS-101"} << "0,60"
+                                 << "57,50";
+    QTest::newRow("the same waybill twice") << QStringList{"101", "101"} << QStringList{"IRS-101"} << "0,60"
+                                            << "57,50";
+    QTest::newRow("again after another: the first place counts")
+        << QStringList{"104", "101", "104"} << QStringList{"IRS-104", "IRS-101"} << "0,70"
+        << "57,60";
+}
+
+void TestLoadingReport::eachWaybillOnce()
+{
+    QFETCH(QStringList, refs);
+    QFETCH(QStringList, fisnos);
+    QFETCH(QString, gtop);
+    QFETCH(QString, tutar);
+    for (const Merge birlestir : {Merge::None, Merge::SameItems}) {
+        handOver(refs, birlestir);
+        QCOMPARE(rows(m_report->l2(), {QStringLiteral("fisno")}), fisnos);
+        QCOMPARE(m_report->totals().gtop, gtop);
+        const DataGrid &l1 = m_report->l1();
+        QCOMPARE(l1.footerText(l1.columnOfField(QStringLiteral("tutar"))), tutar);
+    }
+}
+
 void TestLoadingReport::totalsRoundPerWaybill()
 {
     // The captions are the store: 1,004 shows as 1,00, and the second
@@ -245,6 +280,44 @@ void TestLoadingReport::customerOfLastFoundCard()
     // Emptying the lists leaves the customer fields.
     m_report->beginHandOver();
     QCOMPARE(m_report->customer().unvn, QStringLiteral("AYŞE TİCARET"));
+}
+
+void TestLoadingReport::customersOfTheWaybills_data()
+{
+    QTest::addColumn<QStringList>("refs");
+    QTest::addColumn<QStringList>("customers");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("one customer") << QStringList{"103", "109"} << QStringList{"AYŞE TİCARET"} << QString();
+    // Two cards of the same title are two customers all the same.
+    QTest::newRow("two customers, each once")
+        << QStringList{"101", "109", "103", "108"}
+        << QStringList{"MEHMET'İN GIDA", "AYŞE TİCARET", "AYŞE TİCARET LTD"}
+        << "Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE TİCARET, AYŞE TİCARET LTD\n"
+           "Formlar AYŞE TİCARET LTD adına basılacak.";
+    // 102's card is inactive: a customer of its own, the fields keep 101's.
+    QTest::newRow("a customer without an active card")
+        << QStringList{"101", "102"}
+        << QStringList{"MEHMET'İN GIDA", "etkin kartı olmayan cari (LOGICALREF=2)"}
+        << "Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, etkin kartı olmayan cari "
+           "(LOGICALREF=2)\nFormlar MEHMET'İN GIDA adına basılacak.";
+}
+
+void TestLoadingReport::customersOfTheWaybills()
+{
+    QFETCH(QStringList, refs);
+    QFETCH(QStringList, customers);
+    QFETCH(QString, note);
+    try {
+        handOver(refs, Merge::None);
+    } catch (const Error &) {
+        // 108 stops at its missing item card, after its customer was read.
+    }
+    QCOMPARE(m_report->waybillCustomers(), customers);
+    QCOMPARE(m_report->mixedCustomersNote(), note);
+    handOver({QStringLiteral("104")}, Merge::None);
+    QCOMPARE(m_report->waybillCustomers().size(), 1);
+    QCOMPARE(m_report->mixedCustomersNote(), QString());
 }
 
 void TestLoadingReport::unknownWaybillStops()
@@ -423,11 +496,16 @@ void TestLoadingReport::deletion()
     m_report->l1().table().setCurrentRow(current);
     m_report->deleteCurrentRow(confirmed);
     QCOMPARE(rows(m_report->l1(), {"sira", "stokkod", "miktar"}), expected);
+    // The totals stay the waybills': what a printout must say first.
+    QCOMPARE(m_report->deletedRows(), confirmed ? 1 : 0);
+    QCOMPARE(m_report->deletedRowsNote().isEmpty(), !confirmed);
     QCOMPARE(m_report->l1().table().currentRow(), 0);
     QVERIFY(!m_report->l1().table().isRedrawSuspended());
     // Neither the totals nor the waybill list change.
     QCOMPARE(m_report->totals().topl, QStringLiteral("1,00"));
     QCOMPARE(m_report->l2().table().rowCount(), 1);
+    handOver({QStringLiteral("101")}, Merge::None);
+    QCOMPARE(m_report->deletedRows(), 0);
 }
 
 void TestLoadingReport::appearanceBesidePickerSection()

@@ -65,6 +65,8 @@ private slots:
     void startUpTexts();
     void settingsUnreadable();
     void deleteRow();
+    void printAsksFirst_data();
+    void printAsksFirst();
     void menuOnlyWithRows();
     void spreadsheetExport();
     void appearanceSavedOnClose();
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     QList<QStringList> m_messages; // text, caption, icon, buttons
     int m_answer = 1;
+    QList<PrintMode> m_printed; // the modes the printing was called with
     QString m_lastFirmName;
 };
 
@@ -105,7 +108,9 @@ void TestLoadingWindow::initTestCase()
                           fytPar << QStringLiteral("FİKSTÜR GIDA")));
     // The firm name of the caption is kept across the windows, as the program does.
     m_windows.setReportCreator(ReportKind::Loading, [this](const AppPaths &paths) {
-        return new LoadingWindow(paths, ErpSession::instance().primary(), {}, &m_lastFirmName);
+        return new LoadingWindow(
+            paths, ErpSession::instance().primary(),
+            [this](const LoadingReport &, PrintMode mode, QWidget *) { m_printed << mode; }, &m_lastFirmName);
     });
     setMessageResponder([this](const QString &text, Caption caption, Icon icon, Buttons buttons) {
         m_messages.append(
@@ -119,6 +124,7 @@ void TestLoadingWindow::init()
 {
     m_messages.clear();
     m_answer = 1;
+    m_printed.clear();
     QVERIFY(ErpSession::instance().connect(m_dir.path()));
     const AppPaths paths{m_dir.path(), m_dir.path()};
     m_main = std::make_unique<MainWindow>(paths, m_windows, [] {});
@@ -257,6 +263,58 @@ void TestLoadingWindow::deleteRow()
     QCOMPARE(l1->model()->rowCount(), 2);
     QCOMPARE(l1->model()->index(1, 0).data().toString(), QStringLiteral("2"));
     QCOMPARE(l1->model()->index(1, 1).data().toString(), QStringLiteral("B002"));
+}
+
+void TestLoadingWindow::printAsksFirst_data()
+{
+    QTest::addColumn<QList<int>>("rows"); // ticked in the picker: 0 IRS-101, 4 IRS-109
+    QTest::addColumn<bool>("deleteOne");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("asked"); // the start of each question
+    QTest::addColumn<bool>("printed");
+
+    const QString mixed = QStringLiteral("Listede birden fazla carinin irsaliyesi var: MEHMET'İN GIDA, AYŞE "
+                                         "TİCARET\nFormlar AYŞE TİCARET adına basılacak. Devam edilsin mi?");
+    const QString deleted = QStringLiteral("Listeden 1 satır silindi. Formlardaki toplamlar");
+    QTest::newRow("one customer's waybill as loaded") << QList<int>{0} << false << 1 << QStringList() << true;
+    QTest::newRow("two customers, HAYIR") << QList<int>{0, 4} << false << 0 << QStringList{mixed} << false;
+    QTest::newRow("two customers, EVET") << QList<int>{0, 4} << false << 1 << QStringList{mixed} << true;
+    QTest::newRow("a row deleted, HAYIR") << QList<int>{0} << true << 0 << QStringList{deleted} << false;
+    QTest::newRow("both, EVET to each")
+        << QList<int>{0, 4} << true << 1 << QStringList{mixed, deleted} << true;
+}
+
+// Forms that could be read wrongly (one customer's name over several
+// customers' goods; totals that still count deleted rows) are printed only
+// after the user agreed.
+void TestLoadingWindow::printAsksFirst()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(bool, deleteOne);
+    QFETCH(int, answer);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, printed);
+
+    pickWaybills(rows);
+    QLabel *panel3 = child<QStatusBar>("sb1")->findChildren<QLabel *>().at(2);
+    QCOMPARE(panel3->text(), QString());
+    if (deleteOne) {
+        QTest::mouseClick(child<QPushButton>("chameleonButton15"), Qt::LeftButton);
+        QCOMPARE(panel3->text(), QStringLiteral("1 satır silindi; toplamlar silinenleri de içerir"));
+    }
+    m_messages.clear();
+    m_answer = answer;
+    loadingWindow()->printloadinglist(PrintMode::Preview);
+    QCOMPARE(m_messages.size(), asked.size());
+    for (int i = 0; i < asked.size(); ++i) {
+        QVERIFY2(m_messages.at(i).first().startsWith(asked.at(i)), qPrintable(m_messages.at(i).first()));
+        QCOMPARE(m_messages.at(i).mid(1), QStringList({"2", "2", "2"})); // DİKKAT, warning, EVET/HAYIR
+    }
+    QCOMPARE(m_printed, printed ? QList<PrintMode>{PrintMode::Preview} : QList<PrintMode>{});
+
+    // A new hand-over counts from nothing again.
+    loadingWindow()->report().handOver({{.ref = QStringLiteral("101")}}, Merge::None);
+    QCOMPARE(panel3->text(), QString());
 }
 
 void TestLoadingWindow::menuOnlyWithRows()

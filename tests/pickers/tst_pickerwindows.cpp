@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,12 +49,15 @@ private slots:
     void waybillPickerShows();
     void customerTypingSetsCrref();
     void completedNameFiltersSearch();
+    void statusSaysWhatFoundNothing_data();
+    void statusSaysWhatFoundNothing();
     void searchAndSelectWithMouse();
     void handOverMessages();
     void handOverFillsReportAndCloses();
     void failingHandOverIsShownOverCaller();
     void failingSearchKeepsListUsable();
     void escClosesAndSavesAppearance();
+    void fitsTheScreen();
 
     void customerPickerSearches();
     void customerPickerChoice();
@@ -171,7 +176,7 @@ void TestPickerWindows::customerTypingSetsCrref()
     QCOMPARE(cr->currentText(), QStringLiteral("MEHMET'İN GIDA"));
     QCOMPARE(crref->text(), QStringLiteral("1"));
     QCOMPARE(m_window->picker().crref(), QStringLiteral("1"));
-    // A part of a name is no customer: no filter.
+    // A part of a name is no customer: no reference (the search says so).
     QTest::keyClick(cr, Qt::Key_Backspace);
     QCOMPARE(cr->currentText(), QStringLiteral("MEHMET'İN GID"));
     QCOMPARE(crref->text(), QString());
@@ -194,6 +199,51 @@ void TestPickerWindows::completedNameFiltersSearch()
     QTest::mouseClick(child<QPushButton>(w, "chameleonButton2"), Qt::LeftButton);
     QCOMPARE(test::fieldValues(m_window->picker().l1(), QStringLiteral("fisno")),
              QStringList{QStringLiteral("IRS-101")});
+}
+
+void TestPickerWindows::statusSaysWhatFoundNothing_data()
+{
+    QTest::addColumn<QString>("typed"); // into cr
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("fisnos");
+
+    const QDate week(2024, 1, 1);
+    const QStringList all{"IRS-101", "IRS-102", "IRS-104", "IRS-108", "IRS-109"};
+    QTest::newRow("rows found: nothing to say")
+        << QString() << week << "chameleonButton2" << QString() << all;
+    QTest::newRow("no waybill in the dates") << QString() << QDate(2023, 1, 1) << "chameleonButton2"
+                                             << "Kayıt bulunamadı" << QStringList();
+    // Not every customer's waybills in place of that one's: none at all.
+    QTest::newRow("part of a name") << "MEHMET" << week << "chameleonButton2"
+                                    << "Cari bulunamadı: MEHMET" << QStringList();
+    QTest::newRow("an inactive customer's name") << "ESKİ ÇARŞI ŞEKERCİSİ" << week << "chameleonButton2"
+                                                 << "Cari bulunamadı: ESKİ ÇARŞI ŞEKERCİSİ" << QStringList();
+    QTest::newRow("appending what is listed") << QString() << week << "chameleonButton3"
+                                              << "Listeye eklenecek yeni kayıt yok" << all;
+    QTest::newRow("appending with part of a name") << "AYŞE" << week << "chameleonButton3"
+                                                   << "Cari bulunamadı: AYŞE" << all;
+}
+
+void TestPickerWindows::statusSaysWhatFoundNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, from);
+    QFETCH(QString, button);
+    QFETCH(QString, status);
+    QFETCH(QStringList, fisnos);
+    QWidget *w = m_window.get();
+    child<QDateEdit>(w, "tr1")->setDate(QDate(2024, 1, 1));
+    child<QDateEdit>(w, "tr2")->setDate(QDate(2024, 1, 8));
+    QTest::mouseClick(child<QPushButton>(w, "chameleonButton2"), Qt::LeftButton);
+    child<QDateEdit>(w, "tr1")->setDate(from);
+    child<QDateEdit>(w, "tr2")->setDate(from.addDays(7));
+    child<QComboBox>(w, "cr")->setEditText(typed);
+    QTest::mouseClick(child<QPushButton>(w, qPrintable(button)), Qt::LeftButton);
+    QCOMPARE(child<QStatusBar>(w, "sb1")->currentMessage(), status);
+    QCOMPARE(test::fieldValues(m_window->picker().l1(), QStringLiteral("fisno")), fisnos);
+    QVERIFY(m_plain.isEmpty());
 }
 
 void TestPickerWindows::searchAndSelectWithMouse()
@@ -312,6 +362,24 @@ void TestPickerWindows::escClosesAndSavesAppearance()
         iniread(QStringLiteral("l1"), QStringLiteral("l1-6"), m_dir.filePath(QStringLiteral("list.velmor"))),
         QStringLiteral("222"));
     QVERIFY(m_report->l2().table().rowCount() == 0);
+}
+
+// A picker wider than the screen would cut its buttons off: it takes the
+// screen's available size, and every button stays whole inside it.
+void TestPickerWindows::fitsTheScreen()
+{
+    CustomerPickerWindow cariform(context(), m_window.get());
+    cariform.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cariform));
+    for (QWidget *window : QList<QWidget *>{m_window.get(), &cariform}) {
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY2(available.contains(window->geometry()), qPrintable(window->objectName()));
+        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+            const QRect shown(button->mapTo(window, QPoint(0, 0)), button->size());
+            QVERIFY2(window->rect().contains(shown), qPrintable(button->text()));
+            QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+        }
+    }
 }
 
 void TestPickerWindows::customerPickerSearches()

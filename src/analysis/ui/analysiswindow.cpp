@@ -76,6 +76,9 @@ void AnalysisWindow::build(const ReportInfo &info)
     m_status = new QLabel(m_sb1);
     m_status->setObjectName(QStringLiteral("sb1panel4"));
     m_sb1->addWidget(m_status, 1);
+    m_runStatus = new QLabel(m_sb1);
+    m_runStatus->setObjectName(QStringLiteral("sb1panel5"));
+    m_sb1->addPermanentWidget(m_runStatus);
 
     // The list takes what the heading, the filters, the bar and the status line leave.
     auto *layout = new QVBoxLayout(this);
@@ -166,6 +169,19 @@ void AnalysisWindow::disableWhileRunning(QWidget *widget)
     widget->setEnabled(!m_model->isRunning());
 }
 
+void AnalysisWindow::addStopButton(int row)
+{
+    m_durdur = addFilterButton(QStringLiteral("durdur"), QStringLiteral("Durdur"), row);
+    m_durdur->setVisible(m_model->isRunning());
+    connect(m_durdur, &QPushButton::clicked, m_model.get(), &ProfitAnalysis::requestStop);
+}
+
+void AnalysisWindow::hideGrouping()
+{
+    m_check1->setChecked(false);
+    m_check1->hide();
+}
+
 void AnalysisWindow::addDateRange(std::function<void(const AnalysisDates &)> apply)
 {
     m_applyDates = std::move(apply);
@@ -237,7 +253,7 @@ void AnalysisWindow::closeEvent(QCloseEvent *event)
         if (m_pendingClose == PendingClose::None) {
             const auto *main = qobject_cast<const MainWindow *>(window());
             m_pendingClose = main && main->isClosing() ? PendingClose::Program : PendingClose::Window;
-            stopRunForClose();
+            m_model->requestStop();
         }
         return;
     }
@@ -290,8 +306,16 @@ void AnalysisWindow::onRunningChanged(bool running)
         if (widget)
             widget->setEnabled(!running);
     }
+    if (m_durdur)
+        m_durdur->setVisible(running);
+    m_runStatus->clear();
     if (running)
         return;
+    // Partial totals must not pass for the whole, nor an empty list for a failure.
+    if (m_model->wasStopped())
+        m_runStatus->setText(QStringLiteral("Durduruldu"));
+    else if (m_model->l1().table().rowCount() == 0)
+        m_runStatus->setText(QStringLiteral("Kayıt bulunamadı"));
     if (m_settingsPending && m_pendingClose == PendingClose::None)
         QTimer::singleShot(0, this, [this] {
             if (m_settingsPending && !m_model->isRunning())

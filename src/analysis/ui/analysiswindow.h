@@ -35,10 +35,11 @@ class XpProgressBar;
 // over a list with rows.
 //
 // While a run is in progress the buttons that start runs (and "Listeyi
-// Temizle") are disabled and the menu stays closed. The window does not close
-// under a run: a run that can be stopped is asked to stop, and the close -
-// of this window, or of the program when the main window was closing - is
-// made again once the run has returned.
+// Temizle") are disabled, "Durdur" shows and the menu stays closed. A run
+// that ends stopped says "Durduruldu" in the status bar, one that found
+// nothing "Kayıt bulunamadı". The window does not close under a run: the run
+// is asked to stop, and the close - of this window, or of the program when
+// the main window was closing - is made again once the run has returned.
 class AnalysisWindow : public ReportWindow {
     Q_OBJECT
 public:
@@ -70,6 +71,10 @@ protected:
     void addFilterSideWidget(QWidget *widget);
     // A widget that starts runs: disabled while one is in progress.
     void disableWhileRunning(QWidget *widget);
+    // "Durdur" at the end of a filter row, shown only while a run is in progress.
+    void addStopButton(int row);
+    // A list whose rows belong to no document: no grouping box Check1.
+    void hideGrouping();
     // The date pickers tr1 "Baslangıc Tarihi:" and tr2 "Bitiş Tarihi:" at the
     // start of the first filter row. apply gets the range at the load (1
     // January of this year to today) and at every change of either date,
@@ -78,9 +83,6 @@ protected:
 
     // Load step of the window's own, after the settings: the lists filled from the ERP.
     virtual void loadAfterSettings() {}
-    // A close arrived during a run: stop it if the window can. Stopped or
-    // not, the close is made again when the run has returned.
-    virtual void stopRunForClose() {}
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -111,6 +113,8 @@ private:
     XpProgressBar *m_pr1 = nullptr;
     QStatusBar *m_sb1 = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_runStatus = nullptr;
+    QPushButton *m_durdur = nullptr;
     QList<QPointer<QWidget>> m_runStarters;
     QDateEdit *m_tr1 = nullptr;
     QDateEdit *m_tr2 = nullptr;

@@ -28,6 +28,7 @@ InvoiceAnalysisWindow::InvoiceAnalysisWindow(const AppPaths &paths, ErpConnectio
     m_text1->setMaxLength(filterLength::itemName);
     addFilterWidget(m_text1, 1);
     QPushButton *find = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
+    addStopButton(0);
     for (QWidget *starter : QList<QWidget *>{invoices, allItems, find, m_text1})
         disableWhileRunning(starter);
 

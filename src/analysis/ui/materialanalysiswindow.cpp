@@ -25,7 +25,7 @@ QComboBox *codeBox(const char *objectName)
     box->setObjectName(QString::fromLatin1(objectName));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumContentsLength(10);
+    box->setMinimumContentsLength(8);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
 }
@@ -55,14 +55,16 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, ErpConnect
     addDateRange([&model](const AnalysisDates &dates) { model.setDates(dates); });
     m_text1 = new QLineEdit;
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setMinimumWidth(160);
+    // The filters share one row with the dates and the salesmen: at 1024
+    // pixels wide every field must still show whole.
+    m_text1->setMinimumWidth(140);
     m_text1->setMaxLength(filterLength::itemName);
     m_ozkod = codeBox("ozkod");
     m_ozkod->lineEdit()->setMaxLength(filterLength::itemSpecialCode);
     m_grp = codeBox("grp");
     m_grp->lineEdit()->setMaxLength(filterLength::itemGroupCode);
     m_satel = new SalesmanListWidget(model.satel());
-    m_satel->setMinimumWidth(200);
+    m_satel->setMinimumWidth(170);
     m_satel->setMaximumHeight(90);
     addFilterWidget(labelledField(QStringLiteral("Malzeme Cinsi"), m_text1));
     addFilterWidget(labelledField(QStringLiteral("Malzeme Özel Kodu"), m_ozkod));
@@ -76,8 +78,10 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, ErpConnect
     addFilterWidget(check2, 1);
     addFilterWidget(check3, 1);
     m_bul = addFilterButton(QStringLiteral("bul"), QStringLiteral("Bul"), 1);
-    m_durdur = addFilterButton(QStringLiteral("durdur"), QStringLiteral("Durdur"), 1);
-    m_durdur->hide();
+    addStopButton(1);
+    // Its rows name no invoice: grouped, every heading would be an empty
+    // invoice's, with no profitability of its own.
+    hideGrouping();
 
     connect(m_text1, &QLineEdit::textChanged, &model, &MaterialAnalysis::setText1);
     connect(m_ozkod, &QComboBox::editTextChanged, &model, &MaterialAnalysis::setOzkod);
@@ -86,7 +90,6 @@ MaterialAnalysisWindow::MaterialAnalysisWindow(const AppPaths &paths, ErpConnect
     connect(check3, &QCheckBox::toggled, &model, &MaterialAnalysis::setExtraTax);
     connect(m_bul, &QPushButton::clicked, this, &MaterialAnalysisWindow::bul);
     connect(m_text1, &QLineEdit::returnPressed, this, &MaterialAnalysisWindow::bul);
-    connect(m_durdur, &QPushButton::clicked, &model, &MaterialAnalysis::requestStop);
     connect(&model, &ProfitAnalysis::runningChanged, this, &MaterialAnalysisWindow::showRunning);
 }
 
@@ -118,13 +121,8 @@ void MaterialAnalysisWindow::bul()
 
 void MaterialAnalysisWindow::showRunning(bool running)
 {
+    // "Durdur" takes its place.
     m_bul->setVisible(!running);
-    m_durdur->setVisible(running);
-}
-
-void MaterialAnalysisWindow::stopRunForClose()
-{
-    analysis().requestStop();
 }
 
 } // namespace tarvel

@@ -16,7 +16,7 @@ class SalesmanListWidget;
 // Özel Kodu" and grp "Malzeme Grup Kodu", of the salesmen chosen in satel,
 // with Check2 "Kdv Dahil" and Check3 "Ek Vergi Hesaplansın". "Bul" (or Enter
 // in Text1) starts it and gives way to "Durdur" while it runs; a close during
-// the run stops it first.
+// the run stops it first. Its rows name no invoice, so it has no grouping box.
 class MaterialAnalysisWindow : public AnalysisWindow {
     Q_OBJECT
 public:
@@ -28,7 +28,6 @@ public:
 protected:
     // ozkod, grp and satel from the ERP; a failing salesman list is said in a plain message box.
     void loadAfterSettings() override;
-    void stopRunForClose() override;
 
 private:
     void bul();
@@ -39,7 +38,6 @@ private:
     QComboBox *m_grp = nullptr;
     SalesmanListWidget *m_satel = nullptr;
     QPushButton *m_bul = nullptr;
-    QPushButton *m_durdur = nullptr;
 };
 
 } // namespace tarvel

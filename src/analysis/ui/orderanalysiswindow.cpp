@@ -15,6 +15,7 @@ OrderAnalysisWindow::OrderAnalysisWindow(const AppPaths &paths, ErpConnection &c
 {
     QPushButton *orders = addFilterButton(QStringLiteral("siparisler"), QStringLiteral("Siparişler"));
     disableWhileRunning(orders);
+    addStopButton(0);
     connect(orders, &QPushButton::clicked, this, &OrderAnalysisWindow::siparisler);
     // Queued: the message comes after the hand-over, over the finished list.
     connect(

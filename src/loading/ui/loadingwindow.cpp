@@ -288,6 +288,7 @@ void LoadingWindow::showFields()
     m_topi->setText(t.topi);
     m_topk->setText(t.topk);
     m_gtop->setText(t.gtop);
+    showDeletedRows();
 }
 
 void LoadingWindow::irsaliyeler()
@@ -312,12 +313,28 @@ void LoadingWindow::satirSil()
     const bool yes = showmessage(QStringLiteral("Satırı Silmek İstediğinize Eminmisiniz...?"),
                                  Caption::Dikkat, Icon::Check, Buttons::EvetHayir, this);
     m_report->deleteCurrentRow(yes);
+    showDeletedRows();
+}
+
+void LoadingWindow::showDeletedRows()
+{
+    const int deleted = m_report->deletedRows();
+    m_panels.at(2)->setText(
+        deleted == 0 ? QString()
+                     : QStringLiteral("%1 satır silindi; toplamlar silinenleri de içerir").arg(deleted));
 }
 
 void LoadingWindow::printloadinglist(PrintMode mode)
 {
-    if (m_printer)
-        m_printer(*m_report, mode, this);
+    if (!m_printer)
+        return;
+    // Forms that could be read wrongly are printed only when the user agrees.
+    for (const QString &note : {m_report->mixedCustomersNote(), m_report->deletedRowsNote()}) {
+        if (!note.isEmpty() && !showmessage(note + QStringLiteral(" Devam edilsin mi?"), Caption::Dikkat,
+                                            Icon::Warning, Buttons::EvetHayir, this))
+            return;
+    }
+    m_printer(*m_report, mode, this);
 }
 
 void LoadingWindow::listeexelkaydet()

@@ -47,6 +47,9 @@ public:
 
     void settingsSaved() override;
 
+    // "Önizleme" and "Yazdır": first asks, when the waybills belong to
+    // several customers or rows were deleted, whether to go on; "HAYIR"
+    // prints nothing.
     void printloadinglist(PrintMode mode) override;
     // "Liste Exel Kaydet": the list l1, as ReportWindow::saveListAsked saves it.
     void listeexelkaydet() override;
@@ -62,6 +65,8 @@ private:
     // The shared settings into the report, the caption and the status panel.
     void takeSettings();
     void showFields();
+    // Status panel 3: how many rows "Satır Sil" took out of the list.
+    void showDeletedRows();
     void takeEditedFields();
     void popupMenu(const QPoint &globalPos);
     void showClock();

@@ -4,6 +4,7 @@
 #include "dialogs/plainmessage.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/filterlengths.h"
+#include "pickers/documentpicker.h"
 #include "pickers/ui/pickerwidgets.h"
 #include "widgets/gridwidget.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,17 +44,20 @@ CustomerPickerWindow::CustomerPickerWindow(const ReportContext &context, QWidget
     buttons->addWidget(ok);
     buttons->addWidget(kapat);
 
+    m_sb1 = pickerStatusBar(this);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(search);
     layout->addWidget(m_l1, 1);
     layout->addLayout(buttons);
+    layout->addWidget(m_sb1);
 
     connect(m_text1, &QLineEdit::returnPressed, this, &CustomerPickerWindow::cariyukle);
     connect(ok, &QPushButton::clicked, this, &CustomerPickerWindow::tamam);
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_l1, &GridWidget::rowDoubleClicked, this, &CustomerPickerWindow::tamam);
 
-    resize(560, 460);
+    fitform(this, QSize(560, 460));
     centerform(this);
     try {
         m_model->cariyukle(QString());
@@ -69,11 +74,15 @@ void CustomerPickerWindow::showEvent(QShowEvent *event)
 
 void CustomerPickerWindow::cariyukle()
 {
+    m_sb1->clearMessage();
     try {
         m_model->cariyukle(m_text1->text());
     } catch (const Error &e) {
         showPlainMessage(e.description(), this);
+        return;
     }
+    if (m_model->l1().table().rowCount() == 0)
+        m_sb1->showMessage(DocumentPicker::noRecords());
 }
 
 void CustomerPickerWindow::tamam()

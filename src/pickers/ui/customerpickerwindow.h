@@ -7,6 +7,7 @@
 #include <optional>
 
 class QLineEdit;
+class QStatusBar;
 
 namespace tarvel {
 
@@ -33,8 +34,9 @@ public:
     // The choice of the last "Tamam"; nothing after "Kapat" or Esc.
     std::optional<CustomerPicker::Choice> chosen() const { return m_chosen; }
 
-    // Text1's search; a failing search shows the error's description in a
-    // plain message box and keeps the rows read so far.
+    // Text1's search; the status bar says when it found nothing. A failing
+    // search shows the error's description in a plain message box and keeps
+    // the rows read so far.
     void cariyukle();
     void tamam();
 
@@ -45,6 +47,7 @@ private:
     CustomerPicker *m_model;
     QLineEdit *m_text1 = nullptr;
     GridWidget *m_l1 = nullptr;
+    QStatusBar *m_sb1 = nullptr;
     std::optional<CustomerPicker::Choice> m_chosen;
     std::optional<QString> m_openingFailure;
 };

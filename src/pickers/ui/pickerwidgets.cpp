@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "dialogs/plainmessage.h"
@@ -70,6 +71,14 @@ QLabel *pickerHeading(const QString &text, QWidget *parent)
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     return label;
+}
+
+QStatusBar *pickerStatusBar(QWidget *parent)
+{
+    auto *bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("sb1"));
+    bar->setSizeGripEnabled(false);
+    return bar;
 }
 
 void showOpeningFailure(QWidget *window, std::optional<QString> &failure)

@@ -9,6 +9,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QWidget;
 
 namespace tarvel {
@@ -29,6 +30,8 @@ void showChoices(QComboBox *combo, const QStringList &entries, const QString &sh
 QDateEdit *pickerDateEdit(const char *objectName, QWidget *parent);
 // The heading baslik1 across the top of a picker.
 QLabel *pickerHeading(const QString &text, QWidget *parent);
+// The status bar sb1 along the bottom of a picker: what a search found, when nothing.
+QStatusBar *pickerStatusBar(QWidget *parent);
 // The failure of a window's opening, shown in a plain message box over the
 // window once it is on screen (call from showEvent); the failure is then spent.
 void showOpeningFailure(QWidget *window, std::optional<QString> &failure);

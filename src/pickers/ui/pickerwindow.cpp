@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -99,11 +100,14 @@ void PickerWindow::buildLayout(const Design &design)
     bottom->addStretch();
     bottom->addWidget(kapat);
 
+    m_sb1 = pickerStatusBar(this);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_baslik1);
     layout->addWidget(filterBox);
     layout->addWidget(m_l1, 1);
     layout->addLayout(bottom);
+    layout->addWidget(m_sb1);
 
     m_men = new QMenu(this);
     m_men->setObjectName(QStringLiteral("men"));
@@ -114,7 +118,10 @@ void PickerWindow::buildLayout(const Design &design)
 
     connect(goster, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::NewList); });
     connect(ekle, &QPushButton::clicked, this, [this] { gosterbul(SearchMode::AddToList); });
-    connect(temizle, &QPushButton::clicked, this, [this] { m_picker->clearList(); });
+    connect(temizle, &QPushButton::clicked, this, [this] {
+        m_picker->clearList();
+        m_sb1->clearMessage();
+    });
     connect(handOverButton, &QPushButton::clicked, this, &PickerWindow::handOver);
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
     connect(tumsec, &QAction::triggered, this, [this] { m_picker->setAllTicked(true); });
@@ -166,7 +173,7 @@ void PickerWindow::addCustomerButton(QPushButton *button)
 
 void PickerWindow::load()
 {
-    resize(1080, 640);
+    fitform(this, QSize(1080, 640));
     centerform(this);
     try {
         m_picker->open(QDate::currentDate());
@@ -193,8 +200,9 @@ void PickerWindow::showEvent(QShowEvent *event)
 
 void PickerWindow::gosterbul(SearchMode mode)
 {
+    m_sb1->clearMessage();
     try {
-        m_picker->gosterbul(mode);
+        m_sb1->showMessage(m_picker->gosterbul(mode));
     } catch (const Error &e) {
         showPlainMessage(e.description(), this);
     }

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QStatusBar;
 
 namespace tarvel {
 
@@ -48,9 +49,10 @@ public:
     GridWidget *list() const { return m_l1; }
     QMenu *menu() const { return m_men; }
 
-    // "Göster" (NewList) and "Listeye Ekle" (AddToList). A failing search shows
-    // the error's description in a plain message box; the list keeps what it
-    // read and stays usable.
+    // "Göster" (NewList) and "Listeye Ekle" (AddToList); the status bar sb1
+    // says when it found nothing. A failing search shows the error's
+    // description in a plain message box; the list keeps what it read and
+    // stays usable.
     void gosterbul(SearchMode mode);
     // chameleonButton1: nothing on an empty list; "Listeden Seçim
     // Yapmalısınız..." when nothing is ticked (the picker stays open);
@@ -113,6 +115,7 @@ private:
     int m_filterCount = 0;
     GridWidget *m_l1 = nullptr;
     QMenu *m_men = nullptr;
+    QStatusBar *m_sb1 = nullptr;
     std::optional<QString> m_openingFailure;
 };
 

@@ -42,7 +42,8 @@ QString InvoiceAnalysis::rereadStatement(const QString &lineRef) const
 // ---- Item run ----------------------------------------------------------------------------------
 
 namespace {
-X const QString salesLines = QStringLiteral("IOCODE='4' AND TRCODE IN(7,8)");
+// The outgoing lines the item run counts as sold: retail and wholesale sales.
+const QString salesLines = QStringLiteral("IOCODE='4' AND TRCODE IN(7,8)");
 } // namespace
 
 bool InvoiceAnalysis::analizyukle()

@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <cmath>
+
 #include <algorithm>
 
 namespace tarvel {
@@ -57,7 +59,15 @@ void fitAmounts(QValueAxis &axis, double lo, double hi)
         hi = 1;
     axis.setRange(lo, hi);
     axis.applyNiceNumbers();
-    // Whole amounts: decimals on every tick crowd a narrow chart.
+    // Whole amounts on at most four round steps from zero: six labels of six
+    // digits run into each other on a chart a third of the window wide.
+    const double rough = (axis.max() - axis.min()) / 3;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    const double fraction = rough / magnitude;
+    const double step = (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * magnitude;
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
     axis.setLabelFormat(QStringLiteral("%.0f"));
 }
 

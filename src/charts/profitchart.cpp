@@ -5,6 +5,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -187,10 +188,17 @@ Result<void> writeImage(const QImage &image, const QString &path)
         return fail(QStringLiteral("klasör bulunamadı"));
     if (target.isDir())
         return fail(QStringLiteral("bu adda bir klasör var"));
+    // Encoded in memory first: a write error inside the PNG encoder jumps
+    // out of it and loses what it holds, and a full disk is then the file's
+    // failure alone.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return fail(QStringLiteral("resim oluşturulamadı"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("klasöre yazılamıyor"));
-    if (!image.save(&file, "PNG") || !file.commit())
+    if (file.write(png) != png.size() || !file.commit())
         return fail(QStringLiteral("dosya yazılamadı"));
     return {};
 }

@@ -38,7 +38,7 @@ void centerform(QWidget *window)
     window->move(left, top);
 }
 
-void fitform(QWidget *window, const QSize &wanted)
+void fitToScreen(QWidget *window, const QSize &wanted)
 {
     if (!window)
         return;

@@ -15,6 +15,6 @@ void centerform(QWidget *window);
 // area of the screen it opens on (its parent's, or the primary one), less
 // room for the frame the window system adds; its layout shares out the
 // rest. Call it before centerform.
-void fitform(QWidget *window, const QSize &wanted);
+void fitToScreen(QWidget *window, const QSize &wanted);
 
 } // namespace tarvel

@@ -57,7 +57,7 @@ CustomerPickerWindow::CustomerPickerWindow(const ReportContext &context, QWidget
     connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_l1, &GridWidget::rowDoubleClicked, this, &CustomerPickerWindow::tamam);
 
-    fitform(this, QSize(560, 460));
+    fitToScreen(this, QSize(560, 460));
     centerform(this);
     try {
         m_model->cariyukle(QString());

@@ -173,7 +173,7 @@ void PickerWindow::addCustomerButton(QPushButton *button)
 
 void PickerWindow::load()
 {
-    fitform(this, QSize(1080, 640));
+    fitToScreen(this, QSize(1080, 640));
     centerform(this);
     try {
         m_picker->open(QDate::currentDate());

@@ -1,6 +1,7 @@
 #include "charts/profitchart.h"
 
 #include "foundation/base/numbers.h"
+#include "foundation/store/smallfile.h"
 #include "grid/datagrid.h"
 
 #include <QBarCategoryAxis>
@@ -18,7 +19,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -188,6 +188,8 @@ Result<void> writeImage(const QImage &image, const QString &path)
         return fail(QStringLiteral("klasör bulunamadı"));
     if (target.isDir())
         return fail(QStringLiteral("bu adda bir klasör var"));
+    if (!QFileInfo(target.absolutePath()).isWritable())
+        return fail(QStringLiteral("klasöre yazılamıyor"));
     // Encoded in memory first: a write error inside the PNG encoder jumps
     // out of it and loses what it holds, and a full disk is then the file's
     // failure alone.
@@ -195,10 +197,7 @@ Result<void> writeImage(const QImage &image, const QString &path)
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return fail(QStringLiteral("resim oluşturulamadı"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("klasöre yazılamıyor"));
-    if (file.write(png) != png.size() || !file.commit())
+    if (!writeSideFile(path, png))
         return fail(QStringLiteral("dosya yazılamadı"));
     return {};
 }

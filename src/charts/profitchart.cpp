@@ -249,7 +249,19 @@ void ProfitChart::refresh()
     m_pending->stop();
     if (m_grid->table().isRedrawSuspended())
         return; // the resume announces the finished list
+    if (m_paused) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
     build(*chart(), *m_grid, m_fields, m_mode);
+}
+
+void ProfitChart::setPaused(bool paused)
+{
+    m_paused = paused;
+    if (!paused && m_stale)
+        refresh();
 }
 
 void ProfitChart::build(QChart &chart, const DataGrid &grid, const ProfitFields &fields, Mode mode)

@@ -33,6 +33,9 @@ public:
     QChart *chart() const;
     // Rebuilds from the grid now (changes of the grid do it shortly after).
     void refresh();
+    // A chart put away builds nothing; taken out again, it builds once if
+    // the grid changed meanwhile.
+    void setPaused(bool paused);
 
     // The chart as a PNG of its size on screen.
     Result<void> savePng(const QString &path) const;
@@ -50,6 +53,8 @@ private:
     DataGrid *m_grid;
     ProfitFields m_fields;
     Mode m_mode = Mode::Largest;
+    bool m_paused = false;
+    bool m_stale = false;
     QChartView *m_view;
     QTimer *m_pending;
 };

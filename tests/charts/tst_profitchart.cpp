@@ -238,6 +238,14 @@ void TestProfitChart::chartFollowsTheList()
     QCOMPARE(line->count(), 2);
     t.resumeRedraw();
     QTRY_COMPARE(qobject_cast<QLineSeries *>(chart.chart()->series().value(0))->count(), 3);
+
+    // Put away, it builds nothing; taken out, it shows the list as it is then.
+    chart.setPaused(true);
+    grid->setFilterText(QStringLiteral("03.01"));
+    QTest::qWait(300);
+    QCOMPARE(qobject_cast<QLineSeries *>(chart.chart()->series().value(0))->count(), 3);
+    chart.setPaused(false);
+    QCOMPARE(qobject_cast<QLineSeries *>(chart.chart()->series().value(0))->count(), 1);
 }
 
 void TestProfitChart::pngWithoutAWindow()

@@ -74,6 +74,9 @@ void AnalysisChartPanel::showChart(bool shown)
         static_cast<QVBoxLayout *>(layout())->addWidget(m_chart, 1);
         takeFields();
     }
+    // A hidden chart would follow every run and keystroke for nobody.
+    if (m_chart)
+        m_chart->setPaused(!shown);
     setVisible(shown);
 }
 

@@ -13,7 +13,7 @@ packages=(
   libsqlite3-dev                            # the embedded demo ERP, read with SQLite's own API
   libgsf-1-dev                              # the compound-file container of .xls files
   libxlsxwriter-dev                         # the lists' .xlsx workbooks
-  qt6-charts-dev                            # the profit charts of the analyses
+  qt6-charts-dev libqt6opengl6-dev          # the profit charts (Qt Charts' CMake files ask for Qt OpenGL's)
   fonts-dejavu-core                         # a font with every Turkish letter, also offscreen
   python3 python3-xlrd                      # the SQL Server stand-in and the .xls reader of the tests
   python3-openpyxl                          # the .xlsx reader of the tests

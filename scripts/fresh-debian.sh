@@ -122,16 +122,14 @@ done
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 cp /etc/hosts "$root/etc/hosts"
 
-# A CUPS scheduler of this machine that holds port 631 on the shared loopback
-# would leave the copy's own scheduler without its port, and the copy's
-# clients would talk to this machine's scheduler. Then the copy's CUPS keeps to
-# its own socket: the daemon package takes an existing cupsd.conf as it is.
-port_taken() { (exec 3<>/dev/tcp/127.0.0.1/631) 2>/dev/null; }
-if port_taken; then
-  echo "Port 631 is held by this machine's CUPS: the copy's CUPS listens on its own socket only."
-  mkdir -p "$root/etc/cups"
-  cat >"$root/etc/cups/cupsd.conf" <<'EOF'
-# This tree's scheduler on its own socket: the machine around it holds port 631.
+# The copy shares this machine's loopback, and with it port 631: whichever
+# CUPS scheduler came first would take it, and the other's clients would talk
+# to the wrong one. So the copy's CUPS keeps to its own socket (the daemon
+# package takes a cupsd.conf that is already there as it is), and this
+# machine's scheduler, running or not, is never touched.
+mkdir -p "$root/etc/cups"
+cat >"$root/etc/cups/cupsd.conf" <<'EOF'
+# This tree's scheduler on its own socket: port 631 belongs to the machine around it.
 LogLevel warn
 Listen /run/cups/cups.sock
 Browsing No
@@ -155,17 +153,15 @@ WebInterface No
   </Limit>
 </Policy>
 EOF
-  echo "ServerName /run/cups/cups.sock" >"$root/etc/cups/client.conf"
-fi
+echo "ServerName /run/cups/cups.sock" >"$root/etc/cups/client.conf"
 
 mkdir -p "$root/work"
 git clone --quiet --no-hardlinks "$repo" "$root/work/main"
 cp -a "$shared" "$root/work/shared"
 
 # The mounts live in a namespace of their own and go with it; so do the
-# processes COMMAND leaves running.
-set +e
-unshare --mount --pid --fork --kill-child --propagation private /bin/bash -s -- "$root" "$archives" "$command" <<'INNER' 2>&1 | tee "$log"
+# processes COMMAND leaves running, and all of it when this script is stopped.
+unshare --mount --pid --fork --kill-child --propagation private /bin/bash -s -- "$root" "$archives" "$command" <<'INNER' > >(tee "$log") 2>&1 &
 set -eu
 root=$1 archives=$2 command=$3
 mount -t proc proc "$root/proc"
@@ -177,7 +173,10 @@ exec chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin
   TERM=dumb \
   /bin/bash -c "cd /work/main && { $command; }"
 INNER
-status=${PIPESTATUS[0]}
-set -e
+inner=$!
+trap 'kill -KILL "$inner" 2>/dev/null; echo "Stopped; the output so far: $log" >&2; exit 130' INT TERM HUP
+status=0
+wait "$inner" || status=$?
+trap - INT TERM HUP
 echo "Fresh Debian 12 run ended with status $status; its output: $log"
 exit "$status"

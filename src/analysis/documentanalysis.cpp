@@ -3,7 +3,6 @@
 #include "analysis/analysisnumbers.h"
 #include "analysis/analysisrow.h"
 #include "documents/handover.h"
-#include "erpread/purchaseread.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
@@ -40,11 +39,31 @@ std::optional<QString> typeName(const QString &tip, bool namesTypes)
     return QString();
 }
 
+// An item or service card by its LOGICALREF: the code and name of a line's
+// card, the columns its statement has always named.
+ErpRead cardRead(const QString &table, const QString &columns)
+{
+    return {.sets = {.columns = columns, .table = table, .key = QStringLiteral("LOGICALREF")},
+            .verbatim = [table, columns](const QString &ref) -> QString {
+                return QStringLiteral("select ") + columns + QStringLiteral(" from ") + table +
+                       QStringLiteral(" Where LOGICALREF=") + sqlValue(ref);
+            }};
+}
+
 } // namespace
 
 DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
     : ProfitAnalysis(kind, context, parent), m_namesTypes(kind == AnalysisKind::Invoice)
 {
+}
+
+ErpRead DocumentAnalysis::documentLinesRead(const QString &lineTable, const QString &documentKey)
+{
+    return {.sets = {.columns = QStringLiteral("*"), .table = lineTable, .key = documentKey},
+            .verbatim = [lineTable, documentKey](const QString &ref) -> QString {
+                return QStringLiteral("select * from ") + lineTable + QStringLiteral(" Where ") +
+                       documentKey + QLatin1Char('=') + sqlValue(ref);
+            }};
 }
 
 void DocumentAnalysis::expectDocuments(const PickedDocuments &documents)
@@ -57,13 +76,11 @@ void DocumentAnalysis::expectDocuments(const PickedDocuments &documents)
         latest = qMax(latest, dateKeyOfText(document.tarih));
     Reads &reads = *m_reads;
     reads.lines = reader.define(linesRead());
-    reads.items = reader.define({.columns = QStringLiteral("LOGICALREF,CODE,NAME"),
-                                 .table = itemTable(),
-                                 .key = QStringLiteral("LOGICALREF")});
-    reads.services = reader.define({.columns = QStringLiteral("LOGICALREF,CODE,DEFINITION_"),
-                                    .table = context().firmTable(QStringLiteral("SRVCARD")),
-                                    .key = QStringLiteral("LOGICALREF")});
-    reads.purchases = reader.define(purchaseRead(stockLineTable(), latest));
+    reads.items = reader.define(cardRead(itemTable(), QStringLiteral("LOGICALREF,CODE,NAME")));
+    reads.services = reader.define(cardRead(context().firmTable(QStringLiteral("SRVCARD")),
+                                            QStringLiteral("LOGICALREF,CODE,DEFINITION_")));
+    reads.purchases = reader.define(purchasesRead(latest));
+    reads.lineAgain = lineReread();
     reader.onRead(reads.lines, [&reads](const ErpRows &lines) {
         const int card = columnIndex(lines.columns(), QStringLiteral("STOCKREF"));
         const int type = columnIndex(lines.columns(), QStringLiteral("LINETYPE"));
@@ -103,20 +120,9 @@ void DocumentAnalysis::handOver(const PickedDocuments &documents, const Analysis
 
 ErpRows DocumentAnalysis::cardOf(const ErpRows &line)
 {
-    const QString ref = line.text(QStringLiteral("STOCKREF"));
-    const QString stockRef = sqlValue(ref);
-    if (line.text(QStringLiteral("LINETYPE")) == QLatin1String("4"))
-        return ask([&] {
-            return m_reads->reader.rows(m_reads->services, ref,
-                                        QStringLiteral("select LOGICALREF,CODE,DEFINITION_ from ") +
-                                            context().firmTable(QStringLiteral("SRVCARD")) +
-                                            QStringLiteral(" Where LOGICALREF=") + stockRef);
-        });
-    return ask([&] {
-        return m_reads->reader.rows(m_reads->items, ref,
-                                    QStringLiteral("select LOGICALREF,CODE,NAME from ") + itemTable() +
-                                        QStringLiteral(" Where LOGICALREF=") + stockRef);
-    });
+    const ErpReader::Read cards =
+        line.text(QStringLiteral("LINETYPE")) == QLatin1String("4") ? m_reads->services : m_reads->items;
+    return ask([&] { return m_reads->reader.rows(cards, line.text(QStringLiteral("STOCKREF"))); });
 }
 
 void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, const AnalysisModes &modes)
@@ -133,8 +139,7 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
     float cost = 0;
     bool added = false;
     ErpReader &reader = m_reads->reader;
-    ErpRows lines =
-        ask([&] { return reader.rows(m_reads->lines, document.ref, linesStatement(document.ref)); });
+    ErpRows lines = ask([&] { return reader.rows(m_reads->lines, document.ref); });
     for (lines.first(); !lines.eof(); lines.next()) {
         betweenItems();
         if (stopping())
@@ -145,14 +150,11 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
             ErpRows cards = cardOf(lines);
             for (cards.first(); !cards.eof(); cards.next()) {
                 const QString card = cards.text(QStringLiteral("LOGICALREF"));
-                const double u = unitCost(ask([&] {
-                                              return reader.lastUpTo(m_reads->purchases, card, dateKey,
-                                                                     purchaseStatement(card, dateKey));
-                                          }),
-                                          modes.vatIncluded);
+                const double u =
+                    unitCost(ask([&] { return reader.lastUpTo(m_reads->purchases, card, dateKey); }),
+                             modes.vatIncluded);
                 const std::optional<SaleLine> sale = readSaleLine(ask([&] {
-                    return reader.reread(lines, saleLineColumns(true),
-                                         rereadStatement(lines.text(QStringLiteral("LOGICALREF"))));
+                    return reader.reread(m_reads->lineAgain, lines, lines.text(QStringLiteral("LOGICALREF")));
                 }));
                 if (!sale)
                     continue;

@@ -30,23 +30,27 @@ public:
 protected:
     DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
 
-    // The document's stock lines.
-    virtual QString linesStatement(const QString &ref) const = 0;
-    // The purchase lines a card's cost comes from (the last one returned counts).
-    virtual QString purchaseStatement(const QString &cardRef, const QString &dateKey) const = 0;
-    // The sales line read again by its key: miktar1, tutar1, EKVERGITUTAR,
-    // linetip, DISTCOST and the VAT rate.
-    virtual QString rereadStatement(const QString &lineRef) const = 0;
-    // The set twin of linesStatement: the line table and its document key.
-    virtual KeyedRead linesRead() const = 0;
+    // The reads of the documents, each declared once for both reading modes:
+    // a document's lines;
+    virtual ErpRead linesRead() const = 0;
+    // the purchase lines a card's cost comes from (the last one up to a date
+    // counts), in sets up to upToKey, the latest document's date;
+    virtual ErpRead purchasesRead(const QString &upToKey) const = 0;
+    // a line read again by its key: miktar1, tutar1, EKVERGITUTAR, linetip,
+    // DISTCOST and the VAT rate.
+    virtual ErpReread lineReread() const = 0;
+    // The lines read of a document kind: every column of the rows of
+    // lineTable whose documentKey column holds the document's reference.
+    static ErpRead documentLinesRead(const QString &lineTable, const QString &documentKey);
 
 private:
     // The reads of a run: lines per document, item and service cards and
-    // purchases per card.
+    // purchases per card, a line again.
     struct Reads {
         explicit Reads(ErpReader r) : reader(std::move(r)) {}
         ErpReader reader;
         ErpReader::Read lines = 0, items = 0, services = 0, purchases = 0;
+        ErpReread lineAgain{};
     };
     // The documents the run will add, before the first: in sets mode their
     // lines, cards and purchases are then read a few hundred at a time.

@@ -12,31 +12,25 @@ InvoiceAnalysis::InvoiceAnalysis(const ReportContext &context, QObject *parent)
 {
 }
 
-QString InvoiceAnalysis::linesStatement(const QString &ref) const
+ErpRead InvoiceAnalysis::linesRead() const
 {
-    return QStringLiteral("select * from ") + stockLineTable() + QStringLiteral(" Where INVOICEREF=") +
-           sqlValue(ref);
+    return documentLinesRead(stockLineTable(), QStringLiteral("INVOICEREF"));
 }
 
-KeyedRead InvoiceAnalysis::linesRead() const
+ErpRead InvoiceAnalysis::purchasesRead(const QString &upToKey) const
 {
-    return {.columns = QStringLiteral("*"), .table = stockLineTable(), .key = QStringLiteral("INVOICEREF")};
+    return purchaseRead(stockLineTable(), upToKey, PurchaseStatement::Bracketed);
 }
 
-QString InvoiceAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
+ErpReread InvoiceAnalysis::lineReread() const
 {
-    return QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") + stockLineTable() +
-           QStringLiteral(" where (IOCODE='1' AND LINETYPE='0') AND (TRCODE<>'2' AND TRCODE<>'3' AND "
-                          "TRCODE<>'13') AND (STOCKREF=") +
-           sqlValue(cardRef) + QStringLiteral(" AND DATE_<=") + sqlValue(dateKey) + QLatin1Char(')');
-}
-
-QString InvoiceAnalysis::rereadStatement(const QString &lineRef) const
-{
-    return QStringLiteral(
-               "select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS EKVERGITUTAR, "
-               "TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST from ") +
-           stockLineTable() + QStringLiteral(" where LOGICALREF=") + sqlValue(lineRef);
+    const QString stockLines = stockLineTable();
+    return {.sets = saleLineColumns(true), .verbatim = [stockLines](const QString &ref) -> QString {
+                return QStringLiteral(
+                           "select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
+                           "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST from ") +
+                       stockLines + QStringLiteral(" where LOGICALREF=") + sqlValue(ref);
+            }};
 }
 
 // ---- Item run ----------------------------------------------------------------------------------
@@ -65,16 +59,28 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
                               QStringLiteral(" AND DATE_<=") + sqlValue(m_dates.endKey());
         ErpRows items = runQuery(itemsStatement);
         ErpReader reader = runReader();
+        const QString stockLines = stockLineTable();
         const ItemReads reads{
-            reader.define({.columns = QStringLiteral("STOCKREF,PRICE,VAT,VATINC"),
-                           .table = stockLineTable(),
-                           .key = QStringLiteral("STOCKREF"),
-                           .condition = QStringLiteral(" AND IOCODE='1'") + range}),
-            reader.define({.columns = QStringLiteral("STOCKREF,sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1"),
-                           .table = stockLineTable(),
-                           .key = QStringLiteral("STOCKREF"),
-                           .condition = QStringLiteral(" AND ") + salesLines + range,
-                           .tail = QStringLiteral(" group by STOCKREF")})};
+            reader.define({.sets = {.columns = QStringLiteral("STOCKREF,PRICE,VAT,VATINC"),
+                                    .table = stockLines,
+                                    .key = QStringLiteral("STOCKREF"),
+                                    .condition = QStringLiteral(" AND IOCODE='1'") + range},
+                           .verbatim = [stockLines, range](const QString &ref) -> QString {
+                               return QStringLiteral("select PRICE,VAT,VATINC from ") + stockLines +
+                                      QStringLiteral(" where IOCODE='1'") + range +
+                                      QStringLiteral(" AND STOCKREF=") + sqlValue(ref);
+                           }}),
+            reader.define(
+                {.sets = {.columns = QStringLiteral("STOCKREF,sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1"),
+                          .table = stockLines,
+                          .key = QStringLiteral("STOCKREF"),
+                          .condition = QStringLiteral(" AND ") + salesLines + range,
+                          .tail = QStringLiteral(" group by STOCKREF")},
+                 .verbatim = [stockLines, range](const QString &ref) -> QString {
+                     return QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
+                            stockLines + QStringLiteral(" where ") + salesLines + range +
+                            QStringLiteral(" AND STOCKREF=") + sqlValue(ref);
+                 }})};
         for (items.first(); !items.eof(); items.next()) {
             reader.want(reads.prices, items.text(QStringLiteral("LOGICALREF")));
             reader.want(reads.sold, items.text(QStringLiteral("LOGICALREF")));
@@ -87,7 +93,7 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
                 break;
             pr1().setValue(++ordinal);
             try {
-                addItemRow(reader, reads, items, range);
+                addItemRow(reader, reads, items);
             } catch (const Error &e) {
                 noteFailure(e);
             }
@@ -105,18 +111,11 @@ bool InvoiceAnalysis::itemRun(const QString &itemsStatement)
     return true;
 }
 
-void InvoiceAnalysis::addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item,
-                                 const QString &range)
+void InvoiceAnalysis::addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item)
 {
     const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
-    const QString ref = sqlValue(itemRef);
 
-    ErpRows price = ask([&] {
-        return reader.rows(reads.prices, itemRef,
-                           QStringLiteral("select PRICE,VAT,VATINC from ") + stockLineTable() +
-                               QStringLiteral(" where IOCODE='1'") + range +
-                               QStringLiteral(" AND STOCKREF=") + ref);
-    });
+    ErpRows price = ask([&] { return reader.rows(reads.prices, itemRef); });
     double netPrice = 0;
     price.last();
     if (!price.eof()) {
@@ -128,12 +127,7 @@ void InvoiceAnalysis::addItemRow(ErpReader &reader, const ItemReads &reads, cons
     // Sales lines only, as the material run counts them: scrap, transfers and
     // other outgoing lines sold nothing. Sets hold no row for an item that
     // did not sell; its own statement gives a row of NULLs.
-    const ErpRows sold = ask([&] {
-        return reader.rows(reads.sold, itemRef,
-                           QStringLiteral("select sum(AMOUNT) AS miktar1,sum(TOTAL) AS tutar1 from ") +
-                               stockLineTable() + QStringLiteral(" where ") + salesLines + range +
-                               QStringLiteral(" AND STOCKREF=") + ref);
-    });
+    const ErpRows sold = ask([&] { return reader.rows(reads.sold, itemRef); });
     if (sold.eof() || sold.isNull(QStringLiteral("tutar1")))
         return; // did not sell in the range
     const double quantity = sold.number(QStringLiteral("miktar1"));

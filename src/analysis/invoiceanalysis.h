@@ -27,10 +27,9 @@ public:
     bool analizurunara(const QString &text);
 
 protected:
-    QString linesStatement(const QString &ref) const override;
-    QString purchaseStatement(const QString &cardRef, const QString &dateKey) const override;
-    QString rereadStatement(const QString &lineRef) const override;
-    KeyedRead linesRead() const override;
+    ErpRead linesRead() const override;
+    ErpRead purchasesRead(const QString &upToKey) const override;
+    ErpReread lineReread() const override;
 
 private:
     bool itemRun(const QString &itemsStatement);
@@ -40,7 +39,7 @@ private:
         ErpReader::Read sold;
     };
     // range: the run's date condition on DATE_.
-    void addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item, const QString &range);
+    void addItemRow(ErpReader &reader, const ItemReads &reads, const ErpRows &item);
 
     AnalysisDates m_dates;
 };

@@ -62,12 +62,6 @@ QString MaterialAnalysis::itemsStatement() const
            QStringLiteral("%'");
 }
 
-QString MaterialAnalysis::salesLinesStatement(const QString &itemRef, const QString &salesmen) const
-{
-    return QStringLiteral("select * from ") + stockLineTable() +
-           QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(itemRef) + m_range + salesmen;
-}
-
 // ---- The run ------------------------------------------------------------------------------------
 
 bool MaterialAnalysis::run()
@@ -103,12 +97,25 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
 {
     ErpRows items = runQuery(itemsStatement());
     ErpReader reader = runReader(itemsPerSet);
+    const QString stockLines = stockLineTable();
+    const QString range = m_range;
     const Reads reads{
-        reader.define({.columns = QStringLiteral("*"),
-                       .table = stockLineTable(),
-                       .key = QStringLiteral("STOCKREF"),
-                       .condition = QStringLiteral(" AND TRCODE IN(7,8)") + m_range + salesmen}),
-        reader.define(purchaseRead(stockLineTable(), m_dates.endKey()))};
+        reader.define({.sets = {.columns = QStringLiteral("*"),
+                                .table = stockLines,
+                                .key = QStringLiteral("STOCKREF"),
+                                .condition = QStringLiteral(" AND TRCODE IN(7,8)") + range + salesmen},
+                       .verbatim = [stockLines, range, salesmen](const QString &ref) -> QString {
+                           return QStringLiteral("select * from ") + stockLines +
+                                  QStringLiteral(" Where TRCODE IN(7,8) AND STOCKREF=") + sqlValue(ref) +
+                                  range + salesmen;
+                       }}),
+        reader.define(purchaseRead(stockLines, m_dates.endKey(), PurchaseStatement::Plain)),
+        {.sets = saleLineColumns(false), .verbatim = [stockLines, range](const QString &ref) -> QString {
+             return QStringLiteral(
+                        "select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS EKVERGITUTAR, "
+                        "TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST from ") +
+                    stockLines + QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + range;
+         }}};
     // Only the items that sold are costed.
     reader.onRead(reads.lines, [&reader, &reads](const ErpRows &lines) {
         const int item = columnIndex(lines.columns(), QStringLiteral("STOCKREF"));
@@ -127,8 +134,7 @@ MaterialAnalysis::Step MaterialAnalysis::addRows(const AnalysisModes &modes, con
             return Step::Stop;
         const QString itemRef = items.text(QStringLiteral("LOGICALREF"));
         try {
-            ErpRows lines = ask(
-                [&] { return reader.rows(reads.lines, itemRef, salesLinesStatement(itemRef, salesmen)); });
+            ErpRows lines = ask([&] { return reader.rows(reads.lines, itemRef); });
             for (lines.first(); !lines.eof(); lines.next()) {
                 betweenItems();
                 if (stopping())
@@ -149,19 +155,10 @@ void MaterialAnalysis::addLineRow(ErpReader &reader, const Reads &reads, const E
 {
     const QString itemRef = item.text(QStringLiteral("LOGICALREF"));
     const QString dateKey = datekey(line.dateTime(QStringLiteral("DATE_")).date());
-    const double u = unitCost(ask([&] {
-                                  return reader.lastUpTo(reads.purchases, itemRef, dateKey,
-                                                         purchaseLinesStatement(itemRef, dateKey));
-                              }),
-                              modes.vatIncluded);
-    const ErpRows reread = ask([&] {
-        return reader.reread(line, saleLineColumns(false),
-                             QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1, ADDTAXAMOUNT AS "
-                                            "EKVERGITUTAR, TOTAL AS toptutar1,LINETYPE AS linetip ,DISTCOST "
-                                            "from ") +
-                                 stockLineTable() + QStringLiteral(" where LOGICALREF=") +
-                                 sqlValue(line.text(QStringLiteral("LOGICALREF"))) + m_range);
-    });
+    const double u =
+        unitCost(ask([&] { return reader.lastUpTo(reads.purchases, itemRef, dateKey); }), modes.vatIncluded);
+    const ErpRows reread =
+        ask([&] { return reader.reread(reads.lineAgain, line, line.text(QStringLiteral("LOGICALREF"))); });
     std::optional<SaleLine> sale = readSaleLine(reread);
     if (!sale)
         return;

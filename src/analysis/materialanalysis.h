@@ -68,14 +68,14 @@ private:
     enum class Step { Go, Stop };
 
     QString itemsStatement() const;
-    QString salesLinesStatement(const QString &itemRef, const QString &salesmen) const;
     QStringList codes(const QString &condition);
     // The rows of every item; Stop when a stop request was seen.
     Step addRows(const AnalysisModes &modes, const QString &salesmen, Sums &sums);
-    // The reads of a run: sales lines per item, purchases per item.
+    // The reads of a run: sales lines per item, purchases per item, a sales line again.
     struct Reads {
         ErpReader::Read lines;
         ErpReader::Read purchases;
+        ErpReread lineAgain;
     };
     void addLineRow(ErpReader &reader, const Reads &reads, const ErpRows &item, const ErpRows &line,
                     const AnalysisModes &modes, Sums &sums);

@@ -10,27 +10,24 @@ OrderAnalysis::OrderAnalysis(const ReportContext &context, QObject *parent)
     // The type-name table stays empty: every heading ends in " - ()".
 }
 
-QString OrderAnalysis::linesStatement(const QString &ref) const
+ErpRead OrderAnalysis::linesRead() const
 {
-    return QStringLiteral("select * from ") + orderLineTable() + QStringLiteral(" Where ORDFICHEREF=") +
-           sqlValue(ref);
+    return documentLinesRead(orderLineTable(), QStringLiteral("ORDFICHEREF"));
 }
 
-KeyedRead OrderAnalysis::linesRead() const
+ErpRead OrderAnalysis::purchasesRead(const QString &upToKey) const
 {
-    return {.columns = QStringLiteral("*"), .table = orderLineTable(), .key = QStringLiteral("ORDFICHEREF")};
+    return purchaseRead(stockLineTable(), upToKey, PurchaseStatement::Plain);
 }
 
-QString OrderAnalysis::purchaseStatement(const QString &cardRef, const QString &dateKey) const
+ErpReread OrderAnalysis::lineReread() const
 {
-    return purchaseLinesStatement(cardRef, dateKey);
-}
-
-QString OrderAnalysis::rereadStatement(const QString &lineRef) const
-{
-    return QStringLiteral("select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1,ADDTAXAMOUNT AS "
-                          "EKVERGITUTAR,TOTAL AS toptutar1 ,LINETYPE AS linetip,DISTCOST from ") +
-           orderLineTable() + QStringLiteral(" where LOGICALREF=") + sqlValue(lineRef);
+    const QString orderLines = orderLineTable();
+    return {.sets = saleLineColumns(true), .verbatim = [orderLines](const QString &ref) -> QString {
+                return QStringLiteral("select VATINC,VAT,AMOUNT AS miktar1,LINENET AS tutar1,ADDTAXAMOUNT AS "
+                                      "EKVERGITUTAR,TOTAL AS toptutar1 ,LINETYPE AS linetip,DISTCOST from ") +
+                       orderLines + QStringLiteral(" where LOGICALREF=") + sqlValue(ref);
+            }};
 }
 
 void OrderAnalysis::faturagenelmaliyethesapla()

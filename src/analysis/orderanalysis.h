@@ -27,10 +27,9 @@ signals:
     void overallProfitabilityFailed(const QString &description);
 
 protected:
-    QString linesStatement(const QString &ref) const override;
-    QString purchaseStatement(const QString &cardRef, const QString &dateKey) const override;
-    QString rereadStatement(const QString &lineRef) const override;
-    KeyedRead linesRead() const override;
+    ErpRead linesRead() const override;
+    ErpRead purchasesRead(const QString &upToKey) const override;
+    ErpReread lineReread() const override;
 
 private:
     QString orderLineTable() const { return context().periodTable(QStringLiteral("ORFLINE")); }

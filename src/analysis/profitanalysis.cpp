@@ -97,14 +97,6 @@ bool ProfitAnalysis::writeCostedOverall()
     return true;
 }
 
-QString ProfitAnalysis::purchaseLinesStatement(const QString &cardRef, const QString &dateKey) const
-{
-    return QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") + stockLineTable() +
-           QStringLiteral(" where IOCODE='1' AND LINETYPE='0' AND TRCODE<>'2' AND TRCODE<>'3' AND "
-                          "TRCODE<>'13' AND STOCKREF=") +
-           sqlValue(cardRef) + QStringLiteral(" AND DATE_<=") + sqlValue(dateKey);
-}
-
 void ProfitAnalysis::setVatLabel(bool vatIncluded)
 {
     const QString text = vatIncluded ? QStringLiteral("Kdv Dahil") : QStringLiteral("Kdv Hariç");

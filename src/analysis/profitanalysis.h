@@ -2,7 +2,7 @@
 
 #include "analysis/analysislist.h"
 #include "erpread/erpreader.h"
-#include "erpread/purchaseread.h"
+#include "erpread/sharedreads.h"
 #include "foundation/base/progressstate.h"
 #include "foundation/erp/reportcontext.h"
 #include "foundation/erp/serverstop.h"
@@ -136,11 +136,6 @@ protected:
     // row; false (nothing written) when there is no row or the list's cost
     // total is 0, where the division has no result.
     bool writeCostedOverall();
-
-    // The purchase lines a card's cost comes from, up to a date key (the
-    // last one returned counts): the statement the order and material
-    // analyses send.
-    QString purchaseLinesStatement(const QString &cardRef, const QString &dateKey) const;
 
     // Shows or hides columns by their index in the list.
     void setColumnsVisible(std::initializer_list<int> columns, bool visible);

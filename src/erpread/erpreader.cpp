@@ -9,7 +9,7 @@ ErpReader::ErpReader(ReadMode mode, Send send, int chunk)
 {
 }
 
-ErpReader::Read ErpReader::define(const KeyedRead &read)
+ErpReader::Read ErpReader::define(const ErpRead &read)
 {
     m_kinds.push_back(Kind{});
     m_kinds.back().read = read;
@@ -38,7 +38,7 @@ QString ErpReader::setStatement(const Kind &kind, const QStringList &keys)
     QString values;
     for (const QString &key : keys)
         values += (values.isEmpty() ? QString() : QStringLiteral(",")) + sqlValue(key);
-    const KeyedRead &read = kind.read;
+    const KeyedRead &read = kind.read.sets;
     QString columns = read.columns;
     for (const QString &column : read.optional) {
         if (hasColumn(read.table, column))
@@ -69,11 +69,11 @@ void ErpReader::readSet(Kind &kind, const QString &first)
         throw;
     }
     kind.columns = set.columns();
-    const int column = columnIndex(kind.columns, kind.read.key);
+    const int column = columnIndex(kind.columns, kind.read.sets.key);
     if (column < 0)
-        throw ErpError(QStringLiteral("Sonuçta %1 alanı yok.").arg(kind.read.key));
+        throw ErpError(QStringLiteral("Sonuçta %1 alanı yok.").arg(kind.read.sets.key));
     QVector<int> order;
-    for (const QString &name : std::as_const(kind.read.order))
+    for (const QString &name : std::as_const(kind.read.sets.order))
         order << columnIndex(kind.columns, name);
     for (const QString &key : std::as_const(keys))
         kind.loaded.insert(key, {});
@@ -89,11 +89,13 @@ void ErpReader::readSet(Kind &kind, const QString &first)
         hook(set);
 }
 
-ErpRows ErpReader::rows(Read read, const QString &reference, const QString &today)
+ErpRows ErpReader::rows(Read read, const QString &reference)
 {
-    if (!sets())
-        return m_send(today);
     Kind &kind = m_kinds.at(size_t(read));
+    if (!sets()) {
+        Q_ASSERT(kind.read.verbatim);
+        return m_send(kind.read.verbatim(reference));
+    }
     const QString key = referenceKey(reference);
     if (const auto failure = kind.failed.constFind(key); failure != kind.failed.constEnd())
         throw failure.value();
@@ -102,12 +104,14 @@ ErpRows ErpReader::rows(Read read, const QString &reference, const QString &toda
     return ErpRows(kind.columns, kind.loaded.value(key));
 }
 
-ErpRows ErpReader::lastUpTo(Read read, const QString &reference, const QString &dateKey, const QString &today)
+ErpRows ErpReader::lastUpTo(Read read, const QString &reference, const QString &dateKey)
 {
     Kind &kind = m_kinds.at(size_t(read));
-    if (!sets() || dateKey > kind.read.upTo)
-        return m_send(today);
-    const ErpRows all = rows(read, reference, today);
+    if (!sets() || dateKey > kind.read.sets.upTo) {
+        Q_ASSERT(kind.read.verbatimUpTo);
+        return m_send(kind.read.verbatimUpTo(reference, dateKey));
+    }
+    const ErpRows all = rows(read, reference);
     const int date = columnIndex(kind.columns, QStringLiteral("DATE_"));
     if (date < 0)
         throw ErpError(QStringLiteral("Sonuçta DATE_ alanı yok."));
@@ -130,13 +134,13 @@ void ErpReader::release(Read read, const QString &reference)
     kind.wanted.remove(key);
 }
 
-ErpRows ErpReader::reread(const ErpRows &row, const Columns &columns, const QString &today)
+ErpRows ErpReader::reread(const ErpReread &read, const ErpRows &row, const QString &reference)
 {
     if (!sets())
-        return m_send(today);
+        return m_send(read.verbatim(reference));
     QStringList names;
     QVector<QVariant> values;
-    for (const auto &[source, name] : columns) {
+    for (const auto &[source, name] : read.sets) {
         names << name;
         values << row.value(source);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "erpread/keyedread.h"
+#include "erpread/erpread.h"
 #include "erpread/roworder.h"
 #include "foundation/base/errors.h"
 #include "foundation/erp/erpconnection.h"
@@ -17,10 +17,11 @@ namespace tarvel {
 
 // The reading layer of one run: answers a model's per-row questions (a card by
 // its reference, the lines of a document, the last purchase of an item up to a
-// date, a line read again) either with today's per-row statement (Verbatim) or
-// from sets read a few hundred references per statement (Sets). The model asks
-// the same questions in both modes and gets the same rows, so both compute the
-// same lists. Nothing is kept beyond the reader: a run makes its own.
+// date, a line read again) either with its per-row statement as always (Verbatim) or
+// from sets read a few hundred references per statement (Sets), each as its
+// declaration (ErpRead, ErpReread) says. The model asks the same questions in
+// both modes and gets the same rows, so both compute the same lists. Nothing
+// is kept beyond the reader: a run makes its own.
 //
 // In Sets mode a model first says which references it will ask about (want);
 // the first question on a reference not yet read reads it together with the
@@ -47,31 +48,31 @@ public:
     bool sets() const { return m_mode == ReadMode::Sets; }
 
     // A kind of read of this run.
-    Read define(const KeyedRead &read);
+    Read define(const ErpRead &read);
     void want(Read read, const QString &reference);
     void onRead(Read read, std::function<void(const ErpRows &set)> hook);
 
-    // The rows of a reference, as today's statement for it gives them; an
+    // The rows of a reference, as its verbatim statement gives them; an
     // empty result (with the columns when known) for none. Throws ErpError.
-    ErpRows rows(Read read, const QString &reference, const QString &today);
+    ErpRows rows(Read read, const QString &reference);
     // The last of a reference's rows whose DATE_ is on or before the date key
-    // (yyyyMMdd), as the last row of today's "... AND DATE_<=dateKey" statement;
-    // a date after the read's upTo is asked with today's statement.
-    ErpRows lastUpTo(Read read, const QString &reference, const QString &dateKey, const QString &today);
+    // (yyyyMMdd), as the last row of its verbatimUpTo statement gives it; a
+    // date after the read's upTo is asked with that statement in sets mode too.
+    ErpRows lastUpTo(Read read, const QString &reference, const QString &dateKey);
     // A reference's rows are no longer needed (the run is past it).
     void release(Read read, const QString &reference);
 
-    // A line read again by its key: in Sets mode the columns (source, name in
-    // the answer) of the row the run already holds, no statement.
-    using Columns = QList<QPair<QString, QString>>;
-    ErpRows reread(const ErpRows &row, const Columns &columns, const QString &today);
+    // A line (row, whose key is reference) read again: in Sets mode from the
+    // row the run already holds, no statement.
+    using Columns = ErpReread::Columns;
+    ErpRows reread(const ErpReread &read, const ErpRows &row, const QString &reference);
 
     // Whether a table has a column (one statement per table and run, Sets mode only).
     bool hasColumn(const QString &table, const QString &column);
 
 private:
     struct Kind {
-        KeyedRead read;
+        ErpRead read;
         QStringList columns;
         QHash<QString, ValueRows> loaded;
         QHash<QString, ErpError> failed;

@@ -5,9 +5,10 @@
 
 namespace tarvel {
 
-// One kind of per-row read of a run, described so that it can be sent for
-// many references at once: the rows of a table whose key column equals a
-// reference (a card by its LOGICALREF, a document's lines by INVOICEREF).
+// How sets mode reads one kind of per-row read of a run (the sets half of an
+// ErpRead), described so that it can be sent for many references at once:
+// the rows of a table whose key column equals a reference (a card by its
+// LOGICALREF, a document's lines by INVOICEREF).
 // The statement for a set of references is
 //   "select " + columns [+ optional] + " from " + table
 //       + " where " + key + " IN (...)" + condition + tail

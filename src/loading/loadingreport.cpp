@@ -1,6 +1,7 @@
 #include "loading/loadingreport.h"
 
 #include "documents/handover.h"
+#include "erpread/sharedreads.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/notices.h"
 #include "foundation/base/numbers.h"
@@ -139,7 +140,51 @@ QString shownText(const ErpRows &rows, const QString &column)
     return std::isfinite(rows.storedNumber(column)) ? rows.text(column) : QStringLiteral("0");
 }
 
+// A waybill header or a card by its LOGICALREF, every column; where is the
+// condition of its verbatim statement as it has always been written.
+ErpRead byReference(const QString &table, const QString &where)
+{
+    return {.sets = {.columns = QStringLiteral("*"), .table = table, .key = QStringLiteral("LOGICALREF")},
+            .verbatim = [table, where](const QString &ref) -> QString {
+                return QStringLiteral("select * from ") + table + where + sqlValue(ref);
+            }};
+}
+
+// A waybill's item lines.
+ErpRead waybillLinesRead(const QString &stockLines)
+{
+    return {.sets = {.columns = QStringLiteral("*"),
+                     .table = stockLines,
+                     .key = QStringLiteral("STFICHEREF"),
+                     .condition = QStringLiteral(" AND LINETYPE='0'")},
+            .verbatim = [stockLines](const QString &ref) -> QString {
+                return QStringLiteral("select * from ") + stockLines + QStringLiteral(" WHERE STFICHEREF=") +
+                       sqlValue(ref) + QStringLiteral(" AND LINETYPE='0'");
+            }};
+}
+
 } // namespace
+
+// The reads of a hand-over, each declared here once for both reading modes.
+struct LoadingReport::Reads {
+    Reads(const ReportContext &context, ReadMode mode);
+    ErpReader reader;
+    const ErpReader::Read headers, customers, lines, items, units;
+};
+
+LoadingReport::Reads::Reads(const ReportContext &context, ReadMode mode)
+    : reader(mode, [&context](const QString &statement) { return handOverQuery(context, statement); }),
+      headers(reader.define(
+          byReference(context.periodTable(QStringLiteral("STFICHE")), QStringLiteral(" WHERE LOGICALREF=")))),
+      customers(reader.define(activeCardRead(context.firmTable(QStringLiteral("CLCARD"))))),
+      lines(reader.define(waybillLinesRead(context.periodTable(QStringLiteral("STLINE"))))),
+      items(reader.define(
+          byReference(context.firmTable(QStringLiteral("ITEMS")), QStringLiteral(" WHERE LOGICALREF=")))),
+      // Two blanks, as this statement has always had them.
+      units(reader.define(
+          byReference(context.firmTable(QStringLiteral("UNITSETL")), QStringLiteral(" WHERE  LOGICALREF="))))
+{
+}
 
 LoadingReport::LoadingReport(const ReportContext &context, QObject *parent)
     : QObject(parent), m_context(context)
@@ -147,6 +192,8 @@ LoadingReport::LoadingReport(const ReportContext &context, QObject *parent)
     buildLoadingList(m_l1);
     buildWaybillList(m_l2);
 }
+
+LoadingReport::~LoadingReport() = default;
 
 void LoadingReport::beginHandOver()
 {
@@ -160,24 +207,8 @@ void LoadingReport::beginHandOver()
 
 void LoadingReport::expectWaybills(const PickedDocuments &waybills)
 {
-    const auto byKey = [](const QString &table, const char *key, const QString &condition = QString()) {
-        return KeyedRead{.columns = QStringLiteral("*"),
-                         .table = table,
-                         .key = QString::fromLatin1(key),
-                         .condition = condition};
-    };
-    m_reads = std::make_unique<Reads>(ErpReader(m_context.readMode, [this](const QString &statement) {
-        return handOverQuery(m_context, statement);
-    }));
+    m_reads = std::make_unique<Reads>(m_context, m_context.readMode);
     Reads &reads = *m_reads;
-    reads.headers =
-        reads.reader.define(byKey(m_context.periodTable(QStringLiteral("STFICHE")), "LOGICALREF"));
-    reads.customers = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("CLCARD")), "LOGICALREF",
-                                                QStringLiteral(" AND ACTIVE='0'")));
-    reads.lines = reads.reader.define(byKey(m_context.periodTable(QStringLiteral("STLINE")), "STFICHEREF",
-                                            QStringLiteral(" AND LINETYPE='0'")));
-    reads.items = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("ITEMS")), "LOGICALREF"));
-    reads.units = reads.reader.define(byKey(m_context.firmTable(QStringLiteral("UNITSETL")), "LOGICALREF"));
     // The cards a set names are wanted as it arrives.
     const auto wantAll = [&reads](const ErpRows &set, const char *column, ErpReader::Read read) {
         const int index = columnIndex(set.columns(), QString::fromLatin1(column));
@@ -196,9 +227,13 @@ void LoadingReport::expectWaybills(const PickedDocuments &waybills)
     }
 }
 
-ErpRows LoadingReport::handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today)
+ErpRows LoadingReport::handOverRead(const ErpReader::Read Reads::*read, const QString &ref)
 {
-    return m_reads ? m_reads->reader.rows(m_reads.get()->*read, ref, today) : handOverQuery(m_context, today);
+    if (m_reads)
+        return m_reads->reader.rows(m_reads.get()->*read, ref);
+    // Outside a hand-over a waybill is read with its own statements.
+    Reads own(m_context, ReadMode::Verbatim);
+    return own.reader.rows(own.*read, ref);
 }
 
 void LoadingReport::handOver(const PickedDocuments &waybills, Merge birlestir)
@@ -218,10 +253,7 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
 {
     MemTable &waybills = m_l2.table();
     waybills.open();
-    ErpRows header =
-        handOverRead(&Reads::headers, ref,
-                     QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STFICHE")) +
-                         QStringLiteral(" WHERE LOGICALREF=") + sqlValue(ref));
+    ErpRows header = handOverRead(&Reads::headers, ref);
     if (header.eof())
         throw Error(QStringLiteral("İrsaliye bulunamadı (LOGICALREF=%1).").arg(ref));
 
@@ -244,10 +276,7 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
     m_totals.gtop = addToCaption(m_totals.gtop, net);
 
     const QString clientRef = header.text(QStringLiteral("CLIENTREF"));
-    ErpRows card =
-        handOverRead(&Reads::customers, clientRef,
-                     QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                         QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(clientRef));
+    ErpRows card = handOverRead(&Reads::customers, clientRef);
     noteCustomer(clientRef, card.eof()
                                 ? QStringLiteral("etkin kartı olmayan cari (LOGICALREF=%1)").arg(clientRef)
                                 : card.text(QStringLiteral("DEFINITION_")));
@@ -262,25 +291,16 @@ void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)
     }
     emit fieldsChanged();
 
-    ErpRows lines = handOverRead(
-        &Reads::lines, ref,
-        QStringLiteral("select * from ") + m_context.periodTable(QStringLiteral("STLINE")) +
-            QStringLiteral(" WHERE STFICHEREF=") + sqlValue(ref) + QStringLiteral(" AND LINETYPE='0'"));
+    ErpRows lines = handOverRead(&Reads::lines, ref);
     MemTable &list = m_l1.table();
     int lineNumber = 0;
     for (lines.first(); !lines.eof(); lines.next()) {
         const QString line =
             QStringLiteral("İrsaliye %1, %2. satır").arg(fisno, QString::number(++lineNumber));
         const QString stockRef = lines.text(QStringLiteral("STOCKREF"));
-        ErpRows item =
-            handOverRead(&Reads::items, stockRef,
-                         QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("ITEMS")) +
-                             QStringLiteral(" WHERE LOGICALREF=") + sqlValue(stockRef));
+        ErpRows item = handOverRead(&Reads::items, stockRef);
         const QString unitRef = lines.text(QStringLiteral("UOMREF"));
-        ErpRows unit =
-            handOverRead(&Reads::units, unitRef,
-                         QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("UNITSETL")) +
-                             QStringLiteral(" WHERE  LOGICALREF=") + sqlValue(unitRef));
+        ErpRows unit = handOverRead(&Reads::units, unitRef);
         if (item.eof())
             throw Error(QStringLiteral("Malzeme kartı bulunamadı (LOGICALREF=%1).").arg(stockRef));
         if (unit.eof())

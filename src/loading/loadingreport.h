@@ -52,6 +52,7 @@ public:
     };
 
     explicit LoadingReport(const ReportContext &context, QObject *parent = nullptr);
+    ~LoadingReport() override;
 
     const ReportContext &context() const { return m_context; }
     // The window learns the firm and period only after its list appearance
@@ -124,18 +125,14 @@ signals:
     void fieldsChanged();
 
 private:
-    // The reads of a hand-over.
-    struct Reads {
-        explicit Reads(ErpReader r) : reader(std::move(r)) {}
-        ErpReader reader;
-        ErpReader::Read headers = 0, customers = 0, lines = 0, items = 0, units = 0;
-    };
+    // The reads of a hand-over, declared with it.
+    struct Reads;
     // The waybills the hand-over will add, before the first: in sets mode
     // their headers, lines, customer, item and unit cards are then read a
     // few hundred at a time.
     void expectWaybills(const PickedDocuments &waybills);
-    // A statement of the hand-over, answered from its reads when it has them.
-    ErpRows handOverRead(ErpReader::Read Reads::*read, const QString &ref, const QString &today);
+    // A read of the hand-over: its rows of a reference.
+    ErpRows handOverRead(const ErpReader::Read Reads::*read, const QString &ref);
     void noteCustomer(const QString &clientRef, const QString &title);
 
     ReportContext m_context;

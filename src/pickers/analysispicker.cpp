@@ -54,18 +54,22 @@ QStringList AnalysisPicker::listDocuments(const QStringList &refs)
     const int first = l1().table().rowCount();
     ErpReader &reads = openReads();
     const auto done = qScopeGuard([this] { closeReads(); });
-    const ErpReader::Read documents = reads.define({.columns = QStringLiteral("*"),
-                                                    .table = context().periodTable(documentTable()),
-                                                    .key = QStringLiteral("LOGICALREF"),
-                                                    .condition = typeCondition()});
+    const QString table = context().periodTable(documentTable());
+    const QString types = typeCondition();
+    const ErpReader::Read documents =
+        reads.define({.sets = {.columns = QStringLiteral("*"),
+                               .table = table,
+                               .key = QStringLiteral("LOGICALREF"),
+                               .condition = types},
+                      .verbatim = [table, types](const QString &ref) -> QString {
+                          return QStringLiteral("select * from ") + table +
+                                 QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + types;
+                      }});
     reads.onRead(documents, [this](const ErpRows &set) { wantCards(set); });
     for (const QString &ref : refs)
         reads.want(documents, ref);
     for (const QString &ref : refs) {
-        ErpRows document =
-            reads.rows(documents, ref,
-                       QStringLiteral("select * from ") + context().periodTable(documentTable()) +
-                           QStringLiteral(" where LOGICALREF=") + sqlValue(ref) + typeCondition());
+        ErpRows document = reads.rows(documents, ref);
         if (document.eof())
             missing << ref;
         appendFound(document);

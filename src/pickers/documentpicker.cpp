@@ -1,5 +1,6 @@
 #include "pickers/documentpicker.h"
 
+#include "erpread/sharedreads.h"
 #include "foundation/base/errors.h"
 #include "foundation/base/numbers.h"
 #include "foundation/base/sqlvalue.h"
@@ -164,19 +165,16 @@ void DocumentPicker::cariyukle()
 
 ErpRows DocumentPicker::activeCard(const QString &ref)
 {
-    const QString today = QStringLiteral("select * from ") + m_context.firmTable(QStringLiteral("CLCARD")) +
-                          QStringLiteral(" where ACTIVE='0' and LOGICALREF=") + sqlValue(ref);
-    return m_reads ? m_reads->rows(m_cardRead, ref, today) : m_context.query(today);
+    if (m_reads)
+        return m_reads->rows(m_cardRead, ref);
+    return m_context.query(activeCardRead(m_context.firmTable(QStringLiteral("CLCARD"))).verbatim(ref));
 }
 
 ErpReader &DocumentPicker::openReads()
 {
     m_reads.emplace(m_context.readMode,
                     [this](const QString &statement) { return m_context.query(statement); });
-    m_cardRead = m_reads->define({.columns = QStringLiteral("*"),
-                                  .table = m_context.firmTable(QStringLiteral("CLCARD")),
-                                  .key = QStringLiteral("LOGICALREF"),
-                                  .condition = QStringLiteral(" AND ACTIVE='0'")});
+    m_cardRead = m_reads->define(activeCardRead(m_context.firmTable(QStringLiteral("CLCARD"))));
     return *m_reads;
 }
 

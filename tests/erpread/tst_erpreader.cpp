@@ -4,7 +4,7 @@
 // that fails fails each question it would have answered.
 #include "common/erpfixture.h"
 #include "erpread/erpreader.h"
-#include "erpread/purchaseread.h"
+#include "erpread/sharedreads.h"
 #include "foundation/base/sqlvalue.h"
 
 #include <QTemporaryDir>
@@ -161,7 +161,8 @@ void TestErpReader::lastPurchase()
     QFETCH(QString, cost);
 
     ErpReader erp = reader(mode);
-    const ErpReader::Read purchases = erp.define(purchaseRead(table("STLINE"), QStringLiteral("20240131")));
+    const ErpReader::Read purchases =
+        erp.define(purchaseRead(table("STLINE"), QStringLiteral("20240131"), PurchaseStatement::Plain));
     for (const char *ref : {"1", "2", "3"})
         erp.want(purchases, QString::fromLatin1(ref));
     const QString today = QStringLiteral("select PRICE,VAT,VATINC,DISTCOST,LINENET,AMOUNT from ") +
@@ -170,7 +171,7 @@ void TestErpReader::lastPurchase()
                                          "AND TRCODE<>'13' AND STOCKREF=") +
                           sqlValue(item) + QStringLiteral(" AND DATE_<=") + sqlValue(dateKey);
     m_sent.clear();
-    ErpRows last = erp.lastUpTo(purchases, item, dateKey, today);
+    ErpRows last = erp.lastUpTo(purchases, item, dateKey);
     last.last();
     QCOMPARE(last.eof() ? QString() : last.text(QStringLiteral("LINENET")), cost);
     if (mode == ReadMode::Verbatim) {
@@ -183,7 +184,7 @@ void TestErpReader::lastPurchase()
     for (const char *ref : {"'1'", "'2'", "'3'"})
         QVERIFY2(m_sent.last().contains(QString::fromLatin1(ref)), qPrintable(m_sent.last()));
     QVERIFY2(m_sent.last().contains(QStringLiteral(",FTIME from")), qPrintable(m_sent.last()));
-    erp.lastUpTo(purchases, QStringLiteral("3"), dateKey, today);
+    erp.lastUpTo(purchases, QStringLiteral("3"), dateKey);
     QCOMPARE(m_sent.size(), 2);
 }
 
@@ -197,13 +198,23 @@ void TestErpReader::documentLinesAndTheirCards()
         const int m = int(mode == ReadMode::Sets);
         m_sent.clear();
         ErpReader erp = reader(mode, 2);
-        const ErpReader::Read lineRead = erp.define({.columns = QStringLiteral("*"),
-                                                     .table = table("STLINE"),
-                                                     .key = QStringLiteral("INVOICEREF"),
-                                                     .order = {QStringLiteral("LOGICALREF")}});
-        const ErpReader::Read cardRead = erp.define({.columns = QStringLiteral("LOGICALREF,CODE,NAME"),
-                                                     .table = table("ITEMS"),
-                                                     .key = QStringLiteral("LOGICALREF")});
+        const ErpReader::Read lineRead =
+            erp.define({.sets = {.columns = QStringLiteral("*"),
+                                 .table = table("STLINE"),
+                                 .key = QStringLiteral("INVOICEREF"),
+                                 .order = {QStringLiteral("LOGICALREF")}},
+                        .verbatim = [this](const QString &invoice) -> QString {
+                            return QStringLiteral("select * from ") + table("STLINE") +
+                                   QStringLiteral(" Where INVOICEREF=") + sqlValue(invoice);
+                        }});
+        const ErpReader::Read cardRead =
+            erp.define({.sets = {.columns = QStringLiteral("LOGICALREF,CODE,NAME"),
+                                 .table = table("ITEMS"),
+                                 .key = QStringLiteral("LOGICALREF")},
+                        .verbatim = [this](const QString &item) -> QString {
+                            return QStringLiteral("select LOGICALREF,CODE,NAME from ") + table("ITEMS") +
+                                   QStringLiteral(" Where LOGICALREF=") + sqlValue(item);
+                        }});
         erp.onRead(lineRead, [&](const ErpRows &set) {
             for (int row = 0; row < set.rowCount(); ++row)
                 erp.want(cardRead, referenceKey(set.rowValues(row).at(
@@ -212,16 +223,11 @@ void TestErpReader::documentLinesAndTheirCards()
         for (const QString &invoice : invoices)
             erp.want(lineRead, invoice);
         for (const QString &invoice : invoices) {
-            ErpRows rows = erp.rows(lineRead, invoice,
-                                    QStringLiteral("select * from ") + table("STLINE") +
-                                        QStringLiteral(" Where INVOICEREF=") + sqlValue(invoice));
+            ErpRows rows = erp.rows(lineRead, invoice);
             lines[m] << lineRefs(rows);
             for (rows.first(); !rows.eof(); rows.next()) {
                 const QString item = rows.text(QStringLiteral("STOCKREF"));
-                const ErpRows card =
-                    erp.rows(cardRead, item,
-                             QStringLiteral("select LOGICALREF,CODE,NAME from ") + table("ITEMS") +
-                                 QStringLiteral(" Where LOGICALREF=") + sqlValue(item));
+                const ErpRows card = erp.rows(cardRead, item);
                 names[m] << (card.eof() ? QStringLiteral("-") : card.text(QStringLiteral("NAME")));
             }
         }
@@ -239,15 +245,15 @@ void TestErpReader::documentLinesAndTheirCards()
 void TestErpReader::boundedSets()
 {
     ErpReader erp = reader(ReadMode::Sets);
-    const ErpReader::Read cards = erp.define({.columns = QStringLiteral("LOGICALREF"),
-                                              .table = table("ITEMS"),
-                                              .key = QStringLiteral("LOGICALREF")});
+    const ErpReader::Read cards = erp.define({.sets = {.columns = QStringLiteral("LOGICALREF"),
+                                                       .table = table("ITEMS"),
+                                                       .key = QStringLiteral("LOGICALREF")}});
     for (int ref = 1; ref <= 450; ++ref)
         erp.want(cards, QString::number(ref));
     m_sent.clear();
     int found = 0;
     for (int ref = 1; ref <= 450; ++ref)
-        found += erp.rows(cards, QString::number(ref), QString()).rowCount();
+        found += erp.rows(cards, QString::number(ref)).rowCount();
     QCOMPARE(found, 3);
     QCOMPARE(m_sent.size(), 3);
     for (const QString &statement : std::as_const(m_sent))
@@ -258,18 +264,20 @@ void TestErpReader::failingSet()
 {
     for (const ReadMode mode : {ReadMode::Verbatim, ReadMode::Sets}) {
         ErpReader erp = reader(mode);
-        const ErpReader::Read cards = erp.define({.columns = QStringLiteral("*"),
-                                                  .table = QStringLiteral("LG_001_NOTABLE"),
-                                                  .key = QStringLiteral("LOGICALREF")});
+        const ErpReader::Read cards = erp.define(
+            {.sets = {.columns = QStringLiteral("*"),
+                      .table = QStringLiteral("LG_001_NOTABLE"),
+                      .key = QStringLiteral("LOGICALREF")},
+             .verbatim = [](const QString &ref) -> QString {
+                 return QStringLiteral("select * from LG_001_NOTABLE where LOGICALREF=") + sqlValue(ref);
+             }});
         erp.want(cards, QStringLiteral("1"));
         erp.want(cards, QStringLiteral("2"));
         m_sent.clear();
         QStringList errors;
         for (const char *ref : {"1", "2"}) {
             try {
-                erp.rows(cards, QString::fromLatin1(ref),
-                         QStringLiteral("select * from LG_001_NOTABLE where LOGICALREF=") +
-                             sqlValue(QString::fromLatin1(ref)));
+                erp.rows(cards, QString::fromLatin1(ref));
                 QFAIL("a missing table gave rows");
             } catch (const ErpError &e) {
                 errors << e.description();
@@ -286,9 +294,14 @@ void TestErpReader::failingSet()
 
 void TestErpReader::rereadFromTheRow()
 {
-    const ErpReader::Columns columns{{QStringLiteral("AMOUNT"), QStringLiteral("miktar1")},
-                                     {QStringLiteral("LINENET"), QStringLiteral("tutar1")},
-                                     {QStringLiteral("LINETYPE"), QStringLiteral("linetip")}};
+    const ErpReread read{
+        .sets = {{QStringLiteral("AMOUNT"), QStringLiteral("miktar1")},
+                 {QStringLiteral("LINENET"), QStringLiteral("tutar1")},
+                 {QStringLiteral("LINETYPE"), QStringLiteral("linetip")}},
+        .verbatim = [this](const QString &ref) -> QString {
+            return QStringLiteral("select AMOUNT AS miktar1,LINENET AS tutar1,LINETYPE AS linetip from ") +
+                   table("STLINE") + QStringLiteral(" where LOGICALREF=") + sqlValue(ref);
+        }};
     ErpRows line = m_connection.query(QStringLiteral("select * from ") + table("STLINE") +
                                       QStringLiteral(" where LOGICALREF=302"));
     const QString today =
@@ -297,8 +310,8 @@ void TestErpReader::rereadFromTheRow()
     ErpReader verbatim = reader(ReadMode::Verbatim);
     ErpReader sets = reader(ReadMode::Sets);
     m_sent.clear();
-    const ErpRows fromServer = verbatim.reread(line, columns, today);
-    const ErpRows fromRow = sets.reread(line, columns, today);
+    const ErpRows fromServer = verbatim.reread(read, line, QStringLiteral("302"));
+    const ErpRows fromRow = sets.reread(read, line, QStringLiteral("302"));
     QCOMPARE(m_sent, QStringList{today});
     QCOMPARE(fromRow.columns(), fromServer.columns());
     QCOMPARE(fromRow.rowValues(0), fromServer.rowValues(0));

@@ -17,11 +17,11 @@ namespace tarvel {
 
 // The reading layer of one run: answers a model's per-row questions (a card by
 // its reference, the lines of a document, the last purchase of an item up to a
-// date, a line read again) either with its per-row statement as always (Verbatim) or
-// from sets read a few hundred references per statement (Sets), each as its
-// declaration (ErpRead, ErpReread) says. The model asks the same questions in
-// both modes and gets the same rows, so both compute the same lists. Nothing
-// is kept beyond the reader: a run makes its own.
+// date, a line read again) either with the per-row statement the program has
+// always sent (Verbatim) or from sets read a few hundred references per
+// statement (Sets), each as its declaration (ErpRead, ErpReread) says. The
+// model asks the same questions in both modes and gets the same rows, so both
+// compute the same lists. Nothing is kept beyond the reader: a run makes its own.
 //
 // In Sets mode a model first says which references it will ask about (want);
 // the first question on a reference not yet read reads it together with the

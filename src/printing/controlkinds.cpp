@@ -123,8 +123,8 @@ QString attributeName(ControlAttribute attribute)
 QStringList attributeNames(ControlAttributes attributes)
 {
     QStringList names;
-    for (quint32 bit = 1; bit <= quint32(A::Background); bit <<= 1) {
-        if (attributes.testFlag(ControlAttribute(bit)))
+    for (quint32 bit = 1; bit != 0; bit <<= 1) {
+        if (attributes.toInt() & bit)
             names << attributeName(ControlAttribute(bit));
     }
     return names;

@@ -28,7 +28,7 @@ public:
     void handOver(const PickedDocuments &documents, const AnalysisOptions &options);
 
 protected:
-    DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
+    DocumentAnalysis(AnalysisDesign design, const ReportContext &context, QObject *parent);
 
     // The reads of the documents, each declared once for both reading modes:
     // a document's lines;
@@ -63,9 +63,6 @@ private:
     ErpRows cardOf(const ErpRows &line);
 
     std::unique_ptr<Reads> m_reads;
-
-    // Whether the headings name the document types (invoices do, orders not).
-    bool m_namesTypes;
 };
 
 } // namespace tarvel

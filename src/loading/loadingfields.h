@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/gridcolumn.h"
+#include "printing/printfields.h"
 
 #include <QList>
 #include <QPair>
@@ -29,8 +30,9 @@ inline const QString tutar = QStringLiteral("tutar");
 // it), the caption over it, the waybill form's fields that print it
 // (PrintField), its width and alignment on the screen, the longest text it
 // keeps and its footer. loadingColumns() is the list's field set: the list,
-// its printing, the designer's sample list and docs/layout-format.md follow
-// it.
+// its printing, tarvel-report and the designer's sample list follow it, so a
+// column is added here (its LoadingField and its entry), where the waybill
+// fills it (LoadingReport::irsaliyebul) and in the sample list.
 struct LoadingColumn {
     QString field;
     QString caption;
@@ -42,7 +44,56 @@ struct LoadingColumn {
 };
 
 // The loading list's columns, in the order the list shows them.
-const QList<LoadingColumn> &loadingColumns();
+inline const QList<LoadingColumn> &loadingColumns()
+{
+    static const QList<LoadingColumn> columns{
+        {.field = LoadingField::sira,
+         .caption = QStringLiteral("SIRA"),
+         .printFields = {PrintField::StokSira},
+         .width = 40,
+         .alignment = Qt::AlignCenter,
+         .footer = GridTotal::rowCount()},
+        {.field = LoadingField::stokkod,
+         .caption = QStringLiteral("KODU"),
+         .printFields = {PrintField::StokKodu},
+         .width = 150,
+         .maxLength = 250},
+        {.field = LoadingField::ack,
+         .caption = QStringLiteral("AÇIKLAMA"),
+         .printFields = {PrintField::StokCinsi},
+         .width = 350,
+         .maxLength = 250},
+        {.field = LoadingField::birim,
+         .caption = QStringLiteral("BİRİM"),
+         .printFields = {PrintField::StokBirim},
+         .width = 64,
+         .alignment = Qt::AlignCenter},
+        {.field = LoadingField::birimfiyat,
+         .caption = QStringLiteral("BİRİM FİYAT"),
+         .printFields = {PrintField::StokBirimFiyat},
+         .width = 100,
+         .alignment = Qt::AlignRight},
+        {.field = LoadingField::kdv,
+         .caption = QStringLiteral("KDV"),
+         .printFields = {PrintField::StokKdv},
+         .width = 40,
+         .alignment = Qt::AlignCenter},
+        {.field = LoadingField::miktar,
+         .caption = QStringLiteral("MİKTAR"),
+         .printFields = {PrintField::StokMiktar},
+         .width = 64,
+         .alignment = Qt::AlignRight,
+         .footer = GridTotal::sumOf(LoadingField::miktar)},
+        {.field = LoadingField::tutar,
+         .caption = QStringLiteral("TUTAR"),
+         .printFields = {PrintField::StokTutar, PrintField::StokTopTutar},
+         .width = 100,
+         .alignment = Qt::AlignRight,
+         .footer = GridTotal::sumOf(LoadingField::tutar, QStringLiteral("###,###0.00"))},
+    };
+    return columns;
+}
+
 // The position of a field in loadingColumns(); an unknown field is a
 // programming error.
 int loadingColumnIndex(const QString &field);
@@ -93,8 +144,32 @@ template <typename Box> struct LoadingBoxField {
 };
 
 // In the order tarvel-report writes them.
-const QList<LoadingBoxField<LoadingCustomer>> &customerFields();
-const QList<LoadingBoxField<LoadingTotals>> &totalFields();
+inline const QList<LoadingBoxField<LoadingCustomer>> &customerFields()
+{
+    static const QList<LoadingBoxField<LoadingCustomer>> fields{
+        {QStringLiteral("unvn"), QStringLiteral("Ünvanı"), PrintField::CariUnvan, &LoadingCustomer::unvn},
+        {QStringLiteral("vno"), QStringLiteral("Vergi No"), PrintField::CariVergiNo, &LoadingCustomer::vno},
+        {QStringLiteral("vd"), QStringLiteral("V.Dairesi"), PrintField::CariVergiDairesi,
+         &LoadingCustomer::vd},
+        {QStringLiteral("tel"), QStringLiteral("Telefon"), PrintField::CariTelefon, &LoadingCustomer::tel},
+        {QStringLiteral("adr"), QStringLiteral("Adres"), PrintField::CariAdres, &LoadingCustomer::adr},
+        {QStringLiteral("shr"), QStringLiteral("Şehir"), PrintField::CariSehir, &LoadingCustomer::shr},
+    };
+    return fields;
+}
+
+inline const QList<LoadingBoxField<LoadingTotals>> &totalFields()
+{
+    static const QList<LoadingBoxField<LoadingTotals>> fields{
+        {QStringLiteral("topl"), QStringLiteral("Toplam"), PrintField::TopTutar, &LoadingTotals::topl},
+        {QStringLiteral("topi"), QStringLiteral("Toplam İndirim"), PrintField::TopIndirim,
+         &LoadingTotals::topi},
+        {QStringLiteral("topk"), QStringLiteral("Toplam Kdv"), PrintField::TopKdv, &LoadingTotals::topk},
+        {QStringLiteral("gtop"), QStringLiteral("Net"), PrintField::GenelToplam, &LoadingTotals::gtop},
+    };
+    return fields;
+}
+
 // The customer fields, then the totals: name and text.
 QList<QPair<QString, QString>> boxFieldValues(const LoadingCustomer &customer, const LoadingTotals &totals);
 

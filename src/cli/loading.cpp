@@ -44,10 +44,9 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
     PickedDocuments waybills;
     for (const QString &ref : refs)
         waybills.append({.ref = ref});
-    try {
-        report->handOver(waybills, merge ? Merge::SameItems : Merge::None);
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
+    if (const Result<void> handed = report->handOver(waybills, merge ? Merge::SameItems : Merge::None);
+        !handed) {
+        context.err << handed.errorText() << "\n";
         return nullptr;
     }
     return report;

@@ -4,7 +4,6 @@
 #include "analysisreport.h"
 #include "cli.h"
 #include "commandargs.h"
-#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "loading/loadingreport.h"
 #include "reportsession.h"

@@ -87,21 +87,22 @@ if [ ! -x "$base/bin/bash" ]; then
   mv "$base.partial" "$base"
 fi
 
-# A copy for this run. Only the newest run's copy is kept, to look into after.
+# A copy for this run. Only the newest runs' copies are kept, to look into
+# after; a run going on holds the lock in its folder, and its copy stays.
 runs=$cache/runs
 mkdir -p "$runs"
 for old in "$runs"/*; do
   [ -d "$old" ] || continue
-  if grep -q " $old/" /proc/mounts; then
-    echo "$old is still in use (mounted): is another run going on?" >&2
-    exit 1
+  if [ -e "$old/.lock" ] && ! flock -n "$old/.lock" true; then
+    continue
   fi
   rm -rf "$old"
 done
-run=$runs/$(date +%Y%m%d-%H%M%S)
+run=$(mktemp -d "$runs/$(date +%Y%m%d-%H%M%S)-XXXX")
+exec 9>"$run/.lock"
+flock -n 9
 root=$run/root
 log=$run/output.log
-mkdir -p "$run"
 echo "Fresh Debian 12 for this run: $root"
 echo "Output of the run: $log"
 cp -a "$base" "$root"

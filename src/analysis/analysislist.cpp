@@ -9,34 +9,7 @@ namespace {
 const QColor firstColumnTint(255, 226, 198);
 const QColor profitabilityTint(255, 255, 217);
 
-AnalysisDesign invoiceDesign()
-{
-    return {QStringLiteral("satkarlist.velmor"),
-            QStringLiteral("FATURA"),
-            QStringLiteral("FATURA TOPLAMLARI"),
-            QStringLiteral("Fatura Başlıklarını Göster"),
-            QStringLiteral("SATIŞ FATURALARI KARLILIK ANALİZİ"),
-            QStringLiteral("Label3")};
-}
-
-AnalysisDesign orderDesign()
-{
-    return {QStringLiteral("sipkarlist.velmor"),
-            QStringLiteral("SİPARİŞ"),
-            QStringLiteral("SİPARİŞ TOPLAMLARI"),
-            QStringLiteral("Sipariş Başlıklarını Göster"),
-            QStringLiteral("SATIŞ SİPARİŞLERİ  KARLILIK ANALİZİ"),
-            QStringLiteral("Label1")};
-}
-
-AnalysisDesign materialDesign()
-{
-    return {QStringLiteral("malzemekarlist.velmor"),    QStringLiteral("FATURA"),
-            QStringLiteral("FATURA TOPLAMLARI"),        QStringLiteral("Fatura Başlıklarını Göster"),
-            QStringLiteral("MALZEME KARLILIK ANALİZİ"), QStringLiteral("Label3")};
-}
-
-void addFields(MemTable &table, AnalysisKind kind)
+void addFields(MemTable &table, const AnalysisDesign &design)
 {
     namespace F = AnalysisField;
     const QList<QPair<QString, int>> fields{
@@ -48,9 +21,9 @@ void addFields(MemTable &table, AnalysisKind kind)
     };
     for (const auto &[name, length] : fields)
         table.addField(name, length);
-    if (kind != AnalysisKind::Order)
+    if (design.grossAmounts)
         table.addField(AnalysisField::toptutar, 50);
-    if (kind == AnalysisKind::Invoice)
+    if (design.salesman)
         table.addField(AnalysisField::satici, 50);
     table.setKeyField(AnalysisField::sira);
 }
@@ -78,38 +51,19 @@ GridColumn hiddenColumn(const char *name, const QString &caption, const QString 
 
 } // namespace
 
-const AnalysisDesign &analysisDesign(AnalysisKind kind)
+void buildAnalysisList(DataGrid &grid, const AnalysisDesign &design)
 {
-    static const AnalysisDesign invoice = invoiceDesign();
-    static const AnalysisDesign order = orderDesign();
-    static const AnalysisDesign material = materialDesign();
-    switch (kind) {
-    case AnalysisKind::Order:
-        return order;
-    case AnalysisKind::Material:
-        return material;
-    case AnalysisKind::Invoice:
-        break;
-    }
-    return invoice;
-}
-
-void buildAnalysisList(DataGrid &grid, AnalysisKind kind)
-{
-    const AnalysisDesign &design = analysisDesign(kind);
-    const bool order = kind == AnalysisKind::Order;
-    addFields(grid.table(), kind);
+    addFields(grid.table(), design);
 
     const QString pattern = QStringLiteral("#0.00");
     const QString percent = QStringLiteral("%#0.00");
-    // TOP. TUTAR: the order list has no toptutar and totals the orders' nettutar instead.
-    const QString grossField = order ? AnalysisField::nettutar : AnalysisField::toptutar;
+    // TOP. TUTAR: a list without toptutar totals the documents' nettutar instead.
+    const QString grossField = design.grossAmounts ? AnalysisField::toptutar : AnalysisField::nettutar;
 
-    // The material run's rows belong to no document: their number would be a "1" in every row.
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
                     .field = AnalysisField::fatsirano,
                     .width = 30,
-                    .visible = kind != AnalysisKind::Material,
+                    .visible = design.documentNumbers,
                     .tint = firstColumnTint});
     grid.addColumn(hiddenColumn("DBGridColumn2", QStringLiteral("SIRA"), AnalysisField::sira, 30));
     grid.addColumn(hiddenColumn("DBGridColumn3", QStringLiteral("FİS NO"), AnalysisField::fisno, 80));
@@ -153,7 +107,7 @@ void buildAnalysisList(DataGrid &grid, AnalysisKind kind)
                     .groupTotal = GridTotal::sumOf(AnalysisField::indirimtop, pattern)});
     grid.addColumn({.objectName = QStringLiteral("DBGridColumn17"),
                     .caption = QStringLiteral("TOP. TUTAR"),
-                    .field = order ? QString() : AnalysisField::toptutar,
+                    .field = design.grossAmounts ? AnalysisField::toptutar : QString(),
                     .width = 100,
                     .alignment = Qt::AlignRight,
                     .footer = GridTotal::sumOf(grossField, pattern),
@@ -166,7 +120,7 @@ void buildAnalysisList(DataGrid &grid, AnalysisKind kind)
                     .footer = GridTotal::sumOf(AnalysisField::geneltoporan, percent),
                     .groupTotal = GridTotal::sumOf(AnalysisField::kartop, percent),
                     .tint = profitabilityTint});
-    if (kind == AnalysisKind::Invoice) {
+    if (design.salesman) {
         grid.addColumn({.objectName = QStringLiteral("DBGridColumn22"),
                         .caption = QStringLiteral("Satış Elemanı"),
                         .field = AnalysisField::satici,

@@ -6,9 +6,9 @@ namespace tarvel {
 
 class DataGrid;
 
-// The three analysis windows share one list design; these are its differences.
-enum class AnalysisKind { Invoice, Order, Material };
-
+// The analyses share one list and one window design; each analysis declares
+// its differences in a design of its own, which its model hands to
+// ProfitAnalysis.
 struct AnalysisDesign {
     QString appearanceFile;  // list appearance side file in the program folder, section "Fl1"
     QString documentCaption; // caption of the heading column bound to fatbilgi
@@ -16,22 +16,33 @@ struct AnalysisDesign {
     QString groupingCaption; // Check1
     QString heading;         // the heading box of the window
     QString vatLabelName;    // the label that shows the VAT mode of the last document
+    // The list has toptutar; without it (orders) TOP. TUTAR totals nettutar.
+    bool grossAmounts = true;
+    // The list has satici, shown in column 22 "Satış Elemanı" (invoices).
+    bool salesman = false;
+    // The rows belong to documents: column 1 shows their number fatsirano
+    // (the material run's rows belong to none, their number would be a "1" in every row).
+    bool documentNumbers = true;
+    // The rows carry their sales date in the heading fatbilgi, so the chart
+    // offers profit per day (the material run).
+    bool datedRows = false;
+    // The headings name the document types 7 and 8 (invoices).
+    bool documentTypeNames = false;
 };
-const AnalysisDesign &analysisDesign(AnalysisKind kind);
 
 // The analysis list l1: its fields (all text, key sira) and its 22 columns in
-// collection order, the index the appearance file uses. The order list has no
-// toptutar field (its TOP. TUTAR column totals nettutar), and only the invoice
-// list has satici: the other lists keep column 21 hidden and unbound, so the
-// column indexes of the three appearance files mean the same.
+// collection order, the index the appearance file uses. A list without
+// toptutar (orders) totals nettutar in TOP. TUTAR, and a list without satici
+// keeps column 21 hidden and unbound, so the column indexes of every
+// appearance file mean the same.
 //
 // KARLILIK totals geneltoporan in the footer and kartop per group: the first
 // is written on one row of the list, the second on each document's last row,
 // so the sums show the overall and the document's profitability.
-void buildAnalysisList(DataGrid &grid, AnalysisKind kind);
+void buildAnalysisList(DataGrid &grid, const AnalysisDesign &design);
 
-// The fields of the analysis list, each name written once (toptutar: not in
-// the order list; satici: the invoice list's only).
+// The fields of the analysis list, each name written once (toptutar and
+// satici: only in the lists whose design says so).
 namespace AnalysisField {
 inline const QString sira = QStringLiteral("sira");
 inline const QString kod = QStringLiteral("kod");

@@ -42,8 +42,8 @@ std::optional<QString> typeName(const QString &tip, bool namesTypes)
 
 } // namespace
 
-DocumentAnalysis::DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
-    : ProfitAnalysis(kind, context, parent), m_namesTypes(kind == AnalysisKind::Invoice)
+DocumentAnalysis::DocumentAnalysis(AnalysisDesign design, const ReportContext &context, QObject *parent)
+    : ProfitAnalysis(std::move(design), context, parent)
 {
 }
 
@@ -125,7 +125,7 @@ void DocumentAnalysis::faturabulanalizyukle(const PickedDocument &document, cons
         return;
     const QString dateKey = dateKeyOfText(document.tarih);
     setVatLabel(modes.vatIncluded);
-    const std::optional<QString> type = typeName(document.tip, m_namesTypes);
+    const std::optional<QString> type = typeName(document.tip, design().documentTypeNames);
 
     MemTable &list = l1().table();
     int n = 0;

@@ -28,7 +28,7 @@ public:
     void handOver(const PickedDocuments &documents, const AnalysisOptions &options);
 
 protected:
-    DocumentAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
+    DocumentAnalysis(AnalysisDesign design, const ReportContext &context, QObject *parent);
 
     // The document's stock lines.
     virtual QString linesStatement(const QString &ref) const = 0;
@@ -59,9 +59,6 @@ private:
     ErpRows cardOf(const ErpRows &line);
 
     std::unique_ptr<Reads> m_reads;
-
-    // Whether the headings name the document types (invoices do, orders not).
-    bool m_namesTypes;
 };
 
 } // namespace tarvel

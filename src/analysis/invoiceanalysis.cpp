@@ -6,8 +6,24 @@
 
 namespace tarvel {
 
+namespace {
+
+AnalysisDesign invoiceDesign()
+{
+    return {.appearanceFile = QStringLiteral("satkarlist.velmor"),
+            .documentCaption = QStringLiteral("FATURA"),
+            .groupTotalText = QStringLiteral("FATURA TOPLAMLARI"),
+            .groupingCaption = QStringLiteral("Fatura Başlıklarını Göster"),
+            .heading = QStringLiteral("SATIŞ FATURALARI KARLILIK ANALİZİ"),
+            .vatLabelName = QStringLiteral("Label3"),
+            .salesman = true,
+            .documentTypeNames = true};
+}
+
+} // namespace
+
 InvoiceAnalysis::InvoiceAnalysis(const ReportContext &context, QObject *parent)
-    : DocumentAnalysis(AnalysisKind::Invoice, context, parent),
+    : DocumentAnalysis(invoiceDesign(), context, parent),
       m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
 }

@@ -7,9 +7,24 @@
 
 namespace tarvel {
 
+namespace {
+
+AnalysisDesign materialDesign()
+{
+    return {.appearanceFile = QStringLiteral("malzemekarlist.velmor"),
+            .documentCaption = QStringLiteral("FATURA"),
+            .groupTotalText = QStringLiteral("FATURA TOPLAMLARI"),
+            .groupingCaption = QStringLiteral("Fatura Başlıklarını Göster"),
+            .heading = QStringLiteral("MALZEME KARLILIK ANALİZİ"),
+            .vatLabelName = QStringLiteral("Label3"),
+            .documentNumbers = false,
+            .datedRows = true};
+}
+
+} // namespace
+
 MaterialAnalysis::MaterialAnalysis(const ReportContext &context, QObject *parent)
-    : ProfitAnalysis(AnalysisKind::Material, context, parent),
-      m_dates(AnalysisDates::opening(QDate::currentDate()))
+    : ProfitAnalysis(materialDesign(), context, parent), m_dates(AnalysisDates::opening(QDate::currentDate()))
 {
     setListsItems(true);
 }

@@ -4,8 +4,23 @@
 
 namespace tarvel {
 
+namespace {
+
+AnalysisDesign orderDesign()
+{
+    return {.appearanceFile = QStringLiteral("sipkarlist.velmor"),
+            .documentCaption = QStringLiteral("SİPARİŞ"),
+            .groupTotalText = QStringLiteral("SİPARİŞ TOPLAMLARI"),
+            .groupingCaption = QStringLiteral("Sipariş Başlıklarını Göster"),
+            .heading = QStringLiteral("SATIŞ SİPARİŞLERİ  KARLILIK ANALİZİ"),
+            .vatLabelName = QStringLiteral("Label1"),
+            .grossAmounts = false};
+}
+
+} // namespace
+
 OrderAnalysis::OrderAnalysis(const ReportContext &context, QObject *parent)
-    : DocumentAnalysis(AnalysisKind::Order, context, parent)
+    : DocumentAnalysis(orderDesign(), context, parent)
 {
     // The type-name table stays empty: every heading ends in " - ()".
 }

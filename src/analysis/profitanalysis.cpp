@@ -16,10 +16,10 @@ const QString appearanceSection = QStringLiteral("Fl1");
 
 } // namespace
 
-ProfitAnalysis::ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent)
-    : QObject(parent), m_kind(kind), m_context(context)
+ProfitAnalysis::ProfitAnalysis(AnalysisDesign design, const ReportContext &context, QObject *parent)
+    : QObject(parent), m_design(std::move(design)), m_context(context)
 {
-    buildAnalysisList(m_l1, kind);
+    buildAnalysisList(m_l1, m_design);
 }
 
 ProfitAnalysis::~ProfitAnalysis() = default;
@@ -30,7 +30,7 @@ ProfitFields ProfitAnalysis::chartFields() const
                         .profit = AnalysisField::fark,
                         .profitability = AnalysisField::kar,
                         .cost = AnalysisField::maliyet};
-    if (m_kind == AnalysisKind::Material)
+    if (m_design.datedRows)
         fields.date = AnalysisField::fatbilgi;
     return fields;
 }

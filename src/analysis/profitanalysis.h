@@ -17,7 +17,7 @@ namespace tarvel {
 
 class Error;
 
-// What the three profit-analysis windows share, without a window: the
+// What the profit-analysis windows share, without a window: the
 // analysis list l1, the progress bar's state pr1, the settings the window
 // loads, its status text, its list appearance file, the VAT-mode label, the
 // grouping by document heading, the overall profitability, and the run state.
@@ -38,7 +38,7 @@ class ProfitAnalysis : public QObject {
 public:
     ~ProfitAnalysis() override;
 
-    const AnalysisDesign &design() const { return analysisDesign(m_kind); }
+    const AnalysisDesign &design() const { return m_design; }
     const ReportContext &context() const { return m_context; }
     DataGrid &l1() { return m_l1; }
     const DataGrid &l1() const { return m_l1; }
@@ -97,7 +97,8 @@ signals:
     void vatLabelChanged(const QString &text);
 
 protected:
-    ProfitAnalysis(AnalysisKind kind, const ReportContext &context, QObject *parent);
+    // design: the analysis's own differences from the shared list and window.
+    ProfitAnalysis(AnalysisDesign design, const ReportContext &context, QObject *parent);
 
     // Marks a run as started (false when one already is: do nothing then) and
     // clears the failures; endRun() marks it as ended.
@@ -153,7 +154,7 @@ private:
     // A statement of a run: counted, and its answer noted; a failure is thrown to ask().
     ErpRows send(const QString &statement);
 
-    AnalysisKind m_kind;
+    AnalysisDesign m_design;
     ReportContext m_context;
     DataGrid m_l1;
     ProgressState m_pr1;

@@ -12,53 +12,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMap>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
 using namespace tarvel;
 
 namespace {
-
-const char *const usage =
-    "usage: tarvel-report [--store PATH] [--trace-sql FILE] [--verbatim-sql] COMMAND [ARGS]\n"
-    "  --verbatim-sql           read the ERP one statement per row, as the screens always did,\n"
-    "                           instead of in sets (the same lists, many more statements)\n"
-    "commands:\n"
-    "  firms                    list the ERP firms (\"NR- NAME\"), as the settings window offers them\n"
-    "  init-store [DIR]         create an empty data.dbs in DIR (default: the working directory)\n"
-    "  demo DIR [--size small|large|N] [--date yyyy-MM-dd]\n"
-    "                           make a program folder with the generated demo company\n"
-    "  waybills --from yyyyMMdd --to yyyyMMdd [--type 7|8] [--customer NAME] [--special-code CODE]\n"
-    "                           the waybill picker's list for those filters (JSON)\n"
-    "  loading --refs R1,... [--merge] [--xls FILE]\n"
-    "                           the loading report of those waybills (JSON)\n"
-    "  invoices --from yyyyMMdd --to yyyyMMdd [--customer NAME] [--customer-code CODE]\n"
-    "           [--salesman REF ...] [--special-code CODE] [--type 7|8] [--by-entry-date]\n"
-    "                           the invoice picker's list after \"Göster\" (JSON)\n"
-    "  invoice-analysis --refs R1,... [--vat-included] [--extra-tax]\n"
-    "                           the invoice profit analysis of those invoices (JSON)\n"
-    "  item-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT]\n"
-    "                           the item run of the invoice profit analysis (JSON)\n"
-    "  print-loading --refs R1,... [--merge] [--mixed-customers] (--pdf FILE | --print)\n"
-    "                           their loading list on the selected waybill layout: every form\n"
-    "                           into one PDF, or printed on the layout's printer; waybills\n"
-    "                           of several customers only with --mixed-customers\n"
-    "  orders --from yyyyMMdd --to yyyyMMdd [--customer NAME | --customer-ref REF]\n"
-    "         [--salesman REF ...] [--payment 0|1]\n"
-    "                           the order picker's list after \"Göster\" (JSON)\n"
-    "  order-analysis --refs R1,... [--vat-included] [--extra-tax]\n"
-    "                           the order profit analysis of those orders (JSON)\n"
-    "  material-analysis --from yyyyMMdd --to yyyyMMdd [--name TEXT] [--special-code TEXT]\n"
-    "         [--group-code TEXT] [--salesman REF ...] [--vat-included] [--extra-tax] [--grouped]\n"
-    "                           the material profit analysis run (JSON)\n"
-    "  (report commands also take --xls FILE, --xlsx FILE and --pdf FILE: the list as saved and\n"
-    "   printed; the commands printing a list take --sort FIELD[:desc] and --filter TEXT: the list\n"
-    "   sorted by that field's column and narrowed as the search box \"Ara\" narrows it, its totals\n"
-    "   those of the rows shown and \"shown\": \"N / M\" among the fields; the four analyses take\n"
-    "   --chart FILE.png: the profit chart of the list shown, 1000x600)\n";
 
 // The folder of data.dbs that --store names: the folder itself, or the folder
 // of a data.dbs in it. A folder that does not exist yet is still a folder
@@ -134,7 +96,7 @@ int main(int argc, char *argv[])
             // Taken as a command's argument, a missing value would let the
             // command run without the trace or on another store.
             if (i + 1 >= args.size() || args.at(i + 1).startsWith(QLatin1String("--"))) {
-                err << "tarvel-report: " << a << " bir değer ister (needs a value)\n" << usage;
+                err << "tarvel-report: " << a << " bir değer ister (needs a value)\n" << cli::usage();
                 return 2;
             }
             const QString value = args.at(++i);
@@ -151,7 +113,7 @@ int main(int argc, char *argv[])
         }
     }
     if (rest.isEmpty() || rest.first() == QLatin1String("--help") || rest.first() == QLatin1String("-h")) {
-        out << usage;
+        out << cli::usage();
         out.flush();
         return rest.isEmpty() ? 2 : 0;
     }
@@ -162,28 +124,17 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QMap<QString, cli::Command> commands{
-        {QStringLiteral("firms"), cli::firmsCommand},
-        {QStringLiteral("init-store"), cli::initStoreCommand},
-        {QStringLiteral("demo"), cli::demoCommand},
-        {QStringLiteral("loading"), cli::loadingCommand},
-        {QStringLiteral("waybills"), cli::waybillsCommand},
-        {QStringLiteral("print-loading"), cli::printLoadingCommand},
-        {QStringLiteral("invoices"), cli::invoicesCommand},
-        {QStringLiteral("invoice-analysis"), cli::invoiceAnalysisCommand},
-        {QStringLiteral("item-analysis"), cli::itemAnalysisCommand},
-        {QStringLiteral("orders"), cli::ordersCommand},
-        {QStringLiteral("order-analysis"), cli::orderAnalysisCommand},
-        {QStringLiteral("material-analysis"), cli::materialAnalysisCommand},
-    };
     const QString name = rest.takeFirst();
-    const auto found = commands.constFind(name);
-    if (found == commands.constEnd()) {
-        err << "tarvel-report: unknown command " << name << "\n" << usage;
+    const QList<cli::CommandInfo> &commands = cli::commands();
+    const auto found =
+        std::find_if(commands.begin(), commands.end(),
+                     [&name](const cli::CommandInfo &command) { return command.text.name == name; });
+    if (found == commands.end()) {
+        err << "tarvel-report: unknown command " << name << "\n" << cli::usage();
         return 2;
     }
     context.args = rest;
-    const int rc = found.value()(context);
+    const int rc = found->run(context);
     out.flush();
     err.flush();
     return rc;

@@ -20,11 +20,16 @@ namespace tarvel {
 
 namespace {
 
-QAction *addNamedAction(QMenu *menu, const char *name, const QString &text)
+QAction *addNamedAction(QMenu *menu, const QString &name, const QString &text)
 {
     QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
     return action;
+}
+
+QAction *addNamedAction(QMenu *menu, const char *name, const QString &text)
+{
+    return addNamedAction(menu, QString::fromLatin1(name), text);
 }
 
 QMenu *namedMenu(const char *name, const QString &title, QWidget *parent)
@@ -51,7 +56,7 @@ QSize defaultSize()
 MainWindow::MainWindow(const AppPaths &paths, const WindowFactory &windows, std::function<void()> erpconnect,
                        QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_windows(windows), m_erpconnect(std::move(erpconnect)),
-      m_instance(paths.programDir)
+      m_instance(paths.programDir), m_reports(reportCatalog().size())
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("VELMOR TARVEL RAPORLAMA v2.30"));
@@ -111,14 +116,13 @@ bool MainWindow::load()
 void MainWindow::buildMenuBar()
 {
     QMenu *islm = namedMenu("islm", QStringLiteral("İşlemler"), this);
-    connect(addNamedAction(islm, "arcyuk", QStringLiteral("Araç Yükleme Raporu")), &QAction::triggered, this,
-            [this] { showReport(ReportKind::Loading); });
-    // This item never had an action of its own; it opens the invoice analysis,
-    // the first of the profit analyses, the way its siblings open theirs.
-    connect(addNamedAction(islm, "karanalizmenu", QStringLiteral("Karlılık Analizi")), &QAction::triggered,
-            this, [this] { showReport(ReportKind::InvoiceAnalysis); });
-    connect(addNamedAction(islm, "sipkaranalizmenu", QStringLiteral("Sipariş Karlılık Analizi")),
-            &QAction::triggered, this, [this] { showReport(ReportKind::OrderAnalysis); });
+    for (const ReportInfo &info : reportCatalog()) {
+        if (info.menuItem.objectName.isEmpty())
+            continue;
+        const ReportKind kind = info.kind;
+        connect(addNamedAction(islm, info.menuItem.objectName, info.menuItem.text), &QAction::triggered, this,
+                [this, kind] { showReport(kind); });
+    }
     menuBar()->addMenu(islm);
 
     QMenu *ayaarlr = namedMenu("ayaarlr", QStringLiteral("Ayarlar"), this);
@@ -176,9 +180,10 @@ void MainWindow::tabdanformyukle()
 
 ReportWindow *MainWindow::showReport(ReportKind kind)
 {
-    QPointer<QMdiSubWindow> &sub = m_reports[std::size_t(kind)];
+    QPointer<QMdiSubWindow> &sub = m_reports[int(kind)];
     if (!liveSubWindow(kind)) {
         ReportWindow *window = m_windows.createReport(kind, m_paths);
+        window->setContextMenu(contextMenu(reportInfo(kind).contextMenu));
         sub = m_mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         fitSubWindow(sub);
@@ -199,7 +204,7 @@ QMdiSubWindow *MainWindow::liveSubWindow(ReportKind kind) const
 {
     // A child window closed by its close box is hidden at once and deleted only
     // later; from the close on it counts as gone, the next use makes a new one.
-    QMdiSubWindow *sub = m_reports[std::size_t(kind)];
+    QMdiSubWindow *sub = m_reports.at(int(kind));
     return sub && !sub->isHidden() ? sub : nullptr;
 }
 
@@ -225,12 +230,13 @@ void MainWindow::showEvent(QShowEvent *event)
 
 QMenu *MainWindow::contextMenu(ContextMenu which) const
 {
-    return which == ContextMenu::Aracyuk ? m_aracyuk : m_karanaliz;
-}
-
-void MainWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
-{
-    contextMenu(which)->popup(globalPos);
+    switch (which) {
+    case ContextMenu::Aracyuk:
+        return m_aracyuk;
+    case ContextMenu::Karanaliz:
+        break;
+    }
+    return m_karanaliz;
 }
 
 void MainWindow::runOnActiveAnalysis(const std::function<void(ReportWindow &)> &operation)

@@ -6,9 +6,9 @@
 #include "singleinstance.h"
 #include "windowfactory.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <functional>
 
 class QMdiArea;
@@ -21,6 +21,8 @@ namespace tarvel {
 // MDIForm1, the application frame: a tab strip that picks the report window in
 // front, the menu bar, the two context menus of the report windows, and the MDI
 // area the report windows live in (at most one of each, made on first use).
+// Tabs, the reports' items in "İşlemler" and the menu each window gets come
+// from the report catalog.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -31,7 +33,7 @@ public:
 
     // The window's load. False when another instance of the program runs in
     // the same folder: the caller ends this process without a word. Otherwise
-    // centres the window, runs erpconnect again, builds the four tabs and
+    // centres the window, runs erpconnect again, builds the tabs and
     // brings the window of the active tab (0) to the front.
     bool load();
 
@@ -52,9 +54,9 @@ public:
     QTabBar *tabStrip() const { return m_tabs; }
     QMdiArea *mdiArea() const { return m_mdi; }
 
-    // For the report windows: the context menus "aracyuk" and "karanaliz".
+    // The context menus "aracyuk" and "karanaliz"; each report window gets
+    // the one its catalog entry names.
     QMenu *contextMenu(ContextMenu which) const;
-    void popupContextMenu(ContextMenu which, const QPoint &globalPos);
 
     // True while the frame closes its report windows: a window that refuses
     // to close until it has finished something closes the frame again then.
@@ -88,7 +90,7 @@ private:
     QMdiArea *m_mdi = nullptr;
     QMenu *m_aracyuk = nullptr;
     QMenu *m_karanaliz = nullptr;
-    std::array<QPointer<QMdiSubWindow>, 4> m_reports;
+    QList<QPointer<QMdiSubWindow>> m_reports; // by ReportKind
     bool m_tabsBuilt = false;
     bool m_shown = false;
     bool m_closing = false;

@@ -2,26 +2,6 @@
 
 namespace tarvel {
 
-const QList<ReportInfo> &reportCatalog()
-{
-    static const QList<ReportInfo> catalog{
-        {ReportKind::Loading, QStringLiteral("tarvelfatura"), QStringLiteral("     ARAÇ YÜKLEME RAPORU     "),
-         QStringLiteral("ARAÇ YÜKLEME RAPORU")},
-        {ReportKind::InvoiceAnalysis, QStringLiteral("karanalizform"),
-         QStringLiteral("     FATURA KARLILIK ANALİZİ     "), QStringLiteral("SATIŞ KARLILIK ANALİZİ")},
-        {ReportKind::OrderAnalysis, QStringLiteral("sipkaranalizform"),
-         QStringLiteral("     SİPARİŞ KARLILIK ANALİZİ     "), QStringLiteral("SİPARİŞ  KARLILIK ANALİZİ")},
-        {ReportKind::MaterialAnalysis, QStringLiteral("malzemekaranalizform"),
-         QStringLiteral("     MALZEME KARLILIK ANALİZİ     "), QString()},
-    };
-    return catalog;
-}
-
-const ReportInfo &reportInfo(ReportKind kind)
-{
-    return reportCatalog().at(int(kind));
-}
-
 QList<ReportKind> reportsForTabCaption(const QString &caption)
 {
     QList<ReportKind> kinds;
@@ -34,16 +14,11 @@ QList<ReportKind> reportsForTabCaption(const QString &caption)
 
 std::optional<ReportKind> analysisForTab(int tabIndex)
 {
-    switch (tabIndex) {
-    case 1:
-        return ReportKind::InvoiceAnalysis;
-    case 2:
-        return ReportKind::OrderAnalysis;
-    case 3:
-        return ReportKind::MaterialAnalysis;
-    default:
+    const QList<ReportInfo> &catalog = reportCatalog();
+    if (tabIndex < 0 || tabIndex >= catalog.size() ||
+        catalog.at(tabIndex).contextMenu != ContextMenu::Karanaliz)
         return std::nullopt;
-    }
+    return catalog.at(tabIndex).kind;
 }
 
 } // namespace tarvel

@@ -1,7 +1,5 @@
 #include "reportwindow.h"
 
-#include "mainwindow.h"
-
 #include "dialogs/messagebox.h"
 #include "dialogs/xlssavedialog.h"
 #include "foundation/store/sharedsettings.h"
@@ -24,11 +22,15 @@ void ReportWindow::exelkaydet() {}
 void ReportWindow::unload() {}
 void ReportWindow::settingsSaved() {}
 
-void ReportWindow::popupContextMenu(ContextMenu which, const QPoint &globalPos)
+void ReportWindow::setContextMenu(QMenu *menu)
 {
-    // The report sits in a QMdiSubWindow inside the main window's MDI area.
-    if (auto *main = qobject_cast<MainWindow *>(window()))
-        main->popupContextMenu(which, globalPos);
+    m_contextMenu = menu;
+}
+
+void ReportWindow::popupContextMenu(const QPoint &globalPos)
+{
+    if (m_contextMenu)
+        m_contextMenu->popup(globalPos);
 }
 
 void ReportWindow::saveListAsked(GridWidget &list)

@@ -3,6 +3,7 @@
 #include "foundation/base/printmode.h"
 #include "foundation/erp/reportcontext.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QMenu;
@@ -11,29 +12,23 @@ class QStatusBar;
 namespace tarvel {
 
 class GridWidget;
-class MainWindow;
 class ProgressState;
 class XpProgressBar;
 
-// The two context menus the main window owns for its report windows.
-enum class ContextMenu {
-    Aracyuk,   // "Araç Yükleme Raporu": Önizleme, Yazdır, Liste Exel Kaydet
-    Karanaliz, // "Karlılık Analizi": Yazdır > Yazdir, Exel Kaydet
-};
-
-// Base of the four report windows that live as child windows of the main
-// window. The main window's context menus and menu items call the operations
-// below; a window overrides those it offers, the rest do nothing.
+// Base of the report windows (the report catalog's) that live as child
+// windows of the main window. The main window's context menus call the
+// operations below; a window overrides those it offers, the rest do nothing.
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // Loading report: print the loading list and its spreadsheet export.
+    // "Araç Yükleme Raporu" (the loading report): print the loading list and
+    // its spreadsheet export.
     virtual void printloadinglist(PrintMode mode);
     virtual void listeexelkaydet();
-    // Analyses: print the list (the mode makes no difference) and its
-    // spreadsheet export.
+    // "Karlılık Analizi" (the analyses): print the list (the mode makes no
+    // difference) and its spreadsheet export.
     virtual void listeyazdir(PrintMode mode);
     virtual void exelkaydet();
 
@@ -41,9 +36,12 @@ public:
     // what it shows of them) from data.dbs again, for its next action.
     virtual void settingsSaved();
 
-    // Pops up one of the main window's context menus at a global position, for
-    // the window's list. Does nothing while the window is not in a main window.
-    void popupContextMenu(ContextMenu which, const QPoint &globalPos);
+    // The main window hands the window its context menu (the one of its kind
+    // in the report catalog) when it makes it; the menu stays the frame's.
+    void setContextMenu(QMenu *menu);
+    // Pops up that menu at a global position, for the window's list. Does
+    // nothing while the window has none (it is not in a main window).
+    void popupContextMenu(const QPoint &globalPos);
 
 protected:
     // The start-up step every report window shares (oku): the firm and period
@@ -73,6 +71,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QPointer<QMenu> m_contextMenu;
     bool m_unloaded = false;
 };
 

@@ -13,7 +13,7 @@ namespace tarvel {
 
 class ReportWindow;
 
-// Makes the windows the frame opens: the four report windows and the
+// Makes the windows the frame opens: the catalog's report windows and the
 // parameters window. Every report slot starts with a placeholder and the
 // parameters window with none; app/main.cpp, which links the subsystems, puts
 // the real windows in, so the frame itself never depends on them.

@@ -107,6 +107,7 @@ private slots:
 
     void contextMenusReachActiveWindow_data();
     void contextMenusReachActiveWindow();
+    void reportWindowPopsUpContextMenu_data();
     void reportWindowPopsUpContextMenu();
 
     void designerStartsDetached_data();
@@ -423,15 +424,34 @@ void TestMainWindow::contextMenusReachActiveWindow()
     QCOMPARE(m_calls, call.isEmpty() ? QStringList() : QStringList{call});
 }
 
+void TestMainWindow::reportWindowPopsUpContextMenu_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("menu");
+
+    QTest::newRow("loading") << 0 << "aracyuk";
+    QTest::newRow("invoice") << 1 << "karanaliz";
+    QTest::newRow("order") << 2 << "karanaliz";
+    QTest::newRow("material") << 3 << "karanaliz";
+}
+
 void TestMainWindow::reportWindowPopsUpContextMenu()
 {
-    ReportWindow *report = frame().report(ReportKind::Loading);
+    QFETCH(int, tab);
+    QFETCH(QString, menu);
+
+    // Each window pops up the menu the frame handed it, and no other.
+    frame().tabStrip()->setCurrentIndex(tab);
+    auto *report = qobject_cast<ReportWindow *>(frontWindow());
     QVERIFY(report);
-    QMenu *menu = frame().contextMenu(ContextMenu::Aracyuk);
-    QVERIFY(!menu->isVisible());
-    report->popupContextMenu(ContextMenu::Aracyuk, report->mapToGlobal(QPoint(20, 20)));
-    QTRY_VERIFY(menu->isVisible());
-    menu->close();
+    QMenu *expected = frame().findChild<QMenu *>(menu);
+    QVERIFY(expected);
+    QVERIFY(!expected->isVisible());
+    report->popupContextMenu(report->mapToGlobal(QPoint(20, 20)));
+    QTRY_VERIFY(expected->isVisible());
+    for (ContextMenu which : {ContextMenu::Aracyuk, ContextMenu::Karanaliz})
+        QCOMPARE(frame().contextMenu(which)->isVisible(), frame().contextMenu(which) == expected);
+    expected->close();
 }
 
 void TestMainWindow::designerStartsDetached_data()

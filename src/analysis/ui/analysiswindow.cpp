@@ -295,7 +295,7 @@ void AnalysisWindow::exelkaydet()
 void AnalysisWindow::onMouseDown(Qt::MouseButton button, const QPoint &globalPos)
 {
     if (button == Qt::RightButton && m_model->l1().table().rowCount() > 0 && !m_model->isRunning())
-        popupContextMenu(ContextMenu::Karanaliz, globalPos);
+        popupContextMenu(globalPos);
 }
 
 // ---- Runs --------------------------------------------------------------------------------------------

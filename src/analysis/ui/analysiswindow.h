@@ -26,7 +26,7 @@ class GridWidget;
 class ProfitAnalysis;
 class XpProgressBar;
 
-// The window design the three profit analyses share: the heading box, the
+// The window design the profit analyses share: the heading box, the
 // filter frame (each window puts its inputs in it), the grouping switch
 // Check1 and the VAT-mode label, the analysis list l1, the progress bar pr1
 // and the status bar sb1. It loads the settings and the list appearance when

@@ -303,7 +303,7 @@ void LoadingWindow::irsaliyeler()
 void LoadingWindow::popupMenu(const QPoint &globalPos)
 {
     if (m_report->l1().table().rowCount() > 0)
-        popupContextMenu(ContextMenu::Aracyuk, globalPos);
+        popupContextMenu(globalPos);
 }
 
 void LoadingWindow::satirSil()

@@ -12,20 +12,15 @@ namespace tarvel {
 
 namespace {
 
-const QStringList controlAttributes{
-    QStringLiteral("name"),       QStringLiteral("tag"),    QStringLiteral("caption"),
-    QStringLiteral("x"),          QStringLiteral("y"),      QStringLiteral("width"),
-    QStringLiteral("height"),     QStringLiteral("font"),   QStringLiteral("size"),
-    QStringLiteral("bold"),       QStringLiteral("italic"), QStringLiteral("align"),
-    QStringLiteral("valign"),     QStringLiteral("frame"),  QStringLiteral("frame-width"),
-    QStringLiteral("background"), QStringLiteral("wrap"),   QStringLiteral("shrink"),
-};
-// Lines have a box and a line width; a rectangle may be filled as well.
-const QStringList lineAttributes{
-    QStringLiteral("name"),  QStringLiteral("x"),      QStringLiteral("y"),
-    QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("frame-width"),
-};
-const QStringList rectAttributes = lineAttributes + QStringList{QStringLiteral("background")};
+// "label, textbox, line ya da rect": the elements a section may hold.
+QString controlElements()
+{
+    QStringList names;
+    for (const ControlKindInfo &info : controlKinds())
+        names << QString(info.element);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" ya da ") + last;
+}
 
 } // namespace
 
@@ -174,20 +169,11 @@ ReportControl LayoutReader::readControl()
 {
     ReportControl c;
     const QString element = m_xml.name().toString();
-    if (element == QLatin1String("label"))
-        c.kind = ReportControl::Label;
-    else if (element == QLatin1String("textbox"))
-        c.kind = ReportControl::TextBox;
-    else if (element == QLatin1String("line"))
-        c.kind = ReportControl::Line;
-    else if (element == QLatin1String("rect"))
-        c.kind = ReportControl::Rect;
-    else
-        fail(QStringLiteral("<%1> burada beklenmiyor (label, textbox, line ya da rect olabilir)")
-                 .arg(element));
-    onlyAttributes(c.isText()                      ? controlAttributes
-                   : c.kind == ReportControl::Line ? lineAttributes
-                                                   : rectAttributes);
+    const std::optional<ControlKind> kind = kindOfElement(element);
+    if (!kind)
+        fail(QStringLiteral("<%1> burada beklenmiyor (%2 olabilir)").arg(element, controlElements()));
+    c.kind = *kind;
+    onlyAttributes(attributeNames(controlKind(c.kind).attributes));
 
     c.name = attribute(QStringLiteral("name"));
     c.tag = attribute(QStringLiteral("tag"));

@@ -55,21 +55,6 @@ QString frameText(Qt::Edges frame)
     return sides.join(QLatin1Char(' '));
 }
 
-QString elementName(ReportControl::Kind kind)
-{
-    switch (kind) {
-    case ReportControl::Label:
-        return QStringLiteral("label");
-    case ReportControl::Line:
-        return QStringLiteral("line");
-    case ReportControl::Rect:
-        return QStringLiteral("rect");
-    case ReportControl::TextBox:
-        break;
-    }
-    return QStringLiteral("textbox");
-}
-
 class Writer {
 public:
     Writer(QByteArray &out, const ReportLayout &layout) : m_xml(&out), m_layout(layout)
@@ -124,61 +109,64 @@ private:
         m_xml.writeEndElement();
     }
 
+    // The attributes the kind has, each left out at its default.
     void writeControl(const ReportControl &c)
     {
-        m_xml.writeEmptyElement(elementName(c.kind));
-        writeText(QStringLiteral("name"), c.name);
-        if (c.isText()) {
-            writeText(QStringLiteral("tag"), c.tag);
-            writeText(QStringLiteral("caption"), c.caption);
-        }
-        m_xml.writeAttribute(QStringLiteral("x"), numberText(c.rect.x()));
-        m_xml.writeAttribute(QStringLiteral("y"), numberText(c.rect.y()));
-        m_xml.writeAttribute(QStringLiteral("width"), numberText(c.rect.width()));
-        m_xml.writeAttribute(QStringLiteral("height"), numberText(c.rect.height()));
-        if (c.isText()) {
-            if (c.fontFamily != m_layout.fontFamily)
-                writeText(QStringLiteral("font"), c.fontFamily);
-            writeNumber(QStringLiteral("size"), c.fontSize, m_layout.fontSize);
-            writeFlag(QStringLiteral("bold"), c.bold);
-            writeFlag(QStringLiteral("italic"), c.italic);
-            const Qt::Alignment h = c.alignment & Qt::AlignHorizontal_Mask;
-            if (h & Qt::AlignHCenter)
-                m_xml.writeAttribute(QStringLiteral("align"), QStringLiteral("center"));
-            else if (h & Qt::AlignRight)
-                m_xml.writeAttribute(QStringLiteral("align"), QStringLiteral("right"));
-            const Qt::Alignment v = c.alignment & Qt::AlignVertical_Mask;
-            if (v & Qt::AlignTop)
-                m_xml.writeAttribute(QStringLiteral("valign"), QStringLiteral("top"));
-            else if (v & Qt::AlignBottom)
-                m_xml.writeAttribute(QStringLiteral("valign"), QStringLiteral("bottom"));
-            writeFlag(QStringLiteral("wrap"), c.wrap);
-            writeFlag(QStringLiteral("shrink"), c.shrink);
-            writeText(QStringLiteral("frame"), frameText(c.frame));
-        }
-        writeNumber(QStringLiteral("frame-width"), c.frameWidth, ReportControl().frameWidth);
-        if (c.background.isValid() && c.kind != ReportControl::Line)
-            m_xml.writeAttribute(QStringLiteral("background"), c.background.name(QColor::HexRgb));
+        using A = ControlAttribute;
+        m_kind = &controlKind(c.kind);
+        m_xml.writeEmptyElement(m_kind->element);
+        writeText(A::Name, c.name);
+        writeText(A::Tag, c.tag);
+        writeText(A::Caption, c.caption);
+        writeText(A::X, numberText(c.rect.x()));
+        writeText(A::Y, numberText(c.rect.y()));
+        writeText(A::Width, numberText(c.rect.width()));
+        writeText(A::Height, numberText(c.rect.height()));
+        if (c.fontFamily != m_layout.fontFamily)
+            writeText(A::Font, c.fontFamily);
+        writeNumber(A::Size, c.fontSize, m_layout.fontSize);
+        writeFlag(A::Bold, c.bold);
+        writeFlag(A::Italic, c.italic);
+        const Qt::Alignment h = c.alignment & Qt::AlignHorizontal_Mask;
+        writeText(A::Align, h & Qt::AlignHCenter ? QStringLiteral("center")
+                            : h & Qt::AlignRight ? QStringLiteral("right")
+                                                 : QString());
+        const Qt::Alignment v = c.alignment & Qt::AlignVertical_Mask;
+        writeText(A::VAlign, v & Qt::AlignTop      ? QStringLiteral("top")
+                             : v & Qt::AlignBottom ? QStringLiteral("bottom")
+                                                   : QString());
+        writeFlag(A::Wrap, c.wrap);
+        writeFlag(A::Shrink, c.shrink);
+        writeText(A::Frame, frameText(c.frame));
+        writeNumber(A::FrameWidth, c.frameWidth, ReportControl().frameWidth);
+        if (c.background.isValid())
+            writeText(A::Background, c.background.name(QColor::HexRgb));
     }
 
-    void writeText(const QString &name, const QString &value)
+    // A control's attribute, when its kind has it and it is not empty.
+    void writeText(ControlAttribute attribute, const QString &value)
     {
-        if (!value.isEmpty())
-            m_xml.writeAttribute(name, value);
+        if (m_kind->has(attribute) && !value.isEmpty())
+            m_xml.writeAttribute(attributeName(attribute), value);
+    }
+    void writeFlag(ControlAttribute attribute, bool value)
+    {
+        writeText(attribute, value ? QStringLiteral("true") : QString());
+    }
+    void writeNumber(ControlAttribute attribute, double value, double fallback)
+    {
+        if (numberText(value) != numberText(fallback))
+            writeText(attribute, numberText(value));
     }
     void writeNumber(const QString &name, double value, double fallback)
     {
         if (numberText(value) != numberText(fallback))
             m_xml.writeAttribute(name, numberText(value));
     }
-    void writeFlag(const QString &name, bool value)
-    {
-        if (value)
-            m_xml.writeAttribute(name, QStringLiteral("true"));
-    }
 
     QXmlStreamWriter m_xml;
     const ReportLayout &m_layout;
+    const ControlKindInfo *m_kind = nullptr;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/controlkinds.h"
+
 #include <QColor>
 #include <QList>
 #include <QMarginsF>
@@ -17,11 +19,11 @@ namespace tarvel {
 // its caption for each record. A line runs from the box's top left to its
 // bottom right corner (a box of no height is a horizontal line); a rectangle
 // draws the box's four sides. Positions and sizes are in millimetres from the
-// section's top left corner.
+// section's top left corner. What each kind has is in controlkinds.h.
 struct ReportControl {
-    enum Kind { Label, TextBox, Line, Rect };
+    using Kind = ControlKind;
 
-    Kind kind = TextBox;
+    Kind kind = Kind::TextBox;
     QString name;
     QString tag;
     QString caption;
@@ -39,7 +41,6 @@ struct ReportControl {
     // a text that reads as a number does so whether or not this is set.
     bool shrink = false;
 
-    bool isText() const { return kind == Label || kind == TextBox; }
     bool operator==(const ReportControl &) const = default;
 };
 

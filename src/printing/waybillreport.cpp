@@ -111,28 +111,29 @@ void drawCaption(QPainter &painter, const ReportControl &c, const QRectF &box)
     painter.drawText(inner, int(c.alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
+// Each kind drawn its own way: a new kind gets its case here.
 void drawControl(QPainter &painter, const ReportControl &c, const QRectF &box)
 {
     switch (c.kind) {
-    case ReportControl::Line:
+    case ControlKind::Line:
         painter.setPen(linePen(c));
         painter.drawLine(box.topLeft(), box.bottomRight());
         return;
-    case ReportControl::Rect:
+    case ControlKind::Rect:
         if (c.background.isValid())
             painter.fillRect(box, c.background);
         painter.setPen(linePen(c));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
         return;
-    case ReportControl::Label:
-    case ReportControl::TextBox:
-        break;
+    case ControlKind::Label:
+    case ControlKind::TextBox:
+        if (c.background.isValid())
+            painter.fillRect(box, c.background);
+        drawCaption(painter, c, box);
+        drawFrame(painter, c, box);
+        return;
     }
-    if (c.background.isValid())
-        painter.fillRect(box, c.background);
-    drawCaption(painter, c, box);
-    drawFrame(painter, c, box);
 }
 
 void paintSection(QPainter &painter, const ReportSection &section, const QPointF &originMm)

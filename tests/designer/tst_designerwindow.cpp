@@ -118,7 +118,7 @@ void TestDesignerWindow::dragFieldOntoDetail()
     const ReportLayout saved = LayoutReader::read(layoutPath());
     QList<ReportControl> found;
     for (const ReportControl &c : saved.section(ReportLayout::Detail).controls) {
-        if (c.tag == QLatin1String("STOK BARKOD") && c.kind == ReportControl::TextBox)
+        if (c.tag == QLatin1String("STOK BARKOD") && c.kind == ReportControl::Kind::TextBox)
             found << c;
     }
     QCOMPARE(found.size(), 2); // the shipped one and the new one
@@ -173,7 +173,7 @@ void TestDesignerWindow::moveWithMouseAndKeys()
     QVERIFY(document.control(code).rect.y() == start.y() + 0.1);
 
     // Undone step by step, back to where it was.
-    QAction *undo = window->action(QStringLiteral("geriAl"));
+    QAction *undo = window->action(DesignerAction::Undo);
     QVERIFY(undo->isEnabled());
     for (int i = 0; i < 3; ++i)
         undo->trigger();
@@ -197,8 +197,8 @@ void TestDesignerWindow::unreadableLayoutOpensNothing()
                  m_messages.first().contains(QStringLiteral("satır 3")),
              qPrintable(m_messages.first()));
     QVERIFY(window.document().path().isEmpty());
-    QVERIFY(!window.action(QStringLiteral("kaydet"))->isEnabled());
-    QVERIFY(!window.action(QStringLiteral("ornekOnizleme"))->isEnabled());
+    QVERIFY(!window.action(DesignerAction::Save)->isEnabled());
+    QVERIFY(!window.action(DesignerAction::PreviewSample)->isEnabled());
     QVERIFY(!window.save());
 }
 
@@ -278,7 +278,7 @@ void TestDesignerWindow::previewShowsSecondForm()
         pages = preview->pageCount();
         preview->accept();
     });
-    window->action(QStringLiteral("ornekOnizleme"))->trigger();
+    window->action(DesignerAction::PreviewSample)->trigger();
     // Ten rows a form: the sample's thirteen rows make two forms.
     QCOMPARE(pages, 2);
     QVERIFY(m_messages.isEmpty());

@@ -38,18 +38,18 @@ const QList<QPair<const char *, Edit>> &edits()
          }},
         {"add label",
          [](LayoutDocument &d) {
-             return d.addShape(ReportControl::Label,
+             return d.addShape(ReportControl::Kind::Label,
                                d.sectionOrigin(ReportLayout::PageHeader) + QPointF(5, 5)) >= 0;
          }},
         {"add line",
          [](LayoutDocument &d) {
-             return d.addShape(ReportControl::Line,
+             return d.addShape(ReportControl::Kind::Line,
                                d.sectionOrigin(ReportLayout::PageFooter) + QPointF(5, 5)) >= 0;
          }},
         {"add frame",
          [](LayoutDocument &d) {
-             return d.addShape(ReportControl::Rect, d.sectionOrigin(ReportLayout::Detail) + QPointF(1, 1)) >=
-                    0;
+             return d.addShape(ReportControl::Kind::Rect,
+                               d.sectionOrigin(ReportLayout::Detail) + QPointF(1, 1)) >= 0;
          }},
         {"remove", [](LayoutDocument &d) { return d.removeSelection(); }},
         {"properties",
@@ -252,7 +252,7 @@ void TestLayoutDocument::fieldLandsInItsSection()
     QCOMPARE(int(document.sectionOf(id)), section);
     QCOMPARE(document.control(id).rect.topLeft(), corner);
     QCOMPARE(document.control(id).tag, QStringLiteral("STOK BIRIM"));
-    QCOMPARE(document.control(id).kind, ReportControl::TextBox);
+    QCOMPARE(document.control(id).kind, ReportControl::Kind::TextBox);
     QCOMPARE(document.selection(), QList<int>{id});
     // No taller than a detail row, so it does not run into the next one.
     QVERIFY(document.control(id).rect.height() <= document.layout().section(ReportLayout::Detail).height);

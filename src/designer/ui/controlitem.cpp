@@ -1,9 +1,9 @@
 #include "designer/ui/controlitem.h"
 
-#include "designer/ui/pagescene.h"
 #include "printing/waybillreport.h"
 
 #include <QCursor>
+#include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -39,7 +39,7 @@ Qt::CursorShape handleCursor(int handle)
 
 } // namespace
 
-ControlItem::ControlItem(PageScene &scene, int id) : m_scene(scene), m_id(id)
+ControlItem::ControlItem(PageItemHost &page, int id) : m_page(page), m_id(id)
 {
     setFlag(ItemIsSelectable);
     setAcceptHoverEvents(true);
@@ -59,9 +59,19 @@ void ControlItem::show(const ReportControl &control, const QRectF &pageRect)
     update();
 }
 
+bool ControlItem::isLine() const
+{
+    return controlKind(m_control.kind).shape == ControlShape::Line;
+}
+
+int ControlItem::selectedCount() const
+{
+    return scene() ? int(scene()->selectedItems().size()) : 0;
+}
+
 double ControlItem::handleSize() const
 {
-    return handlePixels * m_scene.pixelMm();
+    return handlePixels * m_page.pixelMm();
 }
 
 QRectF ControlItem::boundingRect() const
@@ -77,9 +87,10 @@ QPainterPath ControlItem::shape() const
     // A line, and a frame with nothing inside it (the item table's frame and
     // column rules), are taken by their lines: a click inside the frame
     // reaches what lies there, or starts a rubber band.
-    const bool hollow = m_control.kind == ReportControl::Rect ||
-                        (m_control.isText() && m_control.caption.isEmpty() && m_control.tag.isEmpty());
-    if (m_control.kind == ReportControl::Line) {
+    const ControlKindInfo &kind = controlKind(m_control.kind);
+    const bool hollow = kind.outline || (kind.has(ControlAttribute::Caption) && m_control.caption.isEmpty() &&
+                                         m_control.tag.isEmpty());
+    if (isLine()) {
         path.moveTo(box.topLeft());
         path.lineTo(box.bottomRight());
     } else if (hollow && !m_control.background.isValid()) {
@@ -109,7 +120,7 @@ QPainterPath ControlItem::withHandles(QPainterPath path) const
 QList<int> ControlItem::handles() const
 {
     // A line is stretched by its two ends; a box by its corners and sides.
-    if (m_control.kind == ReportControl::Line)
+    if (isLine())
         return {0, 4};
     return {0, 1, 2, 3, 4, 5, 6, 7};
 }
@@ -125,7 +136,7 @@ QPointF ControlItem::handleCentre(int handle) const
 int ControlItem::handleAt(const QPointF &local) const
 {
     // Only one control at a time is resized: several selected move.
-    if (!isSelected() || m_scene.selectedItems().size() != 1)
+    if (!isSelected() || selectedCount() != 1)
         return -1;
     // Outside the box a handle is easy to catch; inside, it keeps to its
     // corner or side, so a box a few pixels high at a small zoom is still
@@ -146,7 +157,8 @@ void ControlItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
 {
     const QRectF box(QPointF(0, 0), m_pageRect.size());
     ReportControl shown = m_control;
-    if (shown.kind == ReportControl::TextBox && !shown.tag.isEmpty()) {
+    const ControlKindInfo &kind = controlKind(shown.kind);
+    if (kind.showsTag && !shown.tag.isEmpty()) {
         // A bound box shows which field it prints, tinted so it stands out from fixed texts.
         shown.caption = shown.tag;
         if (!shown.background.isValid())
@@ -155,8 +167,9 @@ void ControlItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
     painter->setRenderHint(QPainter::Antialiasing);
     WaybillReport::paintControl(*painter, shown, -shown.rect.topLeft());
 
-    const double pixel = m_scene.pixelMm();
-    if (shown.isText() && !shown.frame && !isSelected()) {
+    const double pixel = m_page.pixelMm();
+    // A box whose frame is not drawn shows its edges in the designer.
+    if (kind.has(ControlAttribute::Frame) && !shown.frame && !isSelected()) {
         painter->setPen(QPen(QColor(160, 160, 160), pixel, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(box);
@@ -165,11 +178,11 @@ void ControlItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
         return;
     painter->setPen(QPen(selectionColour, pixel * 1.5, Qt::DashLine));
     painter->setBrush(Qt::NoBrush);
-    if (m_control.kind == ReportControl::Line)
+    if (isLine())
         painter->drawLine(box.topLeft(), box.bottomRight());
     else
         painter->drawRect(box);
-    if (m_scene.selectedItems().size() != 1)
+    if (selectedCount() != 1)
         return;
     painter->setPen(QPen(selectionColour, pixel));
     painter->setBrush(Qt::white);
@@ -204,9 +217,9 @@ void ControlItem::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 QRectF ControlItem::resized(const QPointF &pageMm) const
 {
-    const QPointF p = m_scene.snapped(pageMm);
+    const QPointF p = m_page.snapped(pageMm);
     QRectF r = m_pageRect;
-    if (m_control.kind == ReportControl::Line) {
+    if (isLine()) {
         // A line keeps its other end; it runs down and to the right.
         if (m_handle == 0)
             r.setTopLeft(QPointF(std::min(p.x(), r.right()), std::min(p.y(), r.bottom())));
@@ -247,9 +260,9 @@ void ControlItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     if (m_drag == Drag::Move) {
         // The grabbed control lands on the grid; the others keep their distance to it.
-        const QPointF target = m_scene.snapped(m_pageRect.topLeft() + event->scenePos() - m_pressMm);
+        const QPointF target = m_page.snapped(m_pageRect.topLeft() + event->scenePos() - m_pressMm);
         m_delta = target - m_pageRect.topLeft();
-        m_scene.dragSelection(m_delta);
+        m_page.dragSelection(m_delta);
     } else if (m_drag == Drag::Resize) {
         // Shown as it will be; the document learns it when the button is let go.
         const QRectF r = resized(event->scenePos());
@@ -263,11 +276,11 @@ void ControlItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     const Drag drag = m_drag;
     m_drag = Drag::None;
     if (drag == Drag::Move && !m_delta.isNull()) {
-        m_scene.finishDrag(m_delta);
+        m_page.finishDrag(m_delta);
         return;
     }
     if (drag == Drag::Resize && event->scenePos() != m_pressMm) {
-        m_scene.finishResize(m_id, m_pageRect);
+        m_page.finishResize(m_id, m_pageRect);
         return;
     }
     QGraphicsItem::mouseReleaseEvent(event);

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "designer/ui/pageitemhost.h"
 #include "printing/reportlayout.h"
 
 #include <QGraphicsItem>
 
 namespace tarvel {
 
-class PageScene;
-
 // One control on the designer's page, drawn by the forms' own painting (a
 // text box shows its field's name). Selected, it shows handles; the mouse
 // moves every selected control, or resizes this one by a handle, and the
-// scene turns the end of the drag into one edit.
+// page turns the end of the drag into one edit. How it is taken hold of
+// comes from its kind's row in the table of control kinds.
 class ControlItem : public QGraphicsItem {
 public:
-    ControlItem(PageScene &scene, int id);
+    ControlItem(PageItemHost &page, int id);
 
     int id() const { return m_id; }
     // The control and its box on the page (mm).
@@ -40,8 +40,10 @@ private:
     QPainterPath withHandles(QPainterPath path) const;
     double handleSize() const;
     QRectF resized(const QPointF &pageMm) const;
+    bool isLine() const;
+    int selectedCount() const;
 
-    PageScene &m_scene;
+    PageItemHost &m_page;
     int m_id;
     ReportControl m_control;
     QRectF m_pageRect;

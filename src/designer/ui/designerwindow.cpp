@@ -58,7 +58,8 @@ void restoreCursor()
 
 } // namespace
 
-DesignerWindow::DesignerWindow(const AppPaths &paths, QWidget *parent) : QMainWindow(parent), m_paths(paths)
+DesignerWindow::DesignerWindow(const AppPaths &paths, QWidget *parent)
+    : QMainWindow(parent), m_paths(paths), m_actions(this)
 {
     setObjectName(QStringLiteral("VelmorEtiket"));
     setWindowTitle(programTitle);
@@ -141,39 +142,88 @@ DesignerWindow::~DesignerWindow()
     delete m_panels;
 }
 
-QAction *DesignerWindow::addAction(const QString &name, const QString &text, const QKeySequence &key)
-{
-    auto *action = new QAction(text, this);
-    action->setObjectName(name);
-    if (!key.isEmpty())
-        action->setShortcut(key);
-    m_actions.insert(name, action);
-    return action;
-}
-
 void DesignerWindow::buildMenus()
 {
+    using A = DesignerAction;
+    const auto fill = [this](QWidget *menu, std::initializer_list<A> actions) {
+        for (A action : actions)
+            menu->addAction(m_actions[action]);
+    };
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Dosya"));
-    file->addAction(addAction(QStringLiteral("ac"), QStringLiteral("Aç..."), QKeySequence::Open));
-    file->addAction(addAction(QStringLiteral("kaydet"), QStringLiteral("Kaydet"), QKeySequence::Save));
-    file->addAction(addAction(QStringLiteral("farkliKaydet"), QStringLiteral("Farklı Kaydet...")));
-    file->addAction(addAction(QStringLiteral("varsayilanYap"), QStringLiteral("Varsayılan Yap")));
+    fill(file, {A::Open, A::Save, A::SaveAs, A::MakeDefault});
     file->addSeparator();
-    file->addAction(addAction(QStringLiteral("ornekOnizleme"), QStringLiteral("Örnek Liste ile Önizleme"),
-                              QKeySequence(Qt::Key_F5)));
-    file->addAction(
-        addAction(QStringLiteral("irsaliyeOnizleme"), QStringLiteral("İrsaliyelerle Önizleme...")));
-    file->addAction(addAction(QStringLiteral("denemeSayfasi"), QStringLiteral("Deneme Sayfası Yazdır...")));
+    fill(file, {A::PreviewSample, A::PreviewWaybills, A::TestPage});
     file->addSeparator();
-    file->addAction(addAction(QStringLiteral("cikis"), QStringLiteral("Çıkış")));
+    fill(file, {A::Quit});
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("Dü&zen"));
+    fill(edit, {A::Undo, A::Redo});
+    edit->addSeparator();
+    fill(edit, {A::Copy, A::Paste, A::Delete, A::SelectAll});
+
+    QMenu *insert = menuBar()->addMenu(QStringLiteral("&Ekle"));
+    insert->addActions(m_actions.addingAll());
+
+    QMenu *align = menuBar()->addMenu(QStringLiteral("&Hizala"));
+    fill(align, {A::AlignLeft, A::AlignRight, A::AlignTop, A::SameWidth});
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&Görünüm"));
+    m_actions[A::SnapToGrid]->setChecked(m_scene->snapping());
+    fill(view, {A::SnapToGrid, A::ShowPicture});
+    view->addSeparator();
+    fill(view, {A::ZoomIn, A::ZoomOut, A::ActualSize, A::FitWidth});
+    view->addSeparator();
+    fill(view, {A::ChoosePicture, A::RemovePicture});
+
+    QToolBar *tools = addToolBar(QStringLiteral("Araçlar"));
+    tools->setObjectName(QStringLiteral("araclar"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    fill(tools, {A::Save, A::PreviewSample});
+    tools->addSeparator();
+    fill(tools, {A::Undo, A::Redo});
+    tools->addSeparator();
+    tools->addActions(m_actions.addingAll());
+    tools->addSeparator();
+    fill(tools, {A::SnapToGrid});
+    // A second row, so the printer is never folded away on a small screen.
+    addToolBarBreak();
+    QToolBar *arrange = addToolBar(QStringLiteral("Hizalama ve Yazıcı"));
+    arrange->setObjectName(QStringLiteral("hizalamaYazici"));
+    arrange->setMovable(false);
+    arrange->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    fill(arrange, {A::AlignLeft, A::AlignRight, A::AlignTop, A::SameWidth});
+    arrange->addSeparator();
+    arrange->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
+    m_printer = new QComboBox(this);
+    m_printer->setObjectName(QStringLiteral("yazici"));
+    m_printer->setMinimumContentsLength(16);
+    m_printer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    arrange->addWidget(m_printer);
+    fill(arrange, {A::TestPage, A::MakeDefault});
+    connectActions();
+}
+
+void DesignerWindow::connectActions()
+{
+    using A = DesignerAction;
+    const auto on = [this](A action, auto slot) {
+        connect(m_actions[action], &QAction::triggered, this, slot);
+    };
+    on(A::Open, [this] { chooseAndOpen(); });
+    on(A::Save, [this] { save(); });
+    on(A::SaveAs, [this] { askSaveAs(); });
+    on(A::MakeDefault, [this] { makeDefault(); });
+    on(A::PreviewSample, [this] { previewSample(); });
+    on(A::PreviewWaybills, [this] { previewWaybills(); });
+    on(A::TestPage, [this] { printTestPage(); });
+    on(A::Quit, [this] { close(); });
 
     // "Geri Al" and "Yinele" keep their captions (the stack's own actions
     // would read "Geri Al Taşı"); the step they take is in the tool tip.
     QUndoStack &undo = m_document.undoStack();
-    QAction *undoAction = addAction(QStringLiteral("geriAl"), QStringLiteral("Geri Al"), QKeySequence::Undo);
-    QAction *redoAction = addAction(QStringLiteral("yinele"), QStringLiteral("Yinele"));
-    redoAction->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QAction *undoAction = m_actions[A::Undo];
+    QAction *redoAction = m_actions[A::Redo];
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
     connect(undoAction, &QAction::triggered, &undo, &QUndoStack::undo);
@@ -188,112 +238,30 @@ void DesignerWindow::buildMenus()
         redoAction->setToolTip(step.isEmpty() ? QStringLiteral("Yinele")
                                               : QStringLiteral("Yinele: %1").arg(step));
     });
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("Dü&zen"));
-    edit->addAction(undoAction);
-    edit->addAction(redoAction);
-    edit->addSeparator();
-    edit->addAction(addAction(QStringLiteral("kopyala"), QStringLiteral("Kopyala"), QKeySequence::Copy));
-    edit->addAction(addAction(QStringLiteral("yapistir"), QStringLiteral("Yapıştır"), QKeySequence::Paste));
-    edit->addAction(addAction(QStringLiteral("sil"), QStringLiteral("Sil")));
-    edit->addAction(
-        addAction(QStringLiteral("tumunuSec"), QStringLiteral("Tümünü Seç"), QKeySequence::SelectAll));
 
-    QMenu *insert = menuBar()->addMenu(QStringLiteral("&Ekle"));
-    insert->addAction(addAction(QStringLiteral("etiketEkle"), QStringLiteral("Etiket (sabit metin)")));
-    insert->addAction(addAction(QStringLiteral("cizgiEkle"), QStringLiteral("Çizgi")));
-    insert->addAction(addAction(QStringLiteral("cerceveEkle"), QStringLiteral("Çerçeve")));
-
-    QMenu *align = menuBar()->addMenu(QStringLiteral("&Hizala"));
-    align->addAction(addAction(QStringLiteral("solaHizala"), QStringLiteral("Sola Hizala")));
-    align->addAction(addAction(QStringLiteral("sagaHizala"), QStringLiteral("Sağa Hizala")));
-    align->addAction(addAction(QStringLiteral("usteHizala"), QStringLiteral("Üste Hizala")));
-    align->addAction(addAction(QStringLiteral("ayniGenislik"), QStringLiteral("Aynı Genişlik")));
-
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&Görünüm"));
-    QAction *grid = addAction(QStringLiteral("izgara"), QStringLiteral("Izgaraya Yapıştır (0,5 mm)"));
-    grid->setCheckable(true);
-    grid->setChecked(m_scene->snapping());
-    view->addAction(grid);
-    QAction *picture = addAction(QStringLiteral("zeminGoster"), QStringLiteral("Zemin Resmini Göster"));
-    picture->setCheckable(true);
-    picture->setChecked(true);
-    view->addAction(picture);
-    view->addSeparator();
-    view->addAction(
-        addAction(QStringLiteral("yakinlastir"), QStringLiteral("Yakınlaştır"), QKeySequence::ZoomIn));
-    view->addAction(
-        addAction(QStringLiteral("uzaklastir"), QStringLiteral("Uzaklaştır"), QKeySequence::ZoomOut));
-    view->addAction(addAction(QStringLiteral("gercekBoyut"), QStringLiteral("Gerçek Boyut (%100)")));
-    view->addAction(addAction(QStringLiteral("sayfayaSigdir"), QStringLiteral("Sayfa Genişliği")));
-    view->addSeparator();
-    view->addAction(addAction(QStringLiteral("zeminSec"), QStringLiteral("Zemin Resmi Seç...")));
-    view->addAction(addAction(QStringLiteral("zeminKaldir"), QStringLiteral("Zemin Resmini Kaldır")));
-
-    QToolBar *tools = addToolBar(QStringLiteral("Araçlar"));
-    tools->setObjectName(QStringLiteral("araclar"));
-    tools->setMovable(false);
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char *name : {"kaydet", "ornekOnizleme"})
-        tools->addAction(m_actions.value(QString::fromLatin1(name)));
-    tools->addSeparator();
-    tools->addAction(undoAction);
-    tools->addAction(redoAction);
-    tools->addSeparator();
-    for (const char *name : {"etiketEkle", "cizgiEkle", "cerceveEkle"})
-        tools->addAction(m_actions.value(QString::fromLatin1(name)));
-    tools->addSeparator();
-    tools->addAction(grid);
-    // A second row, so the printer is never folded away on a small screen.
-    addToolBarBreak();
-    QToolBar *arrange = addToolBar(QStringLiteral("Hizalama ve Yazıcı"));
-    arrange->setObjectName(QStringLiteral("hizalamaYazici"));
-    arrange->setMovable(false);
-    arrange->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
-        arrange->addAction(m_actions.value(QString::fromLatin1(name)));
-    arrange->addSeparator();
-    arrange->addWidget(new QLabel(QStringLiteral(" Yazıcı: "), this));
-    m_printer = new QComboBox(this);
-    m_printer->setObjectName(QStringLiteral("yazici"));
-    m_printer->setMinimumContentsLength(16);
-    m_printer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    arrange->addWidget(m_printer);
-    arrange->addAction(m_actions.value(QStringLiteral("denemeSayfasi")));
-    arrange->addAction(m_actions.value(QStringLiteral("varsayilanYap")));
-
-    const auto on = [this](const char *name, auto slot) {
-        connect(m_actions.value(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    on("ac", [this] { chooseAndOpen(); });
-    on("kaydet", [this] { save(); });
-    on("farkliKaydet", [this] { askSaveAs(); });
-    on("varsayilanYap", [this] { makeDefault(); });
-    on("ornekOnizleme", [this] { previewSample(); });
-    on("irsaliyeOnizleme", [this] { previewWaybills(); });
-    on("denemeSayfasi", [this] { printTestPage(); });
-    on("cikis", [this] { close(); });
-    on("kopyala", [this] {
+    on(A::Copy, [this] {
         m_document.copySelection();
         updateState();
     });
-    on("yapistir", [this] { m_document.paste(); });
-    on("sil", [this] { m_document.removeSelection(); });
-    on("tumunuSec", [this] { m_document.setSelection(m_document.allIds()); });
-    on("etiketEkle", [this] { addShape(ReportControl::Label); });
-    on("cizgiEkle", [this] { addShape(ReportControl::Line); });
-    on("cerceveEkle", [this] { addShape(ReportControl::Rect); });
-    on("solaHizala", [this] { m_document.alignSelection(LayoutDocument::Align::Left); });
-    on("sagaHizala", [this] { m_document.alignSelection(LayoutDocument::Align::Right); });
-    on("usteHizala", [this] { m_document.alignSelection(LayoutDocument::Align::Top); });
-    on("ayniGenislik", [this] { m_document.alignSelection(LayoutDocument::Align::SameWidth); });
-    on("izgara", [this](bool checked) { m_scene->setSnapping(checked); });
-    on("zeminGoster", [this](bool checked) { m_scene->setBackgroundVisible(checked); });
-    on("yakinlastir", [this] { m_view->zoomIn(); });
-    on("uzaklastir", [this] { m_view->zoomOut(); });
-    on("gercekBoyut", [this] { m_view->setZoom(1.0); });
-    on("sayfayaSigdir", [this] { m_view->fitWidth(); });
-    on("zeminSec", [this] { choosePicture(); });
-    on("zeminKaldir", [this] { m_document.setBackground({}); });
+    on(A::Paste, [this] { m_document.paste(); });
+    on(A::Delete, [this] { m_document.removeSelection(); });
+    on(A::SelectAll, [this] { m_document.setSelection(m_document.allIds()); });
+    for (const ControlKindInfo &kind : controlKinds()) {
+        if (QAction *adding = m_actions.adding(kind.kind))
+            connect(adding, &QAction::triggered, this, [this, k = kind.kind] { addShape(k); });
+    }
+    on(A::AlignLeft, [this] { m_document.alignSelection(LayoutDocument::Align::Left); });
+    on(A::AlignRight, [this] { m_document.alignSelection(LayoutDocument::Align::Right); });
+    on(A::AlignTop, [this] { m_document.alignSelection(LayoutDocument::Align::Top); });
+    on(A::SameWidth, [this] { m_document.alignSelection(LayoutDocument::Align::SameWidth); });
+    on(A::SnapToGrid, [this](bool checked) { m_scene->setSnapping(checked); });
+    on(A::ShowPicture, [this](bool checked) { m_scene->setBackgroundVisible(checked); });
+    on(A::ZoomIn, [this] { m_view->zoomIn(); });
+    on(A::ZoomOut, [this] { m_view->zoomOut(); });
+    on(A::ActualSize, [this] { m_view->setZoom(1.0); });
+    on(A::FitWidth, [this] { m_view->fitWidth(); });
+    on(A::ChoosePicture, [this] { choosePicture(); });
+    on(A::RemovePicture, [this] { m_document.setBackground({}); });
 }
 
 void DesignerWindow::showEvent(QShowEvent *event)
@@ -344,17 +312,18 @@ void DesignerWindow::updateState()
     const bool changes = hasChanges();
     setWindowModified(changes);
     setWindowTitle(open ? QStringLiteral("%1[*] - %2").arg(m_document.name(), programTitle) : programTitle);
-    for (const char *name :
-         {"kaydet", "farkliKaydet", "varsayilanYap", "ornekOnizleme", "irsaliyeOnizleme", "denemeSayfasi",
-          "tumunuSec", "etiketEkle", "cizgiEkle", "cerceveEkle", "zeminSec"})
-        m_actions.value(QString::fromLatin1(name))->setEnabled(open);
-    for (const char *name : {"kopyala", "sil"})
-        m_actions.value(QString::fromLatin1(name))->setEnabled(!selection.isEmpty());
-    for (const char *name : {"solaHizala", "sagaHizala", "usteHizala", "ayniGenislik"})
-        m_actions.value(QString::fromLatin1(name))->setEnabled(selection.size() > 1);
-    m_actions.value(QStringLiteral("yapistir"))->setEnabled(open && m_document.canPaste());
-    m_actions.value(QStringLiteral("zeminKaldir"))
-        ->setEnabled(!m_document.layout().background.image.isEmpty());
+    using A = DesignerAction;
+    for (A action : {A::Save, A::SaveAs, A::MakeDefault, A::PreviewSample, A::PreviewWaybills, A::TestPage,
+                     A::SelectAll, A::ChoosePicture})
+        m_actions[action]->setEnabled(open);
+    for (QAction *adding : m_actions.addingAll())
+        adding->setEnabled(open);
+    for (A action : {A::Copy, A::Delete})
+        m_actions[action]->setEnabled(!selection.isEmpty());
+    for (A action : {A::AlignLeft, A::AlignRight, A::AlignTop, A::SameWidth})
+        m_actions[action]->setEnabled(selection.size() > 1);
+    m_actions[A::Paste]->setEnabled(open && m_document.canPaste());
+    m_actions[A::RemovePicture]->setEnabled(!m_document.layout().background.image.isEmpty());
     m_fields->setEnabled(open);
     m_view->setEnabled(open);
     m_panels->setCurrentWidget(selection.isEmpty() ? static_cast<QWidget *>(m_pagePanel) : m_properties);
@@ -538,13 +507,13 @@ void DesignerWindow::chooseAndOpen()
         openLayout(path);
 }
 
-void DesignerWindow::addShape(int kind)
+void DesignerWindow::addShape(ControlKind kind)
 {
     // Where the user is looking, or the start of the detail band.
     QPointF at = m_view->mapToScene(m_view->viewport()->rect().center());
     if (!m_document.sectionAt(at))
         at = m_document.sectionOrigin(ReportLayout::Detail);
-    m_document.addShape(ReportControl::Kind(kind), m_scene->snapped(at));
+    m_document.addShape(kind, m_scene->snapped(at));
     m_view->setFocus();
 }
 
@@ -558,7 +527,7 @@ void DesignerWindow::choosePicture()
     if (const Result<void> laid = m_document.setBackgroundPicture(file); !laid)
         showError(laid.errorText());
     else
-        m_actions.value(QStringLiteral("zeminGoster"))->setChecked(true);
+        m_actions[DesignerAction::ShowPicture]->setChecked(true);
     m_scene->setBackgroundVisible(true);
 }
 

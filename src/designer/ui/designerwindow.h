@@ -1,9 +1,9 @@
 #pragma once
 
+#include "designer/ui/designeractions.h"
 #include "foundation/base/apppaths.h"
 #include "printing/layoutdoc/layoutdocument.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 class QAction;
@@ -48,7 +48,7 @@ public:
     LayoutDocument &document() { return m_document; }
     PageView *view() const { return m_view; }
     FieldList *fields() const { return m_fields; }
-    QAction *action(const QString &name) const { return m_actions.value(name); }
+    QAction *action(DesignerAction action) const { return m_actions[action]; }
     QString printer() const;
     void setPrinter(const QString &name);
 
@@ -57,8 +57,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QAction *addAction(const QString &name, const QString &text, const QKeySequence &key = {});
     void buildMenus();
+    void connectActions();
     void fillPrinters(const QString &chosen);
     void updateState();
     void showError(const QString &text);
@@ -66,7 +66,7 @@ private:
     bool settleChanges();
     void chooseAndOpen();
     void askSaveAs();
-    void addShape(int kind);
+    void addShape(ControlKind kind);
     void choosePicture();
     void previewSample();
     void previewWaybills();
@@ -85,7 +85,7 @@ private:
     QComboBox *m_printer = nullptr;
     QLabel *m_position = nullptr;
     QLabel *m_state = nullptr;
-    QHash<QString, QAction *> m_actions;
+    DesignerActions m_actions;
     QString m_savedPrinter;
     bool m_fitted = false;
 };

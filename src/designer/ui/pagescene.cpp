@@ -115,8 +115,10 @@ void PageScene::showDropPlace(const QPointF &pageMm)
         m_dropPlace->hide();
         return;
     }
-    const double height = std::min(5.0, m_document.layout().section(*section).height);
-    m_dropPlace->setRect(QRectF(snapped(pageMm), QSizeF(30, height)));
+    // The text box the field would become.
+    const QSizeF size = controlKind(ControlKind::TextBox).size;
+    const double height = std::min(size.height(), m_document.layout().section(*section).height);
+    m_dropPlace->setRect(QRectF(snapped(pageMm), QSizeF(size.width(), height)));
     m_dropPlace->show();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/ui/pageitemhost.h"
 #include "printing/layoutdoc/layoutdocument.h"
 
 #include <QGraphicsScene>
@@ -20,7 +21,7 @@ class SectionHandle;
 // item for each control. It shows the document and turns what the mouse
 // does into the document's edits; it keeps no state of its own beyond the
 // drag in progress.
-class PageScene : public QGraphicsScene {
+class PageScene : public QGraphicsScene, public PageItemHost {
     Q_OBJECT
 public:
     explicit PageScene(LayoutDocument &document, QObject *parent = nullptr);
@@ -32,16 +33,14 @@ public:
     bool snapping() const { return m_snapping; }
     void setSnapping(bool on) { m_snapping = on; }
     static constexpr double gridStep = 0.5;
-    // A position on the grid when snapping is on.
-    double snapped(double mm) const;
-    QPointF snapped(const QPointF &mm) const { return {snapped(mm.x()), snapped(mm.y())}; }
+    double snapped(double mm) const override;
+    using PageItemHost::snapped;
 
     // The background picture shown or hidden (it stays in the layout).
     void setBackgroundVisible(bool visible);
     bool backgroundVisible() const { return m_backgroundVisible; }
 
-    // Millimetres of one screen pixel, for handles of a constant size.
-    double pixelMm() const { return m_pixelMm; }
+    double pixelMm() const override { return m_pixelMm; }
     void setPixelMm(double mm);
 
     // The field being carried from the field list: a dashed box where it
@@ -49,10 +48,10 @@ public:
     void showDropPlace(const QPointF &pageMm);
 
     // ---- Used by the items while the mouse drags ------------------------------------
-    void dragSelection(const QPointF &deltaMm);
-    void finishDrag(const QPointF &deltaMm);
-    void finishResize(int id, const QRectF &pageRect);
-    void finishSectionDrag(LayoutDocument::Section section, double boundaryMm);
+    void dragSelection(const QPointF &deltaMm) override;
+    void finishDrag(const QPointF &deltaMm) override;
+    void finishResize(int id, const QRectF &pageRect) override;
+    void finishSectionDrag(LayoutDocument::Section section, double boundaryMm) override;
 
     ControlItem *item(int id) const { return m_items.value(id); }
 

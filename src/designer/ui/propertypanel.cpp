@@ -19,21 +19,6 @@ namespace tarvel {
 
 namespace {
 
-QString kindName(ReportControl::Kind kind)
-{
-    switch (kind) {
-    case ReportControl::Label:
-        return QStringLiteral("Etiket");
-    case ReportControl::Line:
-        return QStringLiteral("Çizgi");
-    case ReportControl::Rect:
-        return QStringLiteral("Çerçeve");
-    case ReportControl::TextBox:
-        break;
-    }
-    return QStringLiteral("Metin kutusu");
-}
-
 const Qt::Edge edges[] = {Qt::LeftEdge, Qt::TopEdge, Qt::RightEdge, Qt::BottomEdge};
 const Qt::AlignmentFlag horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 const Qt::AlignmentFlag vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
@@ -146,8 +131,13 @@ PropertyPanel::PropertyPanel(LayoutDocument &document, QWidget *parent)
     colours->addWidget(m_noColour);
     form->addRow(QStringLiteral("Zemin rengi:"), colours);
 
-    m_textOnly = {m_tag,    m_caption, m_family, m_size,     m_bold,     m_italic,   m_halign,
-                  m_valign, m_wrap,    m_shrink, m_frame[0], m_frame[1], m_frame[2], m_frame[3]};
+    using A = ControlAttribute;
+    m_attributeWidgets = {{m_tag, A::Tag},          {m_caption, A::Caption}, {m_family, A::Font},
+                          {m_size, A::Size},        {m_bold, A::Bold},       {m_italic, A::Italic},
+                          {m_halign, A::Align},     {m_valign, A::VAlign},   {m_wrap, A::Wrap},
+                          {m_shrink, A::Shrink},    {m_frame[0], A::Frame},  {m_frame[1], A::Frame},
+                          {m_frame[2], A::Frame},   {m_frame[3], A::Frame},  {m_frameWidth, A::FrameWidth},
+                          {m_colour, A::Background}};
 
     connect(m_name, &QLineEdit::editingFinished, this, [this] {
         edit(QStringLiteral("Ad"), [&](ReportControl &c) { c.name = m_name->text().trimmed(); });
@@ -158,8 +148,8 @@ PropertyPanel::PropertyPanel(LayoutDocument &document, QWidget *parent)
         edit(QStringLiteral("Alan"), [&](ReportControl &c) {
             c.tag = tag;
             // A box showing a field is a text box, a fixed text a label.
-            if (c.isText())
-                c.kind = tag.isEmpty() ? ReportControl::Label : ReportControl::TextBox;
+            const ControlKindInfo &kind = controlKind(c.kind);
+            c.kind = tag.isEmpty() ? kind.withoutTag : kind.withTag;
         });
     };
     connect(m_tag, &QComboBox::textActivated, this, takeTag);
@@ -239,9 +229,11 @@ void PropertyPanel::refresh()
         return;
     m_refreshing = true;
     const ReportControl &c = m_document.control(selection.first());
+    const ControlKindInfo &kind = controlKind(c.kind);
+    const QString kindName = kind.name.toString();
     m_kind->setText(selection.size() == 1
-                        ? kindName(c.kind)
-                        : QStringLiteral("%1 (%2 seçili)").arg(kindName(c.kind)).arg(selection.size()));
+                        ? kindName
+                        : QStringLiteral("%1 (%2 seçili)").arg(kindName).arg(selection.size()));
     m_name->setText(c.name);
     m_tag->setCurrentText(c.tag);
     m_caption->setText(c.caption);
@@ -262,10 +254,9 @@ void PropertyPanel::refresh()
     m_frameWidth->setValue(c.frameWidth);
     setColourButton(m_colour, c.background);
     m_noColour->setChecked(!c.background.isValid());
-    for (QWidget *w : std::as_const(m_textOnly))
-        w->setEnabled(c.isText());
-    m_colour->setEnabled(c.kind != ReportControl::Line);
-    m_noColour->setEnabled(c.kind != ReportControl::Line && c.background.isValid());
+    for (const auto &[widget, attribute] : std::as_const(m_attributeWidgets))
+        widget->setEnabled(kind.has(attribute));
+    m_noColour->setEnabled(kind.has(ControlAttribute::Background) && c.background.isValid());
     m_refreshing = false;
 }
 

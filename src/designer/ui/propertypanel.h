@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,8 @@ class LayoutDocument;
 
 // "Özellikler" of the selected controls: shows the first one; a change is
 // one edit of every selected control. Settings a kind does not have (a
-// line's font) are disabled.
+// line's font) are disabled: each setting stands for an attribute of the
+// layout file, and the table of control kinds says which a kind has.
 class PropertyPanel : public QWidget {
     Q_OBJECT
 public:
@@ -46,7 +48,7 @@ private:
     QDoubleSpinBox *m_frameWidth;
     QPushButton *m_colour;
     QCheckBox *m_noColour;
-    QList<QWidget *> m_textOnly;
+    QList<std::pair<QWidget *, ControlAttribute>> m_attributeWidgets;
     bool m_refreshing = false;
 };
 

@@ -1,7 +1,5 @@
 #include "designer/ui/sectionhandle.h"
 
-#include "designer/ui/pagescene.h"
-
 #include <QCursor>
 #include <QGraphicsSceneMouseEvent>
 #include <QPen>
@@ -12,11 +10,11 @@ namespace {
 constexpr double grabPixels = 6;
 }
 
-SectionHandle::SectionHandle(PageScene &scene, ReportLayout::Section section, double boundaryMm,
+SectionHandle::SectionHandle(PageItemHost &page, ReportLayout::Section section, double boundaryMm,
                              double leftMm, double widthMm)
-    : m_scene(scene), m_section(section), m_start(boundaryMm)
+    : m_page(page), m_section(section), m_start(boundaryMm)
 {
-    const double half = grabPixels * scene.pixelMm() / 2;
+    const double half = grabPixels * page.pixelMm() / 2;
     setRect(QRectF(leftMm, -half, widthMm, 2 * half));
     setPos(0, boundaryMm);
     setPen(Qt::NoPen);
@@ -39,14 +37,14 @@ void SectionHandle::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void SectionHandle::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
-    setPos(0, m_scene.snapped(event->scenePos().y()));
+    setPos(0, m_page.snapped(event->scenePos().y()));
 }
 
 void SectionHandle::mouseReleaseEvent(QGraphicsSceneMouseEvent *)
 {
     setBrush(QColor(40, 90, 170, 40));
     if (pos().y() != m_start)
-        m_scene.finishSectionDrag(m_section, pos().y());
+        m_page.finishSectionDrag(m_section, pos().y());
 }
 
 } // namespace tarvel

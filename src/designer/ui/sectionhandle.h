@@ -1,19 +1,18 @@
 #pragma once
 
+#include "designer/ui/pageitemhost.h"
 #include "printing/reportlayout.h"
 
 #include <QGraphicsRectItem>
 
 namespace tarvel {
 
-class PageScene;
-
 // The edge of a section band that sets its height: the page header's and
 // the detail's bottom edge, the page footer's top edge. Dragged up or down,
-// it shows the new edge and hands it to the scene when let go.
+// it shows the new edge and hands it to the page when let go.
 class SectionHandle : public QGraphicsRectItem {
 public:
-    SectionHandle(PageScene &scene, ReportLayout::Section section, double boundaryMm, double leftMm,
+    SectionHandle(PageItemHost &page, ReportLayout::Section section, double boundaryMm, double leftMm,
                   double widthMm);
 
     ReportLayout::Section section() const { return m_section; }
@@ -25,7 +24,7 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
-    PageScene &m_scene;
+    PageItemHost &m_page;
     ReportLayout::Section m_section;
     double m_start;
 };

@@ -18,11 +18,6 @@ namespace tarvel {
 namespace {
 
 const QPointF pasteOffset(2, 2);
-// New controls: a field as wide as a short value, a line of text high.
-const QSizeF fieldSize(30, 5);
-const QSizeF labelSize(25, 5);
-const QSizeF rectSize(40, 20);
-const double lineLength = 40;
 
 bool sameRect(const QRectF &a, const QRectF &b)
 {
@@ -249,53 +244,35 @@ int LayoutDocument::addField(const QString &tag, const QPointF &pageMm)
     const std::optional<Section> section = sectionAt(pageMm);
     if (!section)
         return -1;
-    ReportControl c;
-    c.kind = ReportControl::TextBox;
-    c.name = freeName(QStringLiteral("txt"), m_state);
+    const ControlKindInfo &kind = controlKind(ControlKind::TextBox);
+    ReportControl c = newControl(kind);
     c.tag = tag;
-    c.fontFamily = m_state.layout.fontFamily;
-    c.fontSize = m_state.layout.fontSize;
     // A box no taller than its band, so a detail row does not run into the next.
-    const double height = std::min(fieldSize.height(), m_state.layout.section(*section).height);
-    c.rect = QRectF(pageMm - sectionOrigin(*section), QSizeF(fieldSize.width(), height));
+    const double height = std::min(kind.size.height(), m_state.layout.section(*section).height);
+    c.rect = QRectF(pageMm - sectionOrigin(*section), QSizeF(kind.size.width(), height));
     return addControl(*section, c, QStringLiteral("Alan ekle: %1").arg(tag));
 }
 
-int LayoutDocument::addShape(ReportControl::Kind kind, const QPointF &pageMm)
+int LayoutDocument::addShape(ControlKind kind, const QPointF &pageMm)
 {
     const std::optional<Section> section = sectionAt(pageMm);
     if (!section)
         return -1;
+    const ControlKindInfo &info = controlKind(kind);
+    ReportControl c = newControl(info);
+    c.caption = info.caption.toString();
+    c.rect = QRectF(pageMm - sectionOrigin(*section), info.size);
+    return addControl(*section, c, info.addText.toString());
+}
+
+ReportControl LayoutDocument::newControl(const ControlKindInfo &kind) const
+{
     ReportControl c;
-    c.kind = kind;
+    c.kind = kind.kind;
+    c.name = freeName(kind.namePrefix, m_state);
     c.fontFamily = m_state.layout.fontFamily;
     c.fontSize = m_state.layout.fontSize;
-    const QPointF at = pageMm - sectionOrigin(*section);
-    QString text;
-    switch (kind) {
-    case ReportControl::Label:
-        c.name = freeName(QStringLiteral("lbl"), m_state);
-        c.caption = QStringLiteral("Etiket");
-        c.rect = QRectF(at, labelSize);
-        text = QStringLiteral("Etiket ekle");
-        break;
-    case ReportControl::Line:
-        c.name = freeName(QStringLiteral("line"), m_state);
-        c.rect = QRectF(at, QSizeF(lineLength, 0));
-        text = QStringLiteral("Çizgi ekle");
-        break;
-    case ReportControl::Rect:
-        c.name = freeName(QStringLiteral("rect"), m_state);
-        c.rect = QRectF(at, rectSize);
-        text = QStringLiteral("Çerçeve ekle");
-        break;
-    case ReportControl::TextBox:
-        c.name = freeName(QStringLiteral("txt"), m_state);
-        c.rect = QRectF(at, fieldSize);
-        text = QStringLiteral("Metin kutusu ekle");
-        break;
-    }
-    return addControl(*section, c, text);
+    return c;
 }
 
 bool LayoutDocument::removeSelection()

@@ -75,8 +75,9 @@ public:
     // A text box showing a field, its top left corner at a point of the page
     // (in the section that holds it); -1 when no section does.
     int addField(const QString &tag, const QPointF &pageMm);
-    // A label, a line or a rectangle of a usual size at a point of the page.
-    int addShape(ReportControl::Kind kind, const QPointF &pageMm);
+    // A control of the kind's usual size and caption at a point of the page
+    // (a label, a line, a frame).
+    int addShape(ControlKind kind, const QPointF &pageMm);
     bool removeSelection();
     // Applies edit to each control; one command named text.
     bool changeControls(const QList<int> &ids, const std::function<void(ReportControl &)> &edit,
@@ -132,6 +133,8 @@ private:
     void restore(const State &state);
     int newId() { return ++m_lastId; }
     QString freeName(const QString &prefix, const State &state) const;
+    // A control of the kind named by the first free name, in the layout's font.
+    ReportControl newControl(const ControlKindInfo &kind) const;
     static bool isUnder(const QString &file, const QString &folder);
 
     State m_state;

@@ -22,15 +22,7 @@ void addLoadingScreen(ReportJson &json, const LoadingReport &report)
 {
     json.addList(QStringLiteral("l1"), report.l1());
     json.addList(QStringLiteral("l2"), report.l2());
-    const LoadingReport::Customer &c = report.customer();
-    const LoadingReport::Totals &t = report.totals();
-    const QList<QPair<QString, QString>> fields{
-        {QStringLiteral("unvn"), c.unvn}, {QStringLiteral("vno"), c.vno},   {QStringLiteral("vd"), c.vd},
-        {QStringLiteral("tel"), c.tel},   {QStringLiteral("adr"), c.adr},   {QStringLiteral("shr"), c.shr},
-        {QStringLiteral("topl"), t.topl}, {QStringLiteral("topi"), t.topi}, {QStringLiteral("topk"), t.topk},
-        {QStringLiteral("gtop"), t.gtop},
-    };
-    for (const auto &[name, value] : fields)
+    for (const auto &[name, value] : boxFieldValues(report.customer(), report.totals()))
         json.addField(name, value);
 }
 

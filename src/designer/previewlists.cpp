@@ -37,12 +37,12 @@ constexpr SampleItem sampleItems[] = {
 LoadingListInput sampleLoadingList(int rowsPerForm)
 {
     LoadingListInput in;
-    in.unvn = QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ.");
-    in.adr = QStringLiteral("ATATÜRK CAD. NO:125 KEMERALTI KONAK");
-    in.shr = QStringLiteral("İZMİR");
-    in.tel = QStringLiteral("02324445566");
-    in.vd = QStringLiteral("KONAK");
-    in.vno = QStringLiteral("6130012345");
+    in.customer = {.unvn = QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ."),
+                   .vno = QStringLiteral("6130012345"),
+                   .vd = QStringLiteral("KONAK"),
+                   .tel = QStringLiteral("02324445566"),
+                   .adr = QStringLiteral("ATATÜRK CAD. NO:125 KEMERALTI KONAK"),
+                   .shr = QStringLiteral("İZMİR")};
     double gross = 0;
     double vat = 0;
     const int rows = std::max(1, rowsPerForm) + 3;
@@ -50,23 +50,21 @@ LoadingListInput sampleLoadingList(int rowsPerForm)
         const SampleItem &item = sampleItems[i % std::size(sampleItems)];
         const int quantity = 20 + (i * 37) % 130;
         const double amount = std::round(item.price * quantity * 100) / 100;
-        LoadingListInput::Row row;
-        row.sira = QString::number(i + 1);
-        row.stokkod = QString::fromUtf8(item.code);
-        row.ack = QString::fromUtf8(item.name);
-        row.birim = QString::fromUtf8(item.unit);
-        row.birimfiyat = formatUpTo8(item.price);
-        row.kdv = QString::number(item.vat);
-        row.miktar = QString::number(quantity);
-        row.tutar = formatUpTo8(amount);
-        in.rows << row;
+        in.rows << LoadingRow({{LoadingField::sira, QString::number(i + 1)},
+                               {LoadingField::stokkod, QString::fromUtf8(item.code)},
+                               {LoadingField::ack, QString::fromUtf8(item.name)},
+                               {LoadingField::birim, QString::fromUtf8(item.unit)},
+                               {LoadingField::birimfiyat, formatUpTo8(item.price)},
+                               {LoadingField::kdv, QString::number(item.vat)},
+                               {LoadingField::miktar, QString::number(quantity)},
+                               {LoadingField::tutar, formatUpTo8(amount)}});
         gross += amount;
         vat += std::round(amount * item.vat) / 100;
     }
-    in.topl = formatFixed2(gross);
-    in.topi = formatFixed2(0);
-    in.topk = formatFixed2(vat);
-    in.gtop = formatFixed2(gross + vat);
+    in.totals = {.topl = formatFixed2(gross),
+                 .topi = formatFixed2(0),
+                 .topk = formatFixed2(vat),
+                 .gtop = formatFixed2(gross + vat)};
     return in;
 }
 

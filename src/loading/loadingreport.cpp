@@ -18,63 +18,6 @@ namespace tarvel {
 
 namespace {
 
-void buildLoadingList(DataGrid &grid)
-{
-    MemTable &t = grid.table();
-    t.addField(LoadingField::sira, 50);
-    t.addField(LoadingField::stokkod, 250);
-    t.addField(LoadingField::ack, 250);
-    t.addField(LoadingField::birim, 50);
-    t.addField(LoadingField::birimfiyat, 50);
-    t.addField(LoadingField::kdv, 50);
-    t.addField(LoadingField::miktar, 50);
-    t.addField(LoadingField::tutar, 50);
-    t.setKeyField(LoadingField::sira);
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn1"),
-                    .caption = QStringLiteral("SIRA"),
-                    .field = LoadingField::sira,
-                    .width = 40,
-                    .alignment = Qt::AlignCenter,
-                    .footer = GridTotal::rowCount()});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn2"),
-                    .caption = QStringLiteral("KODU"),
-                    .field = LoadingField::stokkod,
-                    .width = 150});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn3"),
-                    .caption = QStringLiteral("AÇIKLAMA"),
-                    .field = LoadingField::ack,
-                    .width = 350});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn4"),
-                    .caption = QStringLiteral("BİRİM"),
-                    .field = LoadingField::birim,
-                    .width = 64,
-                    .alignment = Qt::AlignCenter});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn5"),
-                    .caption = QStringLiteral("BİRİM FİYAT"),
-                    .field = LoadingField::birimfiyat,
-                    .width = 100,
-                    .alignment = Qt::AlignRight});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn6"),
-                    .caption = QStringLiteral("KDV"),
-                    .field = LoadingField::kdv,
-                    .width = 40,
-                    .alignment = Qt::AlignCenter});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn7"),
-                    .caption = QStringLiteral("MİKTAR"),
-                    .field = LoadingField::miktar,
-                    .width = 64,
-                    .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(LoadingField::miktar)});
-    grid.addColumn({.objectName = QStringLiteral("DBGridColumn8"),
-                    .caption = QStringLiteral("TUTAR"),
-                    .field = LoadingField::tutar,
-                    .width = 100,
-                    .alignment = Qt::AlignRight,
-                    .footer = GridTotal::sumOf(LoadingField::tutar, QStringLiteral("###,###0.00"))});
-    for (int c = 0; c < grid.columnCount(); ++c)
-        grid.setColumnReadOnly(c, true);
-}
-
 void buildWaybillList(DataGrid &grid)
 {
     MemTable &t = grid.table();

@@ -6,6 +6,7 @@
 #include "foundation/base/result.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
+#include "loading/loadingfields.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,18 +15,8 @@
 
 namespace tarvel {
 
-// The fields of the loading list l1 and of the waybill list l2, each name
-// written once: a misspelt field does not compile.
-namespace LoadingField {
-inline const QString sira = QStringLiteral("sira");
-inline const QString stokkod = QStringLiteral("stokkod");
-inline const QString ack = QStringLiteral("ack");
-inline const QString birim = QStringLiteral("birim");
-inline const QString birimfiyat = QStringLiteral("birimfiyat");
-inline const QString kdv = QStringLiteral("kdv");
-inline const QString miktar = QStringLiteral("miktar");
-inline const QString tutar = QStringLiteral("tutar");
-} // namespace LoadingField
+// The fields of the waybill list l2, each name written once (the loading
+// list's are in loadingfields.h).
 namespace WaybillField {
 inline const QString fisno = QStringLiteral("fisno");
 inline const QString tarih = QStringLiteral("tarih");
@@ -38,19 +29,8 @@ inline const QString tarih = QStringLiteral("tarih");
 class LoadingReport : public QObject {
     Q_OBJECT
 public:
-    // The customer box "Cari Hesap Bilgileri".
-    struct Customer {
-        QString unvn, vno, vd, tel, adr, shr;
-    };
-    // The totals panel "Toplamlar". The captions are the store of the totals:
-    // each waybill adds to the number a caption shows and writes it back with
-    // two decimals.
-    struct Totals {
-        QString topl = QStringLiteral("0,00"); // gross
-        QString topi = QStringLiteral("0,00"); // discounts
-        QString topk = QStringLiteral("0,00"); // VAT
-        QString gtop = QStringLiteral("0,00"); // net
-    };
+    using Customer = LoadingCustomer;
+    using Totals = LoadingTotals;
 
     explicit LoadingReport(const ReportContext &context, QObject *parent = nullptr);
 

@@ -100,11 +100,8 @@ public:
         ReportJson json;
         json.addList(QStringLiteral("l1"), m_report.l1());
         json.addList(QStringLiteral("l2"), m_report.l2());
-        const LoadingReport::Customer &c = m_report.customer();
-        const LoadingReport::Totals &t = m_report.totals();
-        for (const QString &field :
-             {c.unvn, c.vno, c.vd, c.tel, c.adr, c.shr, t.topl, t.topi, t.topk, t.gtop})
-            json.addField(QStringLiteral("field"), field);
+        for (const auto &field : boxFieldValues(m_report.customer(), m_report.totals()))
+            json.addField(QStringLiteral("field"), field.second);
         return json.toJson();
     }
 

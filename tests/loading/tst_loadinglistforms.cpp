@@ -28,19 +28,24 @@ LoadingListInput list(int rows)
 {
     LoadingListInput in;
     for (int i = 1; i <= rows; ++i)
-        in.rows.append({QString::number(i), QStringLiteral("K%1").arg(i), QStringLiteral("Ürün %1").arg(i),
-                        QStringLiteral("ADET"), QStringLiteral("1,25"), QStringLiteral("20"),
-                        QString::number(i), amountOf(i)});
-    in.unvn = QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ.");
-    in.vno = QStringLiteral("1234567890");
-    in.vd = QStringLiteral("OSMANCIK");
-    in.tel = QStringLiteral("0364 1234567");
-    in.adr = QStringLiteral("İstasyon Cad. No:82");
-    in.shr = QStringLiteral("ÇORUM");
-    in.topl = QStringLiteral("1234,5");
-    in.topi = QStringLiteral("0,00");
-    in.topk = QStringLiteral("20,10");
-    in.gtop = QStringLiteral("1.234,56");
+        in.rows.append(LoadingRow({{LoadingField::sira, QString::number(i)},
+                                   {LoadingField::stokkod, QStringLiteral("K%1").arg(i)},
+                                   {LoadingField::ack, QStringLiteral("Ürün %1").arg(i)},
+                                   {LoadingField::birim, QStringLiteral("ADET")},
+                                   {LoadingField::birimfiyat, QStringLiteral("1,25")},
+                                   {LoadingField::kdv, QStringLiteral("20")},
+                                   {LoadingField::miktar, QString::number(i)},
+                                   {LoadingField::tutar, amountOf(i)}}));
+    in.customer = {.unvn = QStringLiteral("MEHMET'İN GIDA PAZARLAMA LTD. ŞTİ."),
+                   .vno = QStringLiteral("1234567890"),
+                   .vd = QStringLiteral("OSMANCIK"),
+                   .tel = QStringLiteral("0364 1234567"),
+                   .adr = QStringLiteral("İstasyon Cad. No:82"),
+                   .shr = QStringLiteral("ÇORUM")};
+    in.totals = {.topl = QStringLiteral("1234,5"),
+                 .topi = QStringLiteral("0,00"),
+                 .topk = QStringLiteral("20,10"),
+                 .gtop = QStringLiteral("1.234,56")};
     return in;
 }
 
@@ -116,7 +121,7 @@ void TestLoadingListForms::forms()
                 QCOMPARE(t.cell(1, column), QStringLiteral(" "));
             for (int column : {IrsaliyeNo, CariYetkili, StokSira, StokBarkod, StokKodu})
                 QCOMPARE(t.cell(1, column), QString());
-            QCOMPARE(t.cell(1, CariUnvan), in.unvn);
+            QCOMPARE(t.cell(1, CariUnvan), in.customer.unvn);
             row = 2;
         }
         for (int item = shape.firstItem; item <= shape.lastItem; ++item, ++row) {
@@ -125,7 +130,7 @@ void TestLoadingListForms::forms()
             QCOMPARE(t.cell(row, StokTutar), amountOf(item));
             QCOMPARE(t.cell(row, StokTopTutar), amountOf(item));
             QCOMPARE(t.cell(row, StokIndirim), QStringLiteral("0"));
-            QCOMPARE(t.cell(row, CariSehir), in.shr);
+            QCOMPARE(t.cell(row, CariSehir), in.customer.shr);
             if (!(last && item == shape.lastItem))
                 QCOMPARE(t.cell(row, TopTutar), runningTotal(item));
         }
@@ -165,7 +170,7 @@ void TestLoadingListForms::carriedToTheKurus()
 
     LoadingListInput in = list(int(amounts.size()));
     for (int i = 0; i < amounts.size(); ++i)
-        in.rows[i].tutar = amounts[i];
+        in.rows[i].set(LoadingField::tutar, amounts[i]);
     const LoadingListForms result = loadingListForms(in, rowsPerForm, printTime);
     QCOMPARE(result.error, QString());
     QVERIFY(result.forms.size() >= 2);
@@ -189,7 +194,7 @@ void TestLoadingListForms::onceTakenValues()
 void TestLoadingListForms::stopsAtAmountThatIsNoNumber()
 {
     LoadingListInput in = list(25);
-    in.rows[14].tutar = QStringLiteral("12a");
+    in.rows[14].set(LoadingField::tutar, QStringLiteral("12a"));
     const LoadingListForms result = loadingListForms(in, 10, printTime);
     // The first form was complete before row 15 and still goes out.
     QCOMPARE(result.forms.size(), 1);
@@ -201,7 +206,7 @@ void TestLoadingListForms::stopsAtAmountThatIsNoNumber()
 void TestLoadingListForms::totalTooLongForWords()
 {
     LoadingListInput in = list(3);
-    in.gtop = QStringLiteral("1.234.567.890.123.456,00");
+    in.totals.gtop = QStringLiteral("1.234.567.890.123.456,00");
     const LoadingListForms result = loadingListForms(in, 10, printTime);
     QCOMPARE(result.forms.size(), 0);
     QVERIFY(!result.error.isEmpty());

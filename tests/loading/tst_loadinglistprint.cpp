@@ -43,10 +43,15 @@ LoadingListInput list(int rows)
 {
     LoadingListInput in;
     for (int i = 1; i <= rows; ++i)
-        in.rows.append({QString::number(i), QStringLiteral("K%1").arg(i), QStringLiteral("Ürün"),
-                        QStringLiteral("ADET"), QStringLiteral("2"), QStringLiteral("20"),
-                        QStringLiteral("1"), QStringLiteral("2")});
-    in.gtop = QStringLiteral("50,00");
+        in.rows.append(LoadingRow({{LoadingField::sira, QString::number(i)},
+                                   {LoadingField::stokkod, QStringLiteral("K%1").arg(i)},
+                                   {LoadingField::ack, QStringLiteral("Ürün")},
+                                   {LoadingField::birim, QStringLiteral("ADET")},
+                                   {LoadingField::birimfiyat, QStringLiteral("2")},
+                                   {LoadingField::kdv, QStringLiteral("20")},
+                                   {LoadingField::miktar, QStringLiteral("1")},
+                                   {LoadingField::tutar, QStringLiteral("2")}}));
+    in.totals.gtop = QStringLiteral("50,00");
     return in;
 }
 
@@ -152,7 +157,7 @@ void TestLoadingListPrint::failures()
         QVERIFY(QFile::remove(choice.layoutPath));
     LoadingListInput in = list(25);
     if (badRow > 0)
-        in.rows[badRow - 1].tutar = QStringLiteral("iki");
+        in.rows[badRow - 1].set(LoadingField::tutar, QStringLiteral("iki"));
 
     RecordingOutput output;
     const PrintOutcome outcome = runLoadingListPrint(in, PrintMode::Print, m_paths, output);

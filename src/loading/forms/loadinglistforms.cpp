@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace tarvel {
 
@@ -17,7 +16,8 @@ using namespace PrintField;
 // The values taken once when printing starts.
 struct FixedValues {
     QString date, time;
-    QString topl, topi, topk, gtop, words;
+    LoadingTotals totals; // grouped
+    QString words;
 };
 
 // A totals caption in the grouped pattern; a caption that is no number stays
@@ -28,35 +28,26 @@ QString grouped(const QString &caption)
     return value ? formatGrouped2(*value) : caption;
 }
 
-using Row = LoadingListInput::Row;
-// The customer block and the list fields, by the column they go to.
-constexpr std::pair<int, QString LoadingListInput::*> customerColumns[] = {
-    {CariUnvan, &LoadingListInput::unvn},      {CariVergiNo, &LoadingListInput::vno},
-    {CariVergiDairesi, &LoadingListInput::vd}, {CariTelefon, &LoadingListInput::tel},
-    {CariAdres, &LoadingListInput::adr},       {CariSehir, &LoadingListInput::shr},
-};
-constexpr std::pair<int, QString Row::*> itemColumns[] = {
-    {StokSira, &Row::sira},     {StokKodu, &Row::stokkod}, {StokCinsi, &Row::ack},
-    {StokKdv, &Row::kdv},       {StokBirim, &Row::birim},  {StokBirimFiyat, &Row::birimfiyat},
-    {StokMiktar, &Row::miktar}, {StokTutar, &Row::tutar},  {StokTopTutar, &Row::tutar},
-};
-
 void writeHeading(PrintTable &t, int row, const LoadingListInput &in, const FixedValues &v)
 {
     t.setCell(row, IrsaliyeTarihi, v.date);
     t.setCell(row, IrsaliyeSaati, v.time);
-    for (const auto &[column, field] : customerColumns)
-        t.setCell(row, column, in.*field);
+    for (const auto &field : customerFields())
+        t.setCell(row, field.printField, in.customer.*field.member);
 }
 
-void writeItem(PrintTable &t, int row, const LoadingListInput &in, const Row &r, const FixedValues &v)
+void writeItem(PrintTable &t, int row, const LoadingListInput &in, const LoadingRow &r, const FixedValues &v)
 {
     writeHeading(t, row, in, v);
-    for (const auto &[column, field] : itemColumns)
-        t.setCell(row, column, r.*field);
-    // The waybill number, contact and barcode are not known here.
+    // The waybill number, contact and barcode are not known here, unless the
+    // list has a column for them.
     for (int column : {IrsaliyeNo, CariYetkili, StokBarkod})
         t.setCell(row, column, QString());
+    const QList<LoadingColumn> &columns = loadingColumns();
+    for (int c = 0; c < columns.size(); ++c) {
+        for (int column : columns.at(c).printFields)
+            t.setCell(row, column, r.at(c));
+    }
     t.setCell(row, StokIndirim, QStringLiteral("0"));
 }
 
@@ -81,10 +72,8 @@ void writeCarriedForward(PrintTable &t, const LoadingListInput &in, const FixedV
 
 void writeTotals(PrintTable &t, int row, const FixedValues &v)
 {
-    t.setCell(row, TopTutar, v.topl);
-    t.setCell(row, TopIndirim, v.topi);
-    t.setCell(row, TopKdv, v.topk);
-    t.setCell(row, GenelToplam, v.gtop);
+    for (const auto &field : totalFields())
+        t.setCell(row, field.printField, v.totals.*field.member);
     t.setCell(row, KdvTutarlari, QString());
     t.setCell(row, GenelToplamYazi, v.words);
 }
@@ -98,30 +87,20 @@ std::optional<double> amountOf(const PrintTable &t, int row, int column)
 
 LoadingListInput loadingListInput(const LoadingReport &report)
 {
-    LoadingListInput in;
+    LoadingListInput in{.rows = {}, .customer = report.customer(), .totals = report.totals()};
     const MemTable &t = report.l1().table();
-    const int sira = t.fieldIndex(LoadingField::sira), stokkod = t.fieldIndex(LoadingField::stokkod),
-              ack = t.fieldIndex(LoadingField::ack), birim = t.fieldIndex(LoadingField::birim),
-              birimfiyat = t.fieldIndex(LoadingField::birimfiyat), kdv = t.fieldIndex(LoadingField::kdv),
-              miktar = t.fieldIndex(LoadingField::miktar), tutar = t.fieldIndex(LoadingField::tutar);
+    QList<int> fields;
+    for (const LoadingColumn &column : loadingColumns())
+        fields << t.fieldIndex(column.field);
     // A waybill holds every line in the list's own order (its SIRA numbers),
     // whatever the screen sorts, filters out or folds away.
+    in.rows.reserve(t.rowCount());
     for (int r = 0; r < t.rowCount(); ++r) {
-        in.rows.append({t.value(r, sira), t.value(r, stokkod), t.value(r, ack), t.value(r, birim),
-                        t.value(r, birimfiyat), t.value(r, kdv), t.value(r, miktar), t.value(r, tutar)});
+        LoadingRow row;
+        for (int c = 0; c < fields.size(); ++c)
+            row.setAt(c, t.value(r, fields.at(c)));
+        in.rows.append(row);
     }
-    const LoadingReport::Customer &c = report.customer();
-    in.unvn = c.unvn;
-    in.vno = c.vno;
-    in.vd = c.vd;
-    in.tel = c.tel;
-    in.adr = c.adr;
-    in.shr = c.shr;
-    const LoadingReport::Totals &totals = report.totals();
-    in.topl = totals.topl;
-    in.topi = totals.topi;
-    in.topk = totals.topk;
-    in.gtop = totals.gtop;
     return in;
 }
 
@@ -133,12 +112,10 @@ LoadingListForms loadingListForms(const LoadingListInput &input, int rowsPerForm
     FixedValues v;
     v.date = now.date().toString(QStringLiteral("dd.MM.yyyy"));
     v.time = now.time().toString(QStringLiteral("HH:mm"));
-    v.topl = grouped(input.topl);
-    v.topi = grouped(input.topi);
-    v.topk = grouped(input.topk);
-    v.gtop = grouped(input.gtop);
+    for (const auto &field : totalFields())
+        v.totals.*field.member = grouped(input.totals.*field.member);
     try {
-        v.words = amountinwords(QString(input.gtop).remove(QLatin1Char('.')), QStringLiteral("TL."),
+        v.words = amountinwords(QString(input.totals.gtop).remove(QLatin1Char('.')), QStringLiteral("TL."),
                                 QStringLiteral("Kuruş"));
     } catch (const Error &e) {
         result.error = e.description();
@@ -165,7 +142,7 @@ LoadingListForms loadingListForms(const LoadingListInput &input, int rowsPerForm
         const std::optional<double> discount = amountOf(table, row, StokIndirim);
         if (!amount) {
             result.error = QStringLiteral("%1. satırın tutarı sayı değil: \"%2\"")
-                               .arg(input.rows.at(i).sira, table.cell(row, StokTutar));
+                               .arg(input.rows.at(i).value(LoadingField::sira), table.cell(row, StokTutar));
             return result;
         }
         carried += *amount - discount.value_or(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loading/loadingfields.h"
 #include "printing/printtable.h"
 
 #include <QDateTime>
@@ -13,12 +14,9 @@ class LoadingReport;
 // What the printing reads from the vehicle loading report: the list rows in
 // the order the list shows them, the customer fields and the totals captions.
 struct LoadingListInput {
-    struct Row {
-        QString sira, stokkod, ack, birim, birimfiyat, kdv, miktar, tutar;
-    };
-    QList<Row> rows;
-    QString unvn, vno, vd, tel, adr, shr; // customer
-    QString topl, topi, topk, gtop;       // gross, discount, VAT, net totals
+    QList<LoadingRow> rows;
+    LoadingCustomer customer;
+    LoadingTotals totals;
 };
 
 LoadingListInput loadingListInput(const LoadingReport &report);

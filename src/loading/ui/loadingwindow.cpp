@@ -2,6 +2,7 @@
 
 #include "dialogs/centerform.h"
 #include "dialogs/messagebox.h"
+#include "loading/loadingfields.h"
 #include "loading/loadingreport.h"
 #include "loading/ui/truckpicture.h"
 #include "mainwindow/reportcatalog.h"
@@ -40,18 +41,39 @@ QPushButton *button(const char *objectName, const QString &caption, QWidget *par
     return b;
 }
 
-QLineEdit *field(const char *objectName, QWidget *parent)
+// Where a customer field sits in its box. The address takes three lines.
+struct CustomerPlace {
+    QString LoadingCustomer::*member;
+    int row, column, span;
+};
+// In the order Tab walks them.
+const CustomerPlace customerPlaces[] = {
+    {&LoadingCustomer::unvn, 0, 0, 3}, {&LoadingCustomer::vno, 1, 0, 1}, {&LoadingCustomer::vd, 1, 2, 1},
+    {&LoadingCustomer::tel, 2, 0, 1},  {&LoadingCustomer::shr, 2, 2, 1}, {&LoadingCustomer::adr, 3, 0, 3},
+};
+
+int customerFieldOf(QString LoadingCustomer::*member)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromUtf8(objectName));
-    return edit;
+    const QList<LoadingBoxField<LoadingCustomer>> &fields = customerFields();
+    int index = 0;
+    while (index < fields.size() && fields.at(index).member != member)
+        ++index;
+    Q_ASSERT_X(index < fields.size(), "customerFieldOf", "no such customer field");
+    return index;
+}
+
+QString editorText(const QWidget *edit)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(edit))
+        return line->text();
+    return qobject_cast<const QPlainTextEdit *>(edit)->toPlainText();
 }
 
 // A total caption: right-aligned in a sunken frame, "0,00" at first.
-QLabel *totalCaption(const char *objectName, QWidget *parent)
+QLabel *totalCaption(const QString &objectName, QWidget *parent)
 {
     auto *label = new QLabel(QStringLiteral("0,00"), parent);
-    label->setObjectName(QString::fromUtf8(objectName));
+    label->setObjectName(objectName);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setMinimumWidth(120);
@@ -192,37 +214,39 @@ QGroupBox *LoadingWindow::buildWaybillBox()
 QGroupBox *LoadingWindow::buildCustomerBox()
 {
     auto *box = new QGroupBox(QStringLiteral("Cari Hesap Bilgileri"), this);
-    m_unvn = field("unvn", box);
-    m_vno = field("vno", box);
-    m_vd = field("vd", box);
-    m_tel = field("tel", box);
-    m_shr = field("shr", box);
-    m_adr = new QPlainTextEdit(box);
-    m_adr->setObjectName(QStringLiteral("adr"));
-    m_adr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_adr->setFixedHeight(m_adr->fontMetrics().lineSpacing() * 3 + 12);
+    const QList<LoadingBoxField<LoadingCustomer>> &fields = customerFields();
+    m_customerEdits.resize(fields.size());
+    for (const CustomerPlace &place : customerPlaces) {
+        const int index = customerFieldOf(place.member);
+        if (place.member == &LoadingCustomer::adr) {
+            auto *adr = new QPlainTextEdit(box);
+            adr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            adr->setFixedHeight(adr->fontMetrics().lineSpacing() * 3 + 12);
+            m_customerEdits[index] = adr;
+        } else {
+            m_customerEdits[index] = new QLineEdit(box);
+        }
+        m_customerEdits.at(index)->setObjectName(fields.at(index).name);
+    }
     auto *grid = new QGridLayout(box);
-    const auto add = [grid, box](const QString &label, QWidget *w, int row, int column, int span = 1) {
-        auto *caption = new QLabel(label, box);
-        caption->setBuddy(w);
-        grid->addWidget(caption, row, column);
-        grid->addWidget(w, row, column + 1, 1, span);
-    };
-    add(QStringLiteral("Ünvanı"), m_unvn, 0, 0, 3);
-    add(QStringLiteral("Vergi No"), m_vno, 1, 0);
-    add(QStringLiteral("V.Dairesi"), m_vd, 1, 2);
-    add(QStringLiteral("Telefon"), m_tel, 2, 0);
-    add(QStringLiteral("Şehir"), m_shr, 2, 2);
-    add(QStringLiteral("Adres"), m_adr, 3, 0, 3);
+    for (const CustomerPlace &place : customerPlaces) {
+        const int index = customerFieldOf(place.member);
+        QWidget *edit = m_customerEdits.at(index);
+        auto *caption = new QLabel(fields.at(index).caption, box);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, place.row, place.column);
+        grid->addWidget(edit, place.row, place.column + 1, 1, place.span);
+        if (auto *line = qobject_cast<QLineEdit *>(edit)) {
+            connect(line, &QLineEdit::textEdited, this, &LoadingWindow::takeEditedFields);
+        } else {
+            connect(qobject_cast<QPlainTextEdit *>(edit), &QPlainTextEdit::textChanged, this, [this] {
+                if (!m_showing)
+                    takeEditedFields();
+            });
+        }
+    }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-
-    for (QLineEdit *edit : {m_unvn, m_vno, m_vd, m_tel, m_shr})
-        connect(edit, &QLineEdit::textEdited, this, &LoadingWindow::takeEditedFields);
-    connect(m_adr, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_showing)
-            takeEditedFields();
-    });
     return box;
 }
 
@@ -232,18 +256,13 @@ QGroupBox *LoadingWindow::buildBottomBox()
     auto *box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("altkutu"));
     auto *totalsBox = new QGroupBox(QStringLiteral("Toplamlar"), box);
-    m_topl = totalCaption("topl", totalsBox);
-    m_topi = totalCaption("topi", totalsBox);
-    m_topk = totalCaption("topk", totalsBox);
-    m_gtop = totalCaption("gtop", totalsBox);
+    const QList<LoadingBoxField<LoadingTotals>> &fields = totalFields();
+    for (const auto &field : fields)
+        m_totals << totalCaption(field.name, totalsBox);
     auto *totals = new QGridLayout(totalsBox);
-    const QList<QPair<QString, QLabel *>> captions{{QStringLiteral("Toplam"), m_topl},
-                                                   {QStringLiteral("Toplam İndirim"), m_topi},
-                                                   {QStringLiteral("Toplam Kdv"), m_topk},
-                                                   {QStringLiteral("Net"), m_gtop}};
-    for (int i = 0; i < captions.size(); ++i) {
-        totals->addWidget(new QLabel(captions.at(i).first, totalsBox), i / 2, (i % 2) * 2);
-        totals->addWidget(captions.at(i).second, i / 2, (i % 2) * 2 + 1);
+    for (int i = 0; i < fields.size(); ++i) {
+        totals->addWidget(new QLabel(fields.at(i).caption, totalsBox), i / 2, (i % 2) * 2);
+        totals->addWidget(m_totals.at(i), i / 2, (i % 2) * 2 + 1);
     }
     QPushButton *yazdir = button("chameleonButton14", QStringLiteral("Yazdır"), box);
     QPushButton *satirSil = button("chameleonButton15", QStringLiteral("Satır Sil"), box);
@@ -260,8 +279,11 @@ QGroupBox *LoadingWindow::buildBottomBox()
 
 void LoadingWindow::takeEditedFields()
 {
-    m_report->setCustomer(
-        {m_unvn->text(), m_vno->text(), m_vd->text(), m_tel->text(), m_adr->toPlainText(), m_shr->text()});
+    LoadingCustomer customer;
+    const QList<LoadingBoxField<LoadingCustomer>> &fields = customerFields();
+    for (int i = 0; i < fields.size(); ++i)
+        customer.*fields.at(i).member = editorText(m_customerEdits.at(i));
+    m_report->setCustomer(customer);
 }
 
 void LoadingWindow::showClock()
@@ -273,21 +295,20 @@ void LoadingWindow::showClock()
 
 void LoadingWindow::showFields()
 {
-    const LoadingReport::Customer &c = m_report->customer();
-    m_unvn->setText(c.unvn);
-    m_vno->setText(c.vno);
-    m_vd->setText(c.vd);
-    m_tel->setText(c.tel);
-    {
-        const QScopedValueRollback showing(m_showing, true);
-        m_adr->setPlainText(c.adr);
+    const LoadingCustomer &customer = m_report->customer();
+    const QList<LoadingBoxField<LoadingCustomer>> &fields = customerFields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString &text = customer.*fields.at(i).member;
+        if (auto *line = qobject_cast<QLineEdit *>(m_customerEdits.at(i))) {
+            line->setText(text);
+        } else {
+            const QScopedValueRollback showing(m_showing, true);
+            qobject_cast<QPlainTextEdit *>(m_customerEdits.at(i))->setPlainText(text);
+        }
     }
-    m_shr->setText(c.shr);
-    const LoadingReport::Totals &t = m_report->totals();
-    m_topl->setText(t.topl);
-    m_topi->setText(t.topi);
-    m_topk->setText(t.topk);
-    m_gtop->setText(t.gtop);
+    const LoadingTotals &totals = m_report->totals();
+    for (int i = 0; i < totalFields().size(); ++i)
+        m_totals.at(i)->setText(totals.*totalFields().at(i).member);
     showDeletedRows();
 }
 

@@ -7,8 +7,6 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 
@@ -77,16 +75,10 @@ private:
     LoadingReport *m_report;
     GridWidget *m_l1 = nullptr;
     GridWidget *m_l2 = nullptr;
-    QLineEdit *m_unvn = nullptr;
-    QLineEdit *m_vno = nullptr;
-    QLineEdit *m_vd = nullptr;
-    QLineEdit *m_tel = nullptr;
-    QPlainTextEdit *m_adr = nullptr;
-    QLineEdit *m_shr = nullptr;
-    QLabel *m_topl = nullptr;
-    QLabel *m_topi = nullptr;
-    QLabel *m_topk = nullptr;
-    QLabel *m_gtop = nullptr;
+    // The customer box's editors and the totals' captions, in the order of
+    // customerFields() and totalFields().
+    QList<QWidget *> m_customerEdits;
+    QList<QLabel *> m_totals;
     XpProgressBar *m_pr1 = nullptr;
     QStatusBar *m_sb1 = nullptr;
     QList<QLabel *> m_panels;

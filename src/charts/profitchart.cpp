@@ -1,7 +1,7 @@
 #include "charts/profitchart.h"
 
 #include "foundation/base/numbers.h"
-#include "foundation/store/smallfile.h"
+#include "foundation/store/wholefile.h"
 #include "grid/datagrid.h"
 
 #include <QBarCategoryAxis>
@@ -197,9 +197,7 @@ Result<void> writeImage(const QImage &image, const QString &path)
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return fail(QStringLiteral("resim oluşturulamadı"));
-    if (!writeSideFile(path, png))
-        return fail(QStringLiteral("dosya yazılamadı"));
-    return {};
+    return writeWholeFile(path, png, QStringLiteral("Resim kaydedilemedi"));
 }
 
 } // namespace

@@ -96,15 +96,14 @@ int finishAnalysis(Context &context, ProfitAnalysis &analysis, const ReportFiles
 int showPickerList(Context &context, DocumentPicker &picker, const ReportFiles &files,
                    const std::function<void(ReportJson &)> &addFields)
 {
-    try {
-        const QString note = picker.gosterbul(SearchMode::NewList);
-        // A customer named that no card has: a filter that matches nothing.
-        if (picker.crNamesNoCard()) {
-            context.err << note << "\n";
-            return 1;
-        }
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
+    const Result<QString> note = picker.gosterbul(SearchMode::NewList);
+    if (!note) {
+        context.err << note.errorText() << "\n";
+        return 1;
+    }
+    // A customer named that no card has: a filter that matches nothing.
+    if (picker.crNamesNoCard()) {
+        context.err << *note << "\n";
         return 1;
     }
     ReportJson json;

@@ -4,7 +4,6 @@
 #include "analysisreport.h"
 #include "cli.h"
 #include "commandargs.h"
-#include "foundation/base/errors.h"
 #include "grid/reportjson.h"
 #include "loading/loadingreport.h"
 #include "reportsession.h"
@@ -36,10 +35,9 @@ std::unique_ptr<LoadingReport> handOverWaybills(Context &context, const QStringL
     PickedDocuments waybills;
     for (const QString &ref : refs)
         waybills.append({.ref = ref});
-    try {
-        report->handOver(waybills, merge ? Merge::SameItems : Merge::None);
-    } catch (const Error &e) {
-        context.err << e.description() << "\n";
+    if (const Result<void> handed = report->handOver(waybills, merge ? Merge::SameItems : Merge::None);
+        !handed) {
+        context.err << handed.errorText() << "\n";
         return nullptr;
     }
     return report;

@@ -184,8 +184,12 @@ DemoFolder makeDemoFolder(const QString &directory, const QString &programDir, c
         writeStore(staging.path(), target.filePath(demoErpFileName), folder.summary);
         writeSideFiles(staging.path(), folder.summary);
         folder.files << dataFiles;
-        if (!layoutsInPlace)
-            folder.files << writeDefaultLayouts(staging.path());
+        if (!layoutsInPlace) {
+            const Result<QStringList> layouts = writeDefaultLayouts(staging.path());
+            if (!layouts)
+                throw layouts.error();
+            folder.files << *layouts;
+        }
         for (const QString &program : std::as_const(programs)) {
             const QString source = QDir(programDir).filePath(program);
             const QString copy = staging.filePath(program);

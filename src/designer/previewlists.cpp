@@ -86,7 +86,8 @@ LoadingListInput waybillLoadingList(const ReportContext &context, const QStringL
     }
     // The hand-over the waybill picker makes.
     LoadingReport report(context);
-    report.handOver(waybills, Merge::None);
+    if (const Result<void> handed = report.handOver(waybills, Merge::None); !handed)
+        throw handed.error();
     return loadingListInput(report);
 }
 

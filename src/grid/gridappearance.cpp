@@ -76,7 +76,7 @@ void saveGridAppearance(const DataGrid &grid, const QString &file, const QString
     if (font.pointSizeF() > 0)
         ini.setValue(section, fontSizeKey, formatPlain(std::round(font.pointSizeF() * 10000) / 10000));
     ini.setValue(section, fontBoldKey, font.bold() ? QStringLiteral("True") : QStringLiteral("False"));
-    ini.save();
+    (void)ini.save(); // ignored: the list works the same without its saved looks
 }
 
 } // namespace tarvel

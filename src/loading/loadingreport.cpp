@@ -179,17 +179,22 @@ ErpRows LoadingReport::handOverRead(const ErpReader::Read Reads::*read, const QS
     return own.reader.rows(own.*read, ref);
 }
 
-void LoadingReport::handOver(const PickedDocuments &waybills, Merge birlestir)
+Result<void> LoadingReport::handOver(const PickedDocuments &waybills, Merge birlestir)
 {
     if (waybills.isEmpty())
-        return;
+        return {};
     beginHandOver();
     // What the hand-over read goes with it: the next reads the ERP again.
     const auto readsGone = qScopeGuard([this] { m_reads.reset(); });
-    expectWaybills(waybills);
-    handEach(waybills, m_l1.table(), m_pr1,
-             [this, birlestir](const PickedDocument &waybill) { irsaliyebul(waybill.ref, birlestir); });
+    try {
+        expectWaybills(waybills);
+        handEach(waybills, m_l1.table(), m_pr1,
+                 [this, birlestir](const PickedDocument &waybill) { irsaliyebul(waybill.ref, birlestir); });
+    } catch (const Error &e) {
+        return e;
+    }
     m_l1.table().first();
+    return {};
 }
 
 void LoadingReport::irsaliyebul(const QString &ref, Merge birlestir)

@@ -3,6 +3,7 @@
 #include "documents/pickeddocument.h"
 #include "erpread/erpreader.h"
 #include "foundation/base/progressstate.h"
+#include "foundation/base/result.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 #include "loading/loadingfields.h"
@@ -52,9 +53,9 @@ public:
     // The waybills ticked in the picker, in that order: both lists emptied,
     // the totals back at "0,00" (the customer fields stay), pr1 counting
     // 1..n, one irsaliyebul per waybill (a reference given twice is loaded once), the first row current at
-    // the end. Nothing at all for no waybill. Throws what irsaliyebul throws: the waybills handed before
-    // stay, and the list is shown again with pr1 back at 0 all the same.
-    void handOver(const PickedDocuments &waybills, Merge birlestir);
+    // the end. Nothing at all for no waybill. Fails with what irsaliyebul throws: the waybills handed
+    // before stay, and the list is shown again with pr1 back at 0 all the same.
+    Result<void> handOver(const PickedDocuments &waybills, Merge birlestir);
     // The start of a hand-over: empties both lists and sets the four totals
     // to "0,00"; the customer fields stay. No waybill customer and no
     // deleted row are counted any more.

@@ -270,7 +270,16 @@ void DocumentPicker::saveAppearance() const
 
 // ---- Search ---------------------------------------------------------------------------------
 
-QString DocumentPicker::gosterbul(SearchMode mode)
+Result<QString> DocumentPicker::gosterbul(SearchMode mode)
+{
+    try {
+        return search(mode);
+    } catch (const Error &e) {
+        return e;
+    }
+}
+
+QString DocumentPicker::search(SearchMode mode)
 {
     MemTable &list = m_l1.table();
     if (mode == SearchMode::NewList)

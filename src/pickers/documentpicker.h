@@ -2,6 +2,7 @@
 
 #include "documents/pickeddocument.h"
 #include "erpread/erpreader.h"
+#include "foundation/base/result.h"
 #include "foundation/erp/reportcontext.h"
 #include "grid/datagrid.h"
 
@@ -99,9 +100,9 @@ public:
     // (AddToList: appended). Returns what the status bar says of it: empty
     // when rows came; "Kayıt bulunamadı" when none did; "Cari bulunamadı:
     // NAME", and no search at all, when cr is a text that is no active
-    // card's whole name. Throws ErpError; the list then keeps the rows read
-    // so far and its redrawing is resumed.
-    QString gosterbul(SearchMode mode);
+    // card's whole name. On a failing statement the list keeps the rows read
+    // so far, its redrawing is resumed, and the error is returned.
+    Result<QString> gosterbul(SearchMode mode);
     // What a search or a list that found nothing says.
     static QString noRecords();
     void clearList();
@@ -180,6 +181,8 @@ private:
     // search, which then reports the failure.
     enum class CustomerLookup { NoName, Found, Unknown, Failed };
 
+    // gosterbul's search; throws ErpError.
+    QString search(SearchMode mode);
     void carirefbul(const QString &name);
     CustomerLookup lookUpCustomer(const QString &name);
     void cariyukle();

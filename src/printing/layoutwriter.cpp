@@ -1,7 +1,6 @@
 #include "printing/layoutwriter.h"
 
-#include "foundation/base/errors.h"
-#include "printing/wholefile.h"
+#include "foundation/store/wholefile.h"
 
 #include <QXmlStreamWriter>
 #include <cmath>
@@ -180,9 +179,9 @@ QByteArray LayoutWriter::write(const ReportLayout &layout)
     return out;
 }
 
-void LayoutWriter::save(const ReportLayout &layout, const QString &path)
+Result<void> LayoutWriter::save(const ReportLayout &layout, const QString &path)
 {
-    writeWholeFile(path, write(layout), QStringLiteral("Yazdırma tasarımı kaydedilemedi"));
+    return writeWholeFile(path, write(layout), QStringLiteral("Yazdırma tasarımı kaydedilemedi"));
 }
 
 } // namespace tarvel

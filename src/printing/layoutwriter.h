@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "printing/reportlayout.h"
 
 #include <QByteArray>
@@ -14,10 +15,10 @@ namespace tarvel {
 class LayoutWriter {
 public:
     static QByteArray write(const ReportLayout &layout);
-    // Writes the file through a temporary file renamed over it, so the
-    // previous layout stays whole until the new one is complete. Throws
-    // tarvel::Error naming the file and the cause.
-    static void save(const ReportLayout &layout, const QString &path);
+    // Writes the file whole (writeWholeFile), so the previous layout stays
+    // whole until the new one is complete; the error names the file and the
+    // cause.
+    static Result<void> save(const ReportLayout &layout, const QString &path);
 };
 
 } // namespace tarvel

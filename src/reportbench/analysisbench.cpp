@@ -32,7 +32,7 @@ void analysisBench(BenchCompany &company, int runs, QTextStream &out)
     picker.open(company.today);
     picker.setTr1(company.today.addMonths(-1));
     picker.setTr2(company.today);
-    picker.gosterbul(SearchMode::NewList);
+    required(picker.gosterbul(SearchMode::NewList));
     picker.setAllTicked(true);
     figure(out, "invoice-analysis-invoices", picker.tickedCount());
     const auto invoiceRun = [&analysis, &picker] { analysis.handOver(picker.picked(), picker.options()); };

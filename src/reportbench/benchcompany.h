@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "foundation/erp/erpconnection.h"
 #include "foundation/erp/reportcontext.h"
 
@@ -34,6 +35,19 @@ inline double bestMs(int runs, const std::function<void()> &action)
             best = best < 0 ? ms : qMin(best, ms);
     }
     return best;
+}
+
+// A benchmark stops at the first failure, which main reports.
+template <typename T> T required(Result<T> result)
+{
+    if (!result)
+        throw result.error();
+    return std::move(*result);
+}
+inline void required(const Result<void> &result)
+{
+    if (!result)
+        throw result.error();
 }
 
 // One figure per line, "name: value", for scripts to read.

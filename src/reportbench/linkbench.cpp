@@ -37,7 +37,7 @@ template <class Picker> void pickMonth(Picker &picker, const QDate &today)
     picker.open(today);
     picker.setTr1(today.addMonths(-1));
     picker.setTr2(today);
-    picker.gosterbul(SearchMode::NewList);
+    required(picker.gosterbul(SearchMode::NewList));
     picker.setAllTicked(true);
 }
 
@@ -94,7 +94,7 @@ public:
         pickMonth(m_picker, today);
         m_picker.setMerge(true);
     }
-    void run() override { m_report.handOver(m_picker.picked(), m_picker.birlestir()); }
+    void run() override { required(m_report.handOver(m_picker.picked(), m_picker.birlestir())); }
     QByteArray lists() const override
     {
         ReportJson json;

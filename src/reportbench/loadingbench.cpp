@@ -51,20 +51,23 @@ void loadingBench(BenchCompany &company, int runs, QTextStream &out)
 
     picker.setTr1(company.today.addDays(-30));
     picker.setTr2(company.today);
-    figure(out, "picker-search-month-ms", bestMs(runs, [&] { picker.gosterbul(SearchMode::NewList); }));
+    figure(out, "picker-search-month-ms",
+           bestMs(runs, [&] { required(picker.gosterbul(SearchMode::NewList)); }));
     figure(out, "picker-search-month-rows", picker.l1().table().rowCount());
 
     const QHash<QString, int> lines = linesPerWaybill(company.context);
     int ticked = tickUntil(picker, lines);
     if (ticked < wantedLines) { // a small company: the whole period
         picker.setTr1(company.today.addYears(-1));
-        picker.gosterbul(SearchMode::NewList);
+        required(picker.gosterbul(SearchMode::NewList));
         ticked = tickUntil(picker, lines);
     }
     figure(out, "handover-waybills", picker.tickedCount());
     figure(out, "handover-lines", ticked);
 
-    const auto handOver = [&report, &picker] { report.handOver(picker.picked(), picker.birlestir()); };
+    const auto handOver = [&report, &picker] {
+        required(report.handOver(picker.picked(), picker.birlestir()));
+    };
     picker.setMerge(false);
     const double unmerged = bestMs(runs, handOver);
     figure(out, "handover-unmerged-ms", unmerged);

@@ -1,9 +1,10 @@
 #include "startupentry.h"
 
+#include "foundation/store/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace tarvel {
@@ -81,24 +82,24 @@ bool StartupEntry::exists() const
     return QSettings(runKey, QSettings::NativeFormat).contains(entryName);
 }
 
-std::optional<QString> StartupEntry::add() const
+Result<void> StartupEntry::add() const
 {
     QSettings run(runKey, QSettings::NativeFormat);
     run.setValue(entryName, program());
     run.sync();
     if (run.status() != QSettings::NoError)
-        return QStringLiteral("Başlangıç kaydı yazılamadı: %1").arg(location());
-    return std::nullopt;
+        return Error(QStringLiteral("Başlangıç kaydı yazılamadı: %1").arg(location()));
+    return {};
 }
 
-std::optional<QString> StartupEntry::remove() const
+Result<void> StartupEntry::remove() const
 {
     QSettings run(runKey, QSettings::NativeFormat);
     run.remove(entryName);
     run.sync();
     if (run.status() != QSettings::NoError || run.contains(entryName))
-        return QStringLiteral("Başlangıç kaydı silinemedi: %1").arg(location());
-    return std::nullopt;
+        return Error(QStringLiteral("Başlangıç kaydı silinemedi: %1").arg(location()));
+    return {};
 }
 
 QString StartupEntry::desktopEntry() const
@@ -129,25 +130,22 @@ QString StartupEntry::desktopEntry() const
         .arg(entryName, execArgument(program()), desktopString(QDir::toNativeSeparators(m_workDir)));
 }
 
-std::optional<QString> StartupEntry::add() const
+Result<void> StartupEntry::add() const
 {
     const QString file = autostartFile();
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Başlangıç kaydının klasörü oluşturulamadı: %1").arg(folder);
-    QSaveFile out(file);
-    const QByteArray text = desktopEntry().toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        return QStringLiteral("Başlangıç kaydı yazılamadı: %1: %2").arg(file, out.errorString());
-    return std::nullopt;
+        return Error(QStringLiteral("Başlangıç kaydının klasörü oluşturulamadı: %1").arg(folder));
+    return writeWholeFile(file, desktopEntry().toUtf8(), QStringLiteral("Başlangıç kaydı yazılamadı"));
 }
 
-std::optional<QString> StartupEntry::remove() const
+Result<void> StartupEntry::remove() const
 {
     QFile file(autostartFile());
     if (file.exists() && !file.remove())
-        return QStringLiteral("Başlangıç kaydı silinemedi: %1: %2").arg(file.fileName(), file.errorString());
-    return std::nullopt;
+        return Error(
+            QStringLiteral("Başlangıç kaydı silinemedi: %1: %2").arg(file.fileName(), file.errorString()));
+    return {};
 }
 
 #endif

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
-#include <optional>
 
 namespace tarvel {
 
@@ -21,10 +22,10 @@ public:
     QString location() const;
     bool exists() const;
 
-    // Each returns nothing on success, or the cause of the failure in Turkish.
-    // Removing an entry that is not there succeeds.
-    std::optional<QString> add() const;
-    std::optional<QString> remove() const;
+    // Each fails with the cause in Turkish. Removing an entry that is not
+    // there succeeds.
+    Result<void> add() const;
+    Result<void> remove() const;
 
     // The .desktop file of the entry (not on Windows).
     QString desktopEntry() const;

@@ -2,6 +2,7 @@
 // the statement it sends.
 #include "analysisfixture.h"
 #include "common/gridvalues.h"
+#include "common/verifyok.h"
 #include "pickers/invoicepicker.h"
 
 #include <QFile>
@@ -123,7 +124,7 @@ void TestInvoicePicker::search()
     picker->setOzkod(special);
     picker->setIrstip(picker->documentTypes().at(type));
     picker->setByEntryDate(byEntryDate);
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(listed(*picker), refs);
 }
 
@@ -132,7 +133,7 @@ void TestInvoicePicker::defaultStatement()
     const auto picker = openPicker();
     picker->setTr1(QDate(2024, 1, 1));
     picker->setTr2(QDate(2024, 3, 1));
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(
         trace().section(QLatin1Char('\n'), 0, 0),
         QStringLiteral("select * from LG_001_01_INVOICE where (DATE_>='20240101' AND DATE_<='20240301') AND "
@@ -140,7 +141,7 @@ void TestInvoicePicker::defaultStatement()
 
     picker->satel().selectRefs({QStringLiteral("1"), QStringLiteral("2")});
     picker->setByEntryDate(true);
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QVERIFY2(
         trace().contains(QStringLiteral(
             "where (CAPIBLOCK_CREADEDDATE>='20240101' AND CAPIBLOCK_CREADEDDATE<='20240301') AND (TRCODE='8' "
@@ -161,7 +162,7 @@ void TestInvoicePicker::rowContents()
 {
     const auto picker = openPicker();
     picker->setByEntryDate(true);
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(listed(*picker, QStringLiteral("tarih")),
              (QStringList{"10.01.2024", "30.12.2023", "20.01.2024"}));
     QCOMPARE(listed(*picker, QStringLiteral("carikod")), (QStringList{"120.01", "120.01", "120.02"}));
@@ -180,9 +181,9 @@ void TestInvoicePicker::customerNameRestrictsOneSearch()
 {
     const auto picker = openPicker();
     picker->setCr(QStringLiteral("AYŞE TİCARET"));
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(listed(*picker), (QStringList{"11", "14"}));
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
     QCOMPARE(picker->cr(), QStringLiteral("AYŞE TİCARET"));
 }
@@ -190,11 +191,11 @@ void TestInvoicePicker::customerNameRestrictsOneSearch()
 void TestInvoicePicker::unknownCustomerCodeSearchesNothing()
 {
     const auto picker = openPicker();
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     picker->setCarkod(QStringLiteral("999"));
-    picker->gosterbul(SearchMode::AddToList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::AddToList));
     QCOMPARE(listed(*picker), (QStringList{"10", "11", "14"}));
-    picker->gosterbul(SearchMode::NewList);
+    QVERIFY_OK(picker->gosterbul(SearchMode::NewList));
     QCOMPARE(listed(*picker), QStringList());
     QCOMPARE(trace().count(QStringLiteral("_INVOICE")), 1);
 }

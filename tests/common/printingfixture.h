@@ -19,12 +19,16 @@ namespace printingtest {
 // print counts.
 inline tarvel::AppPaths programFolder(const QString &dir, const QString &printer, int rowsPerForm, int copies)
 {
-    tarvel::writeDefaultLayouts(dir);
+    const auto required = [](const auto &written) {
+        if (!written)
+            throw written.error();
+    };
+    required(tarvel::writeDefaultLayouts(dir));
     const tarvel::LayoutChoice choice = tarvel::findlayout({dir, dir});
-    tarvel::writeLineFile(tarvel::printerFilePath(choice.layoutPath),
-                          {QStringLiteral("irsaliye-a4"), printer});
-    tarvel::writeLineFile(tarvel::fileIn(dir, QStringLiteral("irssatir.velmor")),
-                          {QString::number(rowsPerForm), QString::number(copies)});
+    required(tarvel::writeLineFile(tarvel::printerFilePath(choice.layoutPath),
+                                   {QStringLiteral("irsaliye-a4"), printer}));
+    required(tarvel::writeLineFile(tarvel::fileIn(dir, QStringLiteral("irssatir.velmor")),
+                                   {QString::number(rowsPerForm), QString::number(copies)}));
     return {dir, dir};
 }
 

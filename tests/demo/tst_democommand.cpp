@@ -287,7 +287,7 @@ void TestDemoCommand::completesInstalledFolder()
         if (QFileInfo::exists(built))
             QVERIFY(QFile::copy(built, dir.filePath(program)));
     }
-    writeDefaultLayouts(dir.path());
+    QVERIFY_OK(writeDefaultLayouts(dir.path()));
     const QMap<QString, QByteArray> programs = snapshot(dir.path());
     const Run result = test::runProgram(dir.filePath(QStringLiteral("tarvel-report")),
                                         {QStringLiteral("demo"), QStringLiteral(".")}, dir.path());

@@ -5,6 +5,7 @@
 // "Farklı Kaydet" / "Varsayılan Yap" write what the printing reads.
 #include "common/layoutdocfixture.h"
 #include "common/modals.h"
+#include "common/verifyok.h"
 #include "designer/ui/designerwindow.h"
 #include "designer/ui/designpreview.h"
 #include "designer/ui/fieldlist.h"
@@ -57,7 +58,7 @@ void TestDesignerWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    writeDefaultLayouts(m_dir->path());
+    QVERIFY_OK(writeDefaultLayouts(m_dir->path()));
     m_paths = {m_dir->path(), m_dir->path()};
     QVERIFY(writePrintCounts(m_paths, {10, 1}).ok());
     m_messages.clear();

@@ -1,11 +1,12 @@
 // Side files: the Windows-1254 codec, INI files, line files and the print
-// counts, checked on the bytes that end up on disk, and the files no reader
-// may read.
+// counts, checked on the bytes that end up on disk, the files no reader may
+// read, and a whole file written on a full disk.
 #include "foundation/base/notices.h"
 #include "foundation/store/inifile.h"
 #include "foundation/store/printcounts.h"
 #include "foundation/store/sidefiles.h"
 #include "foundation/store/smallfile.h"
+#include "foundation/store/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace tarvel;
@@ -67,6 +71,8 @@ private slots:
     void iniFileManyKeysAsSingleWrites();
     void refusedFiles_data();
     void refusedFiles();
+    void fullDiskKeepsOldFile_data();
+    void fullDiskKeepsOldFile();
 
     void readprintcounts_data();
     void readprintcounts();
@@ -449,9 +455,47 @@ void TestSideFiles::refusedFiles()
     // A line file is written anew, but never in place of what is no regular
     // file: the rename would end the link or the FIFO.
     const bool regular = before.file;
-    QCOMPARE(writeLineFile(m_file, {QStringLiteral("10")}), regular);
+    QCOMPARE(writeLineFile(m_file, {QStringLiteral("10")}).ok(), regular);
     if (!regular)
         QVERIFY(kindOf() == before);
+}
+
+void TestSideFiles::fullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<int>("size");
+    // Qt buffers a small write and flushes it only when the file is
+    // committed, where a failure used to go unnoticed.
+    QTest::newRow("within the write buffer") << 10000;
+    QTest::newRow("beyond it") << 100000;
+}
+
+// The disk fills up in the middle of a file: the old file stays byte for
+// byte with nothing beside it, and the error names the file and the
+// system's cause.
+void TestSideFiles::fullDiskKeepsOldFile()
+{
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("grafik.png"));
+    writeBytes(file, "old");
+
+    rlimit before = {};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+    rlimit full = before;
+    full.rlim_cur = 4096;
+    const auto handler = ::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+    const Result<void> written = writeWholeFile(file, QByteArray(size, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, handler);
+
+    QVERIFY(!written);
+    QCOMPARE(
+        written.errorText(),
+        QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(file, QString::fromLocal8Bit(std::strerror(EFBIG))));
+    QCOMPARE(readBytes(file), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("grafik.png")});
 }
 
 void TestSideFiles::readprintcounts_data()

@@ -4,6 +4,7 @@
 // the context menu, the spreadsheet export and the appearance saved on close.
 #include "common/gridvalues.h"
 #include "common/modals.h"
+#include "common/verifyok.h"
 #include "common/waybillfixture.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/plainmessage.h"
@@ -313,7 +314,7 @@ void TestLoadingWindow::printAsksFirst()
     QCOMPARE(m_printed, printed ? QList<PrintMode>{PrintMode::Preview} : QList<PrintMode>{});
 
     // A new hand-over counts from nothing again.
-    loadingWindow()->report().handOver({{.ref = QStringLiteral("101")}}, Merge::None);
+    QVERIFY_OK(loadingWindow()->report().handOver({{.ref = QStringLiteral("101")}}, Merge::None));
     QCOMPARE(panel3->text(), QString());
 }
 

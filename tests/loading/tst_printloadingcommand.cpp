@@ -4,6 +4,7 @@
 #include "common/needs.h"
 #include "common/printingfixture.h"
 #include "common/programrun.h"
+#include "common/verifyok.h"
 #include "foundation/base/numbers.h"
 #include "foundation/store/sidefiles.h"
 #include "printing/device/printerdevice.h"
@@ -47,8 +48,8 @@ private:
     }
     void setPrinter(const QString &printer) const
     {
-        writeLineFile(printerFilePath(findlayout({m_folder, m_folder}).layoutPath),
-                      {QStringLiteral("irsaliye-a4"), printer});
+        QVERIFY_OK(writeLineFile(printerFilePath(findlayout({m_folder, m_folder}).layoutPath),
+                                 {QStringLiteral("irsaliye-a4"), printer}));
     }
 
     QTemporaryDir m_dir;

@@ -126,7 +126,7 @@ void TestLayoutDocument::init()
 {
     // Every case starts from the shipped files alone.
     QVERIFY(QDir(m_dir.filePath(QStringLiteral("Tsrm"))).removeRecursively());
-    writeDefaultLayouts(m_dir.path());
+    QVERIFY_OK(writeDefaultLayouts(m_dir.path()));
 }
 
 void TestLayoutDocument::selectThree(LayoutDocument &document) const

@@ -1,5 +1,6 @@
 // Layout files: the shipped waybill layout binds every field, and a layout
 // that cannot be used says which file, which line and what is wrong.
+#include "common/verifyok.h"
 #include "foundation/base/errors.h"
 #include "foundation/store/smallfile.h"
 #include "printing/layoutfiles.h"
@@ -33,9 +34,10 @@ private slots:
 void TestLayoutReader::defaultLayoutBindsEveryField()
 {
     QTemporaryDir dir;
-    const QStringList written = writeDefaultLayouts(dir.path());
-    QCOMPARE(written, QStringList({"Tsrm/Tsrm/irsaliye-a4", "Tsrm/Tsrm/irsaliye-a4.aln",
-                                   "Tsrm/default/irsaliye.aln"}));
+    const Result<QStringList> written = writeDefaultLayouts(dir.path());
+    QVERIFY_OK(written);
+    QCOMPARE(*written, QStringList({"Tsrm/Tsrm/irsaliye-a4", "Tsrm/Tsrm/irsaliye-a4.aln",
+                                    "Tsrm/default/irsaliye.aln"}));
     const LayoutChoice choice = findlayout({dir.path(), dir.path()});
     QCOMPARE(choice.printerName, defaultLayoutPrinter);
 
@@ -71,20 +73,17 @@ void TestLayoutReader::defaultLayoutBindsEveryField()
 void TestLayoutReader::defaultLayoutNotWritable()
 {
     QTemporaryDir dir;
-    writeDefaultLayouts(dir.path());
+    QVERIFY_OK(writeDefaultLayouts(dir.path()));
     const QString target = dir.filePath(QStringLiteral("Tsrm/Tsrm/irsaliye-a4"));
     QFile::remove(target);
     QVERIFY(QDir().mkpath(target + QStringLiteral("/in-the-way")));
-    try {
-        writeDefaultLayouts(dir.path());
-        QFAIL("a layout was written over a folder");
-    } catch (const Error &e) {
-        const QString prefix = QStringLiteral("Dosya yazılamadı: ") + target + QStringLiteral(" (");
-        QVERIFY2(e.description().startsWith(prefix), qPrintable(e.description()));
-        QVERIFY2(!e.description().contains(QStringLiteral("Unknown error")) &&
-                     e.description().size() > prefix.size() + 1,
-                 qPrintable(e.description()));
-    }
+    const Result<QStringList> written = writeDefaultLayouts(dir.path());
+    QVERIFY2(!written, "a layout was written over a folder");
+    const QString prefix = QStringLiteral("Dosya yazılamadı: ") + target + QStringLiteral(" (");
+    QVERIFY2(written.errorText().startsWith(prefix), qPrintable(written.errorText()));
+    QVERIFY2(!written.errorText().contains(QStringLiteral("Unknown error")) &&
+                 written.errorText().size() > prefix.size() + 1,
+             qPrintable(written.errorText()));
     QVERIFY(QFileInfo(target).isDir());
     QCOMPARE(QDir(dir.filePath(QStringLiteral("Tsrm/Tsrm"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("irsaliye-a4.aln")});

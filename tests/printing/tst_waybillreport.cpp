@@ -63,7 +63,7 @@ void TestWaybillReport::feedFillsEverySection()
     ReportLayout layout;
     layout.section(ReportLayout::PageHeader).controls = {control(QStringLiteral("CARI UNVAN")),
                                                          control(QStringLiteral("cari unvan")),
-                                                         control(QStringLiteral("LOGO"))};
+                                                         control(QStringLiteral("AMBLEM"))};
     layout.section(ReportLayout::Detail).controls = {control(QStringLiteral("STOK KODU"))};
     layout.section(ReportLayout::PageFooter).controls = {control(QStringLiteral("IRSALIYE GENEL TOPLAM"))};
     const PrintTable table = records(2);

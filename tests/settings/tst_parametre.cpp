@@ -281,7 +281,7 @@ void TestParametre::typedValuesSavedExactly()
 {
     const auto w = window();
     const std::pair<const char *, QString> typed[] = {{"srvadi", QStringLiteral("SUNUCU\\ÖRNEK")},
-                                                      {"sqladi", QStringLiteral("LOGO'DB")},
+                                                      {"sqladi", QStringLiteral("ERP'DB")},
                                                       {"kladi", QStringLiteral("o'neil")},
                                                       {"pass", QStringLiteral("p'a;ss=ğ")},
                                                       {"Text3", QStringLiteral("15")},
@@ -298,7 +298,7 @@ void TestParametre::typedValuesSavedExactly()
     QVERIFY(m_messages.isEmpty());
 
     QCOMPARE(m_folder->stored("server", "server"), QStringLiteral("SUNUCU\\ÖRNEK"));
-    QCOMPARE(m_folder->stored("server", "sql"), QStringLiteral("LOGO'DB"));
+    QCOMPARE(m_folder->stored("server", "sql"), QStringLiteral("ERP'DB"));
     QCOMPARE(m_folder->stored("server", "kuladi"), QStringLiteral("o'neil"));
     QCOMPARE(m_folder->stored("server", "sifre"), QStringLiteral("p'a;ss=ğ"));
     QCOMPARE(m_folder->stored("veritabani", "fiyat1"), QStringLiteral("9- YEN'İ"));

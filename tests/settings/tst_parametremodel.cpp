@@ -139,7 +139,7 @@ void TestParametreModel::saveRoundTrip()
     ParametreFields &f = model.fields();
     f.lgpass = QStringLiteral("O'NEİL ŞĞÜ");
     f.srvadi = QStringLiteral("sunucu\\ÖRNEK");
-    f.sqladi = QStringLiteral("LOGO'DB");
+    f.sqladi = QStringLiteral("ERP'DB");
     f.kladi = QStringLiteral("kullanıcı'");
     f.pass = QStringLiteral("p'a;ss=ş'");
     f.instance = QStringLiteral("İNS'TANCE");

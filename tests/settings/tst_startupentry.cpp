@@ -1,5 +1,6 @@
 // The start-up entry of the companion program, as an XDG autostart entry in a
 // temporary home (XDG_CONFIG_HOME, HOME).
+#include "common/verifyok.h"
 #include "settings/startupentry.h"
 
 #include <QDir>
@@ -69,7 +70,7 @@ void TestStartupEntry::addThenRemove()
     QCOMPARE(entry.location(), m_home->filePath(expected));
     QVERIFY(!entry.exists());
 
-    QVERIFY(!entry.add());
+    QVERIFY_OK(entry.add());
     QVERIFY(entry.exists());
     QFile file(m_home->filePath(expected));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -80,8 +81,8 @@ void TestStartupEntry::addThenRemove()
              qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nPath=%1\n").arg(workDir)), qPrintable(text));
 
-    QVERIFY(!entry.add()); // a second add replaces the entry
-    QVERIFY(!entry.remove());
+    QVERIFY_OK(entry.add()); // a second add replaces the entry
+    QVERIFY_OK(entry.remove());
     QVERIFY(!entry.exists());
 }
 
@@ -107,7 +108,7 @@ void TestStartupEntry::execKeepsOddPathsWhole()
 
 void TestStartupEntry::removingAMissingEntrySucceeds()
 {
-    QVERIFY(!StartupEntry(m_home->path()).remove());
+    QVERIFY_OK(StartupEntry(m_home->path()).remove());
 }
 
 void TestStartupEntry::unwritableFolderIsReported()
@@ -117,9 +118,9 @@ void TestStartupEntry::unwritableFolderIsReported()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("XDG_CONFIG_HOME", blocker.fileName().toUtf8());
-    const std::optional<QString> error = StartupEntry(m_home->path()).add();
-    QVERIFY(error);
-    QVERIFY2(error->contains(blocker.fileName()), qPrintable(*error));
+    const Result<void> added = StartupEntry(m_home->path()).add();
+    QVERIFY(!added);
+    QVERIFY2(added.errorText().contains(blocker.fileName()), qPrintable(added.errorText()));
 }
 
 QTEST_GUILESS_MAIN(TestStartupEntry)

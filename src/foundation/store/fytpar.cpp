@@ -36,9 +36,7 @@ void FytPar::setLine(Line which, const QString &text)
 
 Result<void> FytPar::write(const QString &directory) const
 {
-    if (!writeLineFile(path(directory), m_lines))
-        return Error(QStringLiteral("Dosya yazılamadı: %1").arg(path(directory)));
-    return {};
+    return writeLineFile(path(directory), m_lines);
 }
 
 } // namespace tarvel

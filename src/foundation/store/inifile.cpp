@@ -3,6 +3,7 @@
 #include "foundation/base/cp1254.h"
 #include "foundation/base/oneline.h"
 #include "foundation/store/smallfile.h"
+#include "foundation/store/wholefile.h"
 
 #include <algorithm>
 
@@ -145,19 +146,19 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     m_changed = true;
 }
 
-bool IniFile::save()
+Result<void> IniFile::save()
 {
     if (!m_changed)
-        return true;
+        return {};
     if (!m_readable)
-        return false;
+        return Error(QStringLiteral("Dosya yazılamadı: %1 (okunamadığı için üzerine yazılmadı)").arg(m_path));
     QByteArray out = m_bom ? utf8Bom : QByteArray();
     for (const Line &line : std::as_const(m_lines))
         out += line.raw.text + line.raw.end;
-    if (!writeSideFile(m_path, out))
-        return false;
-    m_changed = false;
-    return true;
+    Result<void> written = writeWholeFile(m_path, out);
+    if (written)
+        m_changed = false;
+    return written;
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/base/result.h"
 #include "foundation/store/rawlines.h"
 
 #include <QHash>
@@ -24,8 +25,9 @@ public:
     QString value(const QString &section, const QString &key) const;
     // Sets one key, adding section and key as needed, in memory.
     void setValue(const QString &section, const QString &key, const QString &value);
-    // Writes the file once if a value was set; false when it could not be.
-    bool save();
+    // Writes the file once if a value was set (writeWholeFile). A file that
+    // could not be read is never written over: its other keys are unknown.
+    Result<void> save();
 
 private:
     struct Line {

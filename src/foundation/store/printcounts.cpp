@@ -70,10 +70,8 @@ PrintCounts readprintcounts(const AppPaths &paths)
 
 Result<void> writePrintCounts(const AppPaths &paths, const PrintCounts &counts)
 {
-    const QString path = printCountsPath(paths);
-    if (!writeLineFile(path, {QString::number(counts.rowsPerForm), QString::number(counts.copies)}))
-        return Error(QStringLiteral("Dosya yazılamadı: %1").arg(path));
-    return {};
+    return writeLineFile(printCountsPath(paths),
+                         {QString::number(counts.rowsPerForm), QString::number(counts.copies)});
 }
 
 } // namespace tarvel

@@ -4,6 +4,7 @@
 #include "foundation/store/inifile.h"
 #include "foundation/store/rawlines.h"
 #include "foundation/store/smallfile.h"
+#include "foundation/store/wholefile.h"
 
 #include <QDir>
 
@@ -18,7 +19,7 @@ void iniwrite(const QString &section, const QString &key, const QString &value, 
 {
     IniFile ini(file); // a missing file starts empty
     ini.setValue(section, key, value);
-    ini.save();
+    (void)ini.save(); // not reported
 }
 
 QStringList readLineFile(const QString &file, int maxLines)
@@ -34,12 +35,12 @@ QStringList readLineFile(const QString &file, int maxLines)
     return result;
 }
 
-bool writeLineFile(const QString &file, const QStringList &lines)
+Result<void> writeLineFile(const QString &file, const QStringList &lines)
 {
     QByteArray out;
     for (const QString &line : lines)
         out += toCp1254(oneLine(line)) + "\r\n";
-    return writeSideFile(file, out);
+    return writeWholeFile(file, out);
 }
 
 QString fileIn(const QString &directory, const QString &fileName)

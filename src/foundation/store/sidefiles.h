@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/base/cp1254.h"
+#include "foundation/base/result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,9 +25,9 @@ void iniwrite(const QString &section, const QString &key, const QString &value, 
 // Reads up to maxLines lines; a missing file or a missing line ends the reading,
 // so the result may be shorter (empty when the file does not exist).
 QStringList readLineFile(const QString &file, int maxLines);
-// Writes the whole file anew, every line (the last included) ending in CR LF;
-// false when it cannot, or when the path is something other than a regular file.
-bool writeLineFile(const QString &file, const QStringList &lines);
+// Writes the whole file anew (writeWholeFile), every line (the last included)
+// ending in CR LF.
+Result<void> writeLineFile(const QString &file, const QStringList &lines);
 
 // A file in a directory; the directory is always passed in, never guessed.
 QString fileIn(const QString &directory, const QString &fileName);

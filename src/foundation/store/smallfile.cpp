@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -145,21 +144,6 @@ SmallFile::Outcome readSideFile(const QString &path, QByteArray &bytes)
                    .arg(file.reason, path));
     bytes = std::move(file.bytes);
     return file.outcome;
-}
-
-bool writeSideFile(const QString &path, const QByteArray &bytes)
-{
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
 }
 
 } // namespace tarvel

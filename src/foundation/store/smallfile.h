@@ -26,10 +26,4 @@ SmallFile readSmallFile(const QString &path, qint64 limit = smallFileLimit);
 // missing one does.
 SmallFile::Outcome readSideFile(const QString &path, QByteArray &bytes);
 
-// Writes a side file whole through a temporary file renamed over it, so a
-// failure leaves the old one. A path that exists as something other than a
-// regular file (a FIFO, a device, also behind a symlink) is left alone: the
-// rename would put a file in its place.
-bool writeSideFile(const QString &path, const QByteArray &bytes);
-
 } // namespace tarvel

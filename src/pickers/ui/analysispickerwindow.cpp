@@ -24,9 +24,11 @@ void AnalysisPickerWindow::showOwnLists()
     m_satel->showEntries();
 }
 
-void AnalysisPickerWindow::handOverPicked(const PickedDocuments &picked)
+Result<void> AnalysisPickerWindow::handOverPicked(const PickedDocuments &picked)
 {
+    // An analysis run carries on past its failing steps and says them itself.
     m_handOver(picked, m_model->options());
+    return {};
 }
 
 } // namespace tarvel

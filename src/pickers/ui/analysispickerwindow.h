@@ -32,7 +32,7 @@ protected:
 
     // Shows the salesmen the model read.
     void showOwnLists() override;
-    void handOverPicked(const PickedDocuments &picked) override;
+    Result<void> handOverPicked(const PickedDocuments &picked) override;
 
 private:
     AnalysisPicker *m_model;

@@ -201,11 +201,11 @@ void PickerWindow::showEvent(QShowEvent *event)
 void PickerWindow::gosterbul(SearchMode mode)
 {
     m_sb1->clearMessage();
-    try {
-        m_sb1->showMessage(m_picker->gosterbul(mode));
-    } catch (const Error &e) {
-        showPlainMessage(e.description(), this);
-    }
+    const Result<QString> found = m_picker->gosterbul(mode);
+    if (found)
+        m_sb1->showMessage(*found);
+    else
+        showPlainMessage(found.errorText(), this);
 }
 
 void PickerWindow::handOver()
@@ -220,11 +220,8 @@ void PickerWindow::handOver()
         return;
     }
     hide();
-    try {
-        handOverPicked(m_picker->picked());
-    } catch (const Error &e) {
-        showPlainMessage(e.description(), parentWidget());
-    }
+    if (const Result<void> handed = handOverPicked(m_picker->picked()); !handed)
+        showPlainMessage(handed.errorText(), parentWidget());
     accept();
 }
 

@@ -95,8 +95,8 @@ protected:
     // After the model's opening: fill the picker's own controls from it.
     virtual void showOwnLists() {}
     // The ticked documents to the report that opened the picker, with the
-    // picker's options.
-    virtual void handOverPicked(const PickedDocuments &picked) = 0;
+    // picker's options; what stopped the report's hand-over, if anything did.
+    virtual Result<void> handOverPicked(const PickedDocuments &picked) = 0;
 
     void showEvent(QShowEvent *event) override;
 

@@ -50,9 +50,9 @@ void WaybillPickerWindow::showOwnLists()
     showChoices(m_ozkod, model.specialCodes(), model.ozkod());
 }
 
-void WaybillPickerWindow::handOverPicked(const PickedDocuments &picked)
+Result<void> WaybillPickerWindow::handOverPicked(const PickedDocuments &picked)
 {
-    m_handOver(picked, waybills().birlestir());
+    return m_handOver(picked, waybills().birlestir());
 }
 
 } // namespace tarvel

@@ -20,7 +20,7 @@ class WaybillPickerWindow : public PickerWindow {
     Q_OBJECT
 public:
     // What the loading report does with the ticked waybills.
-    using HandOver = std::function<void(const PickedDocuments &waybills, Merge birlestir)>;
+    using HandOver = std::function<Result<void>(const PickedDocuments &waybills, Merge birlestir)>;
 
     WaybillPickerWindow(const ReportContext &context, HandOver handOver, QWidget *parent = nullptr);
 
@@ -28,7 +28,7 @@ public:
 
 protected:
     void showOwnLists() override;
-    void handOverPicked(const PickedDocuments &picked) override;
+    Result<void> handOverPicked(const PickedDocuments &picked) override;
 
 private:
     HandOver m_handOver;

@@ -2,9 +2,9 @@
 
 #include "foundation/base/errors.h"
 #include "foundation/store/smallfile.h"
+#include "foundation/store/wholefile.h"
 #include "printing/layoutreader.h"
 #include "printing/layoutwriter.h"
-#include "printing/wholefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,11 +90,8 @@ Result<void> LayoutDocument::save()
 Result<void> LayoutDocument::saveAs(const QString &path)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
-    try {
-        LayoutWriter::save(layoutFor(target), target);
-    } catch (const Error &e) {
-        return e;
-    }
+    if (const Result<void> saved = LayoutWriter::save(layoutFor(target), target); !saved)
+        return saved;
     m_undo.setClean();
     if (target != m_path) {
         m_path = target;
@@ -471,11 +468,10 @@ Result<void> LayoutDocument::setBackgroundPicture(const QString &file)
             return Error(
                 QStringLiteral("Resim okunamadı: %1 (%2)")
                     .arg(file, in.outcome == SmallFile::Missing ? QStringLiteral("dosya yok") : in.reason));
-        try {
-            writeWholeFile(image, in.bytes, QStringLiteral("Zemin resmi kopyalanamadı"));
-        } catch (const Error &e) {
-            return e;
-        }
+        if (const Result<void> copied =
+                writeWholeFile(image, in.bytes, QStringLiteral("Zemin resmi kopyalanamadı"));
+            !copied)
+            return copied;
     }
     ReportBackground background = m_state.layout.background;
     background.image = image;

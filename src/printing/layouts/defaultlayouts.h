@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ inline const QString defaultLayoutPrinter = QStringLiteral("TARVEL-PDF");
 
 // Writes the default waybill layout tree Tsrm/ (the pointer, the A4 layout
 // and its printer file) into a program folder and returns the files written,
-// relative to it. Throws tarvel::Error naming the file it could not write.
-QStringList writeDefaultLayouts(const QString &programDir);
+// relative to it, or the error naming the file it could not write.
+Result<QStringList> writeDefaultLayouts(const QString &programDir);
 
 } // namespace tarvel

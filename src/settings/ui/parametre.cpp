@@ -497,8 +497,8 @@ void Parametre::showConnectionResult(const QString &text, bool good)
 
 void Parametre::addStartupEntry()
 {
-    if (const std::optional<QString> error = StartupEntry(m_paths.workDir).add())
-        showmessage(*error, Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
+    if (const Result<void> done = StartupEntry(m_paths.workDir).add(); !done)
+        showmessage(done.errorText(), Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
     else
         showmessage(QStringLiteral("Program Windows Açılışında Otomatik Olarak Çalışacaktır..."),
                     Caption::Tamam, Icon::Check, Buttons::Tamam, this);
@@ -506,8 +506,8 @@ void Parametre::addStartupEntry()
 
 void Parametre::removeStartupEntry()
 {
-    if (const std::optional<QString> error = StartupEntry(m_paths.workDir).remove())
-        showmessage(*error, Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
+    if (const Result<void> done = StartupEntry(m_paths.workDir).remove(); !done)
+        showmessage(done.errorText(), Caption::Dikkat, Icon::Cross, Buttons::Tamam, this);
     else
         showmessage(QStringLiteral("Program Windows Açılışından Kaldırılmıştır..."), Caption::Tamam,
                     Icon::Check, Buttons::Tamam, this);
